@@ -1,0 +1,4 @@
+#include "KeldoDoc.h"
+// placeholder until the contact run lands
+void CKeldoDoc::ComputeKontakte() {}
+void CKeldoDoc::SwProfil(float, float, float) {}

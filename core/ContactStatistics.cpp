@@ -1,0 +1,4 @@
+#include "KeldoDoc.h"
+// placeholder until the statistics land
+void CKeldoDoc::KontaktStatistik() {}
+void CKeldoDoc::Haeufigkeit() {}

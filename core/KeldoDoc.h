@@ -1,0 +1,121 @@
+#pragma once
+#include <array>
+#include <string>
+#include <vector>
+
+#include "DocumentHost.h"
+#include "KeldoInputs.h"
+#include "MessageBox.h"
+
+// The one document of the program: inputs, measurements, results and all
+// computations. Plain C++; message boxes, the input dialog and the views are
+// reached through the interfaces given to it.
+class CKeldoDoc : public CKeldoInputs {
+public:
+    static constexpr int kGraphPoints = 1000;
+    using Series = std::array<float, kGraphPoints>;
+    using StringArray = std::vector<std::string>;
+
+    explicit CKeldoDoc(keldo::IMessageBox& messages, keldo::IDocumentHost* host = nullptr);
+
+    void SetHost(keldo::IDocumentHost* host) { m_pHost = host; }
+    keldo::IMessageBox& Messages() const { return *m_pMessages; }
+
+    // --- document life cycle -------------------------------------------
+    bool OnNewDocument();
+    void ResetInputs();
+    // The values that loading sets for what the document file does not hold.
+    void SetValuesAfterLoading();
+
+    // Framework state of a document: modified mark, title and path.
+    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+    bool IsModified() const { return m_bModified; }
+    const std::string& GetTitle() const { return m_strTitle; }
+    void SetTitle(const std::string& title) { m_strTitle = title; }
+    const std::string& GetPathName() const { return m_strPathName; }
+    void SetPathName(const std::string& path);
+
+    static int AddLine(StringArray& list, const std::string& line);
+
+    // --- computation run -------------------------------------------------
+    void InitGrafik();
+    void Compute();
+
+    // --- dialog cycle ------------------------------------------------------
+    void OnDataChange();
+    void OnDateiNeu();
+
+    // --- fluid properties and report header ------------------------------
+    void ReportHeader();
+    double GrenzflaechenspannungGW();
+    double FaktorPc();
+    float Gasdichte();
+
+    // --- capillary-pressure normalization model --------------------------
+    float PermeabilitaetAusPhi(float phi);
+    double Keff(float teufe, float phi);
+    float Swmin(double k);
+    double PcSperr(double k);
+    double Alfa(double k);
+    double Beta(double k);
+    double HoeheUeberKontakt(float teufe, double k, float sw);
+
+    // --- water-saturation run ----------------------------------------------
+    void ComputeSw();
+    float SwInTeufe(float teufe, float phi);
+
+    // --- contact run ---------------------------------------------------------
+    void ComputeKontakte();
+    void SwProfil(float teufe, float phi, float sw);
+
+    // --- contact statistics and histogram ---------------------------------
+    void KontaktStatistik();
+    void Haeufigkeit();
+
+    // Shows `text` in an OK message box.
+    void Message(const std::string& text) { m_pMessages->Show(text); }
+
+    // --- graph data ---------------------------------------------------------
+    std::string m_strTitel;
+    std::string m_strUntertitel1;
+    std::string m_strUntertitel2;
+    std::string m_strXAchse;
+    std::string m_strYAchse;
+    std::string m_strYAchse2;   // drawn by the graph view, never assigned
+    std::string m_strY1Achse;
+    std::string m_strLegende1;
+    std::string m_strLegende2;
+    std::string m_strLegende3;
+    int m_nYAchsen = 1;
+    int m_MaxWerte = 0;
+
+    // --- result lists ---------------------------------------------------------
+    StringArray m_Ergebnisse;   // the report
+    StringArray m_Kontakte;     // contact rows of the contact run
+
+    // --- further state --------------------------------------------------------
+    int m_bGeaendert = 0;
+    int m_bGitter = 1;
+    int m_bWarnungen = 0;
+    int m_bSkaliert = 0;
+    double m_dFaktorPc = 0;
+    float m_fFluiddichte = 0;
+
+    Series m_X{};
+    Series m_Y{};
+    Series m_Y1{};
+    Series m_Y2{};
+
+    float m_fKontaktMin = 0;
+    float m_fKontaktMax = 0;
+
+    StringArray m_Messwerte;    // measurement lines, in the order loaded
+    std::string m_strZeile;     // scratch line of every formatted report line and message
+
+private:
+    keldo::IMessageBox* m_pMessages;
+    keldo::IDocumentHost* m_pHost;
+    bool m_bModified = false;
+    std::string m_strTitle;
+    std::string m_strPathName;
+};

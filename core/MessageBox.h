@@ -1,0 +1,17 @@
+#pragma once
+#include <string>
+
+namespace keldo {
+
+// The modal message boxes of the program. The desktop program shows them with
+// QMessageBox, the batch tool writes them to standard error, tests record them.
+class IMessageBox {
+public:
+    virtual ~IMessageBox() = default;
+    // An OK box: returns once the user has confirmed the text.
+    virtual void Show(const std::string& text) = 0;
+    // A Yes/No question: true for "Ja".
+    virtual bool AskYesNo(const std::string& text) = 0;
+};
+
+} // namespace keldo
