@@ -72,6 +72,14 @@ public:
     void KontaktStatistik();
     void Haeufigkeit();
 
+    // Tells every view of the document to redraw itself.
+    void UpdateAllViews()
+    {
+        if (m_pHost)
+            m_pHost->UpdateAllViews();
+    }
+    keldo::IDocumentHost* Host() const { return m_pHost; }
+
     // Shows `text` in an OK message box.
     void Message(const std::string& text) { m_pMessages->Show(text); }
 
