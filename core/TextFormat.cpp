@@ -115,37 +115,62 @@ void AppendFixed(std::string& out, double value, int width, int precision)
     out.append(buffer, static_cast<size_t>(n));
 }
 
+namespace {
+
+// Reads one number at `pos` (after white space); advances `pos` past it.
+bool ScanOne(std::string_view text, size_t& pos, float& out)
+{
+    while (pos < text.size() && IsSpace(text[pos]))
+        ++pos;
+    std::string_view rest = text.substr(pos);
+    size_t len = DecimalNumberLength(rest);
+    if (len == 0)
+        return false;
+    std::string_view number = rest.substr(0, len);
+    bool negative = false;
+    if (number.front() == '+' || number.front() == '-') {
+        negative = number.front() == '-';
+        number.remove_prefix(1);
+    }
+    float v = 0;
+    auto r = std::from_chars(number.data(), number.data() + number.size(), v, std::chars_format::general);
+    if (r.ec == std::errc::result_out_of_range) {
+        // strtof gives HUGE_VALF or zero here; from_chars leaves v untouched,
+        // so decide from the exponent's sign.
+        size_t e = number.find_first_of("eE");
+        bool tiny = e != std::string_view::npos && e + 1 < number.size() && number[e + 1] == '-';
+        v = tiny ? 0.0f : HUGE_VALF;
+    } else if (r.ec != std::errc()) {
+        return false;
+    }
+    out = negative ? -v : v;
+    pos += len;
+    return true;
+}
+
+} // namespace
+
 int ScanFloats(std::string_view text, float* values, int count)
 {
     size_t pos = 0;
-    for (int k = 0; k < count; ++k) {
-        while (pos < text.size() && IsSpace(text[pos]))
-            ++pos;
-        std::string_view rest = text.substr(pos);
-        size_t len = DecimalNumberLength(rest);
-        if (len == 0)
+    for (int k = 0; k < count; ++k)
+        if (!ScanOne(text, pos, values[k]))
             return k;
-        std::string_view number = rest.substr(0, len);
-        bool negative = false;
-        if (number.front() == '+' || number.front() == '-') {
-            negative = number.front() == '-';
-            number.remove_prefix(1);
-        }
-        float v = 0;
-        auto r = std::from_chars(number.data(), number.data() + number.size(), v, std::chars_format::general);
-        if (r.ec == std::errc::result_out_of_range) {
-            // strtof gives HUGE_VALF or a (signed) zero/denormal; from_chars
-            // leaves v untouched, so decide from the exponent's sign.
-            size_t e = number.find_first_of("eE");
-            bool tiny = e != std::string_view::npos && e + 1 < number.size() && number[e + 1] == '-';
-            v = tiny ? 0.0f : HUGE_VALF;
-        } else if (r.ec != std::errc()) {
-            return k;
-        }
-        values[k] = negative ? -v : v;
-        pos += len;
-    }
     return count;
+}
+
+bool ParseWholeFloat(std::string_view text, float& value)
+{
+    size_t pos = 0;
+    float v = 0;
+    if (!ScanOne(text, pos, v))
+        return false;
+    while (pos < text.size() && IsSpace(text[pos]))
+        ++pos;
+    if (pos != text.size())
+        return false;
+    value = v;
+    return true;
 }
 
 } // namespace keldo

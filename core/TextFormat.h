@@ -20,4 +20,8 @@ void AppendFixed(std::string& out, double value, int width, int precision);
 // were read; scanning stops at the first text that is not a number.
 int ScanFloats(std::string_view text, float* values, int count);
 
+// True when `text`, apart from white space around it, is exactly one decimal
+// number in the grammar of ScanFloats; the number is stored in `value`.
+bool ParseWholeFloat(std::string_view text, float& value);
+
 } // namespace keldo

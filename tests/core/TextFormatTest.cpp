@@ -99,3 +99,14 @@ TEST(TextFormat, ScanFloatsRoundsLikeStrtof)
         EXPECT_EQ(mine, std::strtof(text, nullptr)) << text;
     }
 }
+
+TEST(TextFormat, ParseWholeFloatTakesOneNumberOnly)
+{
+    float v = -1;
+    EXPECT_TRUE(keldo::ParseWholeFloat(" 0.1000001 ", v));
+    EXPECT_EQ(v, 0.1000001f);
+    EXPECT_TRUE(keldo::ParseWholeFloat("-2.5e3", v));
+    EXPECT_EQ(v, -2500.0f);
+    for (const char* bad : {"", " ", "1 2", "1,5", "nan", "inf", "0x10", "12a", "--1", "."})
+        EXPECT_FALSE(keldo::ParseWholeFloat(bad, v)) << bad;
+}

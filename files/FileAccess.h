@@ -1,0 +1,25 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+// Whole-file reading and crash-safe replacing of files, for the document file
+// and the results file. Failures come back as an errno value; SystemErrorReason
+// turns it into a German sentence for the user.
+namespace keldo {
+
+// Reads the regular file at `path` completely. Refuses directories and other
+// non-regular files (a named pipe would block the program) with EISDIR or
+// EINVAL in `err`; a file too large for memory gives ENOMEM.
+bool ReadWholeFile(const std::string& path, std::string& bytes, int& err);
+
+// Replaces the file at `path` by `bytes` so that a failure never leaves a
+// half-written or lost file: the bytes go into a new file in the same folder,
+// are flushed to the disk and only then renamed over `path`. A symbolic link
+// at `path` is followed, so the link itself stays. On failure the previous
+// file is untouched and no temporary file is left behind.
+bool ReplaceFile(const std::string& path, std::string_view bytes, int& err);
+
+// A short German sentence for an errno value ("Zugriff verweigert.").
+std::string SystemErrorReason(int err);
+
+} // namespace keldo

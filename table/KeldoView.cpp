@@ -1,0 +1,215 @@
+#include "KeldoView.h"
+
+#include <QFontMetrics>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QScrollBar>
+#include <algorithm>
+#include <climits>
+
+#include "TablePageLayout.h"
+
+using keldo::TablePageLayout;
+
+namespace {
+
+// A font whose text height (ascent + descent) is `cellHeight` device pixels,
+// as a font chosen by cell height would be.
+QFont CellFont(const QPaintDevice& device, int cellHeight, QFont::Weight weight)
+{
+    QFont font;
+    // "Courier New" where it exists, else its metric-compatible twin.
+    font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")});
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setWeight(weight);
+    cellHeight = std::max(cellHeight, 1);
+    font.setPixelSize(cellHeight);
+    int height = QFontMetrics(font, &device).height();
+    if (height > cellHeight)
+        font.setPixelSize(std::max(1, cellHeight * cellHeight / height));
+    return font;
+}
+
+// Characters of a UTF-8 line (continuation bytes do not start a character).
+long long CharacterCount(const std::string& line)
+{
+    long long count = 0;
+    for (unsigned char c : line)
+        if ((c & 0xC0) != 0x80)
+            ++count;
+    return count;
+}
+
+} // namespace
+
+CKeldoView::CKeldoView(CKeldoDoc& doc, QWidget* parent) : QAbstractScrollArea(parent), m_pDoc(&doc)
+{
+    setObjectName(QStringLiteral("CKeldoView"));
+    setFrameShape(QFrame::StyledPanel);
+    viewport()->setBackgroundRole(QPalette::Base);
+    viewport()->setAutoFillBackground(true);
+    MeasureScreenFont();
+}
+
+QFont CKeldoView::ScreenFont(const QPaintDevice& device)
+{
+    // 22 hundredths of an inch.
+    return CellFont(device, (22 * device.logicalDpiY() + 50) / 100, QFont::ExtraBold);
+}
+
+QFont CKeldoView::PrinterFont(const QPaintDevice& device)
+{
+    // 4.4 mm.
+    return CellFont(device, static_cast<int>(4.4 / 25.4 * device.logicalDpiY() + 0.5), QFont::DemiBold);
+}
+
+void CKeldoView::MeasureScreenFont()
+{
+    QFontMetrics fm(ScreenFont(*viewport()), viewport());
+    m_cx = std::max(1, fm.horizontalAdvance(QLatin1Char('W')));
+    m_cy = std::max(1, fm.height());
+}
+
+void CKeldoView::OnInitialUpdate()
+{
+    OnUpdate();
+}
+
+void CKeldoView::OnUpdate()
+{
+    long long widest = 0;
+    for (const std::string& line : m_pDoc->m_Ergebnisse)
+        widest = std::max(widest, CharacterCount(line));
+    // One character of margin on either side.
+    m_nContentWidth = (widest + 2) * m_cx;
+    UpdateScrollRange();
+    viewport()->update();
+}
+
+void CKeldoView::UpdateScrollRange()
+{
+    // The range follows the report, so every row can be scrolled into view
+    // and a short report cannot be scrolled past its end.
+    long long contentHeight = static_cast<long long>(m_pDoc->m_Ergebnisse.size()) * m_cy;
+    auto clampToInt = [](long long v) { return static_cast<int>(std::clamp(v, 0LL, static_cast<long long>(INT_MAX))); };
+    QSize page = viewport()->size();
+    verticalScrollBar()->setRange(0, clampToInt(contentHeight - page.height()));
+    verticalScrollBar()->setPageStep(std::max(m_cy, page.height() - m_cy));
+    verticalScrollBar()->setSingleStep(m_cy);
+    horizontalScrollBar()->setRange(0, clampToInt(m_nContentWidth - page.width()));
+    horizontalScrollBar()->setPageStep(std::max(m_cx, page.width()));
+    horizontalScrollBar()->setSingleStep(m_cx);
+}
+
+void CKeldoView::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(viewport());
+    painter.setFont(ScreenFont(*viewport()));
+    painter.setPen(palette().color(QPalette::Text));
+    QFontMetrics fm = painter.fontMetrics();
+
+    const auto& lines = m_pDoc->m_Ergebnisse;
+    const long long top = verticalScrollBar()->value();
+    const int left = m_cx - horizontalScrollBar()->value();
+    const QRect area = event->rect();
+    // Only the rows that reach into the repainted area are drawn.
+    long long first = (top + area.top()) / m_cy;
+    long long last = std::min<long long>(static_cast<long long>(lines.size()), (top + area.bottom()) / m_cy + 1);
+    m_nLastPaintedRows = 0;
+    for (long long i = first; i < last; ++i) {
+        int y = static_cast<int>(i * m_cy - top);
+        painter.drawText(left, y + fm.ascent(), QString::fromStdString(lines[static_cast<std::size_t>(i)]));
+        ++m_nLastPaintedRows;
+    }
+}
+
+void CKeldoView::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollRange();
+}
+
+void CKeldoView::changeEvent(QEvent* event)
+{
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::ScreenChangeInternal) {
+        MeasureScreenFont();
+        OnUpdate();
+    }
+}
+
+int CKeldoView::OnPreparePrinting() const
+{
+    return TablePageLayout::PageCount(m_pDoc->m_Ergebnisse.size());
+}
+
+bool CKeldoView::Print(QPrinter& printer)
+{
+    const int pages = OnPreparePrinting();
+    int from = 1;
+    int to = pages;
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        from = std::max(1, printer.fromPage());
+        to = std::min(pages, printer.toPage() > 0 ? printer.toPage() : pages);
+    }
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    for (int page = from; page <= to; ++page) {
+        if (page > from)
+            printer.newPage();
+        OnPrint(painter, printer, page);
+    }
+    painter.end();
+    return true;
+}
+
+void CKeldoView::OnPrint(QPainter& painter, QPrinter& printer, int page)
+{
+    m_nSeite = page;
+    m_rectDruck = printer.pageLayout().paintRectPixels(printer.resolution());
+    m_nZeilenProSeite = static_cast<int>(TablePageLayout::kLinesPerPage);
+
+    painter.setFont(PrinterFont(printer));
+    painter.setPen(Qt::black);
+    QFontMetrics fm = painter.fontMetrics();
+    const int cx = fm.horizontalAdvance(QLatin1Char('0'));
+    const int cy = fm.height();
+
+    // The painter's origin is the top left of the printable area.
+    const QString header = QStringLiteral(" Dokument:") + QString::fromStdString(m_pDoc->GetTitle());
+    painter.drawText(cx, TablePageLayout::kHeaderRow * cy + fm.ascent(), header);
+
+    const auto& lines = m_pDoc->m_Ergebnisse;
+    auto range = TablePageLayout::LinesOfPage(page, lines.size());
+    for (std::size_t i = range.first; i < range.end; ++i) {
+        int y = TablePageLayout::RowOfLine(i) * cy;
+        painter.drawText(3 * cx, y + fm.ascent(), QString::fromStdString(lines[i]));
+    }
+}
+
+void CKeldoView::FilePrint()
+{
+    QPrinter ownPrinter(QPrinter::HighResolution);
+    QPrinter& printer = m_pPrinter ? *m_pPrinter : ownPrinter;
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Drucken"));
+    dialog.setMinMax(1, OnPreparePrinting());
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    if (dialog.exec() == QDialog::Accepted)
+        Print(printer);
+}
+
+void CKeldoView::FilePrintPreview()
+{
+    QPrinter ownPrinter(QPrinter::HighResolution);
+    QPrinter& printer = m_pPrinter ? *m_pPrinter : ownPrinter;
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setWindowTitle(QStringLiteral("Seitenansicht"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { Print(*p); });
+    preview.exec();
+}

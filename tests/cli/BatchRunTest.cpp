@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "BatchRun.h"
+#include "LocaleGuard.h"
+
+namespace fs = std::filesystem;
+using keldo::BatchOptions;
+using keldo::RunBatch;
+
+namespace {
+
+std::string SourceDir()
+{
+    const char* dir = std::getenv("KELDO_SOURCE_DIR");
+    return dir ? dir : ".";
+}
+
+std::string Example() { return SourceDir() + "/examples/gas-well-F-12.kld"; }
+
+struct Outcome {
+    int status;
+    std::string report;
+    std::string messages;
+};
+
+Outcome Run(const BatchOptions& options)
+{
+    std::ostringstream report, messages;
+    int status = RunBatch(options, report, messages);
+    return {status, report.str(), messages.str()};
+}
+
+BatchOptions ForExample(int modus)
+{
+    BatchOptions options;
+    options.document = Example();
+    options.modus = modus;
+    return options;
+}
+
+class TempDir {
+public:
+    TempDir() : path(fs::temp_directory_path() / ("keldo-batch-" + std::to_string(::getpid())))
+    {
+        fs::create_directories(path);
+    }
+    ~TempDir() { fs::remove_all(path); }
+    fs::path path;
+};
+
+} // namespace
+
+TEST(BatchRun, SaturationRunOfTheExampleCompletes)
+{
+    Outcome out = Run(ForExample(0));
+    EXPECT_EQ(out.status, keldo::kBatchCompleted) << out.messages;
+    EXPECT_EQ(out.report.rfind("\n  BERECHNUNG DER WASSERSAETTIGUNG\n", 0), 0u);
+    EXPECT_NE(out.report.find("  Bohrung:15/9-F-12 Hugin, Gasfall\n"), std::string::npos);
+    EXPECT_NE(out.report.find("  TEUFE   POROSITAET   WASSERSAETTIGUNG   PERMEABILITAET\n"), std::string::npos);
+    EXPECT_EQ(out.messages, "Berechnung der Saettigung abgeschlossen\n");
+}
+
+TEST(BatchRun, ContactRunOfTheExampleCompletes)
+{
+    Outcome out = Run(ForExample(1));
+    EXPECT_EQ(out.status, keldo::kBatchCompleted) << out.messages;
+    EXPECT_NE(out.report.find("  BERECHNUNG DES GAS-WASSER-KONTAKTES\n"), std::string::npos);
+    EXPECT_NE(out.report.find("  Berechnung des Gas-Wasser-Kontaktes abgeschlossen\n"), std::string::npos);
+    EXPECT_NE(out.report.find(" Gesamthäufigkeit:  "), std::string::npos);
+}
+
+TEST(BatchRun, OutputDoesNotDependOnTheLocale)
+{
+    Outcome plain[2] = {Run(ForExample(0)), Run(ForExample(1))};
+    GermanLocale german;
+    if (!german.active())
+        GTEST_SKIP() << "no German locale on this machine";
+    for (int modus = 0; modus < 2; ++modus) {
+        Outcome local = Run(ForExample(modus));
+        EXPECT_EQ(local.report, plain[modus].report);
+        EXPECT_EQ(local.messages, plain[modus].messages);
+    }
+}
+
+TEST(BatchRun, ReportFileHoldsWhatStandardOutputWouldShow)
+{
+    TempDir dir;
+    BatchOptions options = ForExample(1);
+    Outcome toStdout = Run(options);
+    options.reportFile = (dir.path / "report.txt").string();
+    Outcome toFile = Run(options);
+    EXPECT_EQ(toFile.status, keldo::kBatchCompleted);
+    EXPECT_TRUE(toFile.report.empty());
+    std::ifstream in(options.reportFile, std::ios::binary);
+    std::stringstream content;
+    content << in.rdbuf();
+    EXPECT_EQ(content.str(), toStdout.report);
+}
+
+TEST(BatchRun, UnreadableDocumentsExitWithOne)
+{
+    TempDir dir;
+    BatchOptions options = ForExample(0);
+    options.document = (dir.path / "missing.kld").string();
+    Outcome missing = Run(options);
+    EXPECT_EQ(missing.status, keldo::kBatchUnreadable);
+    EXPECT_FALSE(missing.messages.empty());
+
+    // Cut the example off in the middle of its measurement lines.
+    std::ifstream in(Example(), std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    options.document = (dir.path / "truncated.kld").string();
+    std::ofstream(options.document, std::ios::binary) << bytes.substr(0, bytes.size() / 2);
+    Outcome truncated = Run(options);
+    EXPECT_EQ(truncated.status, keldo::kBatchUnreadable);
+    EXPECT_FALSE(truncated.messages.empty());
+    EXPECT_TRUE(truncated.report.empty());
+}
+
+TEST(BatchRun, RefusedInputsExitWithTwoBeforeComputing)
+{
+    BatchOptions options = ForExample(0);
+    options.cutoff = 0.4f;
+    Outcome out = Run(options);
+    EXPECT_EQ(out.status, keldo::kBatchRefused);
+    EXPECT_EQ(out.messages, "Der Porositäts-Cutoff muss kleiner 0.4 sein!\n");
+    EXPECT_TRUE(out.report.empty());
+}
+
+TEST(BatchRun, MeasurementFileReplacesTheDocumentsLines)
+{
+    TempDir dir;
+    BatchOptions options = ForExample(0);
+    options.measurementsFile = (dir.path / "m.txt").string();
+    options.descending = true;
+    std::ofstream(options.measurementsFile) << "2900 0.2 0.5\n2890 0.21 0.4\n";
+    Outcome out = Run(options);
+    EXPECT_EQ(out.status, keldo::kBatchCompleted) << out.messages;
+    EXPECT_NE(out.report.find("\n  2900.0    0.200 "), std::string::npos);
+    EXPECT_NE(out.report.find("\n  2890.0    0.210 "), std::string::npos);
+
+    // A bad line stops the import; nothing is computed.
+    std::ofstream(options.measurementsFile) << "2900 0.2 0.5\n2910 0.21 0.4\n";
+    Outcome bad = Run(options);
+    EXPECT_EQ(bad.status, keldo::kBatchRefused);
+    EXPECT_NE(bad.messages.find("Die Teufe nimmt nicht ab!"), std::string::npos);
+    EXPECT_TRUE(bad.report.empty());
+}
+
+TEST(BatchRun, AStoppedComputationExitsWithThree)
+{
+    // 0.23 * 1000 m is below the example's initial pressure of 300 bar.
+    TempDir dir;
+    BatchOptions options = ForExample(0);
+    options.measurementsFile = (dir.path / "shallow.txt").string();
+    std::ofstream(options.measurementsFile) << "1000 0.2 0.5\n";
+    Outcome out = Run(options);
+    EXPECT_EQ(out.status, keldo::kBatchStopped);
+    EXPECT_NE(out.messages.find("\tAbbruch der Sw-Berechnung"), std::string::npos);
+    EXPECT_FALSE(out.report.empty()); // the header stays
+}
