@@ -35,6 +35,14 @@ void CKeldoDoc::ComputeKontakte()
         return;
     }
 
+    // Water that is not denser than the hydrocarbon phase gives no capillary
+    // height: every contact would be the measured depth itself.
+    if (!PruefeDichtedifferenz()) {
+        m_strZeile = "  Abbruch der GWC-Berechnung";
+        Message(m_strZeile);
+        return;
+    }
+
     const size_t n = m_Messwerte.size();
     m_Kontakte.reserve(m_Kontakte.size() + n);
     int nBrauchbar = 0;

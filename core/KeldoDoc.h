@@ -59,6 +59,9 @@ public:
     double Alfa(double k);
     double Beta(double k);
     double HoeheUeberKontakt(float teufe, double k, float sw);
+    // False when the water is not denser than the hydrocarbon phase, so that
+    // no capillary height exists; says so once per computation.
+    bool PruefeDichtedifferenz();
 
     // --- water-saturation run ----------------------------------------------
     void ComputeSw();
@@ -124,6 +127,21 @@ private:
     keldo::IMessageBox* m_pMessages;
     keldo::IDocumentHost* m_pHost;
     bool m_bModified = false;
+    // The density message has been given in this computation (reset by ReportHeader).
+    bool m_bDichteGemeldet = false;
+    // Swmin, Pcsperr, alfa and beta of the last permeability and coefficients
+    // seen by HoeheUeberKontakt: the saturation search asks for the same K up
+    // to 16 times per measurement.
+    struct ModellParameter {
+        bool gueltig = false;
+        double k = 0;
+        std::array<float, 10> koeffizienten{};
+        float swmin = 0;
+        double pcsperr = 0;
+        double alfa = 0;
+        double beta = 0;
+    };
+    ModellParameter m_Modell;
     std::string m_strTitle;
     std::string m_strPathName;
 };

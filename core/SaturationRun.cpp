@@ -1,4 +1,134 @@
+// Water-saturation run: the saturation the model predicts at every measured
+// depth for the assumed contact, beside the saturation from the log.
+#include <algorithm>
+#include <cmath>
+
 #include "KeldoDoc.h"
-// placeholder until the water-saturation run lands
-void CKeldoDoc::ComputeSw() {}
-float CKeldoDoc::SwInTeufe(float, float) { return 1; }
+#include "TextFormat.h"
+
+void CKeldoDoc::ComputeSw()
+{
+    AddLine(m_Ergebnisse, "  TEUFE   POROSITAET   WASSERSAETTIGUNG   PERMEABILITAET");
+    AddLine(m_Ergebnisse, "             PHI       berechn.   n.Log        K ");
+    AddLine(m_Ergebnisse, "   (M)       (-)         (-)       (-)        (mD)");
+
+    const int n = static_cast<int>(m_Messwerte.size());
+    if (n == 0) {
+        m_strZeile = "ABBRUCH!!Die Messwerte mit Teufe Porosität und Wassersättigung fehlen!";
+        AddLine(m_Ergebnisse, m_strZeile);
+        Message(m_strZeile);
+        return;
+    }
+    if (!PruefeDichtedifferenz()) {
+        Message("\tAbbruch der Sw-Berechnung");
+        return;
+    }
+
+    // Without "Detailausgabe" about 21 rows spread over the list are listed;
+    // the graph takes every g-th line, at most 999 points.
+    const int r = m_bDetail ? 1 : std::max(n / 21, 1);
+    const int g = n / 1000 + 1;
+
+    int i = 0;
+    int k = 0;
+    bool abgebrochen = false;
+    for (; k < 999 && i < n; ++i) {
+        float werte[3];
+        // The import refuses such lines; one that still lacks a number is skipped.
+        if (keldo::ScanFloats(m_Messwerte[static_cast<size_t>(i)], werte, 3) < 3)
+            continue;
+        const float teufe = werte[0];
+        const float phi = werte[1];
+        const float swLog = werte[2];
+        if (teufe < m_fMinTeufe || teufe > m_fMaxTeufe)
+            continue;
+        if (0.23 * teufe <= m_fInitialdruck) {
+            m_strZeile = keldo::Format("  PI > 0.23*TEUFE,d.h.%5.1f > 0.23*%5.1f", m_fInitialdruck, teufe);
+            Message(m_strZeile);
+            abgebrochen = true;
+            break;
+        }
+
+        const float swBerechnet = SwInTeufe(teufe, phi);
+        const float permeabilitaet = PermeabilitaetAusPhi(phi);
+
+        if (i % g == 0) {
+            m_X[static_cast<size_t>(k)] = teufe;
+            m_Y[static_cast<size_t>(k)] = swLog;
+            m_Y1[static_cast<size_t>(k)] = phi;
+            m_Y2[static_cast<size_t>(k)] = swBerechnet;
+            ++k;
+        }
+
+        // "  %5.1f %8.3f %11.3f %9.3f %11.4f", built without printf: this row
+        // is made for every measurement.
+        m_strZeile.assign(2, ' ');
+        keldo::AppendFixed(m_strZeile, teufe, 5, 1);
+        m_strZeile += ' ';
+        keldo::AppendFixed(m_strZeile, phi, 8, 3);
+        m_strZeile += ' ';
+        keldo::AppendFixed(m_strZeile, swBerechnet, 11, 3);
+        m_strZeile += ' ';
+        keldo::AppendFixed(m_strZeile, swLog, 9, 3);
+        m_strZeile += ' ';
+        keldo::AppendFixed(m_strZeile, permeabilitaet, 11, 4);
+
+        if (i % r == 0 || i == n - 1)
+            AddLine(m_Ergebnisse, m_strZeile);
+    }
+
+    if (!abgebrochen && i > 0) {
+        m_MaxWerte = k;
+        m_nYAchsen = 2;
+        m_strTitel = "Nachrechnung der Wassersättigung Sw";
+        m_strUntertitel1 = m_strBohrung;
+        m_strUntertitel2 = keldo::Format(m_nFluid == 0 ? "Gas-Wasser-Kontakt:%5.1f" : "Öl-Wasser-Kontakt:%5.1f",
+            m_fKontakt);
+        m_strXAchse = "Vertikale Teufe TVD (m)";
+        m_strY1Achse = "Porosität(-)";
+        m_strYAchse = "Sw(-)";
+        m_strLegende1 = "Sw gemessen ";
+        m_strLegende3 = "Sw berechnet";
+        m_strLegende2 = "  Porosität ";
+        m_bGeaendert = 0;
+        Message("Berechnung der Saettigung abgeschlossen");
+    } else {
+        Message("\tAbbruch der Sw-Berechnung");
+    }
+}
+
+float CKeldoDoc::SwInTeufe(float teufe, float phi)
+{
+    const float kontakt = m_fKontakt;
+    const double k = Keff(teufe, phi);
+    const float swmin = k > 0 ? Swmin(k) : 1.0f;
+
+    // Below the level of the threshold pressure the rock is fully water-saturated.
+    const float h1 = static_cast<float>(HoeheUeberKontakt(teufe, k, 1.0f));
+    if (kontakt - h1 < teufe)
+        return 1.0f;
+    // Above the height of the maximum capillary pressure only Swmin is left.
+    const float h2 = static_cast<float>(HoeheUeberKontakt(teufe, k, swmin));
+    if (kontakt - h2 > teufe)
+        return swmin;
+
+    // Secant steps with a fixed difference of 0.0001 from full saturation
+    // downwards; the seventh step is taken as it is.
+    float sw = 1.0f;
+    for (int schritt = 0; schritt < 7; ++schritt) {
+        const float f1 = static_cast<float>(HoeheUeberKontakt(teufe, k, sw) - kontakt + teufe);
+        const float f2 = static_cast<float>(
+            HoeheUeberKontakt(teufe, k, static_cast<float>(sw - 0.0001)) - kontakt + teufe);
+        // Equal heights give no slope (and at f1 = 0 sw is already exact):
+        // keep sw rather than divide by zero.
+        if (f1 == f2)
+            break;
+        const float dx = static_cast<float>(0.0001 * f1 / (f1 - f2));
+        sw -= dx;
+        if (std::fabs(dx) < 1e-5)
+            break;
+        if (sw < swmin)
+            sw = static_cast<float>(swmin + 0.0002);
+    }
+    return sw;
+}

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <new>
+#include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -118,6 +119,10 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, int& err)
     }
     if (!S_ISREG(st.st_mode)) {
         err = EINVAL;
+        return false;
+    }
+    if (static_cast<unsigned long long>(st.st_size) > kMaxReadSize) {
+        err = EFBIG;
         return false;
     }
     try {

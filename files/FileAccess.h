@@ -7,9 +7,14 @@
 // turns it into a German sentence for the user.
 namespace keldo {
 
+// Files beyond this size are refused: no document or report comes near it, and
+// reading such a file whole would only exhaust the memory.
+inline constexpr unsigned long long kMaxReadSize = 1ull << 30;
+
 // Reads the regular file at `path` completely. Refuses directories and other
 // non-regular files (a named pipe would block the program) with EISDIR or
-// EINVAL in `err`; a file too large for memory gives ENOMEM.
+// EINVAL in `err`, files above kMaxReadSize with EFBIG; running out of memory
+// gives ENOMEM.
 bool ReadWholeFile(const std::string& path, std::string& bytes, int& err);
 
 // Replaces the file at `path` by `bytes` so that a failure never leaves a

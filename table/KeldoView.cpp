@@ -29,8 +29,15 @@ QFont CellFont(const QPaintDevice& device, int cellHeight, QFont::Weight weight)
     cellHeight = std::max(cellHeight, 1);
     font.setPixelSize(cellHeight);
     int height = QFontMetrics(font, &device).height();
-    if (height > cellHeight)
-        font.setPixelSize(std::max(1, cellHeight * cellHeight / height));
+    if (height > cellHeight) {
+        int size = std::max(1, cellHeight * cellHeight / height + 1);
+        // Rounded metrics: step down until the text height fits the cell.
+        for (; size > 1; --size) {
+            font.setPixelSize(size);
+            if (QFontMetrics(font, &device).height() <= cellHeight)
+                break;
+        }
+    }
     return font;
 }
 
@@ -136,7 +143,7 @@ void CKeldoView::resizeEvent(QResizeEvent* event)
 void CKeldoView::changeEvent(QEvent* event)
 {
     QAbstractScrollArea::changeEvent(event);
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::ScreenChangeInternal) {
+    if (event->type() == QEvent::FontChange) {
         MeasureScreenFont();
         OnUpdate();
     }

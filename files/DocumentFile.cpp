@@ -1,0 +1,132 @@
+#include "DocumentFile.h"
+
+#include <cstdint>
+
+#include "ArchiveReader.h"
+#include "ArchiveWriter.h"
+#include "FileAccess.h"
+#include "TextFormat.h"
+
+namespace keldo {
+namespace {
+
+// The fixed block after the well name, in file order (this is neither the
+// order of the members nor that of the dialog). Entry 19 is the one integer.
+constexpr float CKeldoInputs::*kFloatsBeforeFluid[] = {
+    &CKeldoInputs::m_fTemperatur,   &CKeldoInputs::m_fSwmin0,   &CKeldoInputs::m_fSwmin1,
+    &CKeldoInputs::m_fInitialdruck, &CKeldoInputs::m_fPhiK0,    &CKeldoInputs::m_fPhiK1,
+    &CKeldoInputs::m_fPhiK2,        &CKeldoInputs::m_fPcsperr0, &CKeldoInputs::m_fPcsperr1,
+    &CKeldoInputs::m_fPcMax,        &CKeldoInputs::m_fKontakt,  &CKeldoInputs::m_fDichteKW,
+    &CKeldoInputs::m_fWasserdichte, &CKeldoInputs::m_fBeta0,    &CKeldoInputs::m_fBeta1,
+    &CKeldoInputs::m_fAlfa0,        &CKeldoInputs::m_fAlfa1,    &CKeldoInputs::m_fAlfa2,
+    &CKeldoInputs::m_fAlfa3,
+};
+
+// Every string needs at least its one-byte length prefix.
+constexpr size_t kMinStringSize = 1;
+
+const std::string kFieldName = "des Namens der Bohrung";
+const std::string kFieldBlock = "der Eingabewerte";
+const std::string kFieldLines = "der Messwertzeilen";
+
+// What a document looks like after a failed read: a new document without
+// measurements. Results stay, as with any loading.
+void MakeNewDocument(CKeldoDoc& doc)
+{
+    doc.OnNewDocument();
+    doc.m_Messwerte.clear();
+}
+
+// Reads every field into `inputs` and `lines` without touching the document,
+// so that a failure part-way leaves nothing half-loaded behind.
+bool ReadFields(ArchiveReader& in, CKeldoInputs& inputs, CKeldoDoc::StringArray& lines)
+{
+    if (!in.ReadString(inputs.m_strBohrung, kFieldName))
+        return false;
+    for (auto member : kFloatsBeforeFluid)
+        if (!in.ReadFloat(inputs.*member, kFieldBlock))
+            return false;
+    int32_t fluid = 0;
+    if (!in.ReadInt32(fluid, kFieldBlock) || !in.ReadFloat(inputs.m_fKontaktwinkel, kFieldBlock))
+        return false;
+    inputs.m_nFluid = fluid;
+    uint32_t count = 0;
+    if (!in.ReadCount(count, kMinStringSize, kFieldLines))
+        return false;
+    lines.clear();
+    lines.reserve(count); // bounded by the bytes left, checked by ReadCount
+    for (uint32_t i = 0; i < count; ++i) {
+        lines.emplace_back();
+        if (!in.ReadString(lines.back(), Format("der Messwertzeile %u", i + 1)))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::string SerializeDocument(const CKeldoDoc& doc)
+{
+    ArchiveWriter out;
+    out.WriteString(doc.m_strBohrung);
+    for (auto member : kFloatsBeforeFluid)
+        out.WriteFloat(doc.*member);
+    out.WriteInt32(doc.m_nFluid);
+    out.WriteFloat(doc.m_fKontaktwinkel);
+    out.WriteCount(static_cast<uint32_t>(doc.m_Messwerte.size()));
+    for (const auto& line : doc.m_Messwerte)
+        out.WriteString(line);
+    return out.Take();
+}
+
+bool DeserializeDocument(std::string_view bytes, CKeldoDoc& doc, std::string& error)
+{
+    if (bytes.empty()) {
+        MakeNewDocument(doc);
+        error = "Die Datei ist leer.";
+        return false;
+    }
+    ArchiveReader in(bytes);
+    CKeldoInputs inputs = doc; // members the file does not hold keep their values
+    CKeldoDoc::StringArray lines;
+    if (!ReadFields(in, inputs, lines)) {
+        MakeNewDocument(doc);
+        error = in.Error();
+        return false;
+    }
+    static_cast<CKeldoInputs&>(doc) = inputs;
+    doc.m_Messwerte = std::move(lines);
+    return true;
+}
+
+bool LoadDocument(const std::string& path, CKeldoDoc& doc, std::string& error)
+{
+    std::string bytes;
+    int err = 0;
+    std::string reason;
+    if (!ReadWholeFile(path, bytes, err)) {
+        MakeNewDocument(doc);
+        reason = SystemErrorReason(err);
+    } else if (!DeserializeDocument(bytes, doc, reason)) {
+        // DeserializeDocument has made it a new document already.
+    } else {
+        doc.SetValuesAfterLoading();
+        doc.SetPathName(path);
+        doc.SetModifiedFlag(false);
+        return true;
+    }
+    error = Format("Das Dokument \"%s\" kann nicht geöffnet werden.\n%s", path.c_str(), reason.c_str());
+    return false;
+}
+
+bool SaveDocument(const std::string& path, const CKeldoDoc& doc, std::string& error)
+{
+    int err = 0;
+    if (ReplaceFile(path, SerializeDocument(doc), err))
+        return true;
+    error = Format("Das Dokument \"%s\" kann nicht gespeichert werden.\n%s", path.c_str(),
+                   SystemErrorReason(err).c_str());
+    return false;
+}
+
+} // namespace keldo

@@ -1,0 +1,36 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "KeldoDoc.h"
+
+// The document file (".kld"): the well name, 21 numbers in a fixed order and
+// the measurement lines, in the binary archive layout of the Windows program,
+// so that files pass both ways between the two. Results are never stored.
+namespace keldo {
+
+// Reads a ".kld" document file into `doc`, then sets the values that the file
+// does not hold (doc.SetValuesAfterLoading()), the path and title
+// (doc.SetPathName(path)) and clears the modified mark. Does not open the
+// input dialog: the caller does, through doc.OnDataChange().
+// On failure `doc` is left as a new document (inputs reset, measurements
+// emptied, modified mark clear), `error` holds a German message naming the
+// file and the reason, and the result is false. Results are never touched.
+bool LoadDocument(const std::string& path, CKeldoDoc& doc, std::string& error);
+
+// Writes the document file. A failure never destroys the previous file: the
+// bytes go to a temporary file in the same folder, which replaces the target
+// only once it is completely on the disk. Returns false with a German `error`
+// on failure. Clearing the modified mark after success is the caller's part.
+bool SaveDocument(const std::string& path, const CKeldoDoc& doc, std::string& error);
+
+// The file's bytes for `doc`. Text is written in Windows-1252.
+std::string SerializeDocument(const CKeldoDoc& doc);
+
+// Reads the fields from `bytes` into the inputs and measurements of `doc`
+// (only that: no values after loading, no title, no modified mark). Bytes after
+// the last field are ignored, as the Windows program's archive ignores them.
+// On failure `doc` is left as a new document and `error` says why.
+bool DeserializeDocument(std::string_view bytes, CKeldoDoc& doc, std::string& error);
+
+} // namespace keldo

@@ -1,0 +1,167 @@
+#include "Grafik.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "GraphExport.h"
+#include "GraphPainter.h"
+#include "KeldoDoc.h"
+
+CGrafik::CGrafik(CKeldoDoc& doc, QWidget* parent)
+    : QAbstractScrollArea(parent), m_doc(doc)
+{
+    setObjectName(QStringLiteral("CGrafik"));
+    viewport()->setAutoFillBackground(false);
+    OnInitialUpdate();
+}
+
+void CGrafik::OnInitialUpdate()
+{
+    m_state.m_bHochformat = 1;
+    m_state.m_bPrint = 0;
+    UpdateScrollBars();
+}
+
+void CGrafik::OnUpdate()
+{
+    viewport()->update();
+}
+
+void CGrafik::UpdateScrollBars()
+{
+    const double sx = keldo::PixelsPerUnit(viewport()->logicalDpiX());
+    const double sy = keldo::PixelsPerUnit(viewport()->logicalDpiY());
+    const QSize view = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, int(kTotalWidth * sx + 0.5) - view.width()));
+    verticalScrollBar()->setRange(0, std::max(0, int(kTotalHeight * sy + 0.5) - view.height()));
+    horizontalScrollBar()->setPageStep(std::max(1, int(kPageWidth * sx + 0.5)));
+    verticalScrollBar()->setPageStep(std::max(1, int(kPageHeight * sy + 0.5)));
+    horizontalScrollBar()->setSingleStep(std::max(1, int(kLineWidth * sx + 0.5)));
+    verticalScrollBar()->setSingleStep(std::max(1, int(kLineHeight * sy + 0.5)));
+}
+
+void CGrafik::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollBars();
+}
+
+void CGrafik::scrollContentsBy(int, int)
+{
+    viewport()->update();
+}
+
+void CGrafik::paintEvent(QPaintEvent*)
+{
+    QPainter painter(viewport());
+    painter.fillRect(viewport()->rect(), Qt::white);
+    keldo::SetPageTransform(painter, QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value()));
+    OnDraw(painter);
+}
+
+void CGrafik::OnDraw(QPainter& painter)
+{
+    // The axes are computed once per computation; a view that has never
+    // scaled has no ranges yet and scales as well.
+    if (m_doc.m_bSkaliert == 0 || !m_state.IsScaled())
+        m_state.OnCompute(m_doc);
+    const keldo::QtTextMeasure measure;
+    keldo::PaintDisplayList(painter, m_state.zeichnen(m_doc, measure));
+}
+
+void CGrafik::OnGrafiklupe()
+{
+    m_state.m_bGrafiklupe = m_state.m_bGrafiklupe == 1 ? 0 : 1;
+    m_state.OnCompute(m_doc); // the plot size changes with the magnifier
+    viewport()->update();
+    emit lupeChanged(IsLupeChecked());
+}
+
+bool CGrafik::OnUpdateGrafiklupe()
+{
+    if (m_state.m_bGrafiklupe != 1)
+        m_state.m_bGrafiklupe = 0;
+    return IsLupeChecked();
+}
+
+void CGrafik::Print(QPrinter& printer)
+{
+    m_state.m_bPrint = 1;
+    // Whatever happens on the way, the screen gets its own layout back.
+    struct EndPrinting {
+        CGrafik* view;
+        ~EndPrinting() { view->OnEndPrinting(); }
+    } end{this};
+
+    printer.setFromTo(1, 1);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return;
+    // The printable part of the sheet decides between portrait and landscape.
+    const QRectF printable = printer.pageLayout().paintRect(QPageLayout::Millimeter);
+    m_state.m_bHochformat = printable.height() > printable.width() ? 1 : 0;
+    m_state.worldtrans(m_doc);
+    keldo::SetPageTransform(painter);
+    OnDraw(painter);
+    painter.end();
+    emit pagePrinted(m_state.breite, m_state.hoehe);
+}
+
+void CGrafik::OnEndPrinting()
+{
+    m_state.m_bHochformat = 1;
+    m_state.m_bPrint = 0;
+    m_state.worldtrans(m_doc);
+    viewport()->update();
+}
+
+void CGrafik::FilePrint()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QString::fromStdString(m_doc.GetTitle()));
+    QPrintDialog dialog(&printer, this);
+    dialog.setMinMax(1, 1);
+    // The print layout is only set up once the user has chosen to print, so
+    // a cancelled dialog leaves the screen as it was.
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    Print(printer);
+}
+
+void CGrafik::FilePrintPreview()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QString::fromStdString(m_doc.GetTitle()));
+    QPrintPreviewDialog dialog(&printer, this);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) { Print(*target); });
+    dialog.exec();
+}
+
+void CGrafik::ExportGraphDialog()
+{
+    const QString pngFilter = QStringLiteral("PNG-Bild (*.png)");
+    const QString svgFilter = QStringLiteral("SVG-Grafik (*.svg)");
+    const QString pdfFilter = QStringLiteral("PDF-Dokument (*.pdf)");
+    QString proposal = QFileInfo(QString::fromStdString(m_doc.GetTitle())).completeBaseName();
+    if (proposal.isEmpty())
+        proposal = QStringLiteral("Grafik");
+    QString selected = pngFilter;
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Grafik exportieren"), proposal + ".png",
+                                                pngFilter + ";;" + svgFilter + ";;" + pdfFilter, &selected);
+    if (path.isEmpty())
+        return;
+    // A name without an extension gets the one of the chosen file type.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += selected == svgFilter ? ".svg" : selected == pdfFilter ? ".pdf" : ".png";
+    std::string error;
+    if (!keldo::ExportGraph(m_doc, path.toStdString(), error))
+        m_doc.Message(error);
+}

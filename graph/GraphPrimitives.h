@@ -1,0 +1,104 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// What one graph page consists of, in logical units of 0.1 mm with y growing
+// upward: the page is built once as a list of these primitives and any
+// painter (screen, printer, image, SVG, PDF) only has to paint them in order.
+namespace keldo {
+
+struct GraphPoint {
+    int x = 0;
+    int y = 0;
+    bool operator==(const GraphPoint&) const = default;
+};
+
+// The drawing tools of the graph; the painter turns each into its pen.
+enum class PenKind {
+    Frame,    // solid, width 4, black: frame and tick marks
+    Grid,     // dotted, width 1, black
+    Series1,  // solid, width 3, red
+    Series2,  // solid, width 3, green
+    Series3,  // solid, width 3, blue
+    Bar,      // solid, width 1, red: outline of the histogram bars
+};
+
+enum class BrushKind {
+    Default,  // the surface's own brush: a white fill
+    BarHatch, // red diagonal cross hatch
+};
+
+enum class FontKind {
+    Title,    // height 70, weight 600
+    Heading,  // height 60, weight 700
+    Label,    // height 45, weight 700
+};
+
+// Text alignment flags with the values the page was designed with.
+constexpr int kAlignTop = 0;
+constexpr int kAlignCenter = 6;   // centred on x, hanging down from y
+
+// One drawing step of the page. Which fields count depends on the kind:
+//   Line       points[0] to points[1], pen
+//   Polyline   all points joined in order, pen (fewer than two draw nothing)
+//   Rectangle  opposite corners points[0] and points[1], outlined with pen,
+//              filled with brush
+//   Text       text (UTF-8) at points[0] in font with alignment align
+struct GraphPrimitive {
+    enum class Kind { Line, Polyline, Rectangle, Text };
+    Kind kind = Kind::Line;
+    std::vector<GraphPoint> points;
+    PenKind pen = PenKind::Frame;
+    BrushKind brush = BrushKind::Default;
+    FontKind font = FontKind::Label;
+    int align = kAlignCenter;
+    std::string text;
+
+    static GraphPrimitive Line(GraphPoint from, GraphPoint to, PenKind pen)
+    {
+        GraphPrimitive p;
+        p.kind = Kind::Line;
+        p.points = {from, to};
+        p.pen = pen;
+        return p;
+    }
+    static GraphPrimitive Polyline(std::vector<GraphPoint> points, PenKind pen)
+    {
+        GraphPrimitive p;
+        p.kind = Kind::Polyline;
+        p.points = std::move(points);
+        p.pen = pen;
+        return p;
+    }
+    static GraphPrimitive Rectangle(GraphPoint corner1, GraphPoint corner2, PenKind pen, BrushKind brush)
+    {
+        GraphPrimitive p;
+        p.kind = Kind::Rectangle;
+        p.points = {corner1, corner2};
+        p.pen = pen;
+        p.brush = brush;
+        return p;
+    }
+    static GraphPrimitive Text(GraphPoint at, std::string text, FontKind font, int align = kAlignCenter)
+    {
+        GraphPrimitive p;
+        p.kind = Kind::Text;
+        p.points = {at};
+        p.text = std::move(text);
+        p.font = font;
+        p.align = align;
+        return p;
+    }
+};
+
+using DisplayList = std::vector<GraphPrimitive>;
+
+// Width of a text in a graph font, in logical units; the page needs it for
+// the legend lines. The painter side measures with the real font.
+class ITextMeasure {
+public:
+    virtual ~ITextMeasure() = default;
+    virtual int TextWidth(FontKind font, const std::string& text) const = 0;
+};
+
+} // namespace keldo

@@ -1,0 +1,51 @@
+// Renders the input dialog with sample values to a PNG, for checking the
+// placement of its controls without a display:
+//   QT_QPA_PLATFORM=offscreen keldo-dialog-shot [dialog.png]
+#include <cstdio>
+
+#include <QApplication>
+#include <QPixmap>
+
+#include "DlgInput.h"
+#include "MeasurementImport.h"
+
+namespace {
+
+class ConsoleMessages : public keldo::IMessageBox {
+public:
+    void Show(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
+    bool AskYesNo(const std::string& text) override
+    {
+        std::fprintf(stderr, "%s -> Ja\n", text.c_str());
+        return true;
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("dialog.png");
+
+    CDlgInputValues values;
+    values.m_nFluid = 1;
+    values.m_fKontakt = 1520;
+    values.m_fInitialdruck = 200;
+    for (int i = 0; i < 40; ++i)
+        values.m_Messwerte.push_back(keldo::FormatMeasurementLine(1500.0f - 2.5f * i, 0.05f + 0.005f * i, 0.2f + 0.01f * i));
+
+    ConsoleMessages messages;
+    DlgInput dlg(messages);
+    dlg.SetValues(values);
+    dlg.OnInitDialog();
+    dlg.OnDefaultWerte();
+    dlg.OnAlleWerte();
+    dlg.show();
+    if (!dlg.grab().save(out)) {
+        std::fprintf(stderr, "%s kann nicht geschrieben werden\n", out.toLocal8Bit().constData());
+        return 1;
+    }
+    std::printf("%s\n", out.toLocal8Bit().constData());
+    return 0;
+}

@@ -1,0 +1,82 @@
+#pragma once
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <QDialog>
+
+#include "KeldoInputs.h"
+#include "MessageBox.h"
+
+class QButtonGroup;
+class QListView;
+class MeasurementListModel;
+
+// The input dialog (template 130): every input of a computation and the list
+// of measurements. The inputs are members of the same names as in the
+// document (inherited from CKeldoInputs). Controls carry their resource id as
+// object name ("1033") and in the property "controlId".
+class DlgInput : public QDialog, public CKeldoInputs {
+    Q_OBJECT
+public:
+    // Returns the chosen file (UTF-8 path) or an empty string when the user
+    // cancelled.
+    using FileChooser = std::function<std::string(QWidget* parent)>;
+
+    explicit DlgInput(keldo::IMessageBox& messages, QWidget* pParent = nullptr);
+    ~DlgInput() override;
+
+    // Copies the document's values into the members / the members out again.
+    void SetValues(const CDlgInputValues& values);
+    void GetValues(CDlgInputValues& values) const;
+
+    // OnInitDialog, then the modal loop; QDialog::Accepted after an accepted OK.
+    int DoModal();
+
+    // Replaces the open-file dialog of "Datei lesen" (tests, automation).
+    void SetFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
+
+    // The control with resource id `id`, or nullptr.
+    QWidget* GetDlgItem(int id) const;
+
+    bool OnInitDialog();
+    // true: controls → members (false and a message when a number field does
+    // not hold a number; the members then stay as they were);
+    // false: members → controls.
+    bool UpdateData(bool bSaveAndValidate = true);
+    void SetFluidLabels(bool afterClick);
+    void OnFluidRadio();
+    void OnDefaultWerte();
+    void OnOkButton();
+    int CheckInputs();
+    void FileOpen();
+    void OnAlleWerte();
+
+    QListView* m_ListMesswerte = nullptr;
+    std::string m_strAnzahl;
+    int m_bWarnungen = 0;
+    std::string m_strKontaktText;
+    std::string m_strDichteText;
+    std::string m_strKontaktModus;
+    std::vector<std::string> m_Messwerte;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void CreateControls();
+    template <class T> T* Control(int id) const;
+    void RefreshList();
+
+    keldo::IMessageBox& m_messages;
+    FileChooser m_chooseFile;
+    std::map<int, QWidget*> m_controls;
+    QButtonGroup* m_fluidGroup = nullptr;
+    QButtonGroup* m_modusGroup = nullptr;
+    MeasurementListModel* m_listModel = nullptr;
+};
+
+// Runs the input dialog modally on `values` and writes the accepted values
+// back on OK (true). On cancel `values` stays as it was.
+bool RunDlgInput(QWidget* parent, CDlgInputValues& values, keldo::IMessageBox& messages);

@@ -1,0 +1,200 @@
+// The controls of dialog template 130 and where they stand.
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyledItemDelegate>
+
+#include "DialogUnits.h"
+#include "DlgInput.h"
+#include "MeasurementListModel.h"
+
+namespace {
+
+// The list box rows are two pixels taller than the font needs.
+class TallerRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.rheight() += 2;
+        return size;
+    }
+};
+
+QFont DialogFont()
+{
+    QFont font;
+    // The template's font, else the closest in width that a desktop has.
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    return font;
+}
+
+} // namespace
+
+void DlgInput::CreateControls()
+{
+    setFont(DialogFont());
+    const DialogUnits du(font());
+    setWindowTitle(QStringLiteral("Dialogfeld zum Programm KELDO"));
+    setFixedSize(du.Size(404, 285));
+
+    auto place = [&](QWidget* w, int id, int x, int y, int width, int height) {
+        w->setGeometry(du.Rect(x, y, width, height));
+        if (id != -1) {
+            w->setObjectName(QString::number(id));
+            w->setProperty("controlId", id);
+            m_controls[id] = w;
+        }
+    };
+    auto label = [&](const char* text, int x, int y, int width, int id = -1) {
+        auto* l = new QLabel(QString::fromUtf8(text), this);
+        l->setTextFormat(Qt::PlainText);
+        place(l, id, x, y, width, 8);
+        return l;
+    };
+    auto edit = [&](int id, int x, int y, int width = 40) {
+        auto* e = new QLineEdit(this);
+        place(e, id, x, y, width, 14);
+        return e;
+    };
+    auto button = [&](const char* text, int id, int x, int y, int width, void (DlgInput::*handler)()) {
+        auto* b = new QPushButton(QString::fromUtf8(text), this);
+        // No default button: Enter must not press anything.
+        b->setAutoDefault(false);
+        b->setDefault(false);
+        place(b, id, x, y, width, 14);
+        connect(b, &QPushButton::clicked, this, handler);
+        return b;
+    };
+    auto check = [&](const char* text, int id, int x, int y, int width) {
+        auto* c = new QCheckBox(QString::fromUtf8(text), this);
+        place(c, id, x, y, width, 10);
+        return c;
+    };
+    auto radio = [&](const char* text, int id, int x, int y, int width, int height) {
+        auto* r = new QRadioButton(QString::fromUtf8(text), this);
+        place(r, id, x, y, width, height);
+        return r;
+    };
+
+    // Group boxes first, so that they lie beneath the controls inside them.
+    // Their frame runs through the middle of the title, as the template
+    // expects: the first control sits just below the title.
+    const int half = QFontMetrics(font()).height() / 2;
+    const QString frame = QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); margin-top: %1px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: %2px; padding: 0 2px; }")
+        .arg(half).arg(du.BaseX());
+    auto groupBox = [&](const char* title, int x, int y, int width, int height) {
+        auto* box = new QGroupBox(QString::fromUtf8(title), this);
+        box->setStyleSheet(frame);
+        place(box, -1, x, y, width, height);
+    };
+    groupBox("", 7, 7, 154, 40);
+    groupBox("Berechnet wird", 308, 161, 89, 36);
+
+    m_fluidGroup = new QButtonGroup(this);
+    m_fluidGroup->addButton(radio("Berechnung des Gas/Wasserkontaktes", 1033, 13, 17, 141, 10), 0);
+    m_fluidGroup->addButton(radio("Berechnung des Öl/Wasserkontaktes", 1034, 14, 32, 135, 10), 1);
+    connect(m_fluidGroup, &QButtonGroup::idClicked, this, [this](int) { OnFluidRadio(); });
+
+    label("Bohrung", 9, 52, 39);
+    edit(1000, 50, 50, 98);
+    label("Initialdruck (bar)", 9, 67, 97);
+    edit(1001, 107, 65);
+    label("Max.Kapillardruck (bar)", 9, 82, 97);
+    edit(1002, 107, 80);
+    label("", 9, 96, 98, 1035);
+    edit(1003, 108, 94);
+    label("", 9, 110, 97, 1036);
+    edit(1004, 107, 108);
+    label("Lagerstättentemperatur (°C)", 9, 124, 97);
+    edit(1005, 107, 122);
+    label("Wasserdichte (kg/m3)", 9, 139, 97);
+    edit(1006, 107, 137);
+    label("Kontaktwinkel Öl/Wasser ( ° )", 9, 153, 97);
+    edit(1037, 107, 151);
+
+    label("Relation Porosität/Permeabilität Phi/K", 13, 169, 150);
+    check("Permeabilität druckabhängig", 1039, 176, 168, 105);
+    label("log10(K) = ", 7, 182, 36);
+    edit(1008, 44, 180);
+    label("+", 86, 182, 4);
+    edit(1009, 91, 181);
+    label("* Phi   + ", 133, 182, 42);
+    edit(1010, 176, 180);
+    label(" *Phi*Phi", 217, 182, 40);
+
+    label("Normierungsparameter aus dem Programm MIRBEL", 13, 198, 200);
+    label("alfa = ", 13, 211, 30);
+    edit(1011, 44, 209);
+    label("+ ", 86, 212, 6);
+    edit(1012, 92, 210);
+    label("* log10(K) +", 134, 212, 40);
+    edit(1013, 175, 210);
+    label("* log10(K)^2 + ", 217, 212, 45);
+    edit(1014, 263, 210);
+    label("* log10(K)^3", 305, 212, 45);
+    label("beta =", 13, 225, 29);
+    edit(1015, 43, 223);
+    label("+", 85, 226, 5);
+    edit(1016, 91, 224);
+    label("* log10(K)", 133, 226, 40);
+    label("Swmin=", 13, 240, 29);
+    edit(1017, 43, 238);
+    label("+ ", 85, 240, 5);
+    edit(1018, 91, 238);
+    label("* log10(K)", 133, 240, 40);
+    label("Pcsperr=", 9, 254, 33);
+    edit(1019, 43, 252);
+    label("+", 85, 254, 5);
+    edit(1020, 91, 252);
+    label("* log19(K)", 133, 254, 40);
+
+    label("", 163, 23, 128, 1023);
+    label("Teufe(TVD) Porosität Wassersättigung  ", 163, 33, 134);
+    label("     ( m )            ( - )             ( - )", 163, 41, 134);
+    m_ListMesswerte = new QListView(this);
+    place(m_ListMesswerte, 1021, 161, 50, 130, 114);
+    m_listModel = new MeasurementListModel(m_Messwerte, this);
+    m_ListMesswerte->setModel(m_listModel);
+    m_ListMesswerte->setItemDelegate(new TallerRowDelegate(m_ListMesswerte));
+    // One row height for all: a million lines scroll without measuring each.
+    m_ListMesswerte->setUniformItemSizes(true);
+    m_ListMesswerte->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_ListMesswerte->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_ListMesswerte->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_ListMesswerte->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    button("Default-Werte", 1027, 194, 7, 50, &DlgInput::OnDefaultWerte);
+    button("Datei lesen", 1022, 245, 7, 50, &DlgInput::FileOpen);
+    button("Abbrechen", 2, 296, 7, 50, &DlgInput::reject);
+    button("OK", 1007, 347, 7, 50, &DlgInput::OnOkButton);
+    button("Alle Werte", 1032, 354, 36, 43, &DlgInput::OnAlleWerte);
+
+    label("Ausgewählter Teufenbereich", 298, 55, 99);
+    label("Min.Teufe (m)", 298, 68, 58);
+    edit(1029, 357, 66);
+    label("Max. Teufe (m)", 298, 83, 58);
+    edit(1030, 357, 81);
+    label("Porositäts-Cutoff (-)", 292, 100, 64);
+    edit(1031, 357, 98);
+
+    check("Mit Warnungen", 1028, 325, 137, 65);
+    check("Detailausgabe", 1026, 326, 148, 61);
+
+    m_modusGroup = new QButtonGroup(this);
+    m_modusGroup->addButton(radio(" Wassersättigung", 1024, 312, 172, 71, 10), 0);
+    m_modusGroup->addButton(radio("", 1025, 312, 183, 16, 8), 1);
+    label("", 325, 183, 68, 1038);
+}

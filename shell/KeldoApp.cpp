@@ -1,0 +1,275 @@
+#include "KeldoApp.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPageSetupDialog>
+#include <QSettings>
+#include <QToolBar>
+
+#include "AboutDlg.h"
+#include "CommandIds.h"
+#include "DocumentFile.h"
+#include "MainFrame.h"
+#include "ResultsFile.h"
+#include "ShellDocumentHost.h"
+#include "StringTable.h"
+
+using namespace keldo::cmd;
+
+namespace {
+
+const char* kOrganisation = "Local AppWizard-Generated Applications";
+
+QString FromUtf8(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+CKeldoApp::CKeldoApp(keldo::IMessageBox* messages) : m_printer(QPrinter::HighResolution)
+{
+    if (!messages) {
+        m_pOwnMessages = std::make_unique<keldo::QtMessageBox>();
+        messages = m_pOwnMessages.get();
+    }
+    m_pMessages = messages;
+    m_pDoc = std::make_unique<CKeldoDoc>(*m_pMessages);
+    m_pFrame = std::make_unique<CMainFrame>(*m_pDoc);
+    m_pHost = std::make_unique<CShellDocumentHost>(*m_pFrame, *m_pMessages);
+    m_pDoc->SetHost(m_pHost.get());
+    if (m_pOwnMessages)
+        m_pOwnMessages->SetParent(m_pFrame.get());
+    m_pFrame->SetPrinter(&m_printer);
+    m_pFrame->m_queryClose = [this] {
+        if (!SaveModified())
+            return false;
+        SaveSettings();
+        return true;
+    };
+
+    const QString filter = QString::fromLatin1(keldo::kFileFilter);
+    m_chooseOpenFile = [this, filter] {
+        return QFileDialog::getOpenFileName(m_pFrame.get(), QStringLiteral("Öffnen"), QString(), filter);
+    };
+    m_chooseSaveFile = [this, filter](const QString& suggestion) {
+        return QFileDialog::getSaveFileName(m_pFrame.get(), QStringLiteral("Speichern unter"), suggestion, filter);
+    };
+    m_askSave = [this](const std::string& question) {
+        if (m_pOwnMessages)
+            return m_pOwnMessages->AskYesNoCancel(question);
+        return m_pMessages->AskYesNo(question) ? keldo::SaveAnswer::Yes : keldo::SaveAnswer::No;
+    };
+    ConnectCommands();
+}
+
+CKeldoApp::~CKeldoApp()
+{
+    // The document outlives the views that read it.
+    m_pDoc->SetHost(nullptr);
+    m_pFrame.reset();
+}
+
+void CKeldoApp::ConnectCommands()
+{
+    CMainFrame* frame = m_pFrame.get();
+    auto on = [frame, this](int id, auto handler) {
+        connect(frame->CommandAction(id), &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    };
+    on(ID_FILE_NEW, &CKeldoApp::OnFileNew);
+    on(ID_FILE_OPEN, &CKeldoApp::OnFileOpen);
+    on(ID_FILE_SAVE, &CKeldoApp::OnFileSave);
+    on(ID_FILE_SAVE_AS, &CKeldoApp::OnFileSaveAs);
+    on(ID_FILE_PRINT_SETUP, &CKeldoApp::OnFilePrintSetup);
+    on(ID_APP_ABOUT, &CKeldoApp::OnAppAbout);
+    on(ID_DATEN_AENDERN, &CKeldoApp::OnDataChange);
+    on(ID_ERGEBNISSE_AUSGEBEN, &CKeldoApp::OnErgebnisseAusgeben);
+    on(ID_ERGEBNISSE_EINLESEN, &CKeldoApp::OnErgebnisseEinlesen);
+    connect(frame, &CMainFrame::recentFileChosen, this, &CKeldoApp::OpenDocumentFile);
+    // Opened after the drop has finished, so the dialog does not hold up the
+    // program the file came from.
+    connect(frame, &CMainFrame::fileDropped, this, &CKeldoApp::OpenDocumentFile, Qt::QueuedConnection);
+}
+
+QSettings CKeldoApp::Settings()
+{
+    return QSettings(QString::fromLatin1(kOrganisation), QString::fromLatin1(keldo::kAppName));
+}
+
+void CKeldoApp::LoadSettings()
+{
+    QSettings settings = Settings();
+    m_recentFiles.Load(settings);
+    m_pFrame->SetRecentFiles(m_recentFiles);
+    settings.beginGroup(QStringLiteral("Settings"));
+    m_pFrame->restoreGeometry(settings.value(QStringLiteral("Geometry")).toByteArray());
+    m_pFrame->restoreState(settings.value(QStringLiteral("WindowState")).toByteArray());
+    settings.endGroup();
+    m_pFrame->CommandAction(ID_VIEW_TOOLBAR)->setChecked(!m_pFrame->findChild<QToolBar*>()->isHidden());
+}
+
+void CKeldoApp::SaveSettings()
+{
+    QSettings settings = Settings();
+    m_recentFiles.Save(settings);
+    settings.beginGroup(QStringLiteral("Settings"));
+    settings.setValue(QStringLiteral("Geometry"), m_pFrame->saveGeometry());
+    settings.setValue(QStringLiteral("WindowState"), m_pFrame->saveState());
+    settings.endGroup();
+}
+
+bool CKeldoApp::InitInstance(const QStringList& arguments)
+{
+    LoadSettings();
+    m_pDoc->OnNewDocument();
+    DocumentChanged();
+    m_pFrame->show();
+
+    // A document named on the command line (a file manager passes it so).
+    for (const QString& argument : arguments) {
+        if (argument.startsWith(QLatin1Char('-')))
+            continue;
+        OpenDocumentFile(argument);
+        break;
+    }
+    return true;
+}
+
+void CKeldoApp::DocumentChanged()
+{
+    m_pFrame->UpdateCaption();
+    m_pFrame->UpdateAllViews();
+}
+
+bool CKeldoApp::SaveModified()
+{
+    if (!m_pDoc->IsModified())
+        return true;
+    std::string question = "Änderungen in " + m_pDoc->GetTitle() + " speichern?";
+    switch (m_askSave(question)) {
+    case keldo::SaveAnswer::Yes:
+        return OnFileSave();
+    case keldo::SaveAnswer::No:
+        return true;
+    case keldo::SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void CKeldoApp::OnFileNew()
+{
+    // "Neu" keeps the document object: its inputs are reset and the input
+    // dialog follows. A modified document may be saved first.
+    if (!SaveModified())
+        return;
+    m_pDoc->OnDateiNeu();
+    DocumentChanged();
+}
+
+void CKeldoApp::OnFileOpen()
+{
+    QString path = m_chooseOpenFile();
+    if (!path.isEmpty())
+        OpenDocumentFile(path);
+}
+
+bool CKeldoApp::OpenDocumentFile(const QString& path)
+{
+    if (!SaveModified())
+        return false;
+    std::string error;
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (!keldo::LoadDocument(absolute.toStdString(), *m_pDoc, error)) {
+        // The document is a new one now; the file leaves the recent list.
+        m_pDoc->OnNewDocument();
+        m_recentFiles.Remove(absolute);
+        m_pFrame->SetRecentFiles(m_recentFiles);
+        DocumentChanged();
+        if (error.empty())
+            error = "Das Dokument " + path.toStdString() + " kann nicht geöffnet werden.";
+        m_pMessages->Show(error);
+        return false;
+    }
+    m_recentFiles.Add(absolute);
+    m_pFrame->SetRecentFiles(m_recentFiles);
+    SaveSettings();
+    DocumentChanged();
+    // The loaded values are shown for checking; a computation may follow.
+    m_pDoc->OnDataChange();
+    // A document just opened counts as unchanged, whatever the dialog did.
+    m_pDoc->SetModifiedFlag(false);
+    DocumentChanged();
+    return true;
+}
+
+bool CKeldoApp::OnFileSave()
+{
+    if (m_pDoc->GetPathName().empty())
+        return OnFileSaveAs();
+    return DoSave(FromUtf8(m_pDoc->GetPathName()));
+}
+
+bool CKeldoApp::OnFileSaveAs()
+{
+    QString suggestion = FromUtf8(m_pDoc->GetPathName());
+    if (suggestion.isEmpty())
+        suggestion = FromUtf8(m_pDoc->GetTitle()) + QString::fromLatin1(keldo::kFileExtension);
+    QString path = m_chooseSaveFile(suggestion);
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QString::fromLatin1(keldo::kFileExtension);
+    return DoSave(path);
+}
+
+bool CKeldoApp::DoSave(const QString& path)
+{
+    std::string error;
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (!keldo::SaveDocument(absolute.toStdString(), *m_pDoc, error)) {
+        // The document keeps its modified mark: nothing is lost by closing
+        // the message.
+        if (error.empty())
+            error = "Das Dokument " + path.toStdString() + " kann nicht gespeichert werden.";
+        m_pMessages->Show(error);
+        return false;
+    }
+    m_pDoc->SetPathName(absolute.toStdString());
+    m_pDoc->SetModifiedFlag(false);
+    m_recentFiles.Add(absolute);
+    m_pFrame->SetRecentFiles(m_recentFiles);
+    SaveSettings();
+    m_pFrame->UpdateCaption();
+    return true;
+}
+
+void CKeldoApp::OnFilePrintSetup()
+{
+    QPageSetupDialog dialog(&m_printer, m_pFrame.get());
+    dialog.setWindowTitle(QStringLiteral("Druckereinrichtung"));
+    dialog.exec();
+}
+
+void CKeldoApp::OnAppAbout()
+{
+    CAboutDlg about(m_pFrame.get());
+    about.exec();
+}
+
+void CKeldoApp::OnDataChange()
+{
+    m_pDoc->OnDataChange();
+}
+
+void CKeldoApp::OnErgebnisseAusgeben()
+{
+    keldo::OnErgebnisseAusgeben(*m_pDoc);
+}
+
+void CKeldoApp::OnErgebnisseEinlesen()
+{
+    keldo::OnErgebnisseEinlesen(*m_pDoc);
+}

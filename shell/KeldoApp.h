@@ -1,0 +1,74 @@
+#pragma once
+#include <QObject>
+#include <QPrinter>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+#include "KeldoDoc.h"
+#include "QtMessageBox.h"
+#include "RecentFileList.h"
+
+class CMainFrame;
+class CShellDocumentHost;
+class QSettings;
+
+// The application: one document with its main frame. Carries out the
+// document and application commands (new, open, save, results file, print
+// setup, about box), keeps the recent-file list and the window settings, and
+// asks to save a modified document before it is given up.
+class CKeldoApp : public QObject {
+    Q_OBJECT
+public:
+    // Message boxes go to `messages` when given (tests), else on screen.
+    explicit CKeldoApp(keldo::IMessageBox* messages = nullptr);
+    ~CKeldoApp() override;
+
+    // Shows the main window with a new document, then opens the document
+    // named on the command line (`arguments` without the program name).
+    bool InitInstance(const QStringList& arguments);
+
+    CKeldoDoc& Document() { return *m_pDoc; }
+    CMainFrame& MainFrame() { return *m_pFrame; }
+    CShellDocumentHost& Host() { return *m_pHost; }
+    const CRecentFileList& RecentFiles() const { return m_recentFiles; }
+
+    // Commands.
+    void OnFileNew();
+    void OnFileOpen();
+    bool OnFileSave();
+    bool OnFileSaveAs();
+    void OnFilePrintSetup();
+    void OnAppAbout();
+    void OnDataChange();
+    void OnErgebnisseAusgeben();
+    void OnErgebnisseEinlesen();
+
+    // Loads `path`, then runs the input dialog on it. A file that cannot be
+    // read is reported and leaves a new document.
+    bool OpenDocumentFile(const QString& path);
+    // Asks whether to save a modified document; false when the user called
+    // off (or saving failed), so the document must be kept.
+    bool SaveModified();
+
+    // Replaceable choices of the user (tests and automation).
+    std::function<QString()> m_chooseOpenFile;
+    std::function<QString(const QString& suggestion)> m_chooseSaveFile;
+    std::function<keldo::SaveAnswer(const std::string& question)> m_askSave;
+
+private:
+    bool DoSave(const QString& path);
+    void DocumentChanged();
+    void ConnectCommands();
+    void LoadSettings();
+    void SaveSettings();
+    static QSettings Settings();
+
+    std::unique_ptr<keldo::QtMessageBox> m_pOwnMessages;
+    keldo::IMessageBox* m_pMessages;
+    std::unique_ptr<CKeldoDoc> m_pDoc;
+    std::unique_ptr<CMainFrame> m_pFrame;
+    std::unique_ptr<CShellDocumentHost> m_pHost;
+    CRecentFileList m_recentFiles;
+    QPrinter m_printer;
+};

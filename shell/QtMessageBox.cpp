@@ -1,0 +1,69 @@
+#include "QtMessageBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "StringTable.h"
+
+namespace keldo {
+
+namespace {
+
+QWidget* ModalParent(QWidget* frame)
+{
+    // A message of a computation started from a dialog belongs on top of
+    // that dialog.
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return frame;
+}
+
+void Prepare(QMessageBox& box, const std::string& text, QMessageBox::Icon icon)
+{
+    box.setWindowTitle(QString::fromLatin1(kAppName));
+    box.setText(QString::fromStdString(text));
+    box.setIcon(icon);
+    box.setWindowModality(box.parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
+}
+
+} // namespace
+
+void QtMessageBox::Show(const std::string& text)
+{
+    QMessageBox box(ModalParent(m_parent));
+    Prepare(box, text, QMessageBox::Warning);
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
+}
+
+bool QtMessageBox::AskYesNo(const std::string& text)
+{
+    QMessageBox box(ModalParent(m_parent));
+    Prepare(box, text, QMessageBox::Question);
+    QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+SaveAnswer QtMessageBox::AskYesNoCancel(const std::string& text)
+{
+    QMessageBox box(ModalParent(m_parent));
+    Prepare(box, text, QMessageBox::Warning);
+    QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == yes)
+        return SaveAnswer::Yes;
+    if (box.clickedButton() == no)
+        return SaveAnswer::No;
+    return SaveAnswer::Cancel;
+}
+
+} // namespace keldo

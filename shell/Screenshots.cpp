@@ -1,0 +1,79 @@
+// Pictures of the main window for the documentation:
+//   keldo-screenshots OUTPUT_FOLDER [DOCUMENT.kld]
+// Opens the document as a user would (the input dialog is answered with OK
+// after its picture is taken), then saves keldo-dialog.png, keldo-tabelle.png
+// and keldo-grafik.png. Runs on the offscreen platform without a display.
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdio>
+
+#include "KeldoApp.h"
+#include "MainFrame.h"
+
+namespace {
+
+bool Save(QWidget& widget, const QDir& folder, const QString& name)
+{
+    QString path = folder.filePath(name);
+    if (!widget.grab().save(path)) {
+        std::fprintf(stderr, "keldo-screenshots: %s kann nicht geschrieben werden\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+// Takes the picture of the input dialog once it is up, then presses its OK.
+void AnswerDialogWithOk(const QDir& folder)
+{
+    QTimer::singleShot(200, [folder] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog) {
+            AnswerDialogWithOk(folder);
+            return;
+        }
+        Save(*dialog, folder, QStringLiteral("keldo-dialog.png"));
+        for (auto* button : dialog->findChildren<QPushButton*>())
+            if (button->text() == QStringLiteral("OK")) {
+                button->click();
+                return;
+            }
+    });
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QStringList arguments = QApplication::arguments();
+    if (arguments.size() < 2) {
+        std::fprintf(stderr, "Aufruf: keldo-screenshots AUSGABEORDNER [DOKUMENT.kld]\n");
+        return 2;
+    }
+    QDir folder(arguments[1]);
+    if (!folder.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "keldo-screenshots: Ordner %s fehlt\n", qPrintable(arguments[1]));
+        return 1;
+    }
+    QString document = arguments.size() > 2 ? arguments[2] : QStringLiteral("examples/gas-well-F-12.kld");
+
+    CKeldoApp keldo;
+    CMainFrame& frame = keldo.MainFrame();
+    keldo.InitInstance({});
+    frame.resize(1000, 720);
+    AnswerDialogWithOk(folder);
+    if (!keldo.OpenDocumentFile(document))
+        return 1;
+    QApplication::processEvents();
+
+    bool ok = Save(frame, folder, QStringLiteral("keldo-tabelle.png"));
+    frame.SwitchView(2);
+    QApplication::processEvents();
+    ok = Save(frame, folder, QStringLiteral("keldo-grafik.png")) && ok;
+    return ok ? 0 : 1;
+}
