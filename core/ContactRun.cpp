@@ -52,13 +52,15 @@ void CKeldoDoc::ComputeKontakte()
 
     for (size_t i = 0; i < n; ++i) {
         float werte[3];
-        // A damaged line (only an edited document file can hold one) is
-        // passed over rather than run with the numbers of the line before.
+        // The import refuses a line without three numbers; one that still
+        // comes in is passed over rather than run with the numbers before it.
         if (keldo::ScanFloats(m_Messwerte[i], werte, 3) < 3)
             continue;
         teufe = werte[0];
         phi = werte[1];
         sw = werte[2];
+        const bool bErsteZeile = !bGelesen;
+        bGelesen = true;
 
         // Made for every line before the depth window: a reservoir pressure
         // above the overburden makes the whole run meaningless from here on.
@@ -66,11 +68,9 @@ void CKeldoDoc::ComputeKontakte()
             m_strZeile = keldo::Format("  PI > 0.23*TEUFE,d.h.%5.1f > 0.23*%5.1f",
                                        static_cast<double>(m_fInitialdruck), static_cast<double>(teufe));
             Message(m_strZeile);
-            bDruckErsteZeile = !bGelesen;
-            bGelesen = true;
+            bDruckErsteZeile = bErsteZeile;
             break;
         }
-        bGelesen = true;
 
         if (teufe < m_fMinTeufe || teufe > m_fMaxTeufe)
             continue;

@@ -162,8 +162,8 @@ bool DlgInput::UpdateData(bool bSaveAndValidate)
     for (int i = 0; i < fieldCount; ++i) {
         QLineEdit* field = Control<QLineEdit>(fields[i].id);
         if (!keldo::ParseFieldNumber(field->text().toStdString(), values[i])) {
-            int fluid = m_fluidGroup->checkedId();
-            m_messages.Show(keldo::NotANumberMessage(keldo::FieldName(fields[i], fluid)));
+            // named by the label on screen, which follows the fluid last read
+            m_messages.Show(keldo::NotANumberMessage(keldo::FieldName(fields[i], m_nFluid)));
             field->setFocus();
             field->selectAll();
             return false;

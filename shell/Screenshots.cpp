@@ -5,6 +5,7 @@
 // and keldo-grafik.png. Runs on the offscreen platform without a display.
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <cstdio>
@@ -25,21 +26,28 @@ bool Save(QWidget& widget, const QDir& folder, const QString& name)
     return true;
 }
 
-// Takes the picture of the input dialog once it is up, then presses its OK.
-void AnswerDialogWithOk(const QDir& folder)
+// Answers the modal windows of opening a document as a user would: the
+// input dialog is photographed once and confirmed with OK, the messages of
+// the computation are confirmed (and printed).
+void AnswerModalWindows(const QDir& folder)
 {
-    QTimer::singleShot(200, [folder] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (!dialog) {
-            AnswerDialogWithOk(folder);
-            return;
-        }
-        Save(*dialog, folder, QStringLiteral("keldo-dialog.png"));
-        for (auto* button : dialog->findChildren<QPushButton*>())
-            if (button->text() == QStringLiteral("OK")) {
-                button->click();
-                return;
+    static bool dialogTaken = false;
+    QTimer::singleShot(150, [folder] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                std::printf("Meldung: %s\n", qPrintable(box->text()));
+                box->accept();
+            } else {
+                if (!dialogTaken)
+                    dialogTaken = Save(*modal, folder, QStringLiteral("keldo-dialog.png"));
+                for (auto* button : modal->findChildren<QPushButton*>())
+                    if (button->text() == QStringLiteral("OK")) {
+                        button->click();
+                        break;
+                    }
             }
+        }
+        AnswerModalWindows(folder);
     });
 }
 
@@ -66,7 +74,7 @@ int main(int argc, char* argv[])
     CMainFrame& frame = keldo.MainFrame();
     keldo.InitInstance({});
     frame.resize(1000, 720);
-    AnswerDialogWithOk(folder);
+    AnswerModalWindows(folder);
     if (!keldo.OpenDocumentFile(document))
         return 1;
     QApplication::processEvents();

@@ -157,7 +157,7 @@ TEST_F(ContactStatistics, UnusableRowsAreLeftOutAndNamedWithWarnings)
               0);
 }
 
-TEST_F(ContactStatistics, HistogramOfTheWorkedExample)
+TEST_F(ContactStatistics, HistogramOfContactsOverSeventyEightMetres)
 {
     Row(2400, 0.2, 0.5, 2510.3);
     Row(2400, 0.2, 0.5, 2540.0);
@@ -209,6 +209,17 @@ TEST_F(ContactStatistics, HistogramBoundsAndTheirLines)
                                              ""};
     ASSERT_GE(doc.m_Ergebnisse.size(), expected.size());
     EXPECT_EQ(CKeldoDoc::StringArray(doc.m_Ergebnisse.begin(), doc.m_Ergebnisse.begin() + 6), expected);
+}
+
+TEST_F(ContactStatistics, ContactBeyondIntegerRangeStillGivesAHistogram)
+{
+    // what a nearly vanishing density difference can produce
+    Row(2400, 0.2, 0.5, 3e9);
+    doc.KontaktStatistik();
+    EXPECT_EQ(doc.m_MaxWerte, 3);
+    EXPECT_EQ(doc.m_X[0], 3e9f);
+    EXPECT_EQ(doc.m_Y[0], 1.0f);
+    EXPECT_EQ(doc.m_Ergebnisse.back(), " Gesamthäufigkeit:  1");
 }
 
 TEST_F(ContactStatistics, OilChangesOnlyGraphTitleAndAxis)

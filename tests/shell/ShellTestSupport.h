@@ -1,0 +1,59 @@
+#pragma once
+#include <QApplication>
+#include <QFile>
+#include <QPushButton>
+#include <QSettings>
+#include <QTimer>
+
+#include "KeldoInputs.h"
+#include "TextFormat.h"
+
+// Settings of the tests go to a folder of their own, never the user's.
+inline void IsolateSettings(const QString& folder)
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+}
+
+inline QString SourceFile(const QString& relative)
+{
+    return qEnvironmentVariable("KELDO_SOURCE_DIR") + QLatin1Char('/') + relative;
+}
+
+inline QByteArray FileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Answers the input dialog with OK the way the dialog would start: a depth
+// window of 0 to 0 becomes the depths of the first and last measurement.
+inline bool AcceptWithFullDepthWindow(CDlgInputValues& values)
+{
+    if (values.m_fMinTeufe == 0 && values.m_fMaxTeufe == 0 && !values.m_Messwerte.empty()) {
+        float first[3] = {}, last[3] = {};
+        keldo::ScanFloats(values.m_Messwerte.front(), first, 3);
+        keldo::ScanFloats(values.m_Messwerte.back(), last, 3);
+        values.m_fMinTeufe = std::min(first[0], last[0]);
+        values.m_fMaxTeufe = std::max(first[0], last[0]);
+    }
+    return true;
+}
+
+// Presses "OK" of the next modal dialog as soon as it is up.
+inline void PressOkWhenDialogOpens(int attempts = 100)
+{
+    QTimer::singleShot(50, [attempts] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) {
+            if (attempts > 0)
+                PressOkWhenDialogOpens(attempts - 1);
+            return;
+        }
+        for (auto* button : modal->findChildren<QPushButton*>())
+            if (button->text() == QStringLiteral("OK")) {
+                button->click();
+                return;
+            }
+    });
+}
