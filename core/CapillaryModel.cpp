@@ -103,8 +103,16 @@ double CKeldoDoc::HoeheUeberKontakt(float teufe, double k, float sw)
         if (sw < swmin) {
             // Below the irreducible saturation: taken as Swmin. The line is
             // prepared always but listed only in the detailed report with warnings.
-            m_strZeile = keldo::Format("  In Teufe:%5.1f ist Sw:%6.3f < Swmin:%6.3f bei  Keff:%f", teufe, sw,
-                swmin, k);
+            // "  In Teufe:%5.1f ist Sw:%6.3f < Swmin:%6.3f bei  Keff:%f", built
+            // without printf: this runs for many rows of a contact run.
+            m_strZeile.assign("  In Teufe:");
+            keldo::AppendFixed(m_strZeile, teufe, 5, 1);
+            m_strZeile += " ist Sw:";
+            keldo::AppendFixed(m_strZeile, sw, 6, 3);
+            m_strZeile += " < Swmin:";
+            keldo::AppendFixed(m_strZeile, swmin, 6, 3);
+            m_strZeile += " bei  Keff:";
+            keldo::AppendFixed(m_strZeile, k, 0, 6);
             if (m_bDetail && m_bWarnungen)
                 AddLine(m_Ergebnisse, m_strZeile);
             swn = 0;
