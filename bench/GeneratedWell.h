@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "DefaultParameters.h"
 #include "KeldoDoc.h"
 #include "TextFormat.h"
 
@@ -38,23 +39,7 @@ inline std::vector<std::string> GenerateMeasurementLines(int count)
 // The input dialog's default parameter set with contact 2050 m, PI 200 bar.
 inline void SetBenchmarkInputs(CKeldoDoc& doc, int modus)
 {
-    doc.m_fPcMax = 141.7f;
-    doc.m_fDichteKW = 0.6f;
-    doc.m_fWasserdichte = 1070.0f;
-    doc.m_fTemperatur = 138.0f;
-    doc.m_fInitialdruck = 200.0f;
-    doc.m_fAlfa0 = 8.29083f;
-    doc.m_fAlfa1 = 1.24712f;
-    doc.m_fAlfa2 = 0.626995f;
-    doc.m_fAlfa3 = -0.0412589f;
-    doc.m_fBeta0 = -0.853872f;
-    doc.m_fBeta1 = -0.5f;
-    doc.m_fPcsperr0 = 0.503791f;
-    doc.m_fPcsperr1 = -0.39f;
-    doc.m_fPhiK0 = -2.56554f;
-    doc.m_fPhiK1 = 22.0004f;
-    doc.m_fSwmin0 = -0.689505f;
-    doc.m_fSwmin1 = -0.231293f;
+    SetDefaultGasParameters(doc);
     doc.m_fKontakt = 2050.0f;
     doc.m_fMinTeufe = 1800.0f;
     doc.m_fMaxTeufe = 2100.0f;

@@ -55,6 +55,11 @@ void CKeldoDoc::InitGrafik()
     m_strTitel.clear();
     m_strUntertitel1.clear();
     m_strUntertitel2.clear();
+    SetSaturationGraphTexts();
+}
+
+void CKeldoDoc::SetSaturationGraphTexts()
+{
     m_strXAchse = "Vertikale Teufe TVD (m)";
     m_strY1Achse = "Porosität(-)";
     m_strYAchse = "Sw(-)";

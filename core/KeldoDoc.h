@@ -39,6 +39,8 @@ public:
 
     // --- computation run -------------------------------------------------
     void InitGrafik();
+    // Axis and legend texts of the water-saturation graph (also the defaults).
+    void SetSaturationGraphTexts();
     void Compute();
 
     // --- dialog cycle ------------------------------------------------------

@@ -84,12 +84,7 @@ void CKeldoDoc::ComputeSw()
         m_strUntertitel1 = m_strBohrung;
         m_strUntertitel2 = keldo::Format(m_nFluid == 0 ? "Gas-Wasser-Kontakt:%5.1f" : "Öl-Wasser-Kontakt:%5.1f",
             m_fKontakt);
-        m_strXAchse = "Vertikale Teufe TVD (m)";
-        m_strY1Achse = "Porosität(-)";
-        m_strYAchse = "Sw(-)";
-        m_strLegende1 = "Sw gemessen ";
-        m_strLegende3 = "Sw berechnet";
-        m_strLegende2 = "  Porosität ";
+        SetSaturationGraphTexts();
         m_bGeaendert = 0;
         Message("Berechnung der Saettigung abgeschlossen");
     } else {
