@@ -19,6 +19,27 @@ QWidget* ModalParent(QWidget* frame)
     return frame;
 }
 
+// A message during a computation is answered with the ordinary pointer,
+// not the wait cursor of the computation around it.
+class ArrowWhileAsking {
+public:
+    ArrowWhileAsking() : m_active(QApplication::overrideCursor() != nullptr)
+    {
+        if (m_active)
+            QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~ArrowWhileAsking()
+    {
+        if (m_active)
+            QApplication::restoreOverrideCursor();
+    }
+    ArrowWhileAsking(const ArrowWhileAsking&) = delete;
+    ArrowWhileAsking& operator=(const ArrowWhileAsking&) = delete;
+
+private:
+    bool m_active;
+};
+
 void Prepare(QMessageBox& box, const std::string& text, QMessageBox::Icon icon)
 {
     box.setWindowTitle(QString::fromLatin1(kAppName));
@@ -34,6 +55,7 @@ void QtMessageBox::Show(const std::string& text)
     QMessageBox box(ModalParent(m_parent));
     Prepare(box, text, QMessageBox::Warning);
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    ArrowWhileAsking arrow;
     box.exec();
 }
 
@@ -45,6 +67,7 @@ bool QtMessageBox::AskYesNo(const std::string& text)
     QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(no);
+    ArrowWhileAsking arrow;
     box.exec();
     return box.clickedButton() == yes;
 }
@@ -58,6 +81,7 @@ SaveAnswer QtMessageBox::AskYesNoCancel(const std::string& text)
     QPushButton* cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(cancel);
+    ArrowWhileAsking arrow;
     box.exec();
     if (box.clickedButton() == yes)
         return SaveAnswer::Yes;

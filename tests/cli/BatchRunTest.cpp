@@ -28,7 +28,7 @@ struct Outcome {
     std::string messages;
 };
 
-Outcome Run(const BatchOptions& options)
+Outcome RunTool(const BatchOptions& options)
 {
     std::ostringstream report, messages;
     int status = RunBatch(options, report, messages);
@@ -57,7 +57,7 @@ public:
 
 TEST(BatchRun, SaturationRunOfTheExampleCompletes)
 {
-    Outcome out = Run(ForExample(0));
+    Outcome out = RunTool(ForExample(0));
     EXPECT_EQ(out.status, keldo::kBatchCompleted) << out.messages;
     EXPECT_EQ(out.report.rfind("\n  BERECHNUNG DER WASSERSAETTIGUNG\n", 0), 0u);
     EXPECT_NE(out.report.find("  Bohrung:15/9-F-12 Hugin, Gasfall\n"), std::string::npos);
@@ -67,7 +67,7 @@ TEST(BatchRun, SaturationRunOfTheExampleCompletes)
 
 TEST(BatchRun, ContactRunOfTheExampleCompletes)
 {
-    Outcome out = Run(ForExample(1));
+    Outcome out = RunTool(ForExample(1));
     EXPECT_EQ(out.status, keldo::kBatchCompleted) << out.messages;
     EXPECT_NE(out.report.find("  BERECHNUNG DES GAS-WASSER-KONTAKTES\n"), std::string::npos);
     EXPECT_NE(out.report.find("  Berechnung des Gas-Wasser-Kontaktes abgeschlossen\n"), std::string::npos);
@@ -76,12 +76,12 @@ TEST(BatchRun, ContactRunOfTheExampleCompletes)
 
 TEST(BatchRun, OutputDoesNotDependOnTheLocale)
 {
-    Outcome plain[2] = {Run(ForExample(0)), Run(ForExample(1))};
+    Outcome plain[2] = {RunTool(ForExample(0)), RunTool(ForExample(1))};
     GermanLocale german;
     if (!german.active())
         GTEST_SKIP() << "no German locale on this machine";
     for (int modus = 0; modus < 2; ++modus) {
-        Outcome local = Run(ForExample(modus));
+        Outcome local = RunTool(ForExample(modus));
         EXPECT_EQ(local.report, plain[modus].report);
         EXPECT_EQ(local.messages, plain[modus].messages);
     }
@@ -91,9 +91,9 @@ TEST(BatchRun, ReportFileHoldsWhatStandardOutputWouldShow)
 {
     TempDir dir;
     BatchOptions options = ForExample(1);
-    Outcome toStdout = Run(options);
+    Outcome toStdout = RunTool(options);
     options.reportFile = (dir.path / "report.txt").string();
-    Outcome toFile = Run(options);
+    Outcome toFile = RunTool(options);
     EXPECT_EQ(toFile.status, keldo::kBatchCompleted);
     EXPECT_TRUE(toFile.report.empty());
     std::ifstream in(options.reportFile, std::ios::binary);
@@ -107,7 +107,7 @@ TEST(BatchRun, UnreadableDocumentsExitWithOne)
     TempDir dir;
     BatchOptions options = ForExample(0);
     options.document = (dir.path / "missing.kld").string();
-    Outcome missing = Run(options);
+    Outcome missing = RunTool(options);
     EXPECT_EQ(missing.status, keldo::kBatchUnreadable);
     EXPECT_FALSE(missing.messages.empty());
 
@@ -116,7 +116,7 @@ TEST(BatchRun, UnreadableDocumentsExitWithOne)
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     options.document = (dir.path / "truncated.kld").string();
     std::ofstream(options.document, std::ios::binary) << bytes.substr(0, bytes.size() / 2);
-    Outcome truncated = Run(options);
+    Outcome truncated = RunTool(options);
     EXPECT_EQ(truncated.status, keldo::kBatchUnreadable);
     EXPECT_FALSE(truncated.messages.empty());
     EXPECT_TRUE(truncated.report.empty());
@@ -126,7 +126,7 @@ TEST(BatchRun, RefusedInputsExitWithTwoBeforeComputing)
 {
     BatchOptions options = ForExample(0);
     options.cutoff = 0.4f;
-    Outcome out = Run(options);
+    Outcome out = RunTool(options);
     EXPECT_EQ(out.status, keldo::kBatchRefused);
     EXPECT_EQ(out.messages, "Der Porositäts-Cutoff muss kleiner 0.4 sein!\n");
     EXPECT_TRUE(out.report.empty());
@@ -139,14 +139,14 @@ TEST(BatchRun, MeasurementFileReplacesTheDocumentsLines)
     options.measurementsFile = (dir.path / "m.txt").string();
     options.descending = true;
     std::ofstream(options.measurementsFile) << "2900 0.2 0.5\n2890 0.21 0.4\n";
-    Outcome out = Run(options);
+    Outcome out = RunTool(options);
     EXPECT_EQ(out.status, keldo::kBatchCompleted) << out.messages;
     EXPECT_NE(out.report.find("\n  2900.0    0.200 "), std::string::npos);
     EXPECT_NE(out.report.find("\n  2890.0    0.210 "), std::string::npos);
 
     // A bad line stops the import; nothing is computed.
     std::ofstream(options.measurementsFile) << "2900 0.2 0.5\n2910 0.21 0.4\n";
-    Outcome bad = Run(options);
+    Outcome bad = RunTool(options);
     EXPECT_EQ(bad.status, keldo::kBatchRefused);
     EXPECT_NE(bad.messages.find("Die Teufe nimmt nicht ab!"), std::string::npos);
     EXPECT_TRUE(bad.report.empty());
@@ -159,7 +159,7 @@ TEST(BatchRun, AStoppedComputationExitsWithThree)
     BatchOptions options = ForExample(0);
     options.measurementsFile = (dir.path / "shallow.txt").string();
     std::ofstream(options.measurementsFile) << "1000 0.2 0.5\n";
-    Outcome out = Run(options);
+    Outcome out = RunTool(options);
     EXPECT_EQ(out.status, keldo::kBatchStopped);
     EXPECT_NE(out.messages.find("\tAbbruch der Sw-Berechnung"), std::string::npos);
     EXPECT_FALSE(out.report.empty()); // the header stays

@@ -246,6 +246,9 @@ private slots:
     {
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(example)});
+        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&Frame(), &enter);
+        QVERIFY(enter.isAccepted());
         QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&Frame(), &drop);
         QTRY_COMPARE(Frame().windowTitle(), QStringLiteral("gas-well-F-12.kld - Keldo"));

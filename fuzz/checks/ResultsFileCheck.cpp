@@ -1,0 +1,169 @@
+#include "ResultsFileCheck.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "AllocationCounter.h"
+#include "CodePage.h"
+#include "KeldoDoc.h"
+#include "ResultsFile.h"
+#include "TextFormat.h"
+
+namespace keldo::fuzz {
+namespace {
+
+class RecordingBox : public IMessageBox {
+public:
+    void Show(const std::string& text) override { shown.push_back(text); }
+    bool AskYesNo(const std::string&) override { return true; }
+    std::vector<std::string> shown;
+};
+
+// Lines grow by doubling while they are read, and each becomes up to three
+// bytes of UTF-8 per byte.
+constexpr size_t kBytesPerInputByte = 32;
+constexpr size_t kFixedAllowance = 64 * 1024;
+
+std::vector<std::string> ReferenceLines(std::string_view bytes)
+{
+    std::vector<std::string> lines;
+    size_t pos = 0;
+    while (pos < bytes.size() && lines.size() < static_cast<size_t>(kMaxResultsLines)) {
+        const size_t end = bytes.find('\n', pos);
+        std::string line(bytes.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos));
+        pos = end == std::string_view::npos ? bytes.size() : end + 1;
+        if (end != std::string_view::npos && !line.empty() && line.back() == '\r')
+            line.pop_back();
+        for (char& c : line)
+            if (c == '\0')
+                c = ' ';
+        if (line.size() <= 1)
+            line.assign(line.size(), ' ');
+        lines.push_back(Cp1252ToUtf8(line));
+    }
+    return lines;
+}
+
+// A folder of this process for "aus.txt", removed at exit. Plain arrays, so
+// that they outlive every static object the exit handler could run after.
+char g_folder[4096];
+char g_file[4200];
+
+const char* ScratchFolder()
+{
+    if (g_folder[0] == '\0') {
+        const char* base = std::getenv("TMPDIR");
+        std::snprintf(g_folder, sizeof g_folder, "%s/keldo-fuzz-XXXXXX", base && *base ? base : "/tmp");
+        if (!mkdtemp(g_folder))
+            std::abort();
+        std::snprintf(g_file, sizeof g_file, "%s/%s", g_folder, kResultsFileName);
+        std::atexit([] {
+            std::remove(g_file);
+            rmdir(g_folder);
+        });
+    }
+    return g_folder;
+}
+
+void CheckStreamReading(std::string_view bytes, const std::vector<std::string>& expected, Violations& found)
+{
+    std::istringstream in{std::string(bytes)};
+    std::vector<std::string> lines{"vorher"};
+    int count = 0;
+    size_t asked = 0;
+    {
+        AllocationScope scope;
+        count = ReadResultsLines(in, lines);
+        asked = scope.TotalBytes();
+    }
+    if (asked > kBytesPerInputByte * bytes.size() + kFixedAllowance)
+        found.push_back(Format("reading %zu bytes asked for %zu bytes of memory", bytes.size(), asked));
+    if (lines.empty() || lines.front() != "vorher") {
+        found.push_back("the lines held before were changed");
+        return;
+    }
+    lines.erase(lines.begin());
+    if (count < 0 || count > kMaxResultsLines)
+        found.push_back(Format("%d lines counted", count));
+    if (static_cast<size_t>(count) != lines.size())
+        found.push_back(Format("%d lines counted, %zu appended", count, lines.size()));
+    size_t total = 0;
+    for (const auto& line : lines) {
+        total += line.size();
+        if (line.find('\n') != std::string::npos || line.find('\0') != std::string::npos)
+            found.push_back("a line holds a line break or a zero byte");
+    }
+    if (total > 3 * bytes.size())
+        found.push_back(Format("%zu bytes of text from %zu bytes read", total, bytes.size()));
+    if (lines != expected) {
+        size_t i = 0;
+        while (i < lines.size() && i < expected.size() && lines[i] == expected[i])
+            ++i;
+        found.push_back(Format("%zu lines read, %zu expected; first difference in line %zu", lines.size(),
+                               expected.size(), i + 1));
+    }
+}
+
+// "Ergebnisse ausgeben" of the lines read, read back. Not comparable: a
+// single line (an empty report writes an empty file) and a line that still
+// ends in a CR (written again, it reads as a CR LF line end).
+void CheckRewrite(const std::vector<std::string>& lines, Violations& found)
+{
+    if (lines.size() < 2)
+        return;
+    for (const auto& line : lines)
+        if (!line.empty() && line.back() == '\r')
+            return;
+    const std::vector<std::string> report(lines.begin() + 1, lines.end());
+    const std::string text = FormatResultsText(lines.front(), report);
+    std::istringstream in(text);
+    std::vector<std::string> again;
+    ReadResultsLines(in, again);
+    if (again != lines)
+        found.push_back("the lines written again do not read back the same");
+}
+
+void CheckCommand(std::string_view bytes, const std::vector<std::string>& expected, Violations& found)
+{
+    ScratchFolder();
+    {
+        std::ofstream out(g_file, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        if (!out)
+            std::abort();
+    }
+    RecordingBox messages;
+    CKeldoDoc doc(messages);
+    doc.m_Ergebnisse = {"alte Zeile 1", "alte Zeile 2"};
+    doc.m_Messwerte = {"  1000.000      0.20000     0.30000"};
+    doc.m_Kontakte = {"Kontaktzeile"};
+    doc.m_strBohrung = "B";
+    doc.SetModifiedFlag(false);
+    OnErgebnisseEinlesen(doc, ScratchFolder());
+    if (doc.m_Ergebnisse != expected)
+        found.push_back("\"Ergebnisse einlesen\" gives other lines than reading the stream");
+    const std::string message = Format("%zu Zeilen wurden eingelesen", expected.size());
+    if (messages.shown != std::vector<std::string>{message})
+        found.push_back("\"Ergebnisse einlesen\" does not show the one count message");
+    if (doc.IsModified() || doc.m_Messwerte.size() != 1 || doc.m_Kontakte.size() != 1 || doc.m_strBohrung != "B")
+        found.push_back("\"Ergebnisse einlesen\" touched more than the report");
+}
+
+} // namespace
+
+Violations CheckResultsFile(std::string_view bytes)
+{
+    Violations found;
+    const std::vector<std::string> expected = ReferenceLines(bytes);
+    CheckStreamReading(bytes, expected, found);
+    CheckRewrite(expected, found);
+    CheckCommand(bytes, expected, found);
+    return found;
+}
+
+} // namespace keldo::fuzz
