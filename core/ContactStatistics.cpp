@@ -41,6 +41,16 @@ constexpr int kKlassen = 31;
 
 } // namespace
 
+bool CKeldoDoc::LeseKontaktzeile(const std::string& zeile, float werte[4])
+{
+    // The row is read back as printed, so its values are the rounded ones.
+    if (keldo::ScanFloats(zeile, werte, 4) == 4)
+        return true;
+    m_strZeile = keldo::Format("ABBRUCH!!Fehler beim Mittelwert für GWC\n%s", zeile.c_str());
+    Message(m_strZeile);
+    return false;
+}
+
 void CKeldoDoc::KontaktStatistik()
 {
     m_fKontaktMin = 0;
@@ -51,13 +61,9 @@ void CKeldoDoc::KontaktStatistik()
     const double cutoff3 = c + 0.04;
 
     for (const std::string& zeile : m_Kontakte) {
-        // The row is read back as printed, so its values are the rounded ones.
         float werte[4];
-        if (keldo::ScanFloats(zeile, werte, 4) < 4) {
-            m_strZeile = keldo::Format("ABBRUCH!!Fehler beim Mittelwert für GWC\n%s", zeile.c_str());
-            Message(m_strZeile);
+        if (!LeseKontaktzeile(zeile, werte))
             return;
-        }
         const float teufe = werte[0];
         const float phi = werte[1];
         const float sw = werte[2];
@@ -124,11 +130,8 @@ void CKeldoDoc::Haeufigkeit()
 
     for (const std::string& zeile : m_Kontakte) {
         float werte[4];
-        if (keldo::ScanFloats(zeile, werte, 4) < 4) {
-            m_strZeile = keldo::Format("ABBRUCH!!Fehler beim Mittelwert für GWC\n%s", zeile.c_str());
-            Message(m_strZeile);
+        if (!LeseKontaktzeile(zeile, werte))
             return;
-        }
         const float teufe = werte[0];
         const float phi = werte[1];
         const float sw = werte[2];

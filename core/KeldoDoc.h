@@ -76,6 +76,9 @@ public:
     // --- contact statistics and histogram ---------------------------------
     void KontaktStatistik();
     void Haeufigkeit();
+    // Reads a contact row back (depth, porosity, Sw, contact); shows the
+    // failure message and returns false when it does not give four numbers.
+    bool LeseKontaktzeile(const std::string& zeile, float werte[4]);
 
     // Tells every view of the document to redraw itself.
     void UpdateAllViews()
