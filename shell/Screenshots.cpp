@@ -1,15 +1,18 @@
 // Pictures of the main window for the documentation:
 //   keldo-screenshots OUTPUT_FOLDER [DOCUMENT.kld]
 // Opens the document as a user would (the input dialog is answered with OK
-// after its picture is taken), then saves keldo-dialog.png, keldo-tabelle.png
-// and keldo-grafik.png. Runs on the offscreen platform without a display.
+// after its picture is taken), then saves keldo-dialog.png, keldo-tabelle.png,
+// keldo-grafik.png and keldo-info.png. Runs on the offscreen platform without a display.
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 
+#include "AboutDlg.h"
 #include "KeldoApp.h"
 #include "MainFrame.h"
 
@@ -70,6 +73,11 @@ int main(int argc, char* argv[])
     }
     QString document = arguments.size() > 2 ? arguments[2] : QStringLiteral("examples/gas-well-F-12.kld");
 
+    // The user's recent files and window layout stay out of the pictures
+    // and untouched by them.
+    QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+
     CKeldoApp keldo;
     CMainFrame& frame = keldo.MainFrame();
     keldo.InitInstance({});
@@ -83,5 +91,9 @@ int main(int argc, char* argv[])
     frame.SwitchView(2);
     QApplication::processEvents();
     ok = Save(frame, folder, QStringLiteral("keldo-grafik.png")) && ok;
+    CAboutDlg about(&frame);
+    about.show();
+    QApplication::processEvents();
+    ok = Save(about, folder, QStringLiteral("keldo-info.png")) && ok;
     return ok ? 0 : 1;
 }

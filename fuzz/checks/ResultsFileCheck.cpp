@@ -142,7 +142,7 @@ void CheckCommand(std::string_view bytes, const std::vector<std::string>& expect
     doc.m_Ergebnisse = {"alte Zeile 1", "alte Zeile 2"};
     doc.m_Messwerte = {"  1000.000      0.20000     0.30000"};
     doc.m_Kontakte = {"Kontaktzeile"};
-    doc.m_strBohrung = "B";
+    doc.m_strBohrung.assign(1, 'B'); // (assigning "B" trips a false -Wrestrict of GCC 12)
     doc.SetModifiedFlag(false);
     OnErgebnisseEinlesen(doc, ScratchFolder());
     if (doc.m_Ergebnisse != expected)
