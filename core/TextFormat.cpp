@@ -135,11 +135,10 @@ bool ScanOne(std::string_view text, size_t& pos, float& out)
     float v = 0;
     auto r = std::from_chars(number.data(), number.data() + number.size(), v, std::chars_format::general);
     if (r.ec == std::errc::result_out_of_range) {
-        // strtof gives HUGE_VALF or zero here; from_chars leaves v untouched,
-        // so decide from the exponent's sign.
-        size_t e = number.find_first_of("eE");
-        bool tiny = e != std::string_view::npos && e + 1 < number.size() && number[e + 1] == '-';
-        v = tiny ? 0.0f : HUGE_VALF;
+        // Overflow or underflow: from_chars leaves v untouched, strtof gives
+        // HUGE_VALF or the nearest denormal (or zero). Take strtof's answer.
+        std::string copy(number);
+        v = strtof_l(copy.c_str(), nullptr, CLocale());
     } else if (r.ec != std::errc()) {
         return false;
     }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <random>
 
 #include "LocaleGuard.h"
@@ -109,4 +110,18 @@ TEST(TextFormat, ParseWholeFloatTakesOneNumberOnly)
     EXPECT_EQ(v, -2500.0f);
     for (const char* bad : {"", " ", "1 2", "1,5", "nan", "inf", "0x10", "12a", "--1", "."})
         EXPECT_FALSE(keldo::ParseWholeFloat(bad, v)) << bad;
+}
+
+TEST(TextFormat, OutOfRangeNumbersRoundAsStrtofDoes)
+{
+    // Written without an exponent, or with an exponent whose sign does not
+    // tell over- from underflow.
+    for (const char* text : {"0.000000000000000000000000000000000000000000000000001",
+                             "1000000000000000000000000000000000000000000000000e-9", "1e-40", "-1e-45", "3.5e38",
+                             "-1e39", "123456789012345678901234567890123456789012"}) {
+        float mine = 0;
+        ASSERT_EQ(ScanFloats(text, &mine, 1), 1) << text;
+        float expected = std::strtof(text, nullptr);
+        EXPECT_EQ(std::memcmp(&mine, &expected, sizeof mine), 0) << text << ": " << mine << " vs " << expected;
+    }
 }
