@@ -19,6 +19,15 @@ int CheckInputs(CKeldoInputs& in, IMessageBox& messages)
         }
     }
 
+    // Neither gas nor oil (a document file can carry any number here): no
+    // density check would apply and the run would take the gas density for
+    // an oil density.
+    if (in.m_nFluid != 0 && in.m_nFluid != 1) {
+        messages.Show("ABBRUCH!!Bitte wählen Sie die Berechnung des Gas/Wasserkontaktes "
+                      "oder des Öl/Wasserkontaktes!");
+        return 1;
+    }
+
     if (in.m_fCutoff <= 0.0f) {
         messages.Show("Der Porositäts-Cutoff muss grösser Null sein!");
         in.m_fCutoff = 0.06f;

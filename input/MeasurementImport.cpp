@@ -69,13 +69,19 @@ private:
         m_in.read(m_buffer, sizeof m_buffer);
         m_pos = 0;
         m_end = static_cast<size_t>(m_in.gcount());
-        return m_end > 0;
+        // Editors on Windows put a UTF-8 byte-order mark before the text; it
+        // belongs to no line.
+        if (m_atStart && m_end >= 3 && std::memcmp(m_buffer, "\xEF\xBB\xBF", 3) == 0)
+            m_pos = 3;
+        m_atStart = false;
+        return m_end > m_pos;
     }
 
     std::istream& m_in;
     char m_buffer[1 << 16];
     size_t m_pos = 0;
     size_t m_end = 0;
+    bool m_atStart = true;
 };
 
 // The raw line as a message shows it: up to a NUL byte, as the C text

@@ -217,7 +217,11 @@ void CheckOneDirection(std::string_view bytes, const std::vector<std::string>& l
 Violations CheckMeasurementImport(std::string_view bytes)
 {
     Violations found;
-    const std::vector<std::string> lines = SplitLines(bytes);
+    // A UTF-8 byte-order mark at the very start belongs to no line.
+    std::string_view text = bytes;
+    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+        text.remove_prefix(3);
+    const std::vector<std::string> lines = SplitLines(text);
     CheckOneDirection(bytes, lines, true, found);
     CheckOneDirection(bytes, lines, false, found);
     return found;

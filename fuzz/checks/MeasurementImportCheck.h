@@ -7,7 +7,8 @@ namespace keldo::fuzz {
 
 // Imports `bytes` as a measurement file, once with descending and once with
 // ascending depths, and compares the result with a plain model of the import
-// rules: lines split at LF (a CR before it dropped), each line at most 98
+// rules: a UTF-8 byte-order mark at the start skipped, lines split at LF (a
+// CR before it dropped), each line at most 98
 // characters, three decimal numbers as "%f" reads them (finite floats),
 // 0 < porosity < 1, 0 < Sw <= 1, depths strictly monotonic, all on the values
 // as read. It checks:

@@ -1,0 +1,71 @@
+// Document files that exist but cannot be read: the load fails with the
+// reason in German and leaves a new document behind.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "DocumentFile.h"
+#include "RecordingMessageBox.h"
+#include "ScratchFolder.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct UnreadableDocument : ::testing::Test {
+    ScratchFolder folder;
+    RecordingMessageBox box;
+    CKeldoDoc doc{box};
+    std::string error;
+
+    void SetUp() override
+    {
+        // A document that has been worked on.
+        doc.OnNewDocument();
+        doc.m_strBohrung = "vorher";
+        doc.m_Messwerte = {"  2500.000      0.20000     0.30000"};
+        doc.SetPathName("/daten/vorher.kld");
+        doc.SetModifiedFlag(true);
+    }
+
+    void ExpectRefused(const std::string& path, const std::string& reason)
+    {
+        EXPECT_FALSE(keldo::LoadDocument(path, doc, error)) << path;
+        EXPECT_EQ(error, "Das Dokument \"" + path + "\" kann nicht geöffnet werden.\n" + reason);
+        EXPECT_EQ(doc.m_strBohrung, "Name der Bohrung");
+        EXPECT_TRUE(doc.m_Messwerte.empty());
+        EXPECT_EQ(doc.GetPathName(), "");
+        EXPECT_FALSE(doc.IsModified());
+    }
+};
+
+} // namespace
+
+TEST_F(UnreadableDocument, WithoutReadPermission)
+{
+    if (PermissionsAreIgnored(folder))
+        GTEST_SKIP() << "running as root, which reads any file: the read error is covered by "
+                        "ReadErrorOfTheDevice";
+    const std::string path = folder.file("gesperrt.kld");
+    WriteBytes(path, keldo::SerializeDocument(doc));
+    fs::permissions(path, fs::perms::none, fs::perm_options::replace);
+    ExpectRefused(path, "Zugriff verweigert.");
+}
+
+TEST_F(UnreadableDocument, ReadErrorOfTheDevice)
+{
+    // A regular file whose read fails, whoever runs this: the process's own
+    // memory has nothing at offset 0.
+    const std::string path = "/proc/self/mem";
+    int fd = ::open(path.c_str(), O_RDONLY);
+    char byte;
+    if (fd < 0 || ::read(fd, &byte, 1) >= 0) {
+        if (fd >= 0)
+            ::close(fd);
+        GTEST_SKIP() << path << " does not fail on reading here";
+    }
+    ::close(fd);
+    ExpectRefused(path, "Ein-/Ausgabefehler des Datenträgers.");
+}
