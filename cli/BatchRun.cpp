@@ -1,8 +1,13 @@
 #include "BatchRun.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <fstream>
+#include <sstream>
 
 #include "DocumentFile.h"
+#include "FileAccess.h"
 #include "InputChecks.h"
 #include "KeldoDoc.h"
 #include "MeasurementImport.h"
@@ -39,6 +44,27 @@ bool WriteReport(const CKeldoDoc& doc, std::ostream& out)
     return static_cast<bool>(out);
 }
 
+// A report file replaces an earlier one only when it is complete; a device or
+// pipe (such as /dev/stdout) is written directly.
+bool WriteReportFile(const CKeldoDoc& doc, const std::string& path, std::string& reason)
+{
+    struct stat info {};
+    if (stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        std::ofstream file(path, std::ios::binary);
+        if (file && WriteReport(doc, file))
+            return true;
+        reason = SystemErrorReason(errno);
+        return false;
+    }
+    std::ostringstream text;
+    WriteReport(doc, text);
+    int err = 0;
+    if (ReplaceFile(path, text.str(), err))
+        return true;
+    reason = SystemErrorReason(err);
+    return false;
+}
+
 } // namespace
 
 int RunBatch(const BatchOptions& options, std::ostream& report, std::ostream& messages)
@@ -73,9 +99,10 @@ int RunBatch(const BatchOptions& options, std::ostream& report, std::ostream& me
             return kBatchUnreadable;
         }
     } else {
-        std::ofstream file(options.reportFile, std::ios::binary | std::ios::trunc);
-        if (!file || !WriteReport(doc, file)) {
-            messages << "Der Bericht kann nicht in die Datei " << options.reportFile << " geschrieben werden.\n";
+        std::string reason;
+        if (!WriteReportFile(doc, options.reportFile, reason)) {
+            messages << "Der Bericht kann nicht in die Datei " << options.reportFile << " geschrieben werden.\n"
+                     << reason << '\n';
             return kBatchUnreadable;
         }
     }

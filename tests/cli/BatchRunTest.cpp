@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "BatchRun.h"
+#include "FileSizeLimit.h"
 #include "LocaleGuard.h"
 
 namespace fs = std::filesystem;
@@ -163,4 +164,28 @@ TEST(BatchRun, AStoppedComputationExitsWithThree)
     EXPECT_EQ(out.status, keldo::kBatchStopped);
     EXPECT_NE(out.messages.find("\tAbbruch der Sw-Berechnung"), std::string::npos);
     EXPECT_FALSE(out.report.empty()); // the header stays
+}
+
+TEST(BatchRun, AFailedReportWriteKeepsTheOldReport)
+{
+    TempDir dir;
+    BatchOptions options = ForExample(1);
+    options.reportFile = (dir.path / "report.txt").string();
+    std::ofstream(options.reportFile) << "old report\n";
+    Outcome out;
+    {
+        FileSizeLimit fullDisk(100); // the report is some kilobytes long
+        ASSERT_TRUE(fullDisk.active());
+        out = RunTool(options);
+    }
+    EXPECT_EQ(out.status, keldo::kBatchUnreadable);
+    EXPECT_NE(out.messages.find("Der Bericht kann nicht in die Datei"), std::string::npos);
+    std::ifstream in(options.reportFile);
+    std::stringstream content;
+    content << in.rdbuf();
+    EXPECT_EQ(content.str(), "old report\n");
+
+    // A device is written straight through.
+    options.reportFile = "/dev/null";
+    EXPECT_EQ(RunTool(options).status, keldo::kBatchCompleted);
 }
