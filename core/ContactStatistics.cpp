@@ -41,11 +41,14 @@ constexpr int kKlassen = 31;
 
 } // namespace
 
-bool CKeldoDoc::LeseKontaktzeile(const std::string& zeile, float werte[4])
+bool CKeldoDoc::LeseKontaktzeile(const std::string& zeile, Kontaktzeile& row)
 {
     // The row is read back as printed, so its values are the rounded ones.
-    if (keldo::ScanFloats(zeile, werte, 4) == 4)
+    float werte[4];
+    if (keldo::ScanFloats(zeile, werte, 4) == 4) {
+        row = {werte[0], werte[1], werte[2], werte[3]};
         return true;
+    }
     m_strZeile = keldo::Format("ABBRUCH!!Fehler beim Mittelwert für GWC\n%s", zeile.c_str());
     Message(m_strZeile);
     return false;
@@ -61,13 +64,10 @@ void CKeldoDoc::KontaktStatistik()
     const double cutoff3 = c + 0.04;
 
     for (const std::string& zeile : m_Kontakte) {
-        float werte[4];
-        if (!LeseKontaktzeile(zeile, werte))
+        Kontaktzeile row;
+        if (!LeseKontaktzeile(zeile, row))
             return;
-        const float teufe = werte[0];
-        const float phi = werte[1];
-        const float sw = werte[2];
-        const float kontakt = werte[3];
+        const float teufe = row.teufe, phi = row.phi, sw = row.sw, kontakt = row.kontakt;
 
         const double keff = Keff(teufe, phi);
         const float swmin = Swmin(keff);
@@ -129,13 +129,10 @@ void CKeldoDoc::Haeufigkeit()
     AddLine(m_Ergebnisse, m_strZeile);
 
     for (const std::string& zeile : m_Kontakte) {
-        float werte[4];
-        if (!LeseKontaktzeile(zeile, werte))
+        Kontaktzeile row;
+        if (!LeseKontaktzeile(zeile, row))
             return;
-        const float teufe = werte[0];
-        const float phi = werte[1];
-        const float sw = werte[2];
-        const float kontakt = werte[3];
+        const float teufe = row.teufe, phi = row.phi, sw = row.sw, kontakt = row.kontakt;
 
         // Every test is made, so one row may give several lines.
         bool bAusgeschlossen = false;

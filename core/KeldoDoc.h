@@ -78,7 +78,10 @@ public:
     void Haeufigkeit();
     // Reads a contact row back (depth, porosity, Sw, contact); shows the
     // failure message and returns false when it does not give four numbers.
-    bool LeseKontaktzeile(const std::string& zeile, float werte[4]);
+    struct Kontaktzeile {
+        float teufe, phi, sw, kontakt;
+    };
+    bool LeseKontaktzeile(const std::string& zeile, Kontaktzeile& row);
 
     // Tells every view of the document to redraw itself.
     void UpdateAllViews()
