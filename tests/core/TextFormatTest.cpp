@@ -50,8 +50,21 @@ TEST(TextFormat, AppendFixedGivesThePrintfBytes)
         std::snprintf(expected, sizeof expected, "%*.*f", width, precision, static_cast<double>(value));
         ASSERT_EQ(mine, expected) << value << " " << width << " " << precision;
     }
+    // Doubles of every magnitude, and values just beside a halfway point.
+    std::uniform_real_distribution<double> exponent(-30.0, 30.0);
+    for (int i = 0; i < 50000; ++i) {
+        double value = std::pow(2.0, exponent(rng)) * ((i % 3) ? 1 : -1);
+        if (i % 5 == 0)
+            value = std::nextafter(std::round(value * 1000.0) / 1000.0 + 0.0005, (i % 2) ? 1e9 : -1e9);
+        const int precision = i % 10;
+        std::string mine;
+        AppendFixed(mine, value, 12, precision);
+        char expected[128];
+        std::snprintf(expected, sizeof expected, "%12.*f", precision, value);
+        ASSERT_EQ(mine, expected) << value << " " << precision;
+    }
     // Halfway cases round as printf does, on the exact binary value.
-    for (double v : {0.125, 0.375, 2.5, 1e20, -0.0, 0.0}) {
+    for (double v : {0.125, 0.375, 2.5, 3.5, -2.5, 0.0005, 1e20, 1e-300, -1e-300, -0.0, 0.0, 9.9999999999, 4503599627370497.0}) {
         std::string mine;
         AppendFixed(mine, v, 10, 2);
         char expected[64];
@@ -90,6 +103,25 @@ TEST(TextFormat, ScanFloatsFollowsTheDecimalGrammar)
 
 TEST(TextFormat, ScanFloatsRoundsLikeStrtof)
 {
+    // The printed forms of the program's own lines, with every number of
+    // digits and decimals, and halfway cases just beside a float.
+    std::mt19937 small(11);
+    std::uniform_int_distribution<uint32_t> mantissa(0, 1u << 25);
+    for (int i = 0; i < 200000; ++i) {
+        char text[64];
+        const uint32_t m = mantissa(small);
+        const int decimals = i % 12;
+        std::snprintf(text, sizeof text, "%s%u.%0*u", (i & 64) ? "-" : "", m / 100000, 5, m % 100000);
+        if (decimals > 5)
+            std::snprintf(text, sizeof text, "%ue-%d", m, decimals);
+        else if (i % 7 == 0)
+            std::snprintf(text, sizeof text, "%ue%d", m % 100000, decimals);
+        float mine = 0;
+        ASSERT_EQ(ScanFloats(text, &mine, 1), 1) << text;
+        float expected = std::strtof(text, nullptr);
+        ASSERT_EQ(std::memcmp(&mine, &expected, sizeof mine), 0) << text;
+    }
+
     std::mt19937 rng(7);
     std::uniform_real_distribution<double> dist(-10000.0, 10000.0);
     for (int i = 0; i < 5000; ++i) {
