@@ -125,7 +125,9 @@ void CGrafik::OnEndPrinting()
 
 void CGrafik::FilePrint()
 {
-    QPrinter printer(QPrinter::HighResolution);
+    // The printer set up through "Druckereinrichtung" is used when one is given.
+    QPrinter ownPrinter(QPrinter::HighResolution);
+    QPrinter& printer = m_pPrinter ? *m_pPrinter : ownPrinter;
     printer.setDocName(QString::fromStdString(m_doc.GetTitle()));
     QPrintDialog dialog(&printer, this);
     dialog.setMinMax(1, 1);
@@ -138,7 +140,8 @@ void CGrafik::FilePrint()
 
 void CGrafik::FilePrintPreview()
 {
-    QPrinter printer(QPrinter::HighResolution);
+    QPrinter ownPrinter(QPrinter::HighResolution);
+    QPrinter& printer = m_pPrinter ? *m_pPrinter : ownPrinter;
     printer.setDocName(QString::fromStdString(m_doc.GetTitle()));
     QPrintPreviewDialog dialog(&printer, this);
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) { Print(*target); });

@@ -21,6 +21,7 @@ class QPrinter;
 //   void FilePrint()                print dialog, then one page
 //   void FilePrintPreview()         print preview of the page
 //   void Print(QPrinter& printer)   one page on `printer`, no dialog
+//   void SetPrinter(QPrinter*)      the printer of "Druckereinrichtung" (nullptr: a default one)
 //   void ExportGraphDialog()        save the graph as PNG, SVG or PDF
 //   signal lupeChanged(bool)        after every magnifier toggle
 //   signal pagePrinted(int, int)    a page went to a printer: plot width, height
@@ -42,6 +43,7 @@ public:
     void FilePrint();
     void FilePrintPreview();
     void Print(QPrinter& printer);
+    void SetPrinter(QPrinter* printer) { m_pPrinter = printer; }
 
     void ExportGraphDialog();
 
@@ -73,4 +75,5 @@ private:
 
     CKeldoDoc& m_doc;
     CGrafikState m_state;
+    QPrinter* m_pPrinter = nullptr;
 };

@@ -78,6 +78,7 @@ CGrafik* CMainFrame::GraphViewCreated()
     if (!m_pGrafik) {
         auto* client = static_cast<QStackedWidget*>(centralWidget());
         m_pGrafik = new CGrafik(*m_pDoc, client);
+        m_pGrafik->SetPrinter(m_pPrinter);
         client->addWidget(m_pGrafik);
     }
     return m_pGrafik;
@@ -112,6 +113,8 @@ void CMainFrame::SetPrinter(QPrinter* printer)
 {
     m_pPrinter = printer;
     m_pTabelle->SetPrinter(printer);
+    if (m_pGrafik)
+        m_pGrafik->SetPrinter(printer);
 }
 
 void CMainFrame::OnGrafiklupe()
