@@ -8,6 +8,7 @@
 #include "BatchRun.h"
 #include "FileSizeLimit.h"
 #include "LocaleGuard.h"
+#include "ScratchFolder.h"
 
 namespace fs = std::filesystem;
 using keldo::BatchOptions;
@@ -44,15 +45,6 @@ BatchOptions ForExample(int modus)
     return options;
 }
 
-class TempDir {
-public:
-    TempDir() : path(fs::temp_directory_path() / ("keldo-batch-" + std::to_string(::getpid())))
-    {
-        fs::create_directories(path);
-    }
-    ~TempDir() { fs::remove_all(path); }
-    fs::path path;
-};
 
 } // namespace
 
@@ -90,10 +82,10 @@ TEST(BatchRun, OutputDoesNotDependOnTheLocale)
 
 TEST(BatchRun, ReportFileHoldsWhatStandardOutputWouldShow)
 {
-    TempDir dir;
+    ScratchFolder dir;
     BatchOptions options = ForExample(1);
     Outcome toStdout = RunTool(options);
-    options.reportFile = (dir.path / "report.txt").string();
+    options.reportFile = (dir.path() / "report.txt").string();
     Outcome toFile = RunTool(options);
     EXPECT_EQ(toFile.status, keldo::kBatchCompleted);
     EXPECT_TRUE(toFile.report.empty());
@@ -105,9 +97,9 @@ TEST(BatchRun, ReportFileHoldsWhatStandardOutputWouldShow)
 
 TEST(BatchRun, UnreadableDocumentsExitWithOne)
 {
-    TempDir dir;
+    ScratchFolder dir;
     BatchOptions options = ForExample(0);
-    options.document = (dir.path / "missing.kld").string();
+    options.document = (dir.path() / "missing.kld").string();
     Outcome missing = RunTool(options);
     EXPECT_EQ(missing.status, keldo::kBatchUnreadable);
     EXPECT_FALSE(missing.messages.empty());
@@ -115,7 +107,7 @@ TEST(BatchRun, UnreadableDocumentsExitWithOne)
     // Cut the example off in the middle of its measurement lines.
     std::ifstream in(Example(), std::ios::binary);
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    options.document = (dir.path / "truncated.kld").string();
+    options.document = (dir.path() / "truncated.kld").string();
     std::ofstream(options.document, std::ios::binary) << bytes.substr(0, bytes.size() / 2);
     Outcome truncated = RunTool(options);
     EXPECT_EQ(truncated.status, keldo::kBatchUnreadable);
@@ -135,9 +127,9 @@ TEST(BatchRun, RefusedInputsExitWithTwoBeforeComputing)
 
 TEST(BatchRun, MeasurementFileReplacesTheDocumentsLines)
 {
-    TempDir dir;
+    ScratchFolder dir;
     BatchOptions options = ForExample(0);
-    options.measurementsFile = (dir.path / "m.txt").string();
+    options.measurementsFile = (dir.path() / "m.txt").string();
     options.descending = true;
     std::ofstream(options.measurementsFile) << "2900 0.2 0.5\n2890 0.21 0.4\n";
     Outcome out = RunTool(options);
@@ -156,9 +148,9 @@ TEST(BatchRun, MeasurementFileReplacesTheDocumentsLines)
 TEST(BatchRun, AStoppedComputationExitsWithThree)
 {
     // 0.23 * 1000 m is below the example's initial pressure of 300 bar.
-    TempDir dir;
+    ScratchFolder dir;
     BatchOptions options = ForExample(0);
-    options.measurementsFile = (dir.path / "shallow.txt").string();
+    options.measurementsFile = (dir.path() / "shallow.txt").string();
     std::ofstream(options.measurementsFile) << "1000 0.2 0.5\n";
     Outcome out = RunTool(options);
     EXPECT_EQ(out.status, keldo::kBatchStopped);
@@ -168,9 +160,9 @@ TEST(BatchRun, AStoppedComputationExitsWithThree)
 
 TEST(BatchRun, AFailedReportWriteKeepsTheOldReport)
 {
-    TempDir dir;
+    ScratchFolder dir;
     BatchOptions options = ForExample(1);
-    options.reportFile = (dir.path / "report.txt").string();
+    options.reportFile = (dir.path() / "report.txt").string();
     std::ofstream(options.reportFile) << "old report\n";
     Outcome out;
     {

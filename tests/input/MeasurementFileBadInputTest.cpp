@@ -15,6 +15,7 @@
 #include "LocaleGuard.h"
 #include "MeasurementImport.h"
 #include "RecordingMessageBox.h"
+#include "ScratchFolder.h"
 
 namespace fs = std::filesystem;
 
@@ -22,30 +23,15 @@ namespace {
 
 const std::string kBom = "\xEF\xBB\xBF";
 
-// A folder of its own for one test, removed with everything in it.
-class ScratchDir {
+// A scratch folder whose files are written with the given content.
+class ScratchDir : public ScratchFolder {
 public:
-    ScratchDir()
-    {
-        std::string pattern = (fs::temp_directory_path() / "keldo-import-XXXXXX").string();
-        if (::mkdtemp(pattern.data()))
-            m_path = pattern;
-    }
-    ~ScratchDir()
-    {
-        std::error_code ec;
-        fs::remove_all(m_path, ec);
-    }
     std::string File(const std::string& name, const std::string& content = {}) const
     {
-        std::string path = (m_path / name).string();
-        std::ofstream(path, std::ios::binary) << content;
+        const std::string path = file(name);
+        WriteBytes(path, content);
         return path;
     }
-    bool ok() const { return !m_path.empty(); }
-
-private:
-    fs::path m_path;
 };
 
 struct Imported {
@@ -87,7 +73,6 @@ long long ResidentBytes()
 TEST(MeasurementFileBadInput, WindowsLineEndsEverywhere)
 {
     ScratchDir dir;
-    ASSERT_TRUE(dir.ok());
     // CR LF after every line, the last one included.
     const std::string path = dir.File("crlf.txt", "1500 0.2 0.3\r\n1490 0.21 0.31\r\n1480 0.22 1\r\n");
     Imported r = ImportFile(path, true);
@@ -114,7 +99,6 @@ TEST(MeasurementFileBadInput, ByteOrderMarkAtTheStartIsSkipped)
     EXPECT_EQ(r.lines[0], "  1500.000      0.20000     0.30000");
 
     ScratchDir dir;
-    ASSERT_TRUE(dir.ok());
     r = ImportFile(dir.File("bom.txt", kBom + "2500 0.2 0.3\n2510 0.25 0.35"), false);
     EXPECT_TRUE(r.ok);
     EXPECT_EQ(r.lines.size(), 2u);
@@ -163,7 +147,6 @@ TEST(MeasurementFileBadInput, TenMillionLinesAreReadWithMemoryPerLineOnly)
 {
     constexpr int kLines = 10'000'000;
     ScratchDir dir;
-    ASSERT_TRUE(dir.ok());
     const std::string path = dir.File("zehn-millionen.txt");
     {
         // Depths 1 to 10,000,000 m, each exact as a float and increasing.
@@ -205,7 +188,6 @@ TEST(MeasurementFileBadInput, TenMillionLinesAreReadWithMemoryPerLineOnly)
 TEST(MeasurementFileBadInput, TenMegabyteLineWithoutLineEndStopsEarly)
 {
     ScratchDir dir;
-    ASSERT_TRUE(dir.ok());
     const std::string path = dir.File("eine-zeile.txt", std::string(10'000'000, '7'));
 
     std::ifstream in(path, std::ios::binary);

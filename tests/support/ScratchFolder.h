@@ -15,7 +15,7 @@ class ScratchFolder {
 public:
     ScratchFolder()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "keldo-files-XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "keldo-test-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr)
             throw std::runtime_error("mkdtemp failed");
         m_path = pattern;
