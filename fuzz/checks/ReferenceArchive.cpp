@@ -1,5 +1,7 @@
 #include "ReferenceArchive.h"
 
+#include "CodePage.h"
+
 namespace keldo::fuzz {
 namespace {
 
@@ -78,25 +80,6 @@ bool String(Cursor& in, ReferenceString& s, bool& canonical)
     return true;
 }
 
-void PutUtf8(std::string& out, uint32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 } // namespace
 
 std::string Utf16LeToUtf8(std::string_view units)
@@ -108,12 +91,12 @@ std::string Utf16LeToUtf8(std::string_view units)
     for (size_t i = 0; i < u.size(); ++i) {
         const bool high = u[i] >= 0xD800 && u[i] <= 0xDBFF;
         if (high && i + 1 < u.size() && u[i + 1] >= 0xDC00 && u[i + 1] <= 0xDFFF) {
-            PutUtf8(out, 0x10000 + ((u[i] - 0xD800) << 10) + (u[i + 1] - 0xDC00));
+            keldo::AppendUtf8(out, 0x10000 + ((u[i] - 0xD800) << 10) + (u[i + 1] - 0xDC00));
             ++i;
         } else if (u[i] >= 0xD800 && u[i] <= 0xDFFF) {
-            PutUtf8(out, 0xFFFD);
+            keldo::AppendUtf8(out, 0xFFFD);
         } else {
-            PutUtf8(out, u[i]);
+            keldo::AppendUtf8(out, u[i]);
         }
     }
     return out;

@@ -186,7 +186,7 @@ private slots:
 
     void init()
     {
-        QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Keldo")).clear();
+        ClearSettings();
         messages = RecordingMessageBox();
         dialogs = 0;
         app = std::make_unique<CKeldoApp>(&messages);

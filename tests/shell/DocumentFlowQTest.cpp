@@ -60,7 +60,7 @@ private slots:
 
     void init()
     {
-        QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Keldo")).clear();
+        ClearSettings();
         messages = RecordingMessageBox();
         app = std::make_unique<CKeldoApp>(&messages);
         app->Host().SetDialogRunner([](CDlgInputValues&) { return false; });

@@ -15,6 +15,12 @@ inline void IsolateSettings(const QString& folder)
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
 }
 
+// Empties the settings of the program (recent files, window layout) before a test.
+inline void ClearSettings()
+{
+    QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Keldo")).clear();
+}
+
 inline QString SourceFile(const QString& relative)
 {
     return qEnvironmentVariable("KELDO_SOURCE_DIR") + QLatin1Char('/') + relative;
