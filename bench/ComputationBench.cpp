@@ -40,8 +40,8 @@ void RunComputation(benchmark::State& state, int modus)
     if (doc.m_bGeaendert != 0)
         state.SkipWithError("the computation stopped early");
     // CPU time, so that other work on the machine does not count.
-    state.counters["ns_per_measurement"] =
-        cpuSeconds * 1e9 / (static_cast<double>(count) * static_cast<double>(state.iterations()));
+    state.counters["ns_per_measurement"]
+        = cpuSeconds * 1e9 / (static_cast<double>(count) * static_cast<double>(state.iterations()));
     state.SetItemsProcessed(static_cast<int64_t>(count) * state.iterations());
     state.counters["peak_MB"] = PeakMegabytes();
     state.counters["report_lines"] = static_cast<double>(doc.m_Ergebnisse.size());

@@ -27,10 +27,7 @@ public:
     int shown = 0;
 };
 
-std::string MillionLinePath()
-{
-    return (std::filesystem::temp_directory_path() / "keldo-bench-1m.txt").string();
-}
+std::string MillionLinePath() { return (std::filesystem::temp_directory_path() / "keldo-bench-1m.txt").string(); }
 
 // A descending file with distinct depths (every 4 mm from 5000 m upward),
 // written once per run.

@@ -8,10 +8,7 @@ namespace keldo {
 namespace {
 
 // A whole argument that is one finite decimal number.
-bool ParseNumber(const std::string& text, float& value)
-{
-    return ParseWholeFloat(text, value) && std::isfinite(value);
-}
+bool ParseNumber(const std::string& text, float& value) { return ParseWholeFloat(text, value) && std::isfinite(value); }
 
 } // namespace
 
@@ -101,7 +98,10 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
             const std::string* value = needValue(i, arg);
             if (!value)
                 return std::nullopt;
-            (arg == "--report" ? options.reportFile : arg == "--graph" ? options.graphFile : options.measurementsFile) = *value;
+            (arg == "--report"         ? options.reportFile
+                    : arg == "--graph" ? options.graphFile
+                                       : options.measurementsFile)
+                = *value;
         } else if (arg.size() > 1 && arg[0] == '-') {
             error = "unbekannte Option " + arg;
             return std::nullopt;

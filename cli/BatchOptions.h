@@ -8,17 +8,17 @@ namespace keldo {
 // The command line of keldo-batch.
 struct BatchOptions {
     std::string document;
-    int modus = 0;                       // 0 water saturation, 1 contact
+    int modus = 0; // 0 water saturation, 1 contact
     std::optional<float> minTeufe;
     std::optional<float> maxTeufe;
     float cutoff = 0.06f;
     bool detail = false;
     bool warnungen = false;
     bool druckabhaengig = true;
-    std::string reportFile;              // empty: standard output
-    std::string measurementsFile;        // empty: the document's own lines
+    std::string reportFile;       // empty: standard output
+    std::string measurementsFile; // empty: the document's own lines
     bool descending = true;
-    std::string graphFile;               // empty: no graph export
+    std::string graphFile; // empty: no graph export
     bool help = false;
 };
 

@@ -8,9 +8,9 @@ namespace keldo {
 // Exit statuses of keldo-batch.
 enum BatchStatus {
     kBatchCompleted = 0,
-    kBatchUnreadable = 1,   // document (or another file) cannot be read or written
-    kBatchRefused = 2,      // usage error or inputs refused
-    kBatchStopped = 3,      // the computation stopped early
+    kBatchUnreadable = 1, // document (or another file) cannot be read or written
+    kBatchRefused = 2,    // usage error or inputs refused
+    kBatchStopped = 3,    // the computation stopped early
 };
 
 // Loads the document, applies the options, checks the inputs as the input

@@ -49,10 +49,7 @@ float CKeldoDoc::Swmin(double k)
     return v > 1 ? 1.0f : v;
 }
 
-double CKeldoDoc::PcSperr(double k)
-{
-    return std::pow(10.0, m_fPcsperr0 + m_fPcsperr1 * std::log10(k));
-}
+double CKeldoDoc::PcSperr(double k) { return std::pow(10.0, m_fPcsperr0 + m_fPcsperr1 * std::log10(k)); }
 
 double CKeldoDoc::Alfa(double k)
 {
@@ -63,10 +60,7 @@ double CKeldoDoc::Alfa(double k)
     return a < 1.5 ? 1.5 : a;
 }
 
-double CKeldoDoc::Beta(double k)
-{
-    return std::pow(10.0, m_fBeta0 + m_fBeta1 * std::log10(k));
-}
+double CKeldoDoc::Beta(double k) { return std::pow(10.0, m_fBeta0 + m_fBeta1 * std::log10(k)); }
 
 bool CKeldoDoc::PruefeDichtedifferenz()
 {
@@ -94,8 +88,8 @@ double CKeldoDoc::HoeheUeberKontakt(float teufe, double k, float sw)
     double beta = 0;
 
     if (k > 0) {
-        const std::array<float, 10> koeffizienten{m_fSwmin0, m_fSwmin1, m_fPcsperr0, m_fPcsperr1, m_fAlfa0,
-            m_fAlfa1, m_fAlfa2, m_fAlfa3, m_fBeta0, m_fBeta1};
+        const std::array<float, 10> koeffizienten{
+            m_fSwmin0, m_fSwmin1, m_fPcsperr0, m_fPcsperr1, m_fAlfa0, m_fAlfa1, m_fAlfa2, m_fAlfa3, m_fBeta0, m_fBeta1};
         if (!m_Modell.gueltig || m_Modell.k != k || m_Modell.koeffizienten != koeffizienten)
             m_Modell = {true, k, koeffizienten, Swmin(k), PcSperr(k), Alfa(k), Beta(k)};
 

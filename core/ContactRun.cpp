@@ -46,7 +46,7 @@ void CKeldoDoc::ComputeKontakte()
     const size_t n = m_Messwerte.size();
     m_Kontakte.reserve(m_Kontakte.size() + n);
     int nBrauchbar = 0;
-    bool bGelesen = false;      // at least one line gave its three numbers
+    bool bGelesen = false; // at least one line gave its three numbers
     bool bDruckErsteZeile = false;
     float teufe = 0, phi = 0, sw = 0;
 
@@ -65,8 +65,8 @@ void CKeldoDoc::ComputeKontakte()
         // Made for every line before the depth window: a reservoir pressure
         // above the overburden makes the whole run meaningless from here on.
         if (0.23 * teufe < m_fInitialdruck) {
-            m_strZeile = keldo::Format("  PI > 0.23*TEUFE,d.h.%5.1f > 0.23*%5.1f",
-                                       static_cast<double>(m_fInitialdruck), static_cast<double>(teufe));
+            m_strZeile = keldo::Format("  PI > 0.23*TEUFE,d.h.%5.1f > 0.23*%5.1f", static_cast<double>(m_fInitialdruck),
+                static_cast<double>(teufe));
             Message(m_strZeile);
             bDruckErsteZeile = bErsteZeile;
             break;

@@ -74,8 +74,8 @@ void CKeldoDoc::KontaktStatistik()
         const bool bBrauchbar = swmin < sw && sw < 1.0f;
         if (!bBrauchbar && phi >= c) {
             m_strZeile = keldo::Format("  Ohne Teufe:%g gwc:%g sw:%g swmin:%g phi:%g", static_cast<double>(teufe),
-                                       static_cast<double>(kontakt), static_cast<double>(sw),
-                                       static_cast<double>(swmin), static_cast<double>(phi));
+                static_cast<double>(kontakt), static_cast<double>(sw), static_cast<double>(swmin),
+                static_cast<double>(phi));
             if (m_bWarnungen == 1)
                 AddLine(m_Ergebnisse, m_strZeile);
         }
@@ -104,7 +104,7 @@ void CKeldoDoc::KontaktStatistik()
         AddLine(m_Ergebnisse, m_strZeile);
         if (klasse.nAnzahl > 0) {
             m_strZeile = keldo::Format("  Mittlerer Gas-Wasser-Kontakt mit %d Werten: %8.1f", klasse.nAnzahl,
-                                       static_cast<double>(klasse.fSumme / klasse.nAnzahl));
+                static_cast<double>(klasse.fSumme / klasse.nAnzahl));
             AddLine(m_Ergebnisse, m_strZeile);
         }
     }
@@ -124,8 +124,8 @@ void CKeldoDoc::Haeufigkeit()
     const float c = m_fCutoff;
 
     AddLine(m_Ergebnisse, "");
-    m_strZeile = keldo::Format("  Anzahl der GWC-Werte für die Häufigkeitsberechnung:%d",
-                               static_cast<int>(m_Kontakte.size()));
+    m_strZeile
+        = keldo::Format("  Anzahl der GWC-Werte für die Häufigkeitsberechnung:%d", static_cast<int>(m_Kontakte.size()));
     AddLine(m_Ergebnisse, m_strZeile);
 
     for (const std::string& zeile : m_Kontakte) {
@@ -138,20 +138,20 @@ void CKeldoDoc::Haeufigkeit()
         bool bAusgeschlossen = false;
         if (kontakt > static_cast<double>(tmax)) {
             m_strZeile = keldo::Format("  FEHLER! In Teufe:%g GWC:%g > maxTeufe:%lld!", static_cast<double>(teufe),
-                                       static_cast<double>(kontakt), static_cast<long long>(tmax));
+                static_cast<double>(kontakt), static_cast<long long>(tmax));
             if (m_bWarnungen == 1)
                 AddLine(m_Ergebnisse, m_strZeile);
             bAusgeschlossen = true;
         }
         if (kontakt < static_cast<double>(tmin)) {
             m_strZeile = keldo::Format("  FEHLER! In Teufe:%g GWC:%g < minTeufe:%lld!", static_cast<double>(teufe),
-                                       static_cast<double>(kontakt), static_cast<long long>(tmin));
+                static_cast<double>(kontakt), static_cast<long long>(tmin));
             AddLine(m_Ergebnisse, m_strZeile);
             bAusgeschlossen = true;
         }
         if (phi < c) {
             m_strZeile = keldo::Format("  Häufigkeitsberechnunung ohne Teufe: %g Porosität:%g",
-                                       static_cast<double>(teufe), static_cast<double>(phi));
+                static_cast<double>(teufe), static_cast<double>(phi));
             if (m_bWarnungen == 1)
                 AddLine(m_Ergebnisse, m_strZeile);
             bAusgeschlossen = true;
@@ -187,7 +187,7 @@ void CKeldoDoc::Haeufigkeit()
         m_Y[j] = static_cast<float>(zaehler[j]);
         fGesamt += m_Y[j];
         m_strZeile = keldo::Format("  %g     %g     %g", static_cast<double>(unten),
-                                   static_cast<double>(unten + static_cast<float>(dT)), static_cast<double>(m_Y[j]));
+            static_cast<double>(unten + static_cast<float>(dT)), static_cast<double>(m_Y[j]));
         AddLine(m_Ergebnisse, m_strZeile);
     }
     m_strZeile = keldo::Format(" Gesamthäufigkeit:  %g", static_cast<double>(fGesamt));

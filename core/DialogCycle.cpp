@@ -24,8 +24,8 @@ void CKeldoDoc::OnDataChange()
 
     // The measurement lines are not compared: a new file alone does not make
     // the results outdated. An all-zero alfa set always counts as a change.
-    const bool unchanged = static_cast<const CKeldoInputs&>(dlg) == static_cast<const CKeldoInputs&>(*this)
-        && !AllAlfaZero(dlg);
+    const bool unchanged
+        = static_cast<const CKeldoInputs&>(dlg) == static_cast<const CKeldoInputs&>(*this) && !AllAlfaZero(dlg);
     if (unchanged) {
         m_bGeaendert = 0;
     } else {

@@ -21,9 +21,8 @@ double CKeldoDoc::GrenzflaechenspannungGW()
     // Two fitted polynomials that do not join at 150 bar; the jump is kept.
     if (P < 15) {
         return 71.7735 - 0.0741413 * T - 0.0004356 * std::pow(T, 2) - 6.05333e-7 * std::pow(T, 3)
-            + 3.2e-9 * std::pow(T, 4) - 8.53333e-13 * std::pow(T, 5) - 0.997587 * P
-            + 0.0309069 * std::pow(P, 2) - 0.000648271 * std::pow(P, 3) + 9.54207e-6 * std::pow(P, 4)
-            - 7.36156e-8 * std::pow(P, 5);
+            + 3.2e-9 * std::pow(T, 4) - 8.53333e-13 * std::pow(T, 5) - 0.997587 * P + 0.0309069 * std::pow(P, 2)
+            - 0.000648271 * std::pow(P, 3) + 9.54207e-6 * std::pow(P, 4) - 7.36156e-8 * std::pow(P, 5);
     }
     const double t = T / 10;
     const double Q = P / 10;
@@ -52,8 +51,8 @@ float CKeldoDoc::Gasdichte()
     float y = gamma < 0.55386f ? 0.0f : (28.964f * gamma - 16.042f) / 11.974f;
     if (y > 1.0f)
         y = 1.0f;
-    const float ppc = 492.0f * y + (1.0f - y) * 673.1f;   // psia
-    const float tpc = 227.2f * y + (1.0f - y) * 343.5f;   // °R
+    const float ppc = 492.0f * y + (1.0f - y) * 673.1f; // psia
+    const float tpc = 227.2f * y + (1.0f - y) * 343.5f; // °R
     const float molmasse = 28.016f * y + (1.0f - y) * 16.042f;
     const float rhoNormal = 10330.0f * molmasse / 231504.0f;
 
@@ -118,8 +117,8 @@ void CKeldoDoc::ReportHeader()
     zeile(keldo::Format("  Max.Kapillardruck Quecksilber Pc (bar):%10.1f", m_fPcMax));
     if (gas)
         zeile(keldo::Format("  Grenzflaechenspannung Gas/Wasser (mNm):%10.1f", sigma));
-    zeile(keldo::Format(gas ? "  Faktor Kapillardruck Gas-Wasser/Hg (-):%10.4f"
-                            : "  Faktor Kapillardruck Öl-Wasser/Hg  (-):%10.4f",
+    zeile(keldo::Format(
+        gas ? "  Faktor Kapillardruck Gas-Wasser/Hg (-):%10.4f" : "  Faktor Kapillardruck Öl-Wasser/Hg  (-):%10.4f",
         m_dFaktorPc));
     zeile(keldo::Format("  Initialdruck der Lagerstaette    (bar):%10.1f", m_fInitialdruck));
     if (gas)
@@ -132,16 +131,16 @@ void CKeldoDoc::ReportHeader()
     else
         zeile(keldo::Format("  Kontaktwinkel Öl/Wasser        (Grad°):%10.1f", m_fKontaktwinkel));
     zeile(keldo::Format("  Wasserdichte                   (kg/m3):%10.1f", m_fWasserdichte));
-    zeile(keldo::Format(gas ? "  Gas-Wasser-Kontakt                 (m):%10.2f"
-                            : "  Öl-Wasser-Kontakt                  (m):%10.2f",
+    zeile(keldo::Format(
+        gas ? "  Gas-Wasser-Kontakt                 (m):%10.2f" : "  Öl-Wasser-Kontakt                  (m):%10.2f",
         m_fKontakt));
     AddLine(m_Ergebnisse, "");
     AddLine(m_Ergebnisse, "");
     AddLine(m_Ergebnisse, "      Parameter fuer die Kapillardruckberechnung");
     AddLine(m_Ergebnisse, "  in Abhängigkeit vom Logarithmus der Permeabilität K");
     AddLine(m_Ergebnisse, "");
-    zeile(keldo::Format("  alfa=%g %+g*log10(K) %+g*log10(K)^2 %+g*log10(K)^3", m_fAlfa0, m_fAlfa1, m_fAlfa2,
-        m_fAlfa3));
+    zeile(
+        keldo::Format("  alfa=%g %+g*log10(K) %+g*log10(K)^2 %+g*log10(K)^3", m_fAlfa0, m_fAlfa1, m_fAlfa2, m_fAlfa3));
     zeile(keldo::Format("  log10(beta)=%g %+g*log10(K)", m_fBeta0, m_fBeta1));
     zeile(keldo::Format("  log10(SwMin)  =%g %+g*log10(K)", m_fSwmin0, m_fSwmin1));
     zeile(keldo::Format("  log10(PcSperr)=%g %+g*log10(K)", m_fPcsperr0, m_fPcsperr1));

@@ -1,7 +1,7 @@
 #include "KeldoDoc.h"
 
-CKeldoDoc::CKeldoDoc(keldo::IMessageBox& messages, keldo::IDocumentHost* host)
-    : m_pMessages(&messages), m_pHost(host) {}
+CKeldoDoc::CKeldoDoc(keldo::IMessageBox& messages, keldo::IDocumentHost* host) : m_pMessages(&messages), m_pHost(host)
+{}
 
 bool CKeldoDoc::OnNewDocument()
 {

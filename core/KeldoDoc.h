@@ -100,7 +100,7 @@ public:
     std::string m_strUntertitel2;
     std::string m_strXAchse;
     std::string m_strYAchse;
-    std::string m_strYAchse2;   // drawn by the graph view, never assigned
+    std::string m_strYAchse2; // drawn by the graph view, never assigned
     std::string m_strY1Achse;
     std::string m_strLegende1;
     std::string m_strLegende2;
@@ -109,8 +109,8 @@ public:
     int m_MaxWerte = 0;
 
     // --- result lists ---------------------------------------------------------
-    StringArray m_Ergebnisse;   // the report
-    StringArray m_Kontakte;     // contact rows of the contact run
+    StringArray m_Ergebnisse; // the report
+    StringArray m_Kontakte;   // contact rows of the contact run
 
     // --- further state --------------------------------------------------------
     int m_bGeaendert = 0;
@@ -128,8 +128,8 @@ public:
     float m_fKontaktMin = 0;
     float m_fKontaktMax = 0;
 
-    StringArray m_Messwerte;    // measurement lines, in the order loaded
-    std::string m_strZeile;     // scratch line of every formatted report line and message
+    StringArray m_Messwerte; // measurement lines, in the order loaded
+    std::string m_strZeile;  // scratch line of every formatted report line and message
 
 private:
     keldo::IMessageBox* m_pMessages;

@@ -82,8 +82,8 @@ void CKeldoDoc::ComputeSw()
         m_nYAchsen = 2;
         m_strTitel = "Nachrechnung der Wassersättigung Sw";
         m_strUntertitel1 = m_strBohrung;
-        m_strUntertitel2 = keldo::Format(m_nFluid == 0 ? "Gas-Wasser-Kontakt:%5.1f" : "Öl-Wasser-Kontakt:%5.1f",
-            m_fKontakt);
+        m_strUntertitel2
+            = keldo::Format(m_nFluid == 0 ? "Gas-Wasser-Kontakt:%5.1f" : "Öl-Wasser-Kontakt:%5.1f", m_fKontakt);
         SetSaturationGraphTexts();
         m_bGeaendert = 0;
         Message("Berechnung der Saettigung abgeschlossen");
@@ -112,8 +112,8 @@ float CKeldoDoc::SwInTeufe(float teufe, float phi)
     float sw = 1.0f;
     for (int schritt = 0; schritt < 7; ++schritt) {
         const float f1 = static_cast<float>(HoeheUeberKontakt(teufe, k, sw) - kontakt + teufe);
-        const float f2 = static_cast<float>(
-            HoeheUeberKontakt(teufe, k, static_cast<float>(sw - 0.0001)) - kontakt + teufe);
+        const float f2
+            = static_cast<float>(HoeheUeberKontakt(teufe, k, static_cast<float>(sw - 0.0001)) - kontakt + teufe);
         // Equal heights give no slope (and at f1 = 0 sw is already exact):
         // keep sw rather than divide by zero.
         if (f1 == f2)

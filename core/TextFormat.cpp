@@ -29,10 +29,7 @@ private:
     locale_t m_old;
 };
 
-bool IsSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -41,11 +38,11 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // exponent. Besides its length it gathers the digits as an integer and the
 // power of ten that scales them, for the exact short path of the conversion.
 struct DecimalNumber {
-    size_t length = 0;          // 0: no number
+    size_t length = 0; // 0: no number
     bool negative = false;
-    uint64_t mantissa = 0;      // the digits without the point
-    bool mantissaExact = true;  // false when the digits did not fit
-    int64_t exponent10 = 0;     // value = mantissa * 10^exponent10
+    uint64_t mantissa = 0;     // the digits without the point
+    bool mantissaExact = true; // false when the digits did not fit
+    int64_t exponent10 = 0;    // value = mantissa * 10^exponent10
 };
 
 DecimalNumber ReadDecimalNumber(std::string_view s)
@@ -157,8 +154,7 @@ int FormatFixedExactly(char* buffer, double value, int precision)
     const auto mantissa = static_cast<uint64_t>(std::ldexp(fraction, 53));
     const int shift = exponent - 53;
     using u128 = unsigned __int128;
-    static constexpr uint64_t kPow10[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000,
-                                          1000000000};
+    static constexpr uint64_t kPow10[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
     const u128 scaled = static_cast<u128>(mantissa) * kPow10[precision]; // below 2^83
     u128 q;
     if (shift >= 0) {

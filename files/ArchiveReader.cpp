@@ -12,8 +12,8 @@ bool ArchiveReader::Need(size_t n, const std::string& field)
     if (Remaining() >= n)
         return true;
     if (m_error.empty())
-        m_error = Format("Die Datei ist unvollständig: sie endet nach %zu Bytes beim Lesen %s.",
-                         m_bytes.size(), field.c_str());
+        m_error = Format(
+            "Die Datei ist unvollständig: sie endet nach %zu Bytes beim Lesen %s.", m_bytes.size(), field.c_str());
     return false;
 }
 
@@ -113,7 +113,7 @@ bool ArchiveReader::ReadString(std::string& text, const std::string& field)
     if (byteCount > Remaining()) {
         m_error = Format("Die Datei ist beschädigt: die Länge %s (%u Zeichen) ist größer "
                          "als der Rest der Datei (%zu Bytes).",
-                         field.c_str(), length, Remaining());
+            field.c_str(), length, Remaining());
         return false;
     }
     std::string_view raw = m_bytes.substr(m_pos, static_cast<size_t>(byteCount));
@@ -156,7 +156,7 @@ bool ArchiveReader::ReadCount(uint32_t& count, size_t minElementSize, const std:
     if (uint64_t{count} * minElementSize > Remaining()) {
         m_error = Format("Die Datei ist beschädigt: die Anzahl %s (%u) ist größer, "
                          "als die restlichen %zu Bytes fassen können.",
-                         field.c_str(), count, Remaining());
+            field.c_str(), count, Remaining());
         return false;
     }
     return true;

@@ -18,10 +18,7 @@ void ArchiveWriter::WriteU32(uint32_t value)
     WriteU16(static_cast<uint16_t>(value >> 16));
 }
 
-void ArchiveWriter::WriteFloat(float value)
-{
-    WriteU32(std::bit_cast<uint32_t>(value));
-}
+void ArchiveWriter::WriteFloat(float value) { WriteU32(std::bit_cast<uint32_t>(value)); }
 
 // Up to 254 characters: one length byte. Up to 65533: 0xFF and 16 bits.
 // From 65534 on (0xFFFE would read as the UTF-16 mark): 0xFF 0xFFFF and 32 bits.

@@ -13,12 +13,24 @@ namespace {
 // The fixed block after the well name, in file order (this is neither the
 // order of the members nor that of the dialog). Entry 19 is the one integer.
 constexpr float CKeldoInputs::*kFloatsBeforeFluid[] = {
-    &CKeldoInputs::m_fTemperatur,   &CKeldoInputs::m_fSwmin0,   &CKeldoInputs::m_fSwmin1,
-    &CKeldoInputs::m_fInitialdruck, &CKeldoInputs::m_fPhiK0,    &CKeldoInputs::m_fPhiK1,
-    &CKeldoInputs::m_fPhiK2,        &CKeldoInputs::m_fPcsperr0, &CKeldoInputs::m_fPcsperr1,
-    &CKeldoInputs::m_fPcMax,        &CKeldoInputs::m_fKontakt,  &CKeldoInputs::m_fDichteKW,
-    &CKeldoInputs::m_fWasserdichte, &CKeldoInputs::m_fBeta0,    &CKeldoInputs::m_fBeta1,
-    &CKeldoInputs::m_fAlfa0,        &CKeldoInputs::m_fAlfa1,    &CKeldoInputs::m_fAlfa2,
+    &CKeldoInputs::m_fTemperatur,
+    &CKeldoInputs::m_fSwmin0,
+    &CKeldoInputs::m_fSwmin1,
+    &CKeldoInputs::m_fInitialdruck,
+    &CKeldoInputs::m_fPhiK0,
+    &CKeldoInputs::m_fPhiK1,
+    &CKeldoInputs::m_fPhiK2,
+    &CKeldoInputs::m_fPcsperr0,
+    &CKeldoInputs::m_fPcsperr1,
+    &CKeldoInputs::m_fPcMax,
+    &CKeldoInputs::m_fKontakt,
+    &CKeldoInputs::m_fDichteKW,
+    &CKeldoInputs::m_fWasserdichte,
+    &CKeldoInputs::m_fBeta0,
+    &CKeldoInputs::m_fBeta1,
+    &CKeldoInputs::m_fAlfa0,
+    &CKeldoInputs::m_fAlfa1,
+    &CKeldoInputs::m_fAlfa2,
     &CKeldoInputs::m_fAlfa3,
 };
 
@@ -124,8 +136,8 @@ bool SaveDocument(const std::string& path, const CKeldoDoc& doc, std::string& er
     int err = 0;
     if (ReplaceFile(path, SerializeDocument(doc), err))
         return true;
-    error = Format("Das Dokument \"%s\" kann nicht gespeichert werden.\n%s", path.c_str(),
-                   SystemErrorReason(err).c_str());
+    error = Format(
+        "Das Dokument \"%s\" kann nicht gespeichert werden.\n%s", path.c_str(), SystemErrorReason(err).c_str());
     return false;
 }
 

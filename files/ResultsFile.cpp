@@ -71,7 +71,7 @@ void OnErgebnisseAusgeben(CKeldoDoc& doc, const std::string& directory)
     if (!ReplaceFile(ResultsPath(directory), text, err)) {
         doc.Message(Format("Die Ergebnisse konnten nicht in die Datei aus.txt "
                            "geschrieben werden.\n%s",
-                           SystemErrorReason(err).c_str()));
+            SystemErrorReason(err).c_str()));
         return;
     }
     doc.Message("Die Detailergebnisse sind in die Datei aus.txt geschrieben!");

@@ -15,8 +15,7 @@
 #include "GraphPainter.h"
 #include "KeldoDoc.h"
 
-CGrafik::CGrafik(CKeldoDoc& doc, QWidget* parent)
-    : QAbstractScrollArea(parent), m_doc(doc)
+CGrafik::CGrafik(CKeldoDoc& doc, QWidget* parent) : QAbstractScrollArea(parent), m_doc(doc)
 {
     setObjectName(QStringLiteral("CGrafik"));
     viewport()->setAutoFillBackground(false);
@@ -30,10 +29,7 @@ void CGrafik::OnInitialUpdate()
     UpdateScrollBars();
 }
 
-void CGrafik::OnUpdate()
-{
-    viewport()->update();
-}
+void CGrafik::OnUpdate() { viewport()->update(); }
 
 void CGrafik::UpdateScrollBars()
 {
@@ -54,10 +50,7 @@ void CGrafik::resizeEvent(QResizeEvent* event)
     UpdateScrollBars();
 }
 
-void CGrafik::scrollContentsBy(int, int)
-{
-    viewport()->update();
-}
+void CGrafik::scrollContentsBy(int, int) { viewport()->update(); }
 
 void CGrafik::paintEvent(QPaintEvent*)
 {
@@ -158,7 +151,7 @@ void CGrafik::ExportGraphDialog()
         proposal = QStringLiteral("Grafik");
     QString selected = pngFilter;
     QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Grafik exportieren"), proposal + ".png",
-                                                pngFilter + ";;" + svgFilter + ";;" + pdfFilter, &selected);
+        pngFilter + ";;" + svgFilter + ";;" + pdfFilter, &selected);
     if (path.isEmpty())
         return;
     // A name without an extension gets the one of the chosen file type.

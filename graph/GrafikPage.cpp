@@ -27,8 +27,8 @@ void AddCurve(DisplayList& out, const CGrafikState::PointArray& points, int coun
 
 // A legend entry: the text centred under the plot and, from half a text
 // width right of its end, a 20 mm line in the colour of the curve.
-void AddLegend(DisplayList& out, const keldo::ITextMeasure& measure, int mitte, int y,
-               const std::string& text, PenKind pen)
+void AddLegend(
+    DisplayList& out, const keldo::ITextMeasure& measure, int mitte, int y, const std::string& text, PenKind pen)
 {
     const int w = measure.TextWidth(FontKind::Label, text);
     AddText(out, mitte, y, text, FontKind::Label);
@@ -102,10 +102,10 @@ void CGrafikState::Blockdiagramm(DisplayList& out, const PointArray& points, int
         const int x = points[i].x;
         int wl = dx0, wr = dx0;
         if (i == n - 1)
-            wr = 0;           // the last bar has no right half
+            wr = 0; // the last bar has no right half
         if (i == 0 && x - wl / 2 < 0)
-            wl = 0;           // nor does the first one cross the y axis
-        out.push_back(GraphPrimitive::Rectangle({x - wl / 2, y0}, {x + wr / 2, points[i].y}, PenKind::Bar,
-                                                BrushKind::BarHatch));
+            wl = 0; // nor does the first one cross the y axis
+        out.push_back(
+            GraphPrimitive::Rectangle({x - wl / 2, y0}, {x + wr / 2, points[i].y}, PenKind::Bar, BrushKind::BarHatch));
     }
 }

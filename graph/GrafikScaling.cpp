@@ -66,14 +66,19 @@ void CGrafikState::extreme(const CKeldoDoc& doc)
             Widen(doc.m_Y2[i], ymin, ymax); // the computed Sw shares the left axis
     }
     if (n == 0) {
-        xmin = 0; xmax = 1;
-        ymin = 0; ymax = 1;
-        y1min = 0; y1max = 1;
+        xmin = 0;
+        xmax = 1;
+        ymin = 0;
+        ymax = 1;
+        y1min = 0;
+        y1max = 1;
     }
     if (doc.m_nModus == 0) {
         // Saturation and porosity are fractions: fixed axes whatever the data.
-        ymin = 0; ymax = 1.0;
-        y1min = 0; y1max = 0.4;
+        ymin = 0;
+        ymax = 1.0;
+        y1min = 0;
+        y1max = 0.4;
     }
 }
 

@@ -17,8 +17,8 @@ public:
     double y1min = 0.0, y1max = 0.0;
     double deltax = 0.0, deltay = 0.0, deltay1 = 0.0;
     double xstart = 0.0, ystart = 0.0, y1start = 0.0;
-    int m_y1 = 0;   // intervals of the left y axis
-    int m_y2 = 0;   // intervals of the right y axis
+    int m_y1 = 0; // intervals of the left y axis
+    int m_y2 = 0; // intervals of the right y axis
 
     // --- page geometry ----------------------------------------------------
     int breite = 1300;

@@ -89,8 +89,8 @@ bool WritePdf(QSaveFile& file, CKeldoDoc& doc, CGrafikState& state)
     QPdfWriter pdf(&file);
     pdf.setTitle(QString::fromStdString(doc.m_strTitel));
     pdf.setCreator(QStringLiteral("Keldo"));
-    pdf.setPageSize(QPageSize(QSizeF(extent.Width() / 10.0, extent.Height() / 10.0), QPageSize::Millimeter,
-                              QString(), QPageSize::ExactMatch));
+    pdf.setPageSize(QPageSize(QSizeF(extent.Width() / 10.0, extent.Height() / 10.0), QPageSize::Millimeter, QString(),
+        QPageSize::ExactMatch));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     QPainter painter;
     if (!painter.begin(&pdf))
@@ -107,7 +107,8 @@ bool ExportGraph(CKeldoDoc& doc, const std::string& path, std::string& error)
     const QString suffix = QFileInfo(fileName).suffix().toLower();
     if (suffix != "png" && suffix != "svg" && suffix != "pdf") {
         error = "Die Grafik kann nur als PNG, SVG oder PDF gespeichert werden "
-                "(Dateiendung .png, .svg oder .pdf): " + path;
+                "(Dateiendung .png, .svg oder .pdf): "
+            + path;
         return false;
     }
     if (!EnsureGuiApplication(error))

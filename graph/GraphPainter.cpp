@@ -27,12 +27,27 @@ QPen MakePen(PenKind kind, double pixelsPerUnit)
     double width = 1;
     Qt::PenStyle style = Qt::SolidLine;
     switch (kind) {
-    case PenKind::Frame: width = 4; break;
-    case PenKind::Grid: style = Qt::DotLine; break;
-    case PenKind::Series1: colour = QColor(255, 0, 0); width = 3; break;
-    case PenKind::Series2: colour = QColor(0, 255, 0); width = 3; break;
-    case PenKind::Series3: colour = QColor(0, 0, 255); width = 3; break;
-    case PenKind::Bar: colour = QColor(255, 0, 0); break;
+    case PenKind::Frame:
+        width = 4;
+        break;
+    case PenKind::Grid:
+        style = Qt::DotLine;
+        break;
+    case PenKind::Series1:
+        colour = QColor(255, 0, 0);
+        width = 3;
+        break;
+    case PenKind::Series2:
+        colour = QColor(0, 255, 0);
+        width = 3;
+        break;
+    case PenKind::Series3:
+        colour = QColor(0, 0, 255);
+        width = 3;
+        break;
+    case PenKind::Bar:
+        colour = QColor(255, 0, 0);
+        break;
     }
     QPen pen(colour);
     pen.setStyle(style);
@@ -129,8 +144,7 @@ QFont GraphFont(FontKind kind)
 
 QtTextMeasure::QtTextMeasure()
     : m_fonts{GraphFont(FontKind::Title), GraphFont(FontKind::Heading), GraphFont(FontKind::Label)}
-{
-}
+{}
 
 int QtTextMeasure::TextWidth(FontKind font, const std::string& text) const
 {
@@ -140,8 +154,7 @@ int QtTextMeasure::TextWidth(FontKind font, const std::string& text) const
 void PaintDisplayList(QPainter& painter, const DisplayList& list)
 {
     const double pixelsPerUnit = std::abs(painter.worldTransform().m11());
-    const QFont fonts[3] = {GraphFont(FontKind::Title), GraphFont(FontKind::Heading),
-                            GraphFont(FontKind::Label)};
+    const QFont fonts[3] = {GraphFont(FontKind::Title), GraphFont(FontKind::Heading), GraphFont(FontKind::Label)};
     painter.save();
     for (const GraphPrimitive& primitive : list) {
         const std::vector<GraphPoint>& pts = primitive.points;

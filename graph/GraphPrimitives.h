@@ -15,12 +15,12 @@ struct GraphPoint {
 
 // The drawing tools of the graph; the painter turns each into its pen.
 enum class PenKind {
-    Frame,    // solid, width 4, black: frame and tick marks
-    Grid,     // dotted, width 1, black
-    Series1,  // solid, width 3, red
-    Series2,  // solid, width 3, green
-    Series3,  // solid, width 3, blue
-    Bar,      // solid, width 1, red: outline of the histogram bars
+    Frame,   // solid, width 4, black: frame and tick marks
+    Grid,    // dotted, width 1, black
+    Series1, // solid, width 3, red
+    Series2, // solid, width 3, green
+    Series3, // solid, width 3, blue
+    Bar,     // solid, width 1, red: outline of the histogram bars
 };
 
 enum class BrushKind {
@@ -29,14 +29,14 @@ enum class BrushKind {
 };
 
 enum class FontKind {
-    Title,    // height 70, weight 600
-    Heading,  // height 60, weight 700
-    Label,    // height 45, weight 700
+    Title,   // height 70, weight 600
+    Heading, // height 60, weight 700
+    Label,   // height 45, weight 700
 };
 
 // Text alignment flags with the values the page was designed with.
 constexpr int kAlignTop = 0;
-constexpr int kAlignCenter = 6;   // centred on x, hanging down from y
+constexpr int kAlignCenter = 6; // centred on x, hanging down from y
 
 // One drawing step of the page. Which fields count depends on the kind:
 //   Line       points[0] to points[1], pen

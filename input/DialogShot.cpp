@@ -33,7 +33,8 @@ int main(int argc, char** argv)
     values.m_fKontakt = 1520;
     values.m_fInitialdruck = 200;
     for (int i = 0; i < 40; ++i)
-        values.m_Messwerte.push_back(keldo::FormatMeasurementLine(1500.0f - 2.5f * i, 0.05f + 0.005f * i, 0.2f + 0.01f * i));
+        values.m_Messwerte.push_back(
+            keldo::FormatMeasurementLine(1500.0f - 2.5f * i, 0.05f + 0.005f * i, 0.2f + 0.01f * i));
 
     ConsoleMessages messages;
     DlgInput dlg(messages);

@@ -33,7 +33,4 @@ QRect DialogUnits::Rect(int x, int y, int w, int h) const
     return QRect(left, top, right - left, bottom - top);
 }
 
-QSize DialogUnits::Size(int w, int h) const
-{
-    return QSize(MulDiv(w, m_baseX, 4), MulDiv(h, m_baseY, 8));
-}
+QSize DialogUnits::Size(int w, int h) const { return QSize(MulDiv(w, m_baseX, 4), MulDiv(h, m_baseY, 8)); }

@@ -30,10 +30,7 @@ std::string ChooseWithFileDialog(QWidget* parent)
 }
 
 // Six significant digits, as the float fields always showed their values.
-QString FloatText(float value)
-{
-    return QString::fromStdString(keldo::Format("%.6g", static_cast<double>(value)));
-}
+QString FloatText(float value) { return QString::fromStdString(keldo::Format("%.6g", static_cast<double>(value))); }
 
 void SetRadioGroup(QButtonGroup* group, int value)
 {
@@ -110,10 +107,7 @@ QWidget* DlgInput::GetDlgItem(int id) const
     return it == m_controls.end() ? nullptr : it->second;
 }
 
-template <class T> T* DlgInput::Control(int id) const
-{
-    return static_cast<T*>(GetDlgItem(id));
-}
+template <class T> T* DlgInput::Control(int id) const { return static_cast<T*>(GetDlgItem(id)); }
 
 void DlgInput::RefreshList()
 {

@@ -33,7 +33,7 @@ QFont DialogFont()
     QFont font;
     // The template's font, else the closest in width that a desktop has.
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+        QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(8);
     return font;
@@ -94,7 +94,8 @@ void DlgInput::CreateControls()
     const QString frame = QStringLiteral(
         "QGroupBox { border: 1px solid palette(mid); margin-top: %1px; }"
         "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: %2px; padding: 0 2px; }")
-        .arg(half).arg(du.BaseX());
+                              .arg(half)
+                              .arg(du.BaseX());
     auto groupBox = [&](const char* title, int x, int y, int width, int height) {
         auto* box = new QGroupBox(QString::fromUtf8(title), this);
         box->setStyleSheet(frame);

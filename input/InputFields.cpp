@@ -34,10 +34,7 @@ const NumberField kFields[] = {
     {&CKeldoInputs::m_fKontaktwinkel, 1037, "Kontaktwinkel Öl/Wasser ( ° )"},
 };
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 

@@ -86,10 +86,7 @@ private:
 
 // The raw line as a message shows it: up to a NUL byte, as the C text
 // functions see it, and converted to the program's UTF-8.
-std::string RawForMessage(const std::string& line)
-{
-    return Cp1252ToUtf8(std::string_view(line.c_str()));
-}
+std::string RawForMessage(const std::string& line) { return Cp1252ToUtf8(std::string_view(line.c_str())); }
 
 std::string AbortMessage(long long n, const std::string& line, const char* reason)
 {
@@ -114,8 +111,7 @@ std::string FormatMeasurementLine(float tvd, float porosity, float sw)
     return line;
 }
 
-bool ImportMeasurementStream(std::istream& in, bool descending, IMessageBox& messages,
-                             std::vector<std::string>& lines)
+bool ImportMeasurementStream(std::istream& in, bool descending, IMessageBox& messages, std::vector<std::string>& lines)
 {
     auto reader = std::make_unique<LineReader>(in); // 64 KiB: keep it off the stack
     std::string line;
@@ -186,8 +182,8 @@ bool OpenMeasurementFile(const std::string& path, std::ifstream& in)
     return in.is_open();
 }
 
-bool ImportMeasurementFile(const std::string& path, bool descending, IMessageBox& messages,
-                           std::vector<std::string>& lines)
+bool ImportMeasurementFile(
+    const std::string& path, bool descending, IMessageBox& messages, std::vector<std::string>& lines)
 {
     std::ifstream in;
     if (!OpenMeasurementFile(path, in)) {

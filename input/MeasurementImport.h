@@ -21,13 +21,12 @@ std::string FormatMeasurementLine(float tvd, float porosity, float sw);
 // ends) and appends the accepted ones to `lines`. Stops at the first bad line
 // with its message; the lines before it stay. True when the whole stream was
 // accepted without a message.
-bool ImportMeasurementStream(std::istream& in, bool descending, IMessageBox& messages,
-                             std::vector<std::string>& lines);
+bool ImportMeasurementStream(std::istream& in, bool descending, IMessageBox& messages, std::vector<std::string>& lines);
 
 // The same for a file; a file that cannot be opened gets CannotOpenMessage and
 // false.
-bool ImportMeasurementFile(const std::string& path, bool descending, IMessageBox& messages,
-                           std::vector<std::string>& lines);
+bool ImportMeasurementFile(
+    const std::string& path, bool descending, IMessageBox& messages, std::vector<std::string>& lines);
 
 // Opens `path` for reading; false for a missing or unreadable file or a
 // directory.

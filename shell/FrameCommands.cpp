@@ -15,10 +15,7 @@ using namespace keldo::cmd;
 
 namespace {
 
-QString Text(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
+QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 } // namespace
 
@@ -47,12 +44,16 @@ void CMainFrame::CreateMenus()
 {
     QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
     m_pFileMenu = datei;
-    datei->addAction(AddCommand(ID_FILE_NEW, QStringLiteral("&Neu\tStrg+N"), QStringLiteral("neu"), QKeySequence(Qt::CTRL | Qt::Key_N)));
-    datei->addAction(AddCommand(ID_FILE_OPEN, QStringLiteral("Ö&ffnen...\tStrg+O"), QStringLiteral("oeffnen"), QKeySequence(Qt::CTRL | Qt::Key_O)));
-    datei->addAction(AddCommand(ID_FILE_SAVE, QStringLiteral("S&peichern\tStrg+S"), QStringLiteral("speichern"), QKeySequence(Qt::CTRL | Qt::Key_S)));
+    datei->addAction(AddCommand(
+        ID_FILE_NEW, QStringLiteral("&Neu\tStrg+N"), QStringLiteral("neu"), QKeySequence(Qt::CTRL | Qt::Key_N)));
+    datei->addAction(AddCommand(ID_FILE_OPEN, QStringLiteral("Ö&ffnen...\tStrg+O"), QStringLiteral("oeffnen"),
+        QKeySequence(Qt::CTRL | Qt::Key_O)));
+    datei->addAction(AddCommand(ID_FILE_SAVE, QStringLiteral("S&peichern\tStrg+S"), QStringLiteral("speichern"),
+        QKeySequence(Qt::CTRL | Qt::Key_S)));
     datei->addAction(AddCommand(ID_FILE_SAVE_AS, QStringLiteral("Speichern &unter...")));
     datei->addSeparator();
-    datei->addAction(AddCommand(ID_FILE_PRINT, QStringLiteral("&Drucken...\tStrg+P"), QStringLiteral("drucken"), QKeySequence(Qt::CTRL | Qt::Key_P)));
+    datei->addAction(AddCommand(ID_FILE_PRINT, QStringLiteral("&Drucken...\tStrg+P"), QStringLiteral("drucken"),
+        QKeySequence(Qt::CTRL | Qt::Key_P)));
     datei->addAction(AddCommand(ID_FILE_PRINT_PREVIEW, QStringLiteral("Sei&tenansicht")));
     datei->addAction(AddCommand(ID_FILE_PRINT_SETUP, QStringLiteral("Drucker&einrichtung...")));
     datei->addSeparator();
@@ -61,13 +62,16 @@ void CMainFrame::CreateMenus()
     SetRecentFiles(CRecentFileList());
 
     QMenu* bearbeiten = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
-    bearbeiten->addAction(AddCommand(ID_DATEN_AENDERN, QStringLiteral("Daten ändern"), QStringLiteral("daten"), QKeySequence(Qt::Key_F2)));
+    bearbeiten->addAction(AddCommand(
+        ID_DATEN_AENDERN, QStringLiteral("Daten ändern"), QStringLiteral("daten"), QKeySequence(Qt::Key_F2)));
     bearbeiten->addAction(AddCommand(ID_ERGEBNISSE_AUSGEBEN, QStringLiteral("Ergebnisse ausgeben")));
     bearbeiten->addAction(AddCommand(ID_ERGEBNISSE_EINLESEN, QStringLiteral("Ergebnisse einlesen")));
 
     QMenu* ansicht = menuBar()->addMenu(QStringLiteral("&Ansicht"));
-    ansicht->addAction(AddCommand(ID_GRAFIK, QStringLiteral("Grafik"), QStringLiteral("grafik"), QKeySequence(Qt::Key_F3)));
-    ansicht->addAction(AddCommand(ID_TABELLE, QStringLiteral("Tabelle"), QStringLiteral("tabelle"), QKeySequence(Qt::Key_F4)));
+    ansicht->addAction(
+        AddCommand(ID_GRAFIK, QStringLiteral("Grafik"), QStringLiteral("grafik"), QKeySequence(Qt::Key_F3)));
+    ansicht->addAction(
+        AddCommand(ID_TABELLE, QStringLiteral("Tabelle"), QStringLiteral("tabelle"), QKeySequence(Qt::Key_F4)));
     ansicht->addAction(AddCommand(ID_GRAFIK_EXPORTIEREN, QStringLiteral("Grafik &exportieren...")));
     ansicht->addSeparator();
     QAction* toolBar = AddCommand(ID_VIEW_TOOLBAR, QStringLiteral("&Symbolleiste"));
@@ -121,7 +125,7 @@ void CMainFrame::CreateToolBar()
     m_pToolBar->setObjectName(QStringLiteral("Symbolleiste"));
     m_pToolBar->setIconSize(QSize(20, 20));
     for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_GRAFIK, ID_TABELLE, ID_DATEN_AENDERN, ID_GRAFIKLUPE,
-                   ID_FILE_PRINT, ID_APP_ABOUT})
+             ID_FILE_PRINT, ID_APP_ABOUT})
         m_pToolBar->addAction(m_actions.value(id));
     QAction* shown = m_actions.value(ID_VIEW_TOOLBAR);
     connect(shown, &QAction::toggled, m_pToolBar, &QToolBar::setVisible);

@@ -32,7 +32,9 @@ bool CHelpWindow::Load(const QString& source)
     if (html.isEmpty())
         return false;
     // Links inside the page (anchors, pictures) resolve against its folder.
-    QString base = source.startsWith(QLatin1Char(':')) ? QStringLiteral("qrc") + source : QUrl::fromLocalFile(QFileInfo(source).absoluteFilePath()).toString();
+    QString base = source.startsWith(QLatin1Char(':'))
+        ? QStringLiteral("qrc") + source
+        : QUrl::fromLocalFile(QFileInfo(source).absoluteFilePath()).toString();
     m_pBrowser->document()->setBaseUrl(QUrl(base));
     m_pBrowser->setHtml(QString::fromUtf8(html));
     return true;

@@ -22,10 +22,7 @@ namespace {
 
 const char* kOrganisation = "Local AppWizard-Generated Applications";
 
-QString FromUtf8(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
+QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
 } // namespace
 
@@ -259,17 +256,8 @@ void CKeldoApp::OnAppAbout()
     about.exec();
 }
 
-void CKeldoApp::OnDataChange()
-{
-    m_pDoc->OnDataChange();
-}
+void CKeldoApp::OnDataChange() { m_pDoc->OnDataChange(); }
 
-void CKeldoApp::OnErgebnisseAusgeben()
-{
-    keldo::OnErgebnisseAusgeben(*m_pDoc);
-}
+void CKeldoApp::OnErgebnisseAusgeben() { keldo::OnErgebnisseAusgeben(*m_pDoc); }
 
-void CKeldoApp::OnErgebnisseEinlesen()
-{
-    keldo::OnErgebnisseEinlesen(*m_pDoc);
-}
+void CKeldoApp::OnErgebnisseEinlesen() { keldo::OnErgebnisseEinlesen(*m_pDoc); }

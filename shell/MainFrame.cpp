@@ -22,10 +22,7 @@ using namespace keldo::cmd;
 
 // The icons and the help page live in a static library: their registration
 // must be pulled in explicitly.
-static void InitShellResources()
-{
-    Q_INIT_RESOURCE(keldo);
-}
+static void InitShellResources() { Q_INIT_RESOURCE(keldo); }
 
 CMainFrame::CMainFrame(CKeldoDoc& doc, QWidget* parent)
     : QMainWindow(parent), m_pDoc(&doc), m_strHelpSource(QStringLiteral(":/help/keldo-hilfe.html"))
@@ -55,10 +52,7 @@ CMainFrame::CMainFrame(CKeldoDoc& doc, QWidget* parent)
 
 CMainFrame::~CMainFrame() = default;
 
-QWidget* CMainFrame::ActiveView() const
-{
-    return IsGraphActive() ? m_pGrafik : static_cast<QWidget*>(m_pTabelle);
-}
+QWidget* CMainFrame::ActiveView() const { return IsGraphActive() ? m_pGrafik : static_cast<QWidget*>(m_pTabelle); }
 
 void CMainFrame::SwitchView(int nID)
 {
@@ -106,7 +100,8 @@ void CMainFrame::UpdateAllViews()
 
 void CMainFrame::UpdateCaption()
 {
-    setWindowTitle(QString::fromStdString(m_pDoc->GetTitle()) + QStringLiteral(" - ") + QString::fromLatin1(keldo::kAppName));
+    setWindowTitle(
+        QString::fromStdString(m_pDoc->GetTitle()) + QStringLiteral(" - ") + QString::fromLatin1(keldo::kAppName));
 }
 
 void CMainFrame::SetPrinter(QPrinter* printer)
@@ -156,10 +151,7 @@ void CMainFrame::OnFilePrintPreview()
         m_pTabelle->FilePrintPreview();
 }
 
-void CMainFrame::OnGrafikExportieren()
-{
-    GraphViewCreated()->ExportGraphDialog();
-}
+void CMainFrame::OnGrafikExportieren() { GraphViewCreated()->ExportGraphDialog(); }
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {

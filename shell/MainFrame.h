@@ -72,8 +72,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    QAction* AddCommand(int id, const QString& text, const QString& icon = QString(),
-                        const QKeySequence& shortcut = QKeySequence());
+    QAction* AddCommand(
+        int id, const QString& text, const QString& icon = QString(), const QKeySequence& shortcut = QKeySequence());
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();

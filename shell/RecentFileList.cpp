@@ -8,10 +8,7 @@ namespace {
 
 const QString kGroup = QStringLiteral("Recent File List");
 
-QString Normalized(const QString& path)
-{
-    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-}
+QString Normalized(const QString& path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); }
 
 } // namespace
 
@@ -45,10 +42,7 @@ void CRecentFileList::Add(const QString& path)
         m_files.removeLast();
 }
 
-void CRecentFileList::Remove(const QString& path)
-{
-    m_files.removeAll(Normalized(path));
-}
+void CRecentFileList::Remove(const QString& path) { m_files.removeAll(Normalized(path)); }
 
 QString CRecentFileList::MenuText(int index) const
 {

@@ -7,8 +7,7 @@
 
 CShellDocumentHost::CShellDocumentHost(CMainFrame& frame, keldo::IMessageBox& messages)
     : m_frame(frame), m_messages(messages)
-{
-}
+{}
 
 bool CShellDocumentHost::RunInputDialog(CDlgInputValues& values)
 {
@@ -17,17 +16,8 @@ bool CShellDocumentHost::RunInputDialog(CDlgInputValues& values)
     return RunDlgInput(&m_frame, values, m_messages);
 }
 
-void CShellDocumentHost::UpdateAllViews()
-{
-    m_frame.UpdateAllViews();
-}
+void CShellDocumentHost::UpdateAllViews() { m_frame.UpdateAllViews(); }
 
-void CShellDocumentHost::BeginWaitCursor()
-{
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-}
+void CShellDocumentHost::BeginWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 
-void CShellDocumentHost::EndWaitCursor()
-{
-    QApplication::restoreOverrideCursor();
-}
+void CShellDocumentHost::EndWaitCursor() { QApplication::restoreOverrideCursor(); }

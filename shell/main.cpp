@@ -16,7 +16,7 @@ int main(int argc, char* argv[])
     // German texts in Qt's own dialogs (file, print), where installed.
     QTranslator qtGerman;
     if (qtGerman.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtGerman);
 
     CKeldoApp keldo;

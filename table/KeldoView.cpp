@@ -81,10 +81,7 @@ void CKeldoView::MeasureScreenFont()
     m_cy = std::max(1, fm.height());
 }
 
-void CKeldoView::OnInitialUpdate()
-{
-    OnUpdate();
-}
+void CKeldoView::OnInitialUpdate() { OnUpdate(); }
 
 void CKeldoView::OnUpdate()
 {
@@ -149,10 +146,7 @@ void CKeldoView::changeEvent(QEvent* event)
     }
 }
 
-int CKeldoView::OnPreparePrinting() const
-{
-    return TablePageLayout::PageCount(m_pDoc->m_Ergebnisse.size());
-}
+int CKeldoView::OnPreparePrinting() const { return TablePageLayout::PageCount(m_pDoc->m_Ergebnisse.size()); }
 
 bool CKeldoView::Print(QPrinter& printer)
 {

@@ -21,9 +21,6 @@ TablePageLayout::Range TablePageLayout::LinesOfPage(int page, std::size_t lineCo
     return {first, std::min(first + kLinesPerPage, lineCount)};
 }
 
-int TablePageLayout::RowOfLine(std::size_t line)
-{
-    return static_cast<int>(line % kLinesPerPage) + kFirstLineRow;
-}
+int TablePageLayout::RowOfLine(std::size_t line) { return static_cast<int>(line % kLinesPerPage) + kFirstLineRow; }
 
 } // namespace keldo

@@ -47,8 +47,7 @@ void* AllocateAligned(size_t size, std::align_val_t align)
 namespace keldo::fuzz {
 
 AllocationScope::AllocationScope()
-    : m_outerTotal(t_total), m_outerLargest(t_largest), m_outerRequests(t_requests),
-      m_outerActive(t_active)
+    : m_outerTotal(t_total), m_outerLargest(t_largest), m_outerRequests(t_requests), m_outerActive(t_active)
 {
     t_total = 0;
     t_largest = 0;

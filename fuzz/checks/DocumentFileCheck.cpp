@@ -34,12 +34,24 @@ constexpr size_t kFixedAllowance = 64 * 1024;
 
 // The fixed block in file order, as the layout table lists it.
 constexpr float CKeldoInputs::*kFileFloats[] = {
-    &CKeldoInputs::m_fTemperatur,   &CKeldoInputs::m_fSwmin0,   &CKeldoInputs::m_fSwmin1,
-    &CKeldoInputs::m_fInitialdruck, &CKeldoInputs::m_fPhiK0,    &CKeldoInputs::m_fPhiK1,
-    &CKeldoInputs::m_fPhiK2,        &CKeldoInputs::m_fPcsperr0, &CKeldoInputs::m_fPcsperr1,
-    &CKeldoInputs::m_fPcMax,        &CKeldoInputs::m_fKontakt,  &CKeldoInputs::m_fDichteKW,
-    &CKeldoInputs::m_fWasserdichte, &CKeldoInputs::m_fBeta0,    &CKeldoInputs::m_fBeta1,
-    &CKeldoInputs::m_fAlfa0,        &CKeldoInputs::m_fAlfa1,    &CKeldoInputs::m_fAlfa2,
+    &CKeldoInputs::m_fTemperatur,
+    &CKeldoInputs::m_fSwmin0,
+    &CKeldoInputs::m_fSwmin1,
+    &CKeldoInputs::m_fInitialdruck,
+    &CKeldoInputs::m_fPhiK0,
+    &CKeldoInputs::m_fPhiK1,
+    &CKeldoInputs::m_fPhiK2,
+    &CKeldoInputs::m_fPcsperr0,
+    &CKeldoInputs::m_fPcsperr1,
+    &CKeldoInputs::m_fPcMax,
+    &CKeldoInputs::m_fKontakt,
+    &CKeldoInputs::m_fDichteKW,
+    &CKeldoInputs::m_fWasserdichte,
+    &CKeldoInputs::m_fBeta0,
+    &CKeldoInputs::m_fBeta1,
+    &CKeldoInputs::m_fAlfa0,
+    &CKeldoInputs::m_fAlfa1,
+    &CKeldoInputs::m_fAlfa2,
     &CKeldoInputs::m_fAlfa3,
 };
 static_assert(std::size(kFileFloats) == std::tuple_size_v<decltype(ReferenceDocument::floatsBeforeFluid)>);
@@ -74,9 +86,9 @@ bool SameFileFields(const CKeldoDoc& a, const CKeldoDoc& b)
     for (auto member : kFileFloats)
         if (std::bit_cast<uint32_t>(a.*member) != std::bit_cast<uint32_t>(b.*member))
             return false;
-    return a.m_strBohrung == b.m_strBohrung && a.m_nFluid == b.m_nFluid &&
-           std::bit_cast<uint32_t>(a.m_fKontaktwinkel) == std::bit_cast<uint32_t>(b.m_fKontaktwinkel) &&
-           a.m_Messwerte == b.m_Messwerte;
+    return a.m_strBohrung == b.m_strBohrung && a.m_nFluid == b.m_nFluid
+        && std::bit_cast<uint32_t>(a.m_fKontaktwinkel) == std::bit_cast<uint32_t>(b.m_fKontaktwinkel)
+        && a.m_Messwerte == b.m_Messwerte;
 }
 
 // The program's text of a Windows-1252 string holds one character per byte,
@@ -128,19 +140,18 @@ void CheckResultsKept(const CKeldoDoc& doc, const CKeldoDoc& before, Violations&
 // (setting the values after loading is the caller's step).
 void CheckOtherInputsKept(const CKeldoDoc& doc, const CKeldoDoc& before, Violations& found)
 {
-    if (doc.m_nModus != before.m_nModus || doc.m_bDetail != before.m_bDetail ||
-        doc.m_bDruckabhaengig != before.m_bDruckabhaengig || doc.m_fMinTeufe != before.m_fMinTeufe ||
-        doc.m_fMaxTeufe != before.m_fMaxTeufe || doc.m_fCutoff != before.m_fCutoff)
+    if (doc.m_nModus != before.m_nModus || doc.m_bDetail != before.m_bDetail
+        || doc.m_bDruckabhaengig != before.m_bDruckabhaengig || doc.m_fMinTeufe != before.m_fMinTeufe
+        || doc.m_fMaxTeufe != before.m_fMaxTeufe || doc.m_fCutoff != before.m_fCutoff)
         found.push_back("an input the file does not hold was changed by reading");
 }
 
-void CheckRoundTrip(const CKeldoDoc& doc, std::string_view bytes, const ReferenceDocument& ref,
-                    Violations& found)
+void CheckRoundTrip(const CKeldoDoc& doc, std::string_view bytes, const ReferenceDocument& ref, Violations& found)
 {
     const std::string written = SerializeDocument(doc);
     if (ref.canonical && written != bytes.substr(0, ref.consumed))
-        found.push_back(Format("the document is written as %zu bytes that differ from the %zu bytes read",
-                               written.size(), ref.consumed));
+        found.push_back(Format(
+            "the document is written as %zu bytes that differ from the %zu bytes read", written.size(), ref.consumed));
 
     SilentMessageBox messages;
     CKeldoDoc again(messages);

@@ -50,10 +50,7 @@ std::vector<std::string> SplitLines(std::string_view bytes)
     return lines;
 }
 
-bool IsCSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+bool IsCSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -165,8 +162,8 @@ void CheckStoredText(const std::vector<std::string>& stored, bool descending, Vi
     }
 }
 
-void CheckOneDirection(std::string_view bytes, const std::vector<std::string>& lines, bool descending,
-                       Violations& found)
+void CheckOneDirection(
+    std::string_view bytes, const std::vector<std::string>& lines, bool descending, Violations& found)
 {
     const char* order = descending ? "descending" : "ascending";
     const std::string sentinel = "vorher vorhandene Zeile";
@@ -202,10 +199,10 @@ void CheckOneDirection(std::string_view bytes, const std::vector<std::string>& l
         size_t i = 0;
         while (i < result.size() && i < expected.stored.size() && result[i] == expected.stored[i])
             ++i;
-        found.push_back(Format("%s: %zu lines stored, %zu expected; first difference in line %zu: \"%s\" instead of \"%s\"",
-                               order, result.size(), expected.stored.size(), i + 1,
-                               i < result.size() ? result[i].c_str() : "(none)",
-                               i < expected.stored.size() ? expected.stored[i].c_str() : "(none)"));
+        found.push_back(
+            Format("%s: %zu lines stored, %zu expected; first difference in line %zu: \"%s\" instead of \"%s\"", order,
+                result.size(), expected.stored.size(), i + 1, i < result.size() ? result[i].c_str() : "(none)",
+                i < expected.stored.size() ? expected.stored[i].c_str() : "(none)"));
     }
     const std::string shown = messages.shown.empty() ? std::string() : messages.shown.front();
     if (shown != expected.message)

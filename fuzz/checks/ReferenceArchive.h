@@ -13,13 +13,13 @@ namespace keldo::fuzz {
 
 struct ReferenceString {
     bool utf16 = false;
-    std::string raw;   // the stored bytes (Windows-1252, or UTF-16LE units)
-    std::string utf8;  // for UTF-16 strings: the text in UTF-8
+    std::string raw;  // the stored bytes (Windows-1252, or UTF-16LE units)
+    std::string utf8; // for UTF-16 strings: the text in UTF-8
 };
 
 struct ReferenceDocument {
-    bool complete = false;   // every field is there
-    size_t consumed = 0;     // bytes up to the end of the last field
+    bool complete = false; // every field is there
+    size_t consumed = 0;   // bytes up to the end of the last field
     // Every length and count has the form that saving produces and no
     // string is in UTF-16: writing the document again must give the bytes.
     bool canonical = true;

@@ -108,8 +108,8 @@ void CheckStreamReading(std::string_view bytes, const std::vector<std::string>& 
         size_t i = 0;
         while (i < lines.size() && i < expected.size() && lines[i] == expected[i])
             ++i;
-        found.push_back(Format("%zu lines read, %zu expected; first difference in line %zu", lines.size(),
-                               expected.size(), i + 1));
+        found.push_back(
+            Format("%zu lines read, %zu expected; first difference in line %zu", lines.size(), expected.size(), i + 1));
     }
 }
 

@@ -87,8 +87,8 @@ TEST_F(BatchBadInput, MissingDocumentExitsWithOne)
     const std::string missing = Path("gibt-es-nicht.kld");
     BatchResult run = Batch(missing);
     EXPECT_EQ(run.status, keldo::kBatchUnreadable);
-    EXPECT_EQ(run.err, "Das Dokument \"" + missing +
-                           "\" kann nicht geöffnet werden.\nDie Datei oder der Ordner existiert nicht.\n");
+    EXPECT_EQ(run.err,
+        "Das Dokument \"" + missing + "\" kann nicht geöffnet werden.\nDie Datei oder der Ordner existiert nicht.\n");
     EXPECT_EQ(run.out, "");
 }
 
@@ -103,9 +103,8 @@ TEST_F(BatchBadInput, DamagedDocumentExitsWithOne)
 
 TEST_F(BatchBadInput, NonFiniteNumberIsRefusedByItsField)
 {
-    const std::string path = ChangedExample("nan.kld", [](CKeldoDoc& doc) {
-        doc.m_fTemperatur = std::numeric_limits<float>::quiet_NaN();
-    });
+    const std::string path = ChangedExample(
+        "nan.kld", [](CKeldoDoc& doc) { doc.m_fTemperatur = std::numeric_limits<float>::quiet_NaN(); });
     BatchResult run = Batch(path);
     EXPECT_EQ(run.status, keldo::kBatchRefused);
     EXPECT_EQ(run.err, "Das Feld \"Lagerstättentemperatur (°C)\" enthält keine gültige Zahl!\n");
@@ -118,15 +117,17 @@ TEST_F(BatchBadInput, FluidNeitherGasNorOilIsRefused)
     const std::string path = ChangedExample("fluid7.kld", [](CKeldoDoc& doc) { doc.m_nFluid = 7; });
     BatchResult run = Batch(path);
     EXPECT_EQ(run.status, keldo::kBatchRefused);
-    EXPECT_EQ(run.err, "ABBRUCH!!Bitte wählen Sie die Berechnung des Gas/Wasserkontaktes "
-                       "oder des Öl/Wasserkontaktes!\n");
+    EXPECT_EQ(run.err,
+        "ABBRUCH!!Bitte wählen Sie die Berechnung des Gas/Wasserkontaktes "
+        "oder des Öl/Wasserkontaktes!\n");
     EXPECT_EQ(run.out, "");
 }
 
 TEST_F(BatchBadInput, MeasurementFilesFromOtherPrograms)
 {
     // Byte-order mark and CR LF: read like any other file.
-    std::ofstream(Path("bom.txt"), std::ios::binary) << "\xEF\xBB\xBF" "2900 0.2 0.5\r\n2890 0.21 0.4\r\n";
+    std::ofstream(Path("bom.txt"), std::ios::binary) << "\xEF\xBB\xBF"
+                                                        "2900 0.2 0.5\r\n2890 0.21 0.4\r\n";
     BatchResult run = Batch("--measurements '" + Path("bom.txt") + "' '" + Example() + "'");
     EXPECT_EQ(run.status, keldo::kBatchCompleted) << run.err;
     EXPECT_NE(run.out.find("\n  2900.0    0.200 "), std::string::npos);

@@ -23,11 +23,11 @@ TEST(BatchOptions, DefaultsAreThoseOfTheDialogAfterLoading)
 TEST(BatchOptions, EveryOptionIsTaken)
 {
     std::string error;
-    auto options = ParseBatchOptions({"--mode", "contact", "--min-depth", "1500.5", "--max-depth", "1600",
-                                      "--cutoff", "0.1", "--detail", "--warnings", "--constant-permeability",
-                                      "--report", "r.txt", "--measurements", "m.txt", "--ascending",
-                                      "--graph", "g.png", "w.kld"},
-                                     error);
+    auto options
+        = ParseBatchOptions({"--mode", "contact", "--min-depth", "1500.5", "--max-depth", "1600", "--cutoff", "0.1",
+                                "--detail", "--warnings", "--constant-permeability", "--report", "r.txt",
+                                "--measurements", "m.txt", "--ascending", "--graph", "g.png", "w.kld"},
+            error);
     ASSERT_TRUE(options) << error;
     EXPECT_EQ(options->modus, 1);
     EXPECT_EQ(*options->minTeufe, 1500.5f);
@@ -46,14 +46,14 @@ TEST(BatchOptions, EveryOptionIsTaken)
 TEST(BatchOptions, UsageErrorsAreRefusedWithAReason)
 {
     const std::vector<std::vector<std::string>> bad = {
-        {},                                   // no document
-        {"--mode", "sideways", "w.kld"},      // unknown mode
-        {"--cutoff", "0,1", "w.kld"},         // decimal comma
-        {"--cutoff", "nan", "w.kld"},         // not a finite number
-        {"--min-depth", "w.kld"},             // value missing
-        {"--bogus", "w.kld"},                 // unknown option
-        {"a.kld", "b.kld"},                   // two documents
-        {"w.kld", "--report"},                // value missing at the end
+        {},                              // no document
+        {"--mode", "sideways", "w.kld"}, // unknown mode
+        {"--cutoff", "0,1", "w.kld"},    // decimal comma
+        {"--cutoff", "nan", "w.kld"},    // not a finite number
+        {"--min-depth", "w.kld"},        // value missing
+        {"--bogus", "w.kld"},            // unknown option
+        {"a.kld", "b.kld"},              // two documents
+        {"w.kld", "--report"},           // value missing at the end
     };
     for (const auto& args : bad) {
         std::string error;

@@ -45,7 +45,6 @@ BatchOptions ForExample(int modus)
     return options;
 }
 
-
 } // namespace
 
 TEST(BatchRun, SaturationRunOfTheExampleCompletes)

@@ -198,8 +198,8 @@ TEST(CapillaryModelDensity, WaterNotDenserThanOilIsReportedOncePerComputation)
     const double k = doc.Keff(1950, 0.2f);
     EXPECT_EQ(doc.HoeheUeberKontakt(1950, k, 0.5f), 0.0);
     EXPECT_EQ(doc.HoeheUeberKontakt(1950, k, 0.7f), 0.0);
-    const std::string text =
-        "ABBRUCH!!Die Öldichte (1100.0 kg/m3) ist nicht kleiner als die Wasserdichte (1000.0 kg/m3)!";
+    const std::string text
+        = "ABBRUCH!!Die Öldichte (1100.0 kg/m3) ist nicht kleiner als die Wasserdichte (1000.0 kg/m3)!";
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(box.shown[0], text);
     ASSERT_EQ(doc.m_Ergebnisse.size(), zeilen + 1);

@@ -7,7 +7,9 @@ using keldo::Utf8ToCp1252;
 
 TEST(CodePage, UmlautsAreSingleBytesOnDisk)
 {
-    EXPECT_EQ(Utf8ToCp1252("Porosität größer Öl °"), "Porosit\xe4t gr\xf6\xdf" "er \xd6l \xb0");
+    EXPECT_EQ(Utf8ToCp1252("Porosität größer Öl °"),
+        "Porosit\xe4t gr\xf6\xdf"
+        "er \xd6l \xb0");
     EXPECT_EQ(Cp1252ToUtf8("Porosit\xe4t \x80 \x84"), "Porosität € „");
 }
 
@@ -21,8 +23,12 @@ TEST(CodePage, EveryByteSurvivesTheRoundTrip)
 
 TEST(CodePage, UnrepresentableAndBrokenTextBecomesQuestionMarks)
 {
-    EXPECT_EQ(Utf8ToCp1252("a\xe2\x88\x9e" "b"), "a?b");   // infinity sign
-    EXPECT_EQ(Utf8ToCp1252("a\xc3"), "a?");                // cut-off sequence
-    EXPECT_EQ(Utf8ToCp1252("\xff\xfe" "x"), "??x");        // not UTF-8 at all
-    EXPECT_EQ(Utf8ToCp1252("\xc3(x"), "?(x");              // bad continuation byte
+    EXPECT_EQ(Utf8ToCp1252("a\xe2\x88\x9e"
+                           "b"),
+        "a?b");                             // infinity sign
+    EXPECT_EQ(Utf8ToCp1252("a\xc3"), "a?"); // cut-off sequence
+    EXPECT_EQ(Utf8ToCp1252("\xff\xfe"
+                           "x"),
+        "??x");                               // not UTF-8 at all
+    EXPECT_EQ(Utf8ToCp1252("\xc3(x"), "?(x"); // bad continuation byte
 }

@@ -86,7 +86,8 @@ TEST_F(ContactRun, RowIsPrintedAsTheContactFormatAndLeadsToTheContact)
     ASSERT_EQ(doc.m_Kontakte.size(), 1u);
     const double hoehe = doc.HoeheUeberKontakt(1950, doc.Keff(1950, 0.2f), 0.5f);
     EXPECT_NEAR(hoehe, 2.71, 0.05); // height of Sw 0.5 over the contact for this rock
-    const std::string row = keldo::Format("  %7.3f %9.5f %13.5f %19.1f", 1950.0, double(0.2f), double(0.5f), 1950.0 + hoehe);
+    const std::string row
+        = keldo::Format("  %7.3f %9.5f %13.5f %19.1f", 1950.0, double(0.2f), double(0.5f), 1950.0 + hoehe);
     EXPECT_EQ(doc.m_Kontakte[0], row);
     EXPECT_EQ(row.size(), 54u);
     // header, the one row, a profile of 11 rows after its 7 lines, closing
@@ -105,8 +106,7 @@ TEST_F(ContactRun, ProfileRunsFromSwminToFullSaturation)
     doc.ComputeKontakte();
     const auto& r = doc.m_Ergebnisse;
     const CKeldoDoc::StringArray heading = {"", "         Wassersaettigungsprofil ", "         fuer Teufe:1950.0", "",
-                                            "  Hoehe ueber    Wasser-       Teufe",
-                                            "    GWC (m)    saettigung       (m)", ""};
+        "  Hoehe ueber    Wasser-       Teufe", "    GWC (m)    saettigung       (m)", ""};
     ASSERT_EQ(r.size(), 5 + heading.size() + 11 + 2);
     EXPECT_TRUE(std::equal(heading.begin(), heading.end(), r.begin() + 5));
     const float swmin = ModelSwmin(1950, 0.2f);
@@ -245,8 +245,8 @@ TEST_F(ContactRun, PressureTestFailingAtFirstMeasurementStopsTheRun)
     Add(800, 0.2f, 0.5f); // 0.23 * 800 = 184 bar < PI 200 bar
     Add(2000, 0.2f, 0.5f);
     doc.ComputeKontakte();
-    EXPECT_EQ(box.shown, (std::vector<std::string>{"  PI > 0.23*TEUFE,d.h.200.0 > 0.23*800.0",
-                                                   "  Abbruch der GWC-Berechnung"}));
+    EXPECT_EQ(box.shown,
+        (std::vector<std::string>{"  PI > 0.23*TEUFE,d.h.200.0 > 0.23*800.0", "  Abbruch der GWC-Berechnung"}));
     EXPECT_EQ(doc.m_Ergebnisse, kKopf);
     EXPECT_TRUE(doc.m_Kontakte.empty());
     EXPECT_EQ(doc.m_bGeaendert, 1);
@@ -264,8 +264,8 @@ TEST_F(ContactRun, PressureTestFailingLaterKeepsRowsAndProfilesThatMeasurement)
     EXPECT_EQ(ReportedRowDepths(), (std::vector<float>{2000, 2010}));
     // The stop itself is not reported; the one such line is the model's own
     // warning when the profile evaluates that measurement.
-    EXPECT_EQ(std::count(doc.m_Ergebnisse.begin(), doc.m_Ergebnisse.end(),
-                         "  PI > 0.23*TEUFE,d.h.200.0 > 0.23*850.0"), 1);
+    EXPECT_EQ(
+        std::count(doc.m_Ergebnisse.begin(), doc.m_Ergebnisse.end(), "  PI > 0.23*TEUFE,d.h.200.0 > 0.23*850.0"), 1);
     EXPECT_TRUE(InReport("         fuer Teufe: 850.0"));
     EXPECT_EQ(doc.m_Ergebnisse.back(), kAbgeschlossen);
     EXPECT_EQ(doc.m_bGeaendert, 0);

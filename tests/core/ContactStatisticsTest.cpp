@@ -135,10 +135,12 @@ TEST_F(ContactStatistics, UnusableRowsAreLeftOutAndNamedWithWarnings)
     doc.KontaktStatistik();
     const auto& r = doc.m_Ergebnisse;
     ASSERT_GE(r.size(), 3u);
-    EXPECT_EQ(r[0], keldo::Format("  Ohne Teufe:%g gwc:%g sw:%g swmin:%g phi:%g", 2000.0, 2100.5, 1.0, double(swmin),
-                                  double(0.2f)));
-    EXPECT_EQ(r[1], keldo::Format("  Ohne Teufe:%g gwc:%g sw:%g swmin:%g phi:%g", 2000.0, 2100.2, double(0.01f),
-                                  double(swmin), double(0.2f)));
+    EXPECT_EQ(r[0],
+        keldo::Format(
+            "  Ohne Teufe:%g gwc:%g sw:%g swmin:%g phi:%g", 2000.0, 2100.5, 1.0, double(swmin), double(0.2f)));
+    EXPECT_EQ(r[1],
+        keldo::Format("  Ohne Teufe:%g gwc:%g sw:%g swmin:%g phi:%g", 2000.0, 2100.2, double(0.01f), double(swmin),
+            double(0.2f)));
     EXPECT_EQ(r[2], "");
     EXPECT_TRUE(InReport("  Mittlerer Gas-Wasser-Kontakt mit 1 Werten:   2100.0"));
     EXPECT_EQ(doc.m_fKontaktMax, 2100.0f);
@@ -153,8 +155,8 @@ TEST_F(ContactStatistics, UnusableRowsAreLeftOutAndNamedWithWarnings)
     doc.KontaktStatistik();
     EXPECT_EQ(doc.m_Ergebnisse.at(0), "");
     EXPECT_EQ(std::count_if(doc.m_Ergebnisse.begin(), doc.m_Ergebnisse.end(),
-                            [](const std::string& l) { return l.rfind("  Ohne", 0) == 0; }),
-              0);
+                  [](const std::string& l) { return l.rfind("  Ohne", 0) == 0; }),
+        0);
 }
 
 TEST_F(ContactStatistics, HistogramOfContactsOverSeventyEightMetres)
@@ -205,8 +207,8 @@ TEST_F(ContactStatistics, HistogramBoundsAndTheirLines)
     doc.m_Ergebnisse.clear();
     doc.m_bWarnungen = 1;
     doc.Haeufigkeit();
-    const CKeldoDoc::StringArray expected = {"", "  Anzahl der GWC-Werte für die Häufigkeitsberechnung:5", ueber, unter, phi,
-                                             ""};
+    const CKeldoDoc::StringArray expected
+        = {"", "  Anzahl der GWC-Werte für die Häufigkeitsberechnung:5", ueber, unter, phi, ""};
     ASSERT_GE(doc.m_Ergebnisse.size(), expected.size());
     EXPECT_EQ(CKeldoDoc::StringArray(doc.m_Ergebnisse.begin(), doc.m_Ergebnisse.begin() + 6), expected);
 }
@@ -262,9 +264,8 @@ TEST_F(ContactStatistics, ModelIsAskedAgainForEveryRow)
     // 0.23 * 870 - 200 bar < 1 bar: the model notes it on each evaluation
     Row(870, 0.2, 0.5, 880.0);
     doc.KontaktStatistik();
-    EXPECT_EQ(std::count(doc.m_Ergebnisse.begin(), doc.m_Ergebnisse.end(),
-                         "  PI > 0.23*TEUFE,d.h.200.0 > 0.23*870.0"),
-              2);
+    EXPECT_EQ(
+        std::count(doc.m_Ergebnisse.begin(), doc.m_Ergebnisse.end(), "  PI > 0.23*TEUFE,d.h.200.0 > 0.23*870.0"), 2);
     EXPECT_TRUE(InReport("  Mittlerer Gas-Wasser-Kontakt mit 1 Werten:    880.0"));
 }
 

@@ -109,8 +109,9 @@ TEST_F(SaturationRun, CompleteRunWithTheExampleRow)
     doc.Compute();
 
     const std::vector<std::string> kopf(doc.m_Ergebnisse.end() - 4, doc.m_Ergebnisse.end() - 1);
-    EXPECT_EQ(kopf, (std::vector<std::string>{"  TEUFE   POROSITAET   WASSERSAETTIGUNG   PERMEABILITAET",
-                        "             PHI       berechn.   n.Log        K ", kLetzteKopfzeile}));
+    EXPECT_EQ(kopf,
+        (std::vector<std::string>{"  TEUFE   POROSITAET   WASSERSAETTIGUNG   PERMEABILITAET",
+            "             PHI       berechn.   n.Log        K ", kLetzteKopfzeile}));
     ASSERT_EQ(Rows(), std::vector<std::string>{"  1950.0    0.200       0.175     0.300     68.3188"});
     EXPECT_EQ(Rows()[0].size(), 51u);
     EXPECT_EQ(doc.m_strZeile, Rows()[0]);
@@ -254,8 +255,7 @@ TEST_F(SaturationRun, MissingMeasurements)
 
 TEST_F(SaturationRun, LineWithoutThreeNumbersIsSkipped)
 {
-    doc.m_Messwerte = {Messzeile(1950, 0.2f, 0.3f), "  1960.000     0.20000", "abc",
-        Messzeile(1970, 0.2f, 0.3f)};
+    doc.m_Messwerte = {Messzeile(1950, 0.2f, 0.3f), "  1960.000     0.20000", "abc", Messzeile(1970, 0.2f, 0.3f)};
     doc.Compute();
     EXPECT_EQ(RowDepths(), (std::vector<float>{1950, 1970}));
     EXPECT_EQ(doc.m_MaxWerte, 2);
@@ -269,8 +269,8 @@ TEST_F(SaturationRun, OilDenserThanWaterStopsTheRun)
     doc.m_fWasserdichte = 1000;
     SetLines(3);
     doc.Compute();
-    const std::string text =
-        "ABBRUCH!!Die Öldichte (1100.0 kg/m3) ist nicht kleiner als die Wasserdichte (1000.0 kg/m3)!";
+    const std::string text
+        = "ABBRUCH!!Die Öldichte (1100.0 kg/m3) ist nicht kleiner als die Wasserdichte (1000.0 kg/m3)!";
     EXPECT_EQ(box.shown, (std::vector<std::string>{text, kAbbruch}));
     EXPECT_EQ(Rows(), std::vector<std::string>{text});
     EXPECT_EQ(doc.m_bGeaendert, 1);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <random>
@@ -64,7 +64,8 @@ TEST(TextFormat, AppendFixedGivesThePrintfBytes)
         ASSERT_EQ(mine, expected) << value << " " << precision;
     }
     // Halfway cases round as printf does, on the exact binary value.
-    for (double v : {0.125, 0.375, 2.5, 3.5, -2.5, 0.0005, 1e20, 1e-300, -1e-300, -0.0, 0.0, 9.9999999999, 4503599627370497.0}) {
+    for (double v :
+        {0.125, 0.375, 2.5, 3.5, -2.5, 0.0005, 1e20, 1e-300, -1e-300, -0.0, 0.0, 9.9999999999, 4503599627370497.0}) {
         std::string mine;
         AppendFixed(mine, v, 10, 2);
         char expected[64];
@@ -149,8 +150,8 @@ TEST(TextFormat, OutOfRangeNumbersRoundAsStrtofDoes)
     // Written without an exponent, or with an exponent whose sign does not
     // tell over- from underflow.
     for (const char* text : {"0.000000000000000000000000000000000000000000000000001",
-                             "1000000000000000000000000000000000000000000000000e-9", "1e-40", "-1e-45", "3.5e38",
-                             "-1e39", "123456789012345678901234567890123456789012"}) {
+             "1000000000000000000000000000000000000000000000000e-9", "1e-40", "-1e-45", "3.5e38", "-1e39",
+             "123456789012345678901234567890123456789012"}) {
         float mine = 0;
         ASSERT_EQ(ScanFloats(text, &mine, 1), 1) << text;
         float expected = std::strtof(text, nullptr);

@@ -20,8 +20,7 @@ void* operator new(std::size_t size)
 {
     if (g_watchAllocations.load(std::memory_order_relaxed)) {
         size_t seen = g_largestAllocation.load(std::memory_order_relaxed);
-        while (size > seen && !g_largestAllocation.compare_exchange_weak(seen, size)) {
-        }
+        while (size > seen && !g_largestAllocation.compare_exchange_weak(seen, size)) {}
     }
     if (void* p = std::malloc(size == 0 ? 1 : size))
         return p;
@@ -88,7 +87,7 @@ TEST(DocumentFileCorrupt, TruncationAtEveryOffsetFailsCleanly)
     source.m_strBohrung = "Brunnen Ä-1";
     source.m_fWasserdichte = 1070;
     source.m_Messwerte = {keldo::Format("%10.3f   %10.5f  %10.5f", 2500.0, 0.2, 0.3),
-                          keldo::Format("%10.3f   %10.5f  %10.5f", 2501.0, 0.21, 0.31)};
+        keldo::Format("%10.3f   %10.5f  %10.5f", 2501.0, 0.21, 0.31)};
     const std::string bytes = SerializeDocument(source);
 
     for (size_t length = 0; length < bytes.size(); ++length) {
@@ -109,10 +108,17 @@ TEST(DocumentFileCorrupt, ErrorTextsSayWhatIsWrong)
     std::string error;
     EXPECT_FALSE(DeserializeDocument("", doc, error));
     EXPECT_EQ(error, "Die Datei ist leer.");
-    EXPECT_FALSE(DeserializeDocument("\x05" "AB", doc, error));
-    EXPECT_EQ(error, "Die Datei ist beschädigt: die Länge des Namens der Bohrung (5 Zeichen) ist größer "
-                     "als der Rest der Datei (2 Bytes).");
-    EXPECT_FALSE(DeserializeDocument(std::string("\x01" "A", 2) + std::string(10, '\0'), doc, error));
+    EXPECT_FALSE(DeserializeDocument("\x05"
+                                     "AB",
+        doc, error));
+    EXPECT_EQ(error,
+        "Die Datei ist beschädigt: die Länge des Namens der Bohrung (5 Zeichen) ist größer "
+        "als der Rest der Datei (2 Bytes).");
+    EXPECT_FALSE(DeserializeDocument(std::string("\x01"
+                                                 "A",
+                                         2)
+            + std::string(10, '\0'),
+        doc, error));
     EXPECT_EQ(error, "Die Datei ist unvollständig: sie endet nach 12 Bytes beim Lesen der Eingabewerte.");
 }
 
@@ -127,14 +133,14 @@ TEST(DocumentFileCorrupt, HugeClaimsAllocateNothingHuge)
     } cases[] = {
         {"name of 4 GB", std::string("\xFF\xFF\xFF\xFE\xFF\xFF\xFF", 7) + "abc", "Namens der Bohrung"},
         {"UTF-16 name of 4 G characters", std::string("\xFF\xFE\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF", 10) + "abc",
-         "Namens der Bohrung"},
+            "Namens der Bohrung"},
         {"a billion lines", std::string("\x00", 1) + block + "\xFF\xFF" + Le32(1000000000) + "\x01x",
-         "Anzahl der Messwertzeilen (1000000000)"},
+            "Anzahl der Messwertzeilen (1000000000)"},
         {"65000 lines in 4 bytes", std::string("\x00", 1) + block + "\xE8\xFD" + "\x01x\x01y",
-         "Anzahl der Messwertzeilen (65000)"},
-        {"second line of 2 GB", std::string("\x00", 1) + block + std::string("\x02\x00\x01x\xFF\xFF\xFF", 7) +
-                                   Le32(0x7FFFFFFF),
-         "Messwertzeile 2"},
+            "Anzahl der Messwertzeilen (65000)"},
+        {"second line of 2 GB",
+            std::string("\x00", 1) + block + std::string("\x02\x00\x01x\xFF\xFF\xFF", 7) + Le32(0x7FFFFFFF),
+            "Messwertzeile 2"},
     };
     for (const auto& c : cases) {
         CKeldoDoc doc(box);

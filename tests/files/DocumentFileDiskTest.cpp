@@ -87,9 +87,14 @@ TEST_F(DocumentFileDisk, SaveThenLoadSetsTheValuesAfterLoading)
 TEST_F(DocumentFileDisk, LoadThenSaveGivesTheSameBytes)
 {
     // A file as the Windows program writes it, with Windows-1252 umlauts.
-    const std::string original = std::string("\x05" "G\xFC" "n-1", 6) + std::string(40, '\0') +
-                                 std::string("\x00\x00\x7A\x44", 4) + std::string(40, '\0') +
-                                 std::string("\x02\x00\x03" "a b\x02\xE4\xB0", 9);
+    const std::string original = std::string("\x05"
+                                             "G\xFC"
+                                             "n-1",
+                                     6)
+        + std::string(40, '\0') + std::string("\x00\x00\x7A\x44", 4) + std::string(40, '\0')
+        + std::string("\x02\x00\x03"
+                      "a b\x02\xE4\xB0",
+            9);
     const std::string in = folder.file("in.kld");
     const std::string out = folder.file("out.kld");
     WriteBytes(in, original);
@@ -169,8 +174,9 @@ TEST_F(DocumentFileDisk, FailedSaveKeepsTheOldFile)
     const std::string directory = folder.file("ordner.kld");
     fs::create_directory(directory);
     EXPECT_FALSE(SaveDocument(directory, doc, error));
-    EXPECT_EQ(error, "Das Dokument \"" + directory +
-                         "\" kann nicht gespeichert werden.\nUnter diesem Namen gibt es einen Ordner, keine Datei.");
+    EXPECT_EQ(error,
+        "Das Dokument \"" + directory
+            + "\" kann nicht gespeichert werden.\nUnter diesem Namen gibt es einen Ordner, keine Datei.");
     EXPECT_TRUE(fs::is_directory(directory));
     EXPECT_FALSE(SaveDocument(folder.file("nicht/da.kld"), doc, error));
     EXPECT_NE(error.find("existiert nicht"), std::string::npos) << error;

@@ -54,9 +54,8 @@ TEST_F(DocumentFileLayout, TheOilExampleIs124Bytes)
     doc.m_Messwerte = {MeasurementLine(2500, 0.2, 0.3)};
     ASSERT_EQ(doc.m_Messwerte[0].size(), 35u);
 
-    const std::string expected = std::string("\x01\x41", 2) + Zeros(48) + std::string("\x00\x00\x7A\x44", 4) +
-                                 Zeros(24) + std::string("\x01\x00\x00\x00", 4) + Zeros(4) +
-                                 std::string("\x01\x00", 2) + "\x23" + doc.m_Messwerte[0];
+    const std::string expected = std::string("\x01\x41", 2) + Zeros(48) + std::string("\x00\x00\x7A\x44", 4) + Zeros(24)
+        + std::string("\x01\x00\x00\x00", 4) + Zeros(4) + std::string("\x01\x00", 2) + "\x23" + doc.m_Messwerte[0];
     const std::string bytes = SerializeDocument(doc);
     ASSERT_EQ(bytes.size(), 124u);
     EXPECT_EQ(bytes, expected);
@@ -72,12 +71,24 @@ TEST_F(DocumentFileLayout, EveryFieldHasItsOwnOffset)
 {
     // Give every stored number a distinct value and look for it at its offset.
     float CKeldoInputs::*order[] = {
-        &CKeldoInputs::m_fTemperatur,   &CKeldoInputs::m_fSwmin0,   &CKeldoInputs::m_fSwmin1,
-        &CKeldoInputs::m_fInitialdruck, &CKeldoInputs::m_fPhiK0,    &CKeldoInputs::m_fPhiK1,
-        &CKeldoInputs::m_fPhiK2,        &CKeldoInputs::m_fPcsperr0, &CKeldoInputs::m_fPcsperr1,
-        &CKeldoInputs::m_fPcMax,        &CKeldoInputs::m_fKontakt,  &CKeldoInputs::m_fDichteKW,
-        &CKeldoInputs::m_fWasserdichte, &CKeldoInputs::m_fBeta0,    &CKeldoInputs::m_fBeta1,
-        &CKeldoInputs::m_fAlfa0,        &CKeldoInputs::m_fAlfa1,    &CKeldoInputs::m_fAlfa2,
+        &CKeldoInputs::m_fTemperatur,
+        &CKeldoInputs::m_fSwmin0,
+        &CKeldoInputs::m_fSwmin1,
+        &CKeldoInputs::m_fInitialdruck,
+        &CKeldoInputs::m_fPhiK0,
+        &CKeldoInputs::m_fPhiK1,
+        &CKeldoInputs::m_fPhiK2,
+        &CKeldoInputs::m_fPcsperr0,
+        &CKeldoInputs::m_fPcsperr1,
+        &CKeldoInputs::m_fPcMax,
+        &CKeldoInputs::m_fKontakt,
+        &CKeldoInputs::m_fDichteKW,
+        &CKeldoInputs::m_fWasserdichte,
+        &CKeldoInputs::m_fBeta0,
+        &CKeldoInputs::m_fBeta1,
+        &CKeldoInputs::m_fAlfa0,
+        &CKeldoInputs::m_fAlfa1,
+        &CKeldoInputs::m_fAlfa2,
         &CKeldoInputs::m_fAlfa3,
     };
     for (int i = 0; i < 19; ++i)
@@ -136,8 +147,8 @@ TEST_F(DocumentFileLayout, LengthPrefixes)
 TEST_F(DocumentFileLayout, LongFormsOfShortLengthsAreRead)
 {
     // Other writers may use a wider form than needed; the value counts.
-    const std::string bytes = std::string("\xFF\x02\x00", 3) + "AB" + kZeroBlock + "\xFF\xFF" + Le32(1) +
-                              std::string("\xFF\xFF\xFF", 3) + Le32(3) + "xyz";
+    const std::string bytes = std::string("\xFF\x02\x00", 3) + "AB" + kZeroBlock + "\xFF\xFF" + Le32(1)
+        + std::string("\xFF\xFF\xFF", 3) + Le32(3) + "xyz";
     ASSERT_TRUE(DeserializeDocument(bytes, loaded, error)) << error;
     EXPECT_EQ(loaded.m_strBohrung, "AB");
     ASSERT_EQ(loaded.m_Messwerte.size(), 1u);
@@ -163,8 +174,8 @@ TEST_F(DocumentFileLayout, CountFormFromFFFFOn)
 TEST_F(DocumentFileLayout, Utf16StringsAreReadAndSavedInTheCodePage)
 {
     // "Bö€Ω" + U+1F600 (a surrogate pair) + a lone high surrogate.
-    const std::string name = std::string("\xFF\xFE\xFF", 3) + "\x07" +
-                             std::string("B\x00\xF6\x00\xAC\x20\xA9\x03\x3D\xD8\x00\xDE\x00\xD8", 14);
+    const std::string name = std::string("\xFF\xFE\xFF", 3) + "\x07"
+        + std::string("B\x00\xF6\x00\xAC\x20\xA9\x03\x3D\xD8\x00\xDE\x00\xD8", 14);
     const std::string line = MeasurementLine(1500, 0.1, 0.25);
     std::string line16;
     for (char c : line)
@@ -179,7 +190,11 @@ TEST_F(DocumentFileLayout, Utf16StringsAreReadAndSavedInTheCodePage)
 
     // Saving writes the one-byte form; what Windows-1252 lacks becomes '?'.
     const std::string saved = SerializeDocument(loaded);
-    EXPECT_EQ(saved, std::string("\x06" "B\xF6\x80???", 7) + kZeroBlock + Le16(1) + "\x23" + line);
+    EXPECT_EQ(saved,
+        std::string("\x06"
+                    "B\xF6\x80???",
+            7)
+            + kZeroBlock + Le16(1) + "\x23" + line);
 }
 
 TEST_F(DocumentFileLayout, CodePageBytesRoundTrip)

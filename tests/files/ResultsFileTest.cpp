@@ -50,8 +50,11 @@ TEST_F(ResultsFile, WriteThenReadGivesTitleAndReport)
     const auto report = doc.m_Ergebnisse;
     keldo::OnErgebnisseAusgeben(doc, dir);
     ASSERT_EQ(box.shown, std::vector<std::string>{kWritten});
-    EXPECT_EQ(ReadBytes(folder.file("aus.txt")), "S\xFC" "d-3.kld\n  Bohrung S\xFC" "d-3\n\n  100 % Wasser %d %s\n"
-                                                 "x\n  2500.000      0.20000\n");
+    EXPECT_EQ(ReadBytes(folder.file("aus.txt")),
+        "S\xFC"
+        "d-3.kld\n  Bohrung S\xFC"
+        "d-3\n\n  100 % Wasser %d %s\n"
+        "x\n  2500.000      0.20000\n");
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"aus.txt"});
 
     doc.m_Messwerte = {"1 2 3"};
@@ -59,7 +62,7 @@ TEST_F(ResultsFile, WriteThenReadGivesTitleAndReport)
     ASSERT_EQ(doc.m_Ergebnisse.size(), report.size() + 1);
     EXPECT_EQ(doc.m_Ergebnisse[0], "Süd-3.kld");
     EXPECT_EQ(doc.m_Ergebnisse[1], report[0]);
-    EXPECT_EQ(doc.m_Ergebnisse[2], "");  // an empty line stays empty
+    EXPECT_EQ(doc.m_Ergebnisse[2], ""); // an empty line stays empty
     EXPECT_EQ(doc.m_Ergebnisse[3], report[2]);
     EXPECT_EQ(doc.m_Ergebnisse[4], " "); // one character becomes a blank
     EXPECT_EQ(doc.m_Ergebnisse[5], report[4]);
@@ -141,8 +144,9 @@ TEST_F(ResultsFile, WriteFailureKeepsTheOldFileAndSaysSo)
     fs::create_directory(folder.file("aus.txt"));
     doc.m_Ergebnisse = {"neu"};
     keldo::OnErgebnisseAusgeben(doc, dir);
-    EXPECT_EQ(box.shown, std::vector<std::string>{"Die Ergebnisse konnten nicht in die Datei aus.txt geschrieben "
-                                                  "werden.\nUnter diesem Namen gibt es einen Ordner, keine Datei."});
+    EXPECT_EQ(box.shown,
+        std::vector<std::string>{"Die Ergebnisse konnten nicht in die Datei aus.txt geschrieben "
+                                 "werden.\nUnter diesem Namen gibt es einen Ordner, keine Datei."});
     EXPECT_TRUE(fs::is_directory(folder.file("aus.txt")));
 
     box.shown.clear();
@@ -160,8 +164,9 @@ TEST_F(ResultsFile, WriteFailureInAReadOnlyFolder)
     fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec, fs::perm_options::replace);
     keldo::OnErgebnisseAusgeben(doc, dir);
     fs::permissions(folder.path(), fs::perms::owner_all, fs::perm_options::replace);
-    EXPECT_EQ(box.shown, std::vector<std::string>{"Die Ergebnisse konnten nicht in die Datei aus.txt geschrieben "
-                                                  "werden.\nZugriff verweigert."});
+    EXPECT_EQ(box.shown,
+        std::vector<std::string>{"Die Ergebnisse konnten nicht in die Datei aus.txt geschrieben "
+                                 "werden.\nZugriff verweigert."});
     EXPECT_EQ(ReadBytes(folder.file("aus.txt")), "alt\n");
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"aus.txt"});
 }

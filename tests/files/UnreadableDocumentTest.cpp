@@ -2,8 +2,8 @@
 // reason in German and leaves a new document behind.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fcntl.h>
+#include <filesystem>
 #include <unistd.h>
 
 #include "DocumentFile.h"

@@ -46,8 +46,7 @@ std::vector<fs::path> Inputs(const fs::path& folder)
     return files;
 }
 
-template <typename Check>
-size_t Replay(const fs::path& folder, Check check)
+template <typename Check> size_t Replay(const fs::path& folder, Check check)
 {
     const auto files = Inputs(folder);
     for (const auto& file : files) {
@@ -74,8 +73,8 @@ protected:
 
 TEST_P(FuzzReplay, SeedCorpusKeepsEveryRule)
 {
-    const size_t count = Replay(FuzzFolder() / "corpus" / GetParam(),
-                                [this](const std::string& bytes) { return Check(bytes); });
+    const size_t count
+        = Replay(FuzzFolder() / "corpus" / GetParam(), [this](const std::string& bytes) { return Check(bytes); });
     EXPECT_GE(count, 10u) << "the seed corpus is missing";
 }
 
@@ -85,8 +84,7 @@ TEST_P(FuzzReplay, KeptFindingsKeepEveryRule)
     Replay(FuzzFolder() / "regressions" / GetParam(), [this](const std::string& bytes) { return Check(bytes); });
 }
 
-INSTANTIATE_TEST_SUITE_P(Readers, FuzzReplay,
-                         ::testing::Values("document_file", "measurement_import", "results_file"));
+INSTANTIATE_TEST_SUITE_P(Readers, FuzzReplay, ::testing::Values("document_file", "measurement_import", "results_file"));
 
 // The file form of the import reads what the stream form reads.
 TEST(FuzzReplayFiles, MeasurementFileImportMatchesTheStream)

@@ -18,8 +18,9 @@ std::string FixedBlock(char fill = '\0') { return std::string(84, fill); }
 TEST(ReferenceArchive, ReadsTheSmallestDocumentAsCanonical)
 {
     const std::string line = "  2500.000      0.20000     0.30000";
-    const std::string bytes = std::string("\x01" "A") + FixedBlock() + std::string("\x01\x00", 2) +
-                              static_cast<char>(line.size()) + line;
+    const std::string bytes = std::string("\x01"
+                                          "A")
+        + FixedBlock() + std::string("\x01\x00", 2) + static_cast<char>(line.size()) + line;
     ASSERT_EQ(bytes.size(), 124u);
     const auto doc = ReadReferenceDocument(bytes + "trailing");
     EXPECT_TRUE(doc.complete);
@@ -54,7 +55,9 @@ TEST(ReferenceArchive, Utf16NameIsDecodedAndNeverCanonical)
 
 TEST(ReferenceArchive, MissingBytesAnywhereMakeItIncomplete)
 {
-    const std::string whole = std::string("\x01" "A") + FixedBlock() + std::string("\x01\x00\x02xy", 5);
+    const std::string whole = std::string("\x01"
+                                          "A")
+        + FixedBlock() + std::string("\x01\x00\x02xy", 5);
     for (size_t cut = 0; cut < whole.size(); ++cut)
         EXPECT_FALSE(ReadReferenceDocument(whole.substr(0, cut)).complete) << cut;
     EXPECT_TRUE(ReadReferenceDocument(whole).complete);

@@ -21,8 +21,8 @@ struct Tick {
 std::vector<GraphPrimitive> OfKind(const DisplayList& list, Kind kind)
 {
     std::vector<GraphPrimitive> out;
-    std::copy_if(list.begin(), list.end(), std::back_inserter(out),
-                 [kind](const GraphPrimitive& p) { return p.kind == kind; });
+    std::copy_if(
+        list.begin(), list.end(), std::back_inserter(out), [kind](const GraphPrimitive& p) { return p.kind == kind; });
     return out;
 }
 
@@ -52,10 +52,11 @@ protected:
 
 TEST_F(GrafikAxes, PlotSizesOnScreenWithMagnifierAndOnPaper)
 {
-    struct Case { int print, lupe, hoch, breite, hoehe; };
+    struct Case {
+        int print, lupe, hoch, breite, hoehe;
+    };
     const Case cases[] = {
-        {0, 0, 1, 1300, 750}, {0, 1, 1, 1950, 1125},
-        {1, 0, 1, 1300, 2100}, {1, 0, 0, 2200, 1300},
+        {0, 0, 1, 1300, 750}, {0, 1, 1, 1950, 1125}, {1, 0, 1, 1300, 2100}, {1, 0, 0, 2200, 1300},
         {1, 1, 1, 1300, 2100}, // the magnifier does not reach the paper
     };
     for (const Case& c : cases) {
@@ -91,8 +92,7 @@ TEST_F(GrafikAxes, XLabelFormatsFollowTheAxisEnds)
 {
     SetX(0, 1, 0.2);
     state.xachse(list);
-    EXPECT_EQ(Texts(list),
-              (std::vector<std::string>{"  0.0", "  0.2", "  0.4", "  0.6", "  0.8", "  1.0"}));
+    EXPECT_EQ(Texts(list), (std::vector<std::string>{"  0.0", "  0.2", "  0.4", "  0.6", "  0.8", "  1.0"}));
 
     list.clear();
     SetX(0, 30, 5);
@@ -120,8 +120,8 @@ TEST_F(GrafikAxes, SaturationAxesLeftAndRight)
     state.OnGraf(doc);
 
     state.yachse(list);
-    const std::vector<std::string> left = {"     0", "   0.2", "   0.4", "   0.6", "   0.8", "     1",
-                                           "   1.2", "   1.4", "   1.6", "   1.8", "     2"};
+    const std::vector<std::string> left = {
+        "     0", "   0.2", "   0.4", "   0.6", "   0.8", "     1", "   1.2", "   1.4", "   1.6", "   1.8", "     2"};
     EXPECT_EQ(Texts(list), left);
     const auto leftTicks = OfKind(list, Kind::Line);
     ASSERT_EQ(leftTicks.size(), 11u);
@@ -134,8 +134,8 @@ TEST_F(GrafikAxes, SaturationAxesLeftAndRight)
 
     list.clear();
     state.y1achse(list);
-    const std::vector<std::string> right = {"   0", "0.04", "0.08", "0.12", "0.16", " 0.2",
-                                            "0.24", "0.28", "0.32", "0.36", " 0.4"};
+    const std::vector<std::string> right
+        = {"   0", "0.04", "0.08", "0.12", "0.16", " 0.2", "0.24", "0.28", "0.32", "0.36", " 0.4"};
     EXPECT_EQ(Texts(list), right);
     const auto rightTicks = OfKind(list, Kind::Line);
     ASSERT_EQ(rightTicks.size(), 11u);
@@ -191,8 +191,8 @@ TEST_F(GrafikAxes, SeriesPointsRoundTowardTheTop)
     FillSaturationGraph(doc, 2);
     doc.m_X[0] = 1500;
     doc.m_X[1] = 1590;
-    doc.m_Y[0] = 0.5f;   // left axis 0..2
-    doc.m_Y1[0] = 0.1f;  // right axis 0..0.4
+    doc.m_Y[0] = 0.5f;  // left axis 0..2
+    doc.m_Y1[0] = 0.1f; // right axis 0..0.4
     doc.m_Y2[0] = 1.0f;
     state.OnGraf(doc);
     EXPECT_EQ(state.m_Punkte1[0], (keldo::GraphPoint{0, -562}));

@@ -25,9 +25,8 @@ public:
 
 const GraphPrimitive* FindText(const DisplayList& list, const std::string& text)
 {
-    auto it = std::find_if(list.begin(), list.end(), [&](const GraphPrimitive& p) {
-        return p.kind == Kind::Text && p.text == text;
-    });
+    auto it = std::find_if(
+        list.begin(), list.end(), [&](const GraphPrimitive& p) { return p.kind == Kind::Text && p.text == text; });
     return it == list.end() ? nullptr : &*it;
 }
 
@@ -66,7 +65,11 @@ TEST_F(GrafikPage, SaturationPageTextsCurvesAndLegend)
     EXPECT_EQ(frame.points, (std::vector<GraphPoint>{{0, 0}, {1300, -750}}));
     EXPECT_EQ(frame.brush, BrushKind::Default);
 
-    struct Where { std::string text; int x, y; FontKind font; };
+    struct Where {
+        std::string text;
+        int x, y;
+        FontKind font;
+    };
     const Where texts[] = {
         {"Nachrechnung der Wassersättigung Sw", 650, 300, FontKind::Title},
         {"15/9-F-12", 650, 210, FontKind::Heading},
@@ -102,8 +105,9 @@ TEST_F(GrafikPage, SaturationPageTextsCurvesAndLegend)
     }
     // Measured Sw is drawn before the porosity legend and curve.
     auto index = [&](Kind kind, PenKind pen) {
-        return std::find_if(list.begin(), list.end(),
-                            [&](const GraphPrimitive& p) { return p.kind == kind && p.pen == pen; }) - list.begin();
+        return std::find_if(list.begin(), list.end(), [&](const GraphPrimitive& p) {
+            return p.kind == kind && p.pen == pen;
+        }) - list.begin();
     };
     EXPECT_LT(index(Kind::Polyline, PenKind::Series1), index(Kind::Line, PenKind::Series1));
     EXPECT_LT(index(Kind::Line, PenKind::Series1), index(Kind::Polyline, PenKind::Series2));

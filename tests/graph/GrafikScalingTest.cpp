@@ -20,8 +20,20 @@ protected:
 TEST(GrafikDelta, StepsForRangeWidths)
 {
     const std::pair<double, double> cases[] = {
-        {1, 0.2}, {0.4, 0.04}, {2, 0.4}, {3, 0.4}, {4.5, 0.5}, {7, 1}, {9, 1},
-        {10, 2}, {25, 5}, {50, 10}, {100, 20}, {87.7, 10}, {30, 5}, {17, 2},
+        {1, 0.2},
+        {0.4, 0.04},
+        {2, 0.4},
+        {3, 0.4},
+        {4.5, 0.5},
+        {7, 1},
+        {9, 1},
+        {10, 2},
+        {25, 5},
+        {50, 10},
+        {100, 20},
+        {87.7, 10},
+        {30, 5},
+        {17, 2},
     };
     for (auto [width, step] : cases)
         EXPECT_DOUBLE_EQ(CGrafikState::delta(width), step) << "width " << width;

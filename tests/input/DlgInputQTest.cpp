@@ -57,10 +57,7 @@ void Click(DlgInput& dlg, int id)
     QTest::mouseClick(b, Qt::LeftButton);
 }
 
-bool Checked(DlgInput& dlg, int id)
-{
-    return qobject_cast<QAbstractButton*>(dlg.GetDlgItem(id))->isChecked();
-}
+bool Checked(DlgInput& dlg, int id) { return qobject_cast<QAbstractButton*>(dlg.GetDlgItem(id))->isChecked(); }
 
 // A dialog opened as the document opens it, shown on the offscreen screen.
 struct OpenDialog {
@@ -101,8 +98,10 @@ private slots:
             const char* text;
             QRect rect;
         } buttons[] = {
-            {1027, "Default-Werte", {194, 7, 50, 14}}, {1022, "Datei lesen", {245, 7, 50, 14}},
-            {2, "Abbrechen", {296, 7, 50, 14}},        {1007, "OK", {347, 7, 50, 14}},
+            {1027, "Default-Werte", {194, 7, 50, 14}},
+            {1022, "Datei lesen", {245, 7, 50, 14}},
+            {2, "Abbrechen", {296, 7, 50, 14}},
+            {1007, "OK", {347, 7, 50, 14}},
             {1032, "Alle Werte", {354, 36, 43, 14}},
         };
         for (const auto& b : buttons) {
@@ -124,8 +123,8 @@ private slots:
         QCOMPARE(dlg.GetDlgItem(1014)->geometry(), du.Rect(263, 210, 40, 14));
         QCOMPARE(dlg.GetDlgItem(1021)->geometry(), du.Rect(161, 50, 130, 114));
         QCOMPARE(dlg.GetDlgItem(1025)->geometry(), du.Rect(312, 183, 16, 8));
-        for (int id : {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1008, 1009, 1010, 1011, 1012, 1013, 1014, 1015,
-                       1016, 1017, 1018, 1019, 1020, 1029, 1030, 1031, 1037})
+        for (int id : {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1008, 1009, 1010, 1011, 1012, 1013, 1014, 1015, 1016,
+                 1017, 1018, 1019, 1020, 1029, 1030, 1031, 1037})
             QVERIFY2(qobject_cast<QLineEdit*>(dlg.GetDlgItem(id)), qPrintable(QString::number(id)));
         QVERIFY(qobject_cast<QListView*>(dlg.GetDlgItem(1021)));
         for (int id : {1023, 1035, 1036, 1038})
@@ -190,7 +189,7 @@ private slots:
         QCOMPARE(Text(dlg, 1004), QStringLiteral("0.6")); // not converted
         QCOMPARE(dlg.m_fInitialdruck, 250.0f);            // read by the click
 
-        Type(dlg, 1005, QStringLiteral("99")); // a default field: overwritten
+        Type(dlg, 1005, QStringLiteral("99"));   // a default field: overwritten
         Type(dlg, 1003, QStringLiteral("1600")); // not a default field: back to its member
         Click(dlg, 1027);
         QCOMPARE(Text(dlg, 1004), QStringLiteral("700"));
@@ -228,7 +227,7 @@ private slots:
             Click(o.dlg, 1007);
             QCOMPARE(o.box.shown.size(), size_t(1));
             QCOMPARE(o.box.shown[0],
-                     std::string("ABBRUCH!!Die relative Gasdichte liegt nicht im zulässigen Bereich 0.55 - 0.97!"));
+                std::string("ABBRUCH!!Die relative Gasdichte liegt nicht im zulässigen Bereich 0.55 - 0.97!"));
             QVERIFY(o.StillOpen());
             QCOMPARE(Text(o.dlg, 1004), QStringLiteral("0.97")); // the user's value stays
             Type(o.dlg, 1004, QStringLiteral("0.55"));
@@ -258,12 +257,13 @@ private slots:
 
     void fieldsThatAreNoNumber()
     {
-        for (const QString& bad : {QStringLiteral("abc"), QStringLiteral("nan"), QStringLiteral("inf"),
-                                   QStringLiteral("1,5"), QString()}) {
+        for (const QString& bad :
+            {QStringLiteral("abc"), QStringLiteral("nan"), QStringLiteral("inf"), QStringLiteral("1,5"), QString()}) {
             OpenDialog o(ValidGas());
             Type(o.dlg, 1001, bad);
             Click(o.dlg, 1007);
-            QCOMPARE(o.box.shown, std::vector<std::string>{"Das Feld \"Initialdruck (bar)\" enthält keine gültige Zahl!"});
+            QCOMPARE(
+                o.box.shown, std::vector<std::string>{"Das Feld \"Initialdruck (bar)\" enthält keine gültige Zahl!"});
             QVERIFY(o.StillOpen());
             QCOMPARE(Text(o.dlg, 1001), bad);
             QCOMPARE(o.dlg.m_fInitialdruck, 200.0f); // members untouched
@@ -272,7 +272,8 @@ private slots:
         OpenDialog o(ValidGas());
         Type(o.dlg, 1003, QStringLiteral("x"));
         Click(o.dlg, 1034);
-        QCOMPARE(o.box.shown, std::vector<std::string>{"Das Feld \"Gas-Wasser-Kontakt (m)\" enthält keine gültige Zahl!"});
+        QCOMPARE(
+            o.box.shown, std::vector<std::string>{"Das Feld \"Gas-Wasser-Kontakt (m)\" enthält keine gültige Zahl!"});
         QCOMPARE(Text(o.dlg, 1036), QStringLiteral("Öldichte (kg/m3)"));
         QCOMPARE(Text(o.dlg, 1003), QStringLiteral("x"));
     }

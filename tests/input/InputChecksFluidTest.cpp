@@ -9,8 +9,8 @@
 
 namespace {
 
-const char* const kChooseFluid =
-    "ABBRUCH!!Bitte wählen Sie die Berechnung des Gas/Wasserkontaktes oder des Öl/Wasserkontaktes!";
+const char* const kChooseFluid
+    = "ABBRUCH!!Bitte wählen Sie die Berechnung des Gas/Wasserkontaktes oder des Öl/Wasserkontaktes!";
 
 } // namespace
 

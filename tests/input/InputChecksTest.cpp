@@ -69,36 +69,36 @@ TEST(CheckInputs, EachRefusalWithItsMessage)
     const Case cases[] = {
         {"pressure 1", [](auto& in) { in.m_fInitialdruck = 1.0f; }, "ABBRUCH!!Der Initialdruck muß größer 1 sein!"},
         {"contact 0", [](auto& in) { in.m_fKontakt = 0.0f; },
-         "ABBRUCH!!Der angenommene Gas-Wasser-Kontakt muß größer Null sein!"},
+            "ABBRUCH!!Der angenommene Gas-Wasser-Kontakt muß größer Null sein!"},
         {"pcsperr1 0", [](auto& in) { in.m_fPcsperr1 = 0.0f; },
-         "ABBRUCH!!Die kapillaren Sperrdrücke Pcsperr müssen abfallen!"},
+            "ABBRUCH!!Die kapillaren Sperrdrücke Pcsperr müssen abfallen!"},
         {"swmin1 0", [](auto& in) { in.m_fSwmin1 = 0.0f; }, "ABBRUCH!!Die Haftwassersättigung Swmin muß abfallen!"},
         {"water 949.9", [](auto& in) { in.m_fWasserdichte = 949.9f; },
-         "ABBRUCH!!Die Wasserdichte liegt nicht im Bereich 950 - 1250!"},
+            "ABBRUCH!!Die Wasserdichte liegt nicht im Bereich 950 - 1250!"},
         {"water 1250.1", [](auto& in) { in.m_fWasserdichte = 1250.1f; },
-         "ABBRUCH!!Die Wasserdichte liegt nicht im Bereich 950 - 1250!"},
+            "ABBRUCH!!Die Wasserdichte liegt nicht im Bereich 950 - 1250!"},
         {"gas 0.97", [](auto& in) { in.m_fDichteKW = 0.97f; },
-         "ABBRUCH!!Die relative Gasdichte liegt nicht im zulässigen Bereich 0.55 - 0.97!"},
+            "ABBRUCH!!Die relative Gasdichte liegt nicht im zulässigen Bereich 0.55 - 0.97!"},
         {"gas 0.5", [](auto& in) { in.m_fDichteKW = 0.5f; },
-         "ABBRUCH!!Die relative Gasdichte liegt nicht im zulässigen Bereich 0.55 - 0.97!"},
+            "ABBRUCH!!Die relative Gasdichte liegt nicht im zulässigen Bereich 0.55 - 0.97!"},
         {"angle -1", [](auto& in) { in.m_fKontaktwinkel = -1.0f; },
-         "Der Kontaktwinkel Öl/Wasser liegt nicht im  zuläässigen Bereich 0° - 90°!"},
+            "Der Kontaktwinkel Öl/Wasser liegt nicht im  zuläässigen Bereich 0° - 90°!"},
         {"angle 90.1", [](auto& in) { in.m_fKontaktwinkel = 90.1f; },
-         "Der Kontaktwinkel Öl/Wasser liegt nicht im  zuläässigen Bereich 0° - 90°!"},
+            "Der Kontaktwinkel Öl/Wasser liegt nicht im  zuläässigen Bereich 0° - 90°!"},
         {"pcmax 10", [](auto& in) { in.m_fPcMax = 10.0f; }, "ABBRUCH!!Des Max.Kapillardruck ist zu niedrig!"},
         {"beta 0/0", [](auto& in) { in.m_fBeta0 = 0.0f, in.m_fBeta1 = 0.0f; },
-         "ABBRUCH!!Die Parameter für die Beta-Funktion fehlen!"},
+            "ABBRUCH!!Die Parameter für die Beta-Funktion fehlen!"},
     };
     for (const Case& c : cases)
         ExpectRefused(ValidGas(), c);
 
     const Case oil[] = {
         {"oil 599", [](auto& in) { in.m_fDichteKW = 599.0f; },
-         "ABBRUCH!!Die Öldichte liegt nicht im zulässigen Bereich 600 - 1100!"},
+            "ABBRUCH!!Die Öldichte liegt nicht im zulässigen Bereich 600 - 1100!"},
         {"oil 1101", [](auto& in) { in.m_fDichteKW = 1101.0f; },
-         "ABBRUCH!!Die Öldichte liegt nicht im zulässigen Bereich 600 - 1100!"},
+            "ABBRUCH!!Die Öldichte liegt nicht im zulässigen Bereich 600 - 1100!"},
         {"oil contact 0", [](auto& in) { in.m_fKontakt = 0.0f; },
-         "ABBRUCH!!Der angenommene Gas-Wasser-Kontakt muß größer Null sein!"},
+            "ABBRUCH!!Der angenommene Gas-Wasser-Kontakt muß größer Null sein!"},
     };
     for (const Case& c : oil)
         ExpectRefused(ValidOil(), c);
@@ -139,8 +139,9 @@ TEST(CheckInputs, CutoffOutOfRangeIsResetTo006)
         EXPECT_EQ(keldo::CheckInputs(in, box), 1) << cutoff;
         EXPECT_EQ(in.m_fCutoff, 0.06f) << cutoff;
         ASSERT_EQ(box.shown.size(), 1u);
-        EXPECT_EQ(box.shown[0], cutoff > 0 ? "Der Porositäts-Cutoff muss kleiner 0.4 sein!"
-                                           : "Der Porositäts-Cutoff muss grösser Null sein!");
+        EXPECT_EQ(box.shown[0],
+            cutoff > 0 ? "Der Porositäts-Cutoff muss kleiner 0.4 sein!"
+                       : "Der Porositäts-Cutoff muss grösser Null sein!");
     }
 }
 
@@ -171,10 +172,12 @@ TEST(CheckInputs, WarningsGoOnToTheLastRule)
     in.m_fAlfa0 = in.m_fAlfa1 = in.m_fAlfa2 = in.m_fAlfa3 = 0.0f;
     EXPECT_EQ(keldo::CheckInputs(in, box), 0);
     ASSERT_EQ(box.shown.size(), 2u);
-    EXPECT_EQ(box.shown[0], "WARNUNG!!Die Phi-K-Realation fehlt!\nFür die Normierungsparameter wird die "
-                            "Permeabilität K\nmit der Porosität Phi gleichgesetzt,d.h. K = Phi");
-    EXPECT_EQ(box.shown[1], "WARNUNG!!Die Parameter für die Alfa-Funktion fehlen!\nEs wird mit folgender "
-                            "Defaultbeziehung gerechnet:\nalfa=1.2*pow(K,0.28) + 7.2*pow(K,0.12)");
+    EXPECT_EQ(box.shown[0],
+        "WARNUNG!!Die Phi-K-Realation fehlt!\nFür die Normierungsparameter wird die "
+        "Permeabilität K\nmit der Porosität Phi gleichgesetzt,d.h. K = Phi");
+    EXPECT_EQ(box.shown[1],
+        "WARNUNG!!Die Parameter für die Alfa-Funktion fehlen!\nEs wird mit folgender "
+        "Defaultbeziehung gerechnet:\nalfa=1.2*pow(K,0.28) + 7.2*pow(K,0.12)");
 
     // After the warnings a missing beta still refuses.
     box.shown.clear();
@@ -224,8 +227,8 @@ TEST(ParseFieldNumber, OneFiniteDecimalNumberOnly)
     EXPECT_EQ(v, 0.5f);
 
     v = 42;
-    for (const char* bad : {"", "   ", "abc", "nan", "NaN", "inf", "-infinity", "0x10", "1,5", "1.5abc", "1e",
-                            "1e+", "1 2", "--1", ".", "e5", "1e39", "-1e39"}) {
+    for (const char* bad : {"", "   ", "abc", "nan", "NaN", "inf", "-infinity", "0x10", "1,5", "1.5abc", "1e", "1e+",
+             "1 2", "--1", ".", "e5", "1e39", "-1e39"}) {
         EXPECT_FALSE(keldo::ParseFieldNumber(bad, v)) << bad;
         EXPECT_EQ(v, 42.0f) << bad;
     }

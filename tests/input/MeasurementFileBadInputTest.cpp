@@ -78,9 +78,9 @@ TEST(MeasurementFileBadInput, WindowsLineEndsEverywhere)
     Imported r = ImportFile(path, true);
     EXPECT_TRUE(r.ok);
     EXPECT_TRUE(r.shown.empty());
-    EXPECT_EQ(r.lines, (std::vector<std::string>{"  1500.000      0.20000     0.30000",
-                                                 "  1490.000      0.21000     0.31000",
-                                                 "  1480.000      0.22000     1.00000"}));
+    EXPECT_EQ(r.lines,
+        (std::vector<std::string>{"  1500.000      0.20000     0.30000", "  1490.000      0.21000     0.31000",
+            "  1480.000      0.22000     1.00000"}));
 
     // The CR is no part of the line in a message either.
     r = ImportText("1500 0.2 0.3\r\n1510 0.2 0.3\r\n", true);
@@ -121,8 +121,9 @@ TEST(MeasurementFileBadInput, ByteOrderMarkAtTheStartIsSkipped)
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.lines.size(), 1u);
     ASSERT_EQ(r.shown.size(), 1u);
-    EXPECT_EQ(r.shown[0], "Die Zeile enhält keine 3 Werte\n \xC3\xAF\xC2\xBB\xC2\xBF"
-                          "1490 0.2 0.3");
+    EXPECT_EQ(r.shown[0],
+        "Die Zeile enhält keine 3 Werte\n \xC3\xAF\xC2\xBB\xC2\xBF"
+        "1490 0.2 0.3");
 }
 
 TEST(MeasurementFileBadInput, DecimalCommaIsRefusedWithTheLineShown)

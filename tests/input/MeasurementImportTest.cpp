@@ -39,7 +39,7 @@ class TempFile {
 public:
     explicit TempFile(const std::string& content)
         : m_path(std::filesystem::temp_directory_path()
-                 / ("keldo-import-" + std::to_string(reinterpret_cast<uintptr_t>(this)) + ".txt"))
+            / ("keldo-import-" + std::to_string(reinterpret_cast<uintptr_t>(this)) + ".txt"))
     {
         std::ofstream(m_path, std::ios::binary) << content;
     }
@@ -112,8 +112,8 @@ TEST(MeasurementImport, WhatCountsAsThreeNumbers)
     ASSERT_EQ(r.lines.size(), 1u);
     EXPECT_EQ(r.lines[0], "  1200.000      0.25000     0.40000");
 
-    for (const char* bad : {"nan 0.2 0.3", "0x10 0.2 0.3", "1234,5 0,2 0,3", "inf 0.2 0.3", "1500 0.2",
-                            "Teufe Phi Sw", "1e39 0.2 0.3"}) {
+    for (const char* bad :
+        {"nan 0.2 0.3", "0x10 0.2 0.3", "1234,5 0,2 0,3", "inf 0.2 0.3", "1500 0.2", "Teufe Phi Sw", "1e39 0.2 0.3"}) {
         r = Import(std::string("1510 0.2 0.3\n") + bad + "\n1490 0.2 0.3\n");
         EXPECT_FALSE(r.ok) << bad;
         EXPECT_EQ(r.lines.size(), 1u) << bad;
@@ -203,7 +203,8 @@ TEST(MeasurementImport, FromFile)
     EXPECT_EQ(lines.size(), 2u);
     EXPECT_EQ(box.shown.at(0), "ABBRUCH in der 3.Zeile\n1480 0.5 1.5\nDie Wassersättigung>1");
 
-    for (std::string missing : {std::string("/nonexistent/keldo.txt"), std::filesystem::temp_directory_path().string()}) {
+    for (std::string missing :
+        {std::string("/nonexistent/keldo.txt"), std::filesystem::temp_directory_path().string()}) {
         box.shown.clear();
         lines.clear();
         EXPECT_FALSE(keldo::ImportMeasurementFile(missing, true, box, lines));

@@ -58,15 +58,9 @@ void WhenDialogOpens(std::function<void(DlgInput&)> act, int attempts = 200)
     });
 }
 
-void Press(DlgInput& dlg, int id)
-{
-    static_cast<QAbstractButton*>(dlg.GetDlgItem(id))->click();
-}
+void Press(DlgInput& dlg, int id) { static_cast<QAbstractButton*>(dlg.GetDlgItem(id))->click(); }
 
-QString FieldText(DlgInput& dlg, int id)
-{
-    return static_cast<QLineEdit*>(dlg.GetDlgItem(id))->text();
-}
+QString FieldText(DlgInput& dlg, int id) { return static_cast<QLineEdit*>(dlg.GetDlgItem(id))->text(); }
 
 void SetFieldText(DlgInput& dlg, int id, const QString& text)
 {
@@ -80,14 +74,14 @@ QString NotANumber(const char* field)
 
 std::string CannotOpen(const QString& path, const char* reason)
 {
-    return "Das Dokument \"" + QFileInfo(path).absoluteFilePath().toStdString() + "\" kann nicht geöffnet werden.\n" +
-           reason;
+    return "Das Dokument \"" + QFileInfo(path).absoluteFilePath().toStdString() + "\" kann nicht geöffnet werden.\n"
+        + reason;
 }
 
 std::string CannotSave(const QString& path, const char* reason)
 {
-    return "Das Dokument \"" + QFileInfo(path).absoluteFilePath().toStdString() +
-           "\" kann nicht gespeichert werden.\n" + reason;
+    return "Das Dokument \"" + QFileInfo(path).absoluteFilePath().toStdString() + "\" kann nicht gespeichert werden.\n"
+        + reason;
 }
 
 const char* const kResultsFailed = "Die Ergebnisse konnten nicht in die Datei aus.txt geschrieben werden.\n";
@@ -292,8 +286,8 @@ private slots:
         bool noneChosen = false, openAfterOk = false, closedAfterChoice = false;
         std::vector<std::string> afterOk;
         WhenDialogOpens([&](DlgInput& dlg) {
-            noneChosen = !static_cast<QRadioButton*>(dlg.GetDlgItem(kGas))->isChecked() &&
-                         !static_cast<QRadioButton*>(dlg.GetDlgItem(kOil))->isChecked();
+            noneChosen = !static_cast<QRadioButton*>(dlg.GetDlgItem(kGas))->isChecked()
+                && !static_cast<QRadioButton*>(dlg.GetDlgItem(kOil))->isChecked();
             Press(dlg, kOk);
             afterOk = messages.shown;
             openAfterOk = dlg.isVisible();
@@ -305,8 +299,9 @@ private slots:
         QVERIFY(noneChosen);
         // Refused: computed as oil, the gas density of the file would have
         // passed no check.
-        QCOMPARE(afterOk, std::vector<std::string>{"ABBRUCH!!Bitte wählen Sie die Berechnung des "
-                                                   "Gas/Wasserkontaktes oder des Öl/Wasserkontaktes!"});
+        QCOMPARE(afterOk,
+            std::vector<std::string>{"ABBRUCH!!Bitte wählen Sie die Berechnung des "
+                                     "Gas/Wasserkontaktes oder des Öl/Wasserkontaktes!"});
         QVERIFY(openAfterOk);
         QVERIFY(closedAfterChoice);
         QCOMPARE(Doc().m_nFluid, 0);
@@ -381,7 +376,7 @@ private slots:
         // The program comes up with a new document and says why.
         QVERIFY(Frame().isVisible());
         QCOMPARE(messages.shown,
-                 std::vector<std::string>{CannotOpen(missing, "Die Datei oder der Ordner existiert nicht.")});
+            std::vector<std::string>{CannotOpen(missing, "Die Datei oder der Ordner existiert nicht.")});
         QCOMPARE(Frame().windowTitle(), QStringLiteral("Unbenannt - Keldo"));
         QCOMPARE(dialogs, 0);
         QVERIFY(!Doc().IsModified());

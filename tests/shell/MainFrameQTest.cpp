@@ -18,8 +18,8 @@
 #include "KeldoView.h"
 #include "MainFrame.h"
 #include "RecordingMessageBox.h"
-#include "ShellTestSupport.h"
 #include "ShellDocumentHost.h"
+#include "ShellTestSupport.h"
 
 using namespace keldo::cmd;
 
@@ -101,10 +101,12 @@ private slots:
             tips << action->toolTip();
             QVERIFY(!action->icon().isNull());
         }
-        QCOMPARE(ids, (QList<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_GRAFIK, ID_TABELLE, ID_DATEN_AENDERN,
-                                  ID_GRAFIKLUPE, ID_FILE_PRINT, ID_APP_ABOUT}));
-        QCOMPARE(tips, (QStringList{"Neu", "Öffnen", "Speichern", "Grafik", "Tabelle", "Daten ändern", "Grafik lupe",
-                                    "Drucken", "Info"}));
+        QCOMPARE(ids,
+            (QList<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_GRAFIK, ID_TABELLE, ID_DATEN_AENDERN, ID_GRAFIKLUPE,
+                ID_FILE_PRINT, ID_APP_ABOUT}));
+        QCOMPARE(tips,
+            (QStringList{
+                "Neu", "Öffnen", "Speichern", "Grafik", "Tabelle", "Daten ändern", "Grafik lupe", "Drucken", "Info"}));
     }
 
     void statusBarShowsThePromptOfACommand()
@@ -197,9 +199,11 @@ private slots:
                 texts << item->text();
                 ids << item->data().toInt();
             }
-            QCOMPARE(texts, (QStringList{"Daten ändern", "Datei neu", "Datei öffnen", "Datei speichern unter", "Grafik",
-                                         "Tabelle"}));
-            QCOMPARE(ids, (QList<int>{ID_DATEN_AENDERN, ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE_AS, ID_GRAFIK, ID_TABELLE}));
+            QCOMPARE(texts,
+                (QStringList{
+                    "Daten ändern", "Datei neu", "Datei öffnen", "Datei speichern unter", "Grafik", "Tabelle"}));
+            QCOMPARE(
+                ids, (QList<int>{ID_DATEN_AENDERN, ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE_AS, ID_GRAFIK, ID_TABELLE}));
             QCOMPARE(menu->actions()[4]->isEnabled(), view == VIEW_TABELLE);
             QCOMPARE(menu->actions()[5]->isEnabled(), view == VIEW_GRAFIK);
             menu->close();

@@ -10,8 +10,8 @@
 #include "KeldoApp.h"
 #include "MainFrame.h"
 #include "RecordingMessageBox.h"
-#include "ShellTestSupport.h"
 #include "ShellDocumentHost.h"
+#include "ShellTestSupport.h"
 
 using namespace keldo::cmd;
 

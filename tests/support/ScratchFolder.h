@@ -1,13 +1,13 @@
 #pragma once
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 #include <string>
-#include <vector>
-#include <cstdlib>
 #include <unistd.h>
+#include <vector>
 
 // A fresh folder under the system's temporary folder for one test, removed
 // with everything in it afterwards.
@@ -23,8 +23,7 @@ public:
     ~ScratchFolder()
     {
         std::error_code ec;
-        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
+        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
         std::filesystem::remove_all(m_path, ec);
     }
     ScratchFolder(const ScratchFolder&) = delete;

@@ -61,7 +61,7 @@ private slots:
         QVERIFY(QFontInfo(font).fixedPitch());
         int cell = (22 * view.viewport()->logicalDpiY() + 50) / 100;
         QVERIFY2(view.RowHeight() <= cell && view.RowHeight() >= cell - 3,
-                 qPrintable(QString("row %1, cell %2").arg(view.RowHeight()).arg(cell)));
+            qPrintable(QString("row %1, cell %2").arg(view.RowHeight()).arg(cell)));
         QCOMPARE(QFontMetrics(font).horizontalAdvance('W'), view.MarginWidth());
     }
 
