@@ -1,47 +1,22 @@
 #include "GraphExport.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
-#include <clocale>
 
 #include "GrafikState.h"
 #include "GraphPainter.h"
 #include "KeldoDoc.h"
+#include "PageExport.h"
 
 namespace keldo {
 namespace {
 
 constexpr int kPngDpi = 150;
-
-// Text needs Qt's font database, which lives in a GUI application. The
-// batch tool has none: start an offscreen one for the rest of the process.
-bool EnsureGuiApplication(std::string& error)
-{
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        return true;
-    if (QCoreApplication::instance()) {
-        error = "Die Grafik kann in diesem Programm nicht gezeichnet werden (keine grafische Anwendung).";
-        return false;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Qt adopts the user's locale for the C library; the caller's numbers
-    // stay in the locale it had.
-    const std::string locale = std::setlocale(LC_ALL, nullptr);
-    static int argc = 1;
-    static char name[] = "keldo";
-    static char* argv[] = {name, nullptr};
-    new QGuiApplication(argc, argv); // lives as long as the process
-    std::setlocale(LC_ALL, locale.c_str());
-    return true;
-}
 
 // The whole page of the screen layout, from the window origin on.
 void PaintPage(QPainter& painter, CKeldoDoc& doc, CGrafikState& state)

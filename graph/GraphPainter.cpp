@@ -48,6 +48,21 @@ QPen MakePen(PenKind kind, double pixelsPerUnit)
     case PenKind::Bar:
         colour = QColor(255, 0, 0);
         break;
+    case PenKind::Outline:
+        width = 2;
+        break;
+    case PenKind::Thick:
+        width = 6;
+        break;
+    case PenKind::Dashed:
+        colour = QColor(255, 0, 0);
+        width = 3;
+        style = Qt::DashLine;
+        break;
+    case PenKind::Points:
+        colour = QColor(0, 0, 255);
+        width = 2;
+        break;
     }
     QPen pen(colour);
     pen.setStyle(style);
@@ -82,6 +97,20 @@ void PaintHatch(QPainter& painter, const QRectF& r)
     }
 }
 
+QBrush Fill(BrushKind kind, const QPen& pen)
+{
+    switch (kind) {
+    case BrushKind::Shade:
+        return QColor(190, 215, 245);
+    case BrushKind::Solid:
+        return pen.color();
+    case BrushKind::Default:
+    case BrushKind::BarHatch:
+        break;
+    }
+    return Qt::white;
+}
+
 void PaintText(QPainter& painter, const GraphPrimitive& text, const QFont& font)
 {
     if (text.text.empty())
@@ -91,15 +120,19 @@ void PaintText(QPainter& painter, const GraphPrimitive& text, const QFont& font)
     double dx = 0;
     if ((text.align & kAlignCenter) == kAlignCenter)
         dx = -metrics.horizontalAdvance(s) / 2;
-    else if (text.align & 2) // right
+    else if (text.align & kAlignRight)
         dx = -metrics.horizontalAdvance(s);
+    // The text hangs down from its point, or is centred on it.
+    const double baseline = (text.align & kAlignMiddle) ? (metrics.ascent() - metrics.descent()) / 2 : metrics.ascent();
     painter.save();
     // Glyphs are drawn upright in a system with y downward, anchored at
-    // the text's point; the text hangs down from it.
+    // the text's point and turned about it.
     painter.translate(text.points[0].x, text.points[0].y);
+    if (text.angle != 0)
+        painter.rotate(text.angle);
     painter.scale(1, -1);
     painter.setFont(font);
-    painter.drawText(QPointF(dx, metrics.ascent()), s);
+    painter.drawText(QPointF(dx, baseline), s);
     painter.restore();
 }
 
@@ -189,9 +222,18 @@ void PaintDisplayList(QPainter& painter, const DisplayList& list)
                 PaintHatch(painter, r);
                 painter.setBrush(Qt::NoBrush);
             } else {
-                painter.setBrush(Qt::white);
+                painter.setBrush(Fill(primitive.brush, pen));
             }
             painter.drawRect(r);
+            painter.setBrush(Qt::NoBrush);
+            break;
+        }
+        case GraphPrimitive::Kind::Markers: {
+            const QPen pen = MakePen(primitive.pen, pixelsPerUnit);
+            painter.setPen(pen);
+            painter.setBrush(Fill(primitive.brush, pen));
+            for (const GraphPoint& p : pts)
+                painter.drawEllipse(QPointF(p.x, p.y), primitive.size, primitive.size);
             painter.setBrush(Qt::NoBrush);
             break;
         }

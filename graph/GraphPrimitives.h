@@ -21,11 +21,18 @@ enum class PenKind {
     Series2, // solid, width 3, green
     Series3, // solid, width 3, blue
     Bar,     // solid, width 1, red: outline of the histogram bars
+    // Pens of the charts that are not the saturation graph:
+    Outline, // solid, width 2, black: boxes and whiskers
+    Thick,   // solid, width 6, black: a median or a fitted value
+    Dashed,  // dashed, width 3, red: an assumed or fitted contact
+    Points,  // solid, width 2, blue: outline of the data markers
 };
 
 enum class BrushKind {
     Default,  // the surface's own brush: a white fill
     BarHatch, // red diagonal cross hatch
+    Shade,    // light blue fill: the P10-P90 box, an uncertainty band
+    Solid,    // the pen's colour: filled data markers
 };
 
 enum class FontKind {
@@ -36,22 +43,31 @@ enum class FontKind {
 
 // Text alignment flags with the values the page was designed with.
 constexpr int kAlignTop = 0;
+constexpr int kAlignRight = 2;  // ending at x, hanging down from y
 constexpr int kAlignCenter = 6; // centred on x, hanging down from y
+// Added to one of the above: the text is centred on y instead of hanging
+// down from it (tick labels beside an axis, names under a rotated column).
+constexpr int kAlignMiddle = 32;
 
 // One drawing step of the page. Which fields count depends on the kind:
 //   Line       points[0] to points[1], pen
 //   Polyline   all points joined in order, pen (fewer than two draw nothing)
 //   Rectangle  opposite corners points[0] and points[1], outlined with pen,
 //              filled with brush
-//   Text       text (UTF-8) at points[0] in font with alignment align
+//   Text       text (UTF-8) at points[0] in font with alignment align,
+//              turned by angle degrees counter-clockwise about that point
+//   Markers    a circle of radius size around each point, outlined with pen,
+//              filled with brush
 struct GraphPrimitive {
-    enum class Kind { Line, Polyline, Rectangle, Text };
+    enum class Kind { Line, Polyline, Rectangle, Text, Markers };
     Kind kind = Kind::Line;
     std::vector<GraphPoint> points;
     PenKind pen = PenKind::Frame;
     BrushKind brush = BrushKind::Default;
     FontKind font = FontKind::Label;
     int align = kAlignCenter;
+    int angle = 0;
+    int size = 0;
     std::string text;
 
     static GraphPrimitive Line(GraphPoint from, GraphPoint to, PenKind pen)
@@ -79,7 +95,7 @@ struct GraphPrimitive {
         p.brush = brush;
         return p;
     }
-    static GraphPrimitive Text(GraphPoint at, std::string text, FontKind font, int align = kAlignCenter)
+    static GraphPrimitive Text(GraphPoint at, std::string text, FontKind font, int align = kAlignCenter, int angle = 0)
     {
         GraphPrimitive p;
         p.kind = Kind::Text;
@@ -87,11 +103,38 @@ struct GraphPrimitive {
         p.text = std::move(text);
         p.font = font;
         p.align = align;
+        p.angle = angle;
+        return p;
+    }
+    static GraphPrimitive Markers(std::vector<GraphPoint> points, int radius, PenKind pen, BrushKind brush)
+    {
+        GraphPrimitive p;
+        p.kind = Kind::Markers;
+        p.points = std::move(points);
+        p.size = radius;
+        p.pen = pen;
+        p.brush = brush;
         return p;
     }
 };
 
 using DisplayList = std::vector<GraphPrimitive>;
+
+// The part of the logical plane that one page covers, y upward: every
+// primitive of the page lies inside it.
+struct PageExtent {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    int Width() const { return right - left; }
+    int Height() const { return top - bottom; }
+};
+
+// A page ready to be shown, printed or exported: what to draw, the area it
+// covers and the title that exported files carry.
+struct GraphPage {
+    DisplayList list;
+    PageExtent extent;
+    std::string title;
+};
 
 // Width of a text in a graph font, in logical units; the page needs it for
 // the legend lines. The painter side measures with the real font.

@@ -1,0 +1,155 @@
+#include "PageExport.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <clocale>
+
+#include "GraphPainter.h"
+
+namespace keldo {
+namespace {
+
+constexpr int kPngDpi = 150;
+
+bool WritePng(QSaveFile& file, const GraphPage& page)
+{
+    const double scale = PixelsPerUnit(kPngDpi);
+    QImage image(int(page.extent.Width() * scale + 0.5), int(page.extent.Height() * scale + 0.5), QImage::Format_RGB32);
+    image.setDotsPerMeterX(int(kPngDpi / 0.0254 + 0.5));
+    image.setDotsPerMeterY(int(kPngDpi / 0.0254 + 0.5));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    SetPageExtentTransform(painter, page.extent);
+    PaintDisplayList(painter, page.list);
+    painter.end();
+    return image.save(&file, "PNG");
+}
+
+bool WriteSvg(QSaveFile& file, const GraphPage& page)
+{
+    const int width = page.extent.Width(), height = page.extent.Height();
+    QSvgGenerator svg;
+    svg.setOutputDevice(&file);
+    svg.setResolution(254); // one user unit of the drawing is 0.1 mm
+    svg.setSize(QSize(width, height));
+    svg.setViewBox(QRect(0, 0, width, height));
+    svg.setTitle(QString::fromStdString(page.title));
+    QPainter painter;
+    if (!painter.begin(&svg))
+        return false;
+    painter.fillRect(QRect(0, 0, width, height), Qt::white);
+    SetPageExtentTransform(painter, page.extent);
+    PaintDisplayList(painter, page.list);
+    return painter.end();
+}
+
+bool WritePdf(QSaveFile& file, const GraphPage& page)
+{
+    QPdfWriter pdf(&file);
+    pdf.setTitle(QString::fromStdString(page.title));
+    pdf.setCreator(QStringLiteral("Keldo"));
+    pdf.setPageSize(QPageSize(QSizeF(page.extent.Width() / 10.0, page.extent.Height() / 10.0), QPageSize::Millimeter,
+        QString(), QPageSize::ExactMatch));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    QPainter painter;
+    if (!painter.begin(&pdf))
+        return false;
+    SetPageExtentTransform(painter, page.extent);
+    PaintDisplayList(painter, page.list);
+    return painter.end();
+}
+
+} // namespace
+
+bool IsPageFileSuffix(const std::string& suffix) { return suffix == "png" || suffix == "svg" || suffix == "pdf"; }
+
+bool EnsureGuiApplication(std::string& error)
+{
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return true;
+    if (QCoreApplication::instance()) {
+        error = "Die Grafik kann in diesem Programm nicht gezeichnet werden (keine grafische Anwendung).";
+        return false;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt adopts the user's locale for the C library; the caller's numbers
+    // stay in the locale it had.
+    const std::string locale = std::setlocale(LC_ALL, nullptr);
+    static int argc = 1;
+    static char name[] = "keldo";
+    static char* argv[] = {name, nullptr};
+    new QGuiApplication(argc, argv); // lives as long as the process
+    std::setlocale(LC_ALL, locale.c_str());
+    return true;
+}
+
+void SetPageExtentTransform(QPainter& painter, const PageExtent& extent, QPointF topLeft, double zoom)
+{
+    const QPaintDevice* device = painter.device();
+    const double sx = PixelsPerUnit(device->logicalDpiX()) * zoom;
+    const double sy = PixelsPerUnit(device->logicalDpiY()) * zoom;
+    QTransform t;
+    t.translate(topLeft.x(), topLeft.y());
+    t.scale(sx, -sy);
+    t.translate(-extent.left, -extent.top);
+    painter.setWorldTransform(t);
+}
+
+void PaintPageFitted(QPainter& painter, const GraphPage& page, const QRectF& target)
+{
+    const QPaintDevice* device = painter.device();
+    const double width = page.extent.Width() * PixelsPerUnit(device->logicalDpiX());
+    const double height = page.extent.Height() * PixelsPerUnit(device->logicalDpiY());
+    if (width <= 0 || height <= 0 || target.isEmpty())
+        return;
+    const double zoom = std::min(target.width() / width, target.height() / height);
+    const QPointF topLeft(
+        target.left() + (target.width() - width * zoom) / 2, target.top() + (target.height() - height * zoom) / 2);
+    painter.save();
+    SetPageExtentTransform(painter, page.extent, topLeft, zoom);
+    PaintDisplayList(painter, page.list);
+    painter.restore();
+}
+
+bool ExportPage(const GraphPage& page, const std::string& path, std::string& error)
+{
+    const QString fileName = QString::fromStdString(path);
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (!IsPageFileSuffix(suffix.toStdString())) {
+        error = "Die Grafik kann nur als PNG, SVG oder PDF gespeichert werden "
+                "(Dateiendung .png, .svg oder .pdf): "
+            + path;
+        return false;
+    }
+    if (!EnsureGuiApplication(error))
+        return false;
+
+    QSaveFile file(fileName);
+    bool written = file.open(QIODevice::WriteOnly);
+    if (written) {
+        if (suffix == "png")
+            written = WritePng(file, page);
+        else if (suffix == "svg")
+            written = WriteSvg(file, page);
+        else
+            written = WritePdf(file, page);
+    }
+    if (!written || !file.commit()) {
+        file.cancelWriting();
+        error = "Die Grafik kann nicht in die Datei " + path + " geschrieben werden.";
+        return false;
+    }
+    return true;
+}
+
+} // namespace keldo
