@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <locale.h>
+#include <regex>
 #include <sstream>
 #include <vector>
 
@@ -97,6 +98,18 @@ int ReferenceScan(std::string_view text, float* values, int count)
 
 std::string Raw(const std::string& line) { return Cp1252ToUtf8(std::string_view(line.c_str())); }
 
+// The extra line for a refused line with a decimal comma: its first
+// digits-comma-digits, written with a point.
+std::string DecimalCommaHint(const std::string& line)
+{
+    const std::regex kDecimalComma("([0-9]+),([0-9]+)");
+    std::smatch found;
+    const std::string shown(line.c_str());
+    if (!std::regex_search(shown, found, kDecimalComma))
+        return {};
+    return "\nBitte den Dezimalpunkt verwenden: " + found.str(1) + "." + found.str(2) + " statt " + found.str(0);
+}
+
 struct Expected {
     std::vector<std::string> stored;
     std::string message; // empty: every line accepted
@@ -115,7 +128,7 @@ Expected ReferenceImport(const std::vector<std::string>& lines, bool descending)
         }
         float v[3];
         if (ReferenceScan(line, v, 3) < 3 || !std::isfinite(v[0]) || !std::isfinite(v[1]) || !std::isfinite(v[2])) {
-            e.message = "Die Zeile enhält keine 3 Werte\n " + Raw(line);
+            e.message = "Die Zeile enhält keine 3 Werte\n " + Raw(line) + DecimalCommaHint(line);
             return e;
         }
         const char* reason = nullptr;
@@ -132,7 +145,7 @@ Expected ReferenceImport(const std::vector<std::string>& lines, bool descending)
         else if (v[2] > 1)
             reason = "Die Wassersättigung>1";
         if (reason) {
-            e.message = Format("ABBRUCH in der %lld.Zeile\n", n) + Raw(line) + "\n" + reason;
+            e.message = Format("ABBRUCH in der %lld.Zeile\n", n) + Raw(line) + "\n" + reason + DecimalCommaHint(line);
             return e;
         }
         previous = v[0];
