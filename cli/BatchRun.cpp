@@ -71,9 +71,8 @@ int RunBatch(const BatchOptions& options, std::ostream& report, std::ostream& me
 {
     StreamMessageBox box(messages);
     CKeldoDoc doc(box);
-    std::string error;
-    if (!LoadDocument(options.document, doc, error)) {
-        messages << error << '\n';
+    if (const FileResult loaded = LoadDocument(options.document, doc); !loaded) {
+        messages << loaded.Message() << '\n';
         return kBatchUnreadable;
     }
 
@@ -109,6 +108,7 @@ int RunBatch(const BatchOptions& options, std::ostream& report, std::ostream& me
 
     if (!options.graphFile.empty()) {
 #ifdef KELDO_GRAPH_EXPORT
+        std::string error;
         if (!ExportGraph(doc, options.graphFile, error)) {
             messages << error << '\n';
             return kBatchUnreadable;

@@ -12,6 +12,7 @@
 
 #include "BatchRun.h"
 #include "DocumentFile.h"
+#include "FileResultCheck.h"
 #include "RecordingMessageBox.h"
 
 namespace fs = std::filesystem;
@@ -68,11 +69,10 @@ protected:
     {
         RecordingMessageBox box;
         CKeldoDoc doc(box);
-        std::string error;
-        EXPECT_TRUE(keldo::LoadDocument(Example(), doc, error)) << error;
+        EXPECT_TRUE(Succeeded(keldo::LoadDocument(Example(), doc)));
         change(doc);
         const std::string path = Path(name);
-        EXPECT_TRUE(keldo::SaveDocument(path, doc, error)) << error;
+        EXPECT_TRUE(Succeeded(keldo::SaveDocument(path, doc)));
         return path;
     }
 
