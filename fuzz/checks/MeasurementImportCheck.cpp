@@ -1,11 +1,11 @@
 #include "MeasurementImportCheck.h"
 
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <locale.h>
-#include <regex>
 #include <sstream>
 #include <vector>
 
@@ -102,12 +102,21 @@ std::string Raw(const std::string& line) { return Cp1252ToUtf8(std::string_view(
 // digits-comma-digits, written with a point.
 std::string DecimalCommaHint(const std::string& line)
 {
-    const std::regex kDecimalComma("([0-9]+),([0-9]+)");
-    std::smatch found;
     const std::string shown(line.c_str());
-    if (!std::regex_search(shown, found, kDecimalComma))
-        return {};
-    return "\nBitte den Dezimalpunkt verwenden: " + found.str(1) + "." + found.str(2) + " statt " + found.str(0);
+    const char* const digits = "0123456789";
+    for (size_t comma = shown.find(','); comma != std::string::npos; comma = shown.find(',', comma + 1)) {
+        if (comma == 0)
+            continue;
+        const size_t before = shown.find_last_not_of(digits, comma - 1);
+        const size_t begin = before == std::string::npos ? 0 : before + 1;
+        const size_t end = std::min(shown.find_first_not_of(digits, comma + 1), shown.size());
+        if (begin == comma || end == comma + 1)
+            continue;
+        const std::string whole = shown.substr(begin, comma - begin);
+        const std::string fraction = shown.substr(comma + 1, end - comma - 1);
+        return "\nBitte den Dezimalpunkt verwenden: " + whole + "." + fraction + " statt " + whole + "," + fraction;
+    }
+    return {};
 }
 
 struct Expected {
