@@ -96,7 +96,8 @@ bool WriteReportOutput(const CKeldoDoc& doc, const BatchOptions& options, std::o
     return false;
 }
 
-bool WriteGraphOutput([[maybe_unused]] CKeldoDoc& doc, const BatchOptions& options, std::ostream& messages)
+bool WriteGraphOutput(
+    [[maybe_unused]] CKeldoDoc& doc, [[maybe_unused]] const BatchOptions& options, std::ostream& messages)
 {
 #ifdef KELDO_GRAPH_EXPORT
     std::string error;
@@ -105,7 +106,6 @@ bool WriteGraphOutput([[maybe_unused]] CKeldoDoc& doc, const BatchOptions& optio
     messages << error << '\n';
 #else
     messages << kNoGraphExport; // CheckOutputs has said so before computing
-
 #endif
     return false;
 }
