@@ -1,20 +1,11 @@
 #include "BatchRun.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
-#include <fstream>
-#include <sstream>
-
+#include "BatchOutputs.h"
 #include "DocumentFile.h"
-#include "FileAccess.h"
 #include "InputChecks.h"
 #include "KeldoDoc.h"
 #include "MeasurementImport.h"
 #include "StreamMessageBox.h"
-#ifdef KELDO_GRAPH_EXPORT
-#include "GraphExport.h"
-#endif
 
 namespace keldo {
 namespace {
@@ -36,44 +27,17 @@ void ApplyOptions(const BatchOptions& options, CKeldoDoc& doc)
     doc.m_fMaxTeufe = options.maxTeufe.value_or(maxTeufe);
 }
 
-bool WriteReport(const CKeldoDoc& doc, std::ostream& out)
-{
-    for (const std::string& line : doc.m_Ergebnisse)
-        out << line << '\n';
-    out.flush();
-    return static_cast<bool>(out);
-}
-
-// A report file replaces an earlier one only when it is complete; a device or
-// pipe (such as /dev/stdout) is written directly.
-bool WriteReportFile(const CKeldoDoc& doc, const std::string& path, std::string& reason)
-{
-    struct stat info {};
-    if (stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
-        std::ofstream file(path, std::ios::binary);
-        if (file && WriteReport(doc, file))
-            return true;
-        reason = SystemErrorReason(errno);
-        return false;
-    }
-    std::ostringstream text;
-    WriteReport(doc, text);
-    int err = 0;
-    if (ReplaceFile(path, text.str(), err))
-        return true;
-    reason = SystemErrorReason(err);
-    return false;
-}
-
 } // namespace
 
 int RunBatch(const BatchOptions& options, std::ostream& report, std::ostream& messages)
 {
+    if (const int status = CheckOutputs(options, messages); status != kBatchCompleted)
+        return status;
+
     StreamMessageBox box(messages);
     CKeldoDoc doc(box);
-    std::string error;
-    if (!LoadDocument(options.document, doc, error)) {
-        messages << error << '\n';
+    if (const FileResult loaded = LoadDocument(options.document, doc); !loaded) {
+        messages << loaded.Message() << '\n';
         return kBatchUnreadable;
     }
 
@@ -93,30 +57,11 @@ int RunBatch(const BatchOptions& options, std::ostream& report, std::ostream& me
     doc.m_bGeaendert = 1;
     doc.Compute();
 
-    if (options.reportFile.empty()) {
-        if (!WriteReport(doc, report)) {
-            messages << "Der Bericht kann nicht geschrieben werden.\n";
-            return kBatchUnreadable;
-        }
-    } else {
-        std::string reason;
-        if (!WriteReportFile(doc, options.reportFile, reason)) {
-            messages << "Der Bericht kann nicht in die Datei " << options.reportFile << " geschrieben werden.\n"
-                     << reason << '\n';
-            return kBatchUnreadable;
-        }
-    }
-
+    if (!WriteReportOutput(doc, options, report, messages))
+        return kBatchUnreadable;
     if (!options.graphFile.empty()) {
-#ifdef KELDO_GRAPH_EXPORT
-        if (!ExportGraph(doc, options.graphFile, error)) {
-            messages << error << '\n';
+        if (!WriteGraphOutput(doc, options, messages))
             return kBatchUnreadable;
-        }
-#else
-        messages << "Diese Ausgabe von keldo-batch kann keine Grafik speichern.\n";
-        return kBatchRefused;
-#endif
     }
     return doc.m_bGeaendert ? kBatchStopped : kBatchCompleted;
 }

@@ -13,8 +13,9 @@ enum BatchStatus {
     kBatchStopped = 3,    // the computation stopped early
 };
 
-// Loads the document, applies the options, checks the inputs as the input
-// dialog does, computes and writes the report. Report lines go to `report`
+// Checks that the report and the graph can be written, loads the document,
+// applies the options, checks the inputs as the input dialog does, computes
+// and writes the report. Report lines go to `report`
 // (unless the options name a report file), messages to `messages`.
 int RunBatch(const BatchOptions& options, std::ostream& report, std::ostream& messages);
 

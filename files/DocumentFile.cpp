@@ -41,14 +41,6 @@ const std::string kFieldName = "des Namens der Bohrung";
 const std::string kFieldBlock = "der Eingabewerte";
 const std::string kFieldLines = "der Messwertzeilen";
 
-// What a document looks like after a failed read: a new document without
-// measurements. Results stay, as with any loading.
-void MakeNewDocument(CKeldoDoc& doc)
-{
-    doc.OnNewDocument();
-    doc.m_Messwerte.clear();
-}
-
 // Reads every field into `inputs` and `lines` without touching the document,
 // so that a failure part-way leaves nothing half-loaded behind.
 bool ReadFields(ArchiveReader& in, CKeldoInputs& inputs, CKeldoDoc::StringArray& lines)
@@ -91,54 +83,46 @@ std::string SerializeDocument(const CKeldoDoc& doc)
     return out.Take();
 }
 
-bool DeserializeDocument(std::string_view bytes, CKeldoDoc& doc, std::string& error)
+FileResult DeserializeDocument(std::string_view bytes, CKeldoDoc& doc)
 {
-    if (bytes.empty()) {
-        MakeNewDocument(doc);
-        error = "Die Datei ist leer.";
-        return false;
-    }
+    if (bytes.empty())
+        return FileResult::Failure("Die Datei ist leer.");
     ArchiveReader in(bytes);
     CKeldoInputs inputs = doc; // members the file does not hold keep their values
     CKeldoDoc::StringArray lines;
-    if (!ReadFields(in, inputs, lines)) {
-        MakeNewDocument(doc);
-        error = in.Error();
-        return false;
-    }
+    if (!ReadFields(in, inputs, lines))
+        return FileResult::Failure(in.Error());
     static_cast<CKeldoInputs&>(doc) = inputs;
     doc.m_Messwerte = std::move(lines);
-    return true;
+    return FileResult::Success();
 }
 
-bool LoadDocument(const std::string& path, CKeldoDoc& doc, std::string& error)
+FileResult LoadDocument(const std::string& path, CKeldoDoc& doc)
 {
     std::string bytes;
     int err = 0;
     std::string reason;
     if (!ReadWholeFile(path, bytes, err)) {
-        MakeNewDocument(doc);
         reason = SystemErrorReason(err);
-    } else if (!DeserializeDocument(bytes, doc, reason)) {
-        // DeserializeDocument has made it a new document already.
+    } else if (FileResult read = DeserializeDocument(bytes, doc); !read) {
+        reason = read.Message();
     } else {
         doc.SetValuesAfterLoading();
         doc.SetPathName(path);
         doc.SetModifiedFlag(false);
-        return true;
+        return FileResult::Success();
     }
-    error = Format("Das Dokument \"%s\" kann nicht geöffnet werden.\n%s", path.c_str(), reason.c_str());
-    return false;
+    return FileResult::Failure(
+        Format("Das Dokument \"%s\" kann nicht geöffnet werden.\n%s", path.c_str(), reason.c_str()));
 }
 
-bool SaveDocument(const std::string& path, const CKeldoDoc& doc, std::string& error)
+FileResult SaveDocument(const std::string& path, const CKeldoDoc& doc)
 {
     int err = 0;
     if (ReplaceFile(path, SerializeDocument(doc), err))
-        return true;
-    error = Format(
-        "Das Dokument \"%s\" kann nicht gespeichert werden.\n%s", path.c_str(), SystemErrorReason(err).c_str());
-    return false;
+        return FileResult::Success();
+    return FileResult::Failure(
+        Format("Das Dokument \"%s\" kann nicht gespeichert werden.\n%s", path.c_str(), SystemErrorReason(err).c_str()));
 }
 
 } // namespace keldo

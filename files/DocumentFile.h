@@ -2,6 +2,7 @@
 #include <string>
 #include <string_view>
 
+#include "FileResult.h"
 #include "KeldoDoc.h"
 
 // The document file (".kld"): the well name, 21 numbers in a fixed order and
@@ -13,16 +14,18 @@ namespace keldo {
 // does not hold (doc.SetValuesAfterLoading()), the path and title
 // (doc.SetPathName(path)) and clears the modified mark. Does not open the
 // input dialog: the caller does, through doc.OnDataChange().
-// On failure `doc` is left as a new document (inputs reset, measurements
-// emptied, modified mark clear), `error` holds a German message naming the
-// file and the reason, and the result is false. Results are never touched.
-bool LoadDocument(const std::string& path, CKeldoDoc& doc, std::string& error);
+// The whole file is read before anything is taken over, so on failure `doc`
+// is exactly as it was (inputs, measurements, title, modified mark) and the
+// result holds a German message naming the file and the reason. Results are
+// never touched.
+FileResult LoadDocument(const std::string& path, CKeldoDoc& doc);
 
 // Writes the document file. A failure never destroys the previous file: the
 // bytes go to a temporary file in the same folder, which replaces the target
-// only once it is completely on the disk. Returns false with a German `error`
-// on failure. Clearing the modified mark after success is the caller's part.
-bool SaveDocument(const std::string& path, const CKeldoDoc& doc, std::string& error);
+// only once it is completely on the disk. On failure the result holds a
+// German message naming the file and the reason. Clearing the modified mark
+// after success is the caller's part.
+FileResult SaveDocument(const std::string& path, const CKeldoDoc& doc);
 
 // The file's bytes for `doc`. Text is written in Windows-1252.
 std::string SerializeDocument(const CKeldoDoc& doc);
@@ -30,7 +33,8 @@ std::string SerializeDocument(const CKeldoDoc& doc);
 // Reads the fields from `bytes` into the inputs and measurements of `doc`
 // (only that: no values after loading, no title, no modified mark). Bytes after
 // the last field are ignored, as the Windows program's archive ignores them.
-// On failure `doc` is left as a new document and `error` says why.
-bool DeserializeDocument(std::string_view bytes, CKeldoDoc& doc, std::string& error);
+// On failure `doc` is untouched and the result's message says what is wrong
+// with the bytes (without a file name).
+FileResult DeserializeDocument(std::string_view bytes, CKeldoDoc& doc);
 
 } // namespace keldo

@@ -198,6 +198,38 @@ bool ReplaceFile(const std::string& path, std::string_view bytes, int& err)
     return true;
 }
 
+bool CanWriteFile(const std::string& path, int& err)
+{
+    const std::string target = ResolveTarget(path);
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) {
+            err = EISDIR;
+            return false;
+        }
+        if (!S_ISREG(st.st_mode)) {
+            if (::access(target.c_str(), W_OK) == 0)
+                return true;
+            err = errno;
+            return false;
+        }
+    }
+    const std::string folder = FolderOf(target);
+    if (::stat(folder.c_str(), &st) != 0) {
+        err = errno;
+        return false;
+    }
+    if (!S_ISDIR(st.st_mode)) {
+        err = ENOTDIR;
+        return false;
+    }
+    if (::access(folder.c_str(), W_OK | X_OK) != 0) {
+        err = errno;
+        return false;
+    }
+    return true;
+}
+
 std::string SystemErrorReason(int err)
 {
     switch (err) {

@@ -24,6 +24,14 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, int& err);
 // file is untouched and no temporary file is left behind.
 bool ReplaceFile(const std::string& path, std::string_view bytes, int& err);
 
+// Whether a file can be written at `path` now, checked before long work so
+// that a run whose result could not be stored is not started: a file is
+// replaced in its folder (that of a symbolic link's target), which must exist,
+// be a folder and take new files, and `path` must not be a folder; a device
+// or pipe must be writable itself. False with the errno value in `err`
+// otherwise. Only a check in advance: the write can still fail (a full disk).
+bool CanWriteFile(const std::string& path, int& err);
+
 // A short German sentence for an errno value ("Zugriff verweigert.").
 std::string SystemErrorReason(int err);
 

@@ -64,23 +64,20 @@ int ReadResultsLines(std::istream& in, std::vector<std::string>& lines)
     return count;
 }
 
-void OnErgebnisseAusgeben(CKeldoDoc& doc, const std::string& directory)
+FileResult WriteResultsFile(
+    const std::string& title, const std::vector<std::string>& report, const std::string& directory)
 {
-    const std::string text = FormatResultsText(doc.GetTitle(), doc.m_Ergebnisse);
     int err = 0;
-    if (!ReplaceFile(ResultsPath(directory), text, err)) {
-        doc.Message(Format("Die Ergebnisse konnten nicht in die Datei aus.txt "
-                           "geschrieben werden.\n%s",
-            SystemErrorReason(err).c_str()));
-        return;
-    }
-    doc.Message("Die Detailergebnisse sind in die Datei aus.txt geschrieben!");
+    if (ReplaceFile(ResultsPath(directory), FormatResultsText(title, report), err))
+        return FileResult::Success();
+    return FileResult::Failure(Format("Die Ergebnisse konnten nicht in die Datei aus.txt "
+                                      "geschrieben werden.\n%s",
+        SystemErrorReason(err).c_str()));
 }
 
-void OnErgebnisseEinlesen(CKeldoDoc& doc, const std::string& directory)
+std::vector<std::string> ReadResultsFile(const std::string& directory)
 {
-    doc.m_Ergebnisse.clear();
-    int count = 0;
+    std::vector<std::string> lines;
     const std::string path = ResultsPath(directory);
     struct stat st {};
     // Only a regular file: a named pipe would block the program, a folder
@@ -88,11 +85,9 @@ void OnErgebnisseEinlesen(CKeldoDoc& doc, const std::string& directory)
     if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
         std::ifstream in(path, std::ios::binary);
         if (in)
-            count = ReadResultsLines(in, doc.m_Ergebnisse);
+            ReadResultsLines(in, lines);
     }
-    doc.UpdateAllViews();
-    doc.m_strZeile = Format("%d Zeilen wurden eingelesen", count);
-    doc.Message(doc.m_strZeile);
+    return lines;
 }
 
 } // namespace keldo

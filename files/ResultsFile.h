@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "KeldoDoc.h"
+#include "FileResult.h"
 
 // The results text file "aus.txt": the document's title, then the report
 // lines, one per line, in Windows-1252.
@@ -13,11 +13,17 @@ inline constexpr const char* kResultsFileName = "aus.txt";
 // Reading takes at most this many lines.
 inline constexpr int kMaxResultsLines = 1000;
 
-// The document's commands "Ergebnisse ausgeben" / "Ergebnisse einlesen" on
-// "aus.txt" in `directory` (the working directory by default), with every
-// message box through doc.Messages().
-void OnErgebnisseAusgeben(CKeldoDoc& doc, const std::string& directory = ".");
-void OnErgebnisseEinlesen(CKeldoDoc& doc, const std::string& directory = ".");
+// What "Ergebnisse ausgeben" writes: `title` and `report` into "aus.txt" in
+// `directory` (the working directory by default). An earlier file is replaced
+// only once the new one is complete; on failure it stays as it was and the
+// result holds the message to show.
+FileResult WriteResultsFile(
+    const std::string& title, const std::vector<std::string>& report, const std::string& directory = ".");
+
+// What "Ergebnisse einlesen" reads: the lines of "aus.txt" in `directory`, at
+// most kMaxResultsLines. A missing or unreadable file, or a folder or pipe of
+// that name, gives no lines.
+std::vector<std::string> ReadResultsFile(const std::string& directory = ".");
 
 // The file's bytes: nothing for an empty report, else the title line and the
 // report lines, each ended by "\n", converted to Windows-1252.

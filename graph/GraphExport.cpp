@@ -76,16 +76,23 @@ bool WritePdf(QSaveFile& file, CKeldoDoc& doc, CGrafikState& state)
 
 } // namespace
 
+bool IsGraphFileName(const std::string& path, std::string& error)
+{
+    const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
+    if (suffix == "png" || suffix == "svg" || suffix == "pdf")
+        return true;
+    error = "Die Grafik kann nur als PNG, SVG oder PDF gespeichert werden "
+            "(Dateiendung .png, .svg oder .pdf): "
+        + path;
+    return false;
+}
+
 bool ExportGraph(CKeldoDoc& doc, const std::string& path, std::string& error)
 {
+    if (!IsGraphFileName(path, error))
+        return false;
     const QString fileName = QString::fromStdString(path);
     const QString suffix = QFileInfo(fileName).suffix().toLower();
-    if (suffix != "png" && suffix != "svg" && suffix != "pdf") {
-        error = "Die Grafik kann nur als PNG, SVG oder PDF gespeichert werden "
-                "(Dateiendung .png, .svg oder .pdf): "
-            + path;
-        return false;
-    }
     if (!EnsureGuiApplication(error))
         return false;
 

@@ -14,4 +14,9 @@ namespace keldo {
 // half-written file behind.
 bool ExportGraph(CKeldoDoc& doc, const std::string& path, std::string& error);
 
+// Whether `path` names a format ExportGraph writes (.png, .svg or .pdf, in
+// any case), so that a wrong name is refused before anything is computed.
+// False with the German message in `error` otherwise.
+bool IsGraphFileName(const std::string& path, std::string& error);
+
 } // namespace keldo

@@ -88,9 +88,35 @@ private:
 // functions see it, and converted to the program's UTF-8.
 std::string RawForMessage(const std::string& line) { return Cp1252ToUtf8(std::string_view(line.c_str())); }
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A refused line with a decimal comma ("0,25") most likely comes from a
+// program that writes numbers the German way, where the comma ends the
+// number. The message then gets one more line that shows the first such
+// number of the line written with a decimal point; otherwise this is empty.
+std::string DecimalCommaHint(const std::string& line)
+{
+    const std::string_view text(line.c_str()); // the line as the message shows it
+    for (size_t comma = 1; comma + 1 < text.size(); ++comma) {
+        if (text[comma] != ',' || !IsDigit(text[comma - 1]) || !IsDigit(text[comma + 1]))
+            continue;
+        size_t begin = comma - 1;
+        while (begin > 0 && IsDigit(text[begin - 1]))
+            --begin;
+        size_t end = comma + 2;
+        while (end < text.size() && IsDigit(text[end]))
+            ++end;
+        const std::string written(text.substr(begin, end - begin));
+        std::string withPoint = written;
+        withPoint[comma - begin] = '.';
+        return "\nBitte den Dezimalpunkt verwenden: " + withPoint + " statt " + written;
+    }
+    return {};
+}
+
 std::string AbortMessage(long long n, const std::string& line, const char* reason)
 {
-    return Format("ABBRUCH in der %lld.Zeile\n", n) + RawForMessage(line) + "\n" + reason;
+    return Format("ABBRUCH in der %lld.Zeile\n", n) + RawForMessage(line) + "\n" + reason + DecimalCommaHint(line);
 }
 
 } // namespace
@@ -127,7 +153,7 @@ bool ImportMeasurementStream(std::istream& in, bool descending, IMessageBox& mes
         float v[3];
         // A value too large for a float is no usable number either.
         if (ScanFloats(line, v, 3) < 3 || !std::isfinite(v[0]) || !std::isfinite(v[1]) || !std::isfinite(v[2])) {
-            messages.Show("Die Zeile enhält keine 3 Werte\n " + RawForMessage(line));
+            messages.Show("Die Zeile enhält keine 3 Werte\n " + RawForMessage(line) + DecimalCommaHint(line));
             return false;
         }
         const float tvd = v[0], porosity = v[1], sw = v[2];

@@ -19,8 +19,9 @@ std::string FormatMeasurementLine(float tvd, float porosity, float sw);
 
 // Reads measurement lines from `in` (bytes in Windows-1252, CR LF or LF line
 // ends) and appends the accepted ones to `lines`. Stops at the first bad line
-// with its message; the lines before it stay. True when the whole stream was
-// accepted without a message.
+// with its message; the lines before it stay. A refused line with a decimal
+// comma gets one more message line that suggests the decimal point. True when
+// the whole stream was accepted without a message.
 bool ImportMeasurementStream(std::istream& in, bool descending, IMessageBox& messages, std::vector<std::string>& lines);
 
 // The same for a file; a file that cannot be opened gets CannotOpenMessage and

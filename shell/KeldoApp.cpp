@@ -15,6 +15,7 @@
 #include "ResultsFile.h"
 #include "ShellDocumentHost.h"
 #include "StringTable.h"
+#include "TextFormat.h"
 
 using namespace keldo::cmd;
 
@@ -177,17 +178,11 @@ bool CKeldoApp::OpenDocumentFile(const QString& path)
 {
     if (!SaveModified())
         return false;
-    std::string error;
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    if (!keldo::LoadDocument(absolute.toStdString(), *m_pDoc, error)) {
-        // The document is a new one now; the file leaves the recent list.
-        m_pDoc->OnNewDocument();
-        m_recentFiles.Remove(absolute);
-        m_pFrame->SetRecentFiles(m_recentFiles);
-        DocumentChanged();
-        if (error.empty())
-            error = "Das Dokument " + path.toStdString() + " kann nicht geöffnet werden.";
-        m_pMessages->Show(error);
+    if (const keldo::FileResult loaded = keldo::LoadDocument(absolute.toStdString(), *m_pDoc); !loaded) {
+        // Nothing of the file was taken over: the document, the window and
+        // the recent-file list stay as they were.
+        m_pMessages->Show(loaded.Message());
         return false;
     }
     m_recentFiles.Add(absolute);
@@ -195,9 +190,13 @@ bool CKeldoApp::OpenDocumentFile(const QString& path)
     SaveSettings();
     DocumentChanged();
     // The loaded values are shown for checking; a computation may follow.
+    // Afterwards the document counts as modified exactly when saving would
+    // write other bytes than it was loaded with: the depth window, the
+    // cut-off and the mode, which the dialog always sets anew, are not
+    // stored.
+    const std::string loadedBytes = keldo::SerializeDocument(*m_pDoc);
     m_pDoc->OnDataChange();
-    // A document just opened counts as unchanged, whatever the dialog did.
-    m_pDoc->SetModifiedFlag(false);
+    m_pDoc->SetModifiedFlag(keldo::SerializeDocument(*m_pDoc) != loadedBytes);
     DocumentChanged();
     return true;
 }
@@ -224,14 +223,11 @@ bool CKeldoApp::OnFileSaveAs()
 
 bool CKeldoApp::DoSave(const QString& path)
 {
-    std::string error;
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    if (!keldo::SaveDocument(absolute.toStdString(), *m_pDoc, error)) {
+    if (const keldo::FileResult saved = keldo::SaveDocument(absolute.toStdString(), *m_pDoc); !saved) {
         // The document keeps its modified mark: nothing is lost by closing
         // the message.
-        if (error.empty())
-            error = "Das Dokument " + path.toStdString() + " kann nicht gespeichert werden.";
-        m_pMessages->Show(error);
+        m_pMessages->Show(saved.Message());
         return false;
     }
     m_pDoc->SetPathName(absolute.toStdString());
@@ -258,6 +254,18 @@ void CKeldoApp::OnAppAbout()
 
 void CKeldoApp::OnDataChange() { m_pDoc->OnDataChange(); }
 
-void CKeldoApp::OnErgebnisseAusgeben() { keldo::OnErgebnisseAusgeben(*m_pDoc); }
+void CKeldoApp::OnErgebnisseAusgeben()
+{
+    const keldo::FileResult written = keldo::WriteResultsFile(m_pDoc->GetTitle(), m_pDoc->m_Ergebnisse);
+    m_pDoc->Message(written ? "Die Detailergebnisse sind in die Datei aus.txt geschrieben!" : written.Message());
+}
 
-void CKeldoApp::OnErgebnisseEinlesen() { keldo::OnErgebnisseEinlesen(*m_pDoc); }
+void CKeldoApp::OnErgebnisseEinlesen()
+{
+    // The report is replaced even when nothing could be read; the views show
+    // it before the count is announced.
+    m_pDoc->m_Ergebnisse = keldo::ReadResultsFile();
+    m_pDoc->UpdateAllViews();
+    m_pDoc->m_strZeile = keldo::Format("%d Zeilen wurden eingelesen", static_cast<int>(m_pDoc->m_Ergebnisse.size()));
+    m_pDoc->Message(m_pDoc->m_strZeile);
+}

@@ -45,7 +45,8 @@ public:
     void OnErgebnisseEinlesen();
 
     // Loads `path`, then runs the input dialog on it. A file that cannot be
-    // read is reported and leaves a new document.
+    // read is reported; the document and the recent-file list then stay as
+    // they were.
     bool OpenDocumentFile(const QString& path);
     // Asks whether to save a modified document; false when the user called
     // off (or saving failed), so the document must be kept.

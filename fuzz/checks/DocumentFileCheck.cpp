@@ -155,9 +155,8 @@ void CheckRoundTrip(const CKeldoDoc& doc, std::string_view bytes, const Referenc
 
     SilentMessageBox messages;
     CKeldoDoc again(messages);
-    std::string error;
-    if (!DeserializeDocument(written, again, error)) {
-        found.push_back("the written document does not read back: " + error);
+    if (const FileResult read = DeserializeDocument(written, again); !read) {
+        found.push_back("the written document does not read back: " + read.Message());
         return;
     }
     if (SerializeDocument(again) != written)
@@ -184,7 +183,9 @@ Violations CheckDocumentFile(std::string_view bytes)
     size_t asked = 0;
     {
         AllocationScope scope;
-        ok = DeserializeDocument(bytes, doc, error);
+        const FileResult read = DeserializeDocument(bytes, doc);
+        ok = read.Succeeded();
+        error = read.Message();
         asked = scope.TotalBytes();
     }
     if (asked > kBytesPerInputByte * bytes.size() + kFixedAllowance)
@@ -199,11 +200,11 @@ Violations CheckDocumentFile(std::string_view bytes)
     if (!ok) {
         if (error.empty())
             found.push_back("a failed read gives no reason");
-        const CKeldoInputs fresh;
-        if (!(static_cast<const CKeldoInputs&>(doc) == fresh) || !doc.m_Messwerte.empty())
-            found.push_back("a failed read does not leave a new document");
-        if (doc.IsModified())
-            found.push_back("a failed read leaves the modified mark set");
+        if (!(static_cast<const CKeldoInputs&>(doc) == static_cast<const CKeldoInputs&>(before))
+            || doc.m_Messwerte != before.m_Messwerte)
+            found.push_back("a failed read changed the inputs or the measurements");
+        if (doc.IsModified() != before.IsModified() || doc.GetPathName() != before.GetPathName())
+            found.push_back("a failed read changed the modified mark or the file name");
         return found;
     }
     CheckOtherInputsKept(doc, before, found);

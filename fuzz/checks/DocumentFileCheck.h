@@ -14,8 +14,8 @@ namespace keldo::fuzz {
 //   trailing bytes) whenever every length and count in the input is in the
 //   form that saving produces; in any case writing, reading and writing again
 //   gives the same bytes and the same document;
-// - a failed read leaves a new document (inputs reset, no measurements, no
-//   modified mark, results untouched) and a non-empty reason;
+// - a failed read leaves the document as it was (inputs, measurements,
+//   modified mark, file name, results) and gives a non-empty reason;
 // - no message box, and no more memory asked for than a fixed multiple of
 //   the input size.
 Violations CheckDocumentFile(std::string_view bytes);

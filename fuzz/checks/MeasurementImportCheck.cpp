@@ -1,5 +1,6 @@
 #include "MeasurementImportCheck.h"
 
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
@@ -97,6 +98,27 @@ int ReferenceScan(std::string_view text, float* values, int count)
 
 std::string Raw(const std::string& line) { return Cp1252ToUtf8(std::string_view(line.c_str())); }
 
+// The extra line for a refused line with a decimal comma: its first
+// digits-comma-digits, written with a point.
+std::string DecimalCommaHint(const std::string& line)
+{
+    const std::string shown(line.c_str());
+    const char* const digits = "0123456789";
+    for (size_t comma = shown.find(','); comma != std::string::npos; comma = shown.find(',', comma + 1)) {
+        if (comma == 0)
+            continue;
+        const size_t before = shown.find_last_not_of(digits, comma - 1);
+        const size_t begin = before == std::string::npos ? 0 : before + 1;
+        const size_t end = std::min(shown.find_first_not_of(digits, comma + 1), shown.size());
+        if (begin == comma || end == comma + 1)
+            continue;
+        const std::string whole = shown.substr(begin, comma - begin);
+        const std::string fraction = shown.substr(comma + 1, end - comma - 1);
+        return "\nBitte den Dezimalpunkt verwenden: " + whole + "." + fraction + " statt " + whole + "," + fraction;
+    }
+    return {};
+}
+
 struct Expected {
     std::vector<std::string> stored;
     std::string message; // empty: every line accepted
@@ -115,7 +137,7 @@ Expected ReferenceImport(const std::vector<std::string>& lines, bool descending)
         }
         float v[3];
         if (ReferenceScan(line, v, 3) < 3 || !std::isfinite(v[0]) || !std::isfinite(v[1]) || !std::isfinite(v[2])) {
-            e.message = "Die Zeile enhält keine 3 Werte\n " + Raw(line);
+            e.message = "Die Zeile enhält keine 3 Werte\n " + Raw(line) + DecimalCommaHint(line);
             return e;
         }
         const char* reason = nullptr;
@@ -132,7 +154,7 @@ Expected ReferenceImport(const std::vector<std::string>& lines, bool descending)
         else if (v[2] > 1)
             reason = "Die Wassersättigung>1";
         if (reason) {
-            e.message = Format("ABBRUCH in der %lld.Zeile\n", n) + Raw(line) + "\n" + reason;
+            e.message = Format("ABBRUCH in der %lld.Zeile\n", n) + Raw(line) + "\n" + reason + DecimalCommaHint(line);
             return e;
         }
         previous = v[0];

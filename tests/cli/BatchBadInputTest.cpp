@@ -12,6 +12,7 @@
 
 #include "BatchRun.h"
 #include "DocumentFile.h"
+#include "FileResultCheck.h"
 #include "RecordingMessageBox.h"
 
 namespace fs = std::filesystem;
@@ -68,11 +69,10 @@ protected:
     {
         RecordingMessageBox box;
         CKeldoDoc doc(box);
-        std::string error;
-        EXPECT_TRUE(keldo::LoadDocument(Example(), doc, error)) << error;
+        EXPECT_TRUE(Succeeded(keldo::LoadDocument(Example(), doc)));
         change(doc);
         const std::string path = Path(name);
-        EXPECT_TRUE(keldo::SaveDocument(path, doc, error)) << error;
+        EXPECT_TRUE(Succeeded(keldo::SaveDocument(path, doc)));
         return path;
     }
 
@@ -132,10 +132,13 @@ TEST_F(BatchBadInput, MeasurementFilesFromOtherPrograms)
     EXPECT_EQ(run.status, keldo::kBatchCompleted) << run.err;
     EXPECT_NE(run.out.find("\n  2900.0    0.200 "), std::string::npos);
 
-    // Decimal commas: refused with the line shown, nothing computed.
+    // Decimal commas: refused with the line shown and the decimal point
+    // suggested, nothing computed.
     std::ofstream(Path("komma.txt"), std::ios::binary) << "2900 0,2 0,5\r\n2890 0,21 0,4\r\n";
     run = Batch("--measurements '" + Path("komma.txt") + "' '" + Example() + "'");
     EXPECT_EQ(run.status, keldo::kBatchRefused);
-    EXPECT_EQ(run.err, "Die Zeile enhält keine 3 Werte\n 2900 0,2 0,5\n");
+    EXPECT_EQ(run.err,
+        "Die Zeile enhält keine 3 Werte\n 2900 0,2 0,5\n"
+        "Bitte den Dezimalpunkt verwenden: 0.2 statt 0,2\n");
     EXPECT_EQ(run.out, "");
 }

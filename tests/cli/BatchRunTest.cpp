@@ -180,3 +180,57 @@ TEST(BatchRun, AFailedReportWriteKeepsTheOldReport)
     options.reportFile = "/dev/null";
     EXPECT_EQ(RunTool(options).status, keldo::kBatchCompleted);
 }
+
+TEST(BatchRun, OutputsThatCannotBeWrittenAreRefusedBeforeComputing)
+{
+    ScratchFolder dir;
+    WriteBytes(dir.file("datei"), "kein Ordner");
+    const std::string missingFolder = dir.file("fehlt/bericht.txt");
+    const std::string badName = dir.file("grafik");
+    auto graphRefused = [](const std::string& path) -> std::string {
+#ifdef KELDO_GRAPH_EXPORT
+        return "Die Grafik kann nur als PNG, SVG oder PDF gespeichert werden (Dateiendung .png, .svg oder .pdf): "
+            + path + "\n";
+#else
+        (void)path;
+        return "Diese Ausgabe von keldo-batch kann keine Grafik speichern.\n";
+#endif
+    };
+    auto reportRefused = [](const std::string& path, const std::string& reason) {
+        return "Der Bericht kann nicht in die Datei " + path + " geschrieben werden.\n" + reason + "\n";
+    };
+    const struct {
+        const char* what;
+        std::string report;
+        std::string graph;
+        int status;
+        std::string messages;
+    } cases[] = {
+        {"graph without an extension", "", badName, keldo::kBatchRefused, graphRefused(badName)},
+        {"graph of an unknown format", "", dir.file("grafik.gif"), keldo::kBatchRefused,
+            graphRefused(dir.file("grafik.gif"))},
+        {"bad graph name before a missing folder", missingFolder, badName, keldo::kBatchRefused, graphRefused(badName)},
+        {"report in a missing folder", missingFolder, "", keldo::kBatchUnreadable,
+            reportRefused(missingFolder, "Die Datei oder der Ordner existiert nicht.")},
+        {"report named like a folder", dir.path().string(), "", keldo::kBatchUnreadable,
+            reportRefused(dir.path().string(), "Unter diesem Namen gibt es einen Ordner, keine Datei.")},
+        {"report below a file", dir.file("datei/bericht.txt"), "", keldo::kBatchUnreadable,
+            reportRefused(dir.file("datei/bericht.txt"), "Ein Teil des Pfades ist kein Ordner.")},
+#ifdef KELDO_GRAPH_EXPORT
+        {"graph in a missing folder", "", dir.file("fehlt/grafik.png"), keldo::kBatchUnreadable,
+            "Die Grafik kann nicht in die Datei " + dir.file("fehlt/grafik.png")
+                + " geschrieben werden.\nDie Datei oder der Ordner existiert nicht.\n"},
+#endif
+    };
+    for (const auto& c : cases) {
+        BatchOptions options = ForExample(0);
+        options.reportFile = c.report;
+        options.graphFile = c.graph;
+        Outcome out = RunTool(options);
+        EXPECT_EQ(out.status, c.status) << c.what;
+        // The refusal alone: no message of a computation.
+        EXPECT_EQ(out.messages, c.messages) << c.what;
+        EXPECT_EQ(out.report, "") << c.what;
+    }
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"datei"}); // nothing written
+}

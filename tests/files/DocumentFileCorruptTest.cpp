@@ -6,6 +6,7 @@
 #include <new>
 
 #include "DocumentFile.h"
+#include "FileResultCheck.h"
 #include "RecordingMessageBox.h"
 #include "TextFormat.h"
 
@@ -41,8 +42,8 @@ std::string Le32(uint32_t v)
     return {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16), static_cast<char>(v >> 24)};
 }
 
-// A document whose state differs from a new one in every respect that a
-// failed read must reset, and whose results a failed read must keep.
+// A document whose state differs from a new one in every respect, all of
+// which a failed read must keep.
 void MakeDirty(CKeldoDoc& doc)
 {
     doc.m_strBohrung = "alt";
@@ -55,15 +56,15 @@ void MakeDirty(CKeldoDoc& doc)
     doc.SetModifiedFlag(true);
 }
 
-void ExpectNewDocumentWithResultsKept(const CKeldoDoc& doc)
+void ExpectDirtyDocumentKept(const CKeldoDoc& doc)
 {
-    EXPECT_EQ(doc.m_strBohrung, "Name der Bohrung");
-    EXPECT_EQ(doc.m_fKontakt, 0.0f);
-    EXPECT_EQ(doc.m_nFluid, 0);
-    EXPECT_EQ(doc.m_fCutoff, 0.06f);
-    EXPECT_TRUE(doc.m_Messwerte.empty());
-    EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(doc.GetPathName(), "");
+    EXPECT_EQ(doc.m_strBohrung, "alt");
+    EXPECT_EQ(doc.m_fKontakt, 2600.0f);
+    EXPECT_EQ(doc.m_nFluid, 1);
+    EXPECT_EQ(doc.m_fCutoff, 0.2f);
+    EXPECT_EQ(doc.m_Messwerte, std::vector<std::string>{"1 2 3"});
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.GetPathName(), "/tmp/alt.kld");
     EXPECT_EQ(doc.m_Ergebnisse, std::vector<std::string>{"Ergebnis"});
 }
 
@@ -72,7 +73,11 @@ size_t LargestAllocationWhileReading(const std::string& bytes, CKeldoDoc& doc, s
 {
     g_largestAllocation = 0;
     g_watchAllocations = true;
-    ok = DeserializeDocument(bytes, doc, error);
+    {
+        const keldo::FileResult read = DeserializeDocument(bytes, doc);
+        ok = read.Succeeded();
+        error = read.Message();
+    }
     g_watchAllocations = false;
     return g_largestAllocation;
 }
@@ -93,10 +98,10 @@ TEST(DocumentFileCorrupt, TruncationAtEveryOffsetFailsCleanly)
     for (size_t length = 0; length < bytes.size(); ++length) {
         CKeldoDoc doc(box);
         MakeDirty(doc);
-        std::string error;
-        ASSERT_FALSE(DeserializeDocument(std::string_view(bytes).substr(0, length), doc, error)) << length;
-        EXPECT_FALSE(error.empty()) << length;
-        ExpectNewDocumentWithResultsKept(doc);
+        const keldo::FileResult read = DeserializeDocument(std::string_view(bytes).substr(0, length), doc);
+        ASSERT_FALSE(read) << length;
+        EXPECT_FALSE(read.Message().empty()) << length;
+        ExpectDirtyDocumentKept(doc);
     }
     EXPECT_TRUE(box.shown.empty()); // errors go back to the caller, not into boxes
 }
@@ -105,21 +110,22 @@ TEST(DocumentFileCorrupt, ErrorTextsSayWhatIsWrong)
 {
     RecordingMessageBox box;
     CKeldoDoc doc(box);
-    std::string error;
-    EXPECT_FALSE(DeserializeDocument("", doc, error));
-    EXPECT_EQ(error, "Die Datei ist leer.");
-    EXPECT_FALSE(DeserializeDocument("\x05"
-                                     "AB",
-        doc, error));
-    EXPECT_EQ(error,
-        "Die Datei ist beschädigt: die Länge des Namens der Bohrung (5 Zeichen) ist größer "
-        "als der Rest der Datei (2 Bytes).");
-    EXPECT_FALSE(DeserializeDocument(std::string("\x01"
-                                                 "A",
-                                         2)
-            + std::string(10, '\0'),
-        doc, error));
-    EXPECT_EQ(error, "Die Datei ist unvollständig: sie endet nach 12 Bytes beim Lesen der Eingabewerte.");
+    const struct {
+        std::string bytes;
+        const char* error;
+    } cases[] = {
+        {"", "Die Datei ist leer."},
+        {"\x05"
+         "AB",
+            "Die Datei ist beschädigt: die Länge des Namens der Bohrung (5 Zeichen) ist größer "
+            "als der Rest der Datei (2 Bytes)."},
+        {std::string("\x01"
+                     "A",
+             2) + std::string(10, '\0'),
+            "Die Datei ist unvollständig: sie endet nach 12 Bytes beim Lesen der Eingabewerte."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FailureMessage(DeserializeDocument(c.bytes, doc)), c.error);
 }
 
 TEST(DocumentFileCorrupt, HugeClaimsAllocateNothingHuge)
@@ -151,6 +157,6 @@ TEST(DocumentFileCorrupt, HugeClaimsAllocateNothingHuge)
         EXPECT_FALSE(ok) << c.what;
         EXPECT_NE(error.find(c.errorPart), std::string::npos) << c.what << ": " << error;
         EXPECT_LT(largest, 4096u) << c.what;
-        ExpectNewDocumentWithResultsKept(doc);
+        ExpectDirtyDocumentKept(doc);
     }
 }

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include "DocumentFile.h"
+#include "FileResultCheck.h"
 #include "LocaleGuard.h"
 #include "RecordingMessageBox.h"
 #include "ScratchFolder.h"
@@ -21,7 +22,6 @@ struct DocumentFileDisk : ::testing::Test {
     ScratchFolder folder;
     RecordingMessageBox box;
     CKeldoDoc doc{box};
-    std::string error;
 
     void SetUp() override
     {
@@ -33,13 +33,13 @@ struct DocumentFileDisk : ::testing::Test {
         doc.m_Messwerte = {keldo::Format("%10.3f   %10.5f  %10.5f", 2500.0, 0.2, 0.3)};
     }
 
-    // A document that has been worked on: it must come back as a new one.
-    void ExpectNewDocument(const CKeldoDoc& d)
+    // A document that has been worked on: a failed load leaves it as it was.
+    void ExpectWorkedOnDocument(const CKeldoDoc& d)
     {
-        EXPECT_EQ(d.m_strBohrung, "Name der Bohrung");
-        EXPECT_TRUE(d.m_Messwerte.empty());
-        EXPECT_FALSE(d.IsModified());
-        EXPECT_EQ(d.GetPathName(), "");
+        EXPECT_EQ(d.m_strBohrung, "vorher");
+        EXPECT_EQ(d.m_Messwerte, std::vector<std::string>{"1 2 3"});
+        EXPECT_TRUE(d.IsModified());
+        EXPECT_EQ(d.GetPathName(), "/daten/vorher.kld");
     }
 };
 
@@ -48,7 +48,7 @@ struct DocumentFileDisk : ::testing::Test {
 TEST_F(DocumentFileDisk, SaveThenLoadSetsTheValuesAfterLoading)
 {
     const std::string path = folder.file("Süd 3.kld");
-    ASSERT_TRUE(SaveDocument(path, doc, error)) << error;
+    ASSERT_TRUE(Succeeded(SaveDocument(path, doc)));
     EXPECT_EQ(ReadBytes(path), SerializeDocument(doc));
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"Süd 3.kld"}); // no temporary left
 
@@ -63,7 +63,7 @@ TEST_F(DocumentFileDisk, SaveThenLoadSetsTheValuesAfterLoading)
     loaded.m_bWarnungen = 1;
     loaded.m_Ergebnisse = {"letzter Lauf"};
     loaded.SetModifiedFlag(true);
-    ASSERT_TRUE(LoadDocument(path, loaded, error)) << error;
+    ASSERT_TRUE(Succeeded(LoadDocument(path, loaded)));
 
     EXPECT_EQ(loaded.m_strBohrung, "Süd-3");
     EXPECT_EQ(loaded.m_fKontakt, 2620.5f);
@@ -99,10 +99,10 @@ TEST_F(DocumentFileDisk, LoadThenSaveGivesTheSameBytes)
     const std::string out = folder.file("out.kld");
     WriteBytes(in, original);
     CKeldoDoc loaded(box);
-    ASSERT_TRUE(LoadDocument(in, loaded, error)) << error;
+    ASSERT_TRUE(Succeeded(LoadDocument(in, loaded)));
     EXPECT_EQ(loaded.m_strBohrung, "Gün-1");
     EXPECT_EQ(loaded.m_Messwerte[1], "ä°");
-    ASSERT_TRUE(SaveDocument(out, loaded, error)) << error;
+    ASSERT_TRUE(Succeeded(SaveDocument(out, loaded)));
     EXPECT_EQ(ReadBytes(out), original);
 }
 
@@ -137,10 +137,11 @@ TEST_F(DocumentFileDisk, FilesThatCannotBeReadGiveGermanMessages)
         loaded.OnNewDocument();
         loaded.m_strBohrung = "vorher";
         loaded.m_Messwerte = {"1 2 3"};
+        loaded.SetPathName("/daten/vorher.kld");
         loaded.SetModifiedFlag(true);
-        EXPECT_FALSE(LoadDocument(c.path, loaded, error));
-        EXPECT_EQ(error, "Das Dokument \"" + c.path + "\" kann nicht geöffnet werden.\n" + c.reason);
-        ExpectNewDocument(loaded);
+        EXPECT_EQ(FailureMessage(LoadDocument(c.path, loaded)),
+            "Das Dokument \"" + c.path + "\" kann nicht geöffnet werden.\n" + c.reason);
+        ExpectWorkedOnDocument(loaded);
     }
 }
 
@@ -149,7 +150,7 @@ TEST_F(DocumentFileDisk, SavingReplacesAnOldFile)
     const std::string path = folder.file("a.kld");
     WriteBytes(path, std::string(500, 'x'));
     ::chmod(path.c_str(), 0640);
-    ASSERT_TRUE(SaveDocument(path, doc, error)) << error;
+    ASSERT_TRUE(Succeeded(SaveDocument(path, doc)));
     EXPECT_EQ(ReadBytes(path), SerializeDocument(doc));
     struct stat st {};
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
@@ -163,7 +164,7 @@ TEST_F(DocumentFileDisk, SavingThroughALinkUpdatesTheLinkedFile)
     const std::string link = folder.file("link.kld");
     WriteBytes(target, "old");
     fs::create_symlink(target, link);
-    ASSERT_TRUE(SaveDocument(link, doc, error)) << error;
+    ASSERT_TRUE(Succeeded(SaveDocument(link, doc)));
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(ReadBytes(target), SerializeDocument(doc));
 }
@@ -173,13 +174,14 @@ TEST_F(DocumentFileDisk, FailedSaveKeepsTheOldFile)
     // A folder under the target's name, and a folder that does not exist.
     const std::string directory = folder.file("ordner.kld");
     fs::create_directory(directory);
-    EXPECT_FALSE(SaveDocument(directory, doc, error));
-    EXPECT_EQ(error,
+    EXPECT_EQ(FailureMessage(SaveDocument(directory, doc)),
         "Das Dokument \"" + directory
             + "\" kann nicht gespeichert werden.\nUnter diesem Namen gibt es einen Ordner, keine Datei.");
     EXPECT_TRUE(fs::is_directory(directory));
-    EXPECT_FALSE(SaveDocument(folder.file("nicht/da.kld"), doc, error));
-    EXPECT_NE(error.find("existiert nicht"), std::string::npos) << error;
+    const std::string missingFolder = folder.file("nicht/da.kld");
+    EXPECT_EQ(FailureMessage(SaveDocument(missingFolder, doc)),
+        "Das Dokument \"" + missingFolder
+            + "\" kann nicht gespeichert werden.\nDie Datei oder der Ordner existiert nicht.");
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"ordner.kld"});
 }
 
@@ -190,7 +192,7 @@ TEST_F(DocumentFileDisk, FailedSaveInAReadOnlyFolderKeepsTheOldFile)
     const std::string path = folder.file("alt.kld");
     WriteBytes(path, "alter Inhalt");
     fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec, fs::perm_options::replace);
-    EXPECT_FALSE(SaveDocument(path, doc, error));
+    const std::string error = FailureMessage(SaveDocument(path, doc));
     fs::permissions(folder.path(), fs::perms::owner_all, fs::perm_options::replace);
     EXPECT_EQ(error, "Das Dokument \"" + path + "\" kann nicht gespeichert werden.\nZugriff verweigert.");
     EXPECT_EQ(ReadBytes(path), "alter Inhalt");
@@ -203,10 +205,10 @@ TEST_F(DocumentFileDisk, GermanLocaleChangesNothing)
     GermanLocale german;
     ASSERT_TRUE(german.active());
     const std::string path = folder.file("de.kld");
-    ASSERT_TRUE(SaveDocument(path, doc, error)) << error;
+    ASSERT_TRUE(Succeeded(SaveDocument(path, doc)));
     EXPECT_EQ(ReadBytes(path), expected);
     CKeldoDoc loaded(box);
-    ASSERT_TRUE(LoadDocument(path, loaded, error)) << error;
+    ASSERT_TRUE(Succeeded(LoadDocument(path, loaded)));
     EXPECT_EQ(loaded.m_fKontakt, 2620.5f);
     EXPECT_EQ(SerializeDocument(loaded), expected);
 }
@@ -224,12 +226,12 @@ TEST_F(DocumentFileDisk, ExampleWellsLoadAndSaveBackUnchanged)
     for (const auto& e : examples) {
         const std::string path = std::string(source) + "/examples/" + e.file;
         CKeldoDoc loaded(box);
-        ASSERT_TRUE(LoadDocument(path, loaded, error)) << error;
+        ASSERT_TRUE(Succeeded(LoadDocument(path, loaded)));
         EXPECT_EQ(loaded.GetTitle(), e.file);
         EXPECT_EQ(loaded.m_Messwerte.size(), e.lines);
         EXPECT_EQ(loaded.m_nFluid, e.fluid);
         const std::string copy = folder.file(e.file);
-        ASSERT_TRUE(SaveDocument(copy, loaded, error)) << error;
+        ASSERT_TRUE(Succeeded(SaveDocument(copy, loaded)));
         EXPECT_EQ(ReadBytes(copy), ReadBytes(path)) << e.file;
     }
 }

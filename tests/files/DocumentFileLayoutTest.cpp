@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "DocumentFile.h"
+#include "FileResultCheck.h"
 #include "RecordingMessageBox.h"
 #include "TextFormat.h"
 
@@ -32,7 +33,6 @@ struct Fixture : ::testing::Test {
     RecordingMessageBox box;
     CKeldoDoc doc{box};
     CKeldoDoc loaded{box};
-    std::string error;
 
     void SetUp() override
     {
@@ -60,7 +60,7 @@ TEST_F(DocumentFileLayout, TheOilExampleIs124Bytes)
     ASSERT_EQ(bytes.size(), 124u);
     EXPECT_EQ(bytes, expected);
 
-    ASSERT_TRUE(DeserializeDocument(bytes, loaded, error)) << error;
+    ASSERT_TRUE(Succeeded(DeserializeDocument(bytes, loaded)));
     EXPECT_EQ(loaded.m_strBohrung, "A");
     EXPECT_EQ(loaded.m_fWasserdichte, 1000.0f);
     EXPECT_EQ(loaded.m_nFluid, 1);
@@ -105,7 +105,7 @@ TEST_F(DocumentFileLayout, EveryFieldHasItsOwnOffset)
     EXPECT_EQ(bytes.substr(1 + 76, 4), std::string("\xFE\xFF\xFF\xFF", 4));
     EXPECT_EQ(bytes.substr(1 + 80, 4), Le32(std::bit_cast<uint32_t>(33.25f)));
 
-    ASSERT_TRUE(DeserializeDocument(bytes, loaded, error)) << error;
+    ASSERT_TRUE(Succeeded(DeserializeDocument(bytes, loaded)));
     EXPECT_EQ(static_cast<const CKeldoInputs&>(loaded), static_cast<const CKeldoInputs&>(doc));
 }
 
@@ -116,7 +116,7 @@ TEST_F(DocumentFileLayout, EmptyNameAndEmptyList)
     EXPECT_EQ(bytes, std::string(1, '\0') + Zeros(84) + std::string(2, '\0'));
 
     loaded.m_Messwerte = {"old"};
-    ASSERT_TRUE(DeserializeDocument(bytes, loaded, error)) << error;
+    ASSERT_TRUE(Succeeded(DeserializeDocument(bytes, loaded)));
     EXPECT_EQ(loaded.m_strBohrung, "");
     EXPECT_TRUE(loaded.m_Messwerte.empty());
 }
@@ -138,7 +138,7 @@ TEST_F(DocumentFileLayout, LengthPrefixes)
         const std::string bytes = SerializeDocument(doc);
         EXPECT_EQ(bytes.substr(0, c.prefix.size()), c.prefix) << c.length;
         EXPECT_EQ(bytes.size(), c.prefix.size() + c.length + 86) << c.length;
-        ASSERT_TRUE(DeserializeDocument(bytes, loaded, error)) << error;
+        ASSERT_TRUE(Succeeded(DeserializeDocument(bytes, loaded)));
         EXPECT_EQ(loaded.m_strBohrung, doc.m_strBohrung) << c.length;
         EXPECT_EQ(SerializeDocument(loaded), bytes) << c.length;
     }
@@ -149,7 +149,7 @@ TEST_F(DocumentFileLayout, LongFormsOfShortLengthsAreRead)
     // Other writers may use a wider form than needed; the value counts.
     const std::string bytes = std::string("\xFF\x02\x00", 3) + "AB" + kZeroBlock + "\xFF\xFF" + Le32(1)
         + std::string("\xFF\xFF\xFF", 3) + Le32(3) + "xyz";
-    ASSERT_TRUE(DeserializeDocument(bytes, loaded, error)) << error;
+    ASSERT_TRUE(Succeeded(DeserializeDocument(bytes, loaded)));
     EXPECT_EQ(loaded.m_strBohrung, "AB");
     ASSERT_EQ(loaded.m_Messwerte.size(), 1u);
     EXPECT_EQ(loaded.m_Messwerte[0], "xyz");
@@ -166,7 +166,7 @@ TEST_F(DocumentFileLayout, CountFormFromFFFFOn)
     const size_t countAt = 1 + 16 + 84;
     EXPECT_EQ(bytes.substr(countAt, 6), std::string("\xFF\xFF\xFF\xFF\x00\x00", 6));
     EXPECT_EQ(bytes.size(), countAt + 6 + 2u * 0xFFFF);
-    ASSERT_TRUE(DeserializeDocument(bytes, loaded, error)) << error;
+    ASSERT_TRUE(Succeeded(DeserializeDocument(bytes, loaded)));
     EXPECT_EQ(loaded.m_Messwerte.size(), 0xFFFFu);
     EXPECT_EQ(SerializeDocument(loaded), bytes);
 }
@@ -183,7 +183,7 @@ TEST_F(DocumentFileLayout, Utf16StringsAreReadAndSavedInTheCodePage)
     // The UTF-16 length prefix may itself be long: 0xFF 0xFFFE 0xFF 0x0023.
     const std::string bytes = name + kZeroBlock + Le16(1) + std::string("\xFF\xFE\xFF\xFF\x23\x00", 6) + line16;
 
-    ASSERT_TRUE(DeserializeDocument(bytes, loaded, error)) << error;
+    ASSERT_TRUE(Succeeded(DeserializeDocument(bytes, loaded)));
     EXPECT_EQ(loaded.m_strBohrung, "Bö€Ω\U0001F600\uFFFD");
     ASSERT_EQ(loaded.m_Messwerte.size(), 1u);
     EXPECT_EQ(loaded.m_Messwerte[0], line);
@@ -204,7 +204,7 @@ TEST_F(DocumentFileLayout, CodePageBytesRoundTrip)
     for (int b = 1; b < 256; ++b)
         name += static_cast<char>(b);
     const std::string bytes = std::string("\xFF\xFF\x00", 3) + name + kZeroBlock + Le16(1) + "\x02\xE4\x80";
-    ASSERT_TRUE(DeserializeDocument(bytes, loaded, error)) << error;
+    ASSERT_TRUE(Succeeded(DeserializeDocument(bytes, loaded)));
     EXPECT_EQ(loaded.m_Messwerte[0], "ä€");
     EXPECT_EQ(loaded.m_strBohrung.substr(0, 127), name.substr(0, 127));
     EXPECT_EQ(SerializeDocument(loaded), bytes);
@@ -219,7 +219,7 @@ TEST_F(DocumentFileLayout, NonFiniteNumbersLoadBitForBit)
     block.replace(76, 4, Le32(7)); // no fluid 7 exists; the dialog has the say
     const std::string bytes = std::string("\x01Z", 2) + block + Le16(0);
 
-    ASSERT_TRUE(DeserializeDocument(bytes, loaded, error)) << error;
+    ASSERT_TRUE(Succeeded(DeserializeDocument(bytes, loaded)));
     EXPECT_TRUE(std::isnan(loaded.m_fTemperatur));
     EXPECT_TRUE(std::isinf(loaded.m_fPcMax));
     EXPECT_EQ(loaded.m_nFluid, 7);
@@ -230,7 +230,7 @@ TEST_F(DocumentFileLayout, TrailingBytesAreIgnored)
 {
     doc.m_Messwerte = {MeasurementLine(2500, 0.2, 0.3)};
     const std::string bytes = SerializeDocument(doc);
-    ASSERT_TRUE(DeserializeDocument(bytes + "garbage", loaded, error)) << error;
+    ASSERT_TRUE(Succeeded(DeserializeDocument(bytes + "garbage", loaded)));
     EXPECT_EQ(SerializeDocument(loaded), bytes);
 }
 
@@ -243,7 +243,7 @@ TEST_F(DocumentFileLayout, ReadingTouchesOnlyStoredFields)
     loaded.m_Messwerte = {"a", "b", "c"};
     loaded.m_Ergebnisse = {"report"};
     loaded.m_MaxWerte = 12;
-    ASSERT_TRUE(DeserializeDocument(SerializeDocument(doc), loaded, error)) << error;
+    ASSERT_TRUE(Succeeded(DeserializeDocument(SerializeDocument(doc), loaded)));
     EXPECT_EQ(loaded.m_nModus, 1);
     EXPECT_EQ(loaded.m_fCutoff, 0.1f);
     EXPECT_EQ(loaded.m_Messwerte, doc.m_Messwerte);

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "DocumentFile.h"
+#include "FileResultCheck.h"
 #include "FileSizeLimit.h"
 #include "RecordingMessageBox.h"
 #include "ResultsFile.h"
@@ -24,7 +25,6 @@ struct FailedSave : ::testing::Test {
     ScratchFolder folder;
     RecordingMessageBox box;
     CKeldoDoc doc{box};
-    std::string error;
 
     void SetUp() override
     {
@@ -50,28 +50,28 @@ TEST_F(FailedSave, FullDiskKeepsTheOldDocument)
     const std::string path = folder.file("alt.kld");
     const std::string old = "alter Inhalt, der bleiben muss";
     WriteBytes(path, old);
-    bool saved = true;
+    std::string error;
     {
         FileSizeLimit full(kFullAfter);
         ASSERT_TRUE(full.active());
-        saved = SaveDocument(path, doc, error);
+        error = FailureMessage(SaveDocument(path, doc));
     }
-    EXPECT_FALSE(saved);
     EXPECT_EQ(error, SaveMessage(path, "Die Datei ist zu groß."));
     EXPECT_EQ(ReadBytes(path), old);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"alt.kld"}); // no temporary file left
 
     // A first save of a new name leaves no file at all.
     const std::string fresh = folder.file("neu.kld");
+    bool saved = true;
     {
         FileSizeLimit full(kFullAfter);
-        saved = SaveDocument(fresh, doc, error);
+        saved = SaveDocument(fresh, doc).Succeeded();
     }
     EXPECT_FALSE(saved);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"alt.kld"});
 
     // With room again the same save succeeds.
-    ASSERT_TRUE(SaveDocument(path, doc, error)) << error;
+    ASSERT_TRUE(Succeeded(SaveDocument(path, doc)));
     EXPECT_EQ(ReadBytes(path), keldo::SerializeDocument(doc));
 }
 
@@ -79,13 +79,13 @@ TEST_F(FailedSave, FullDiskKeepsTheOldResultsFile)
 {
     const std::string dir = folder.path().string();
     WriteBytes(folder.file("aus.txt"), "alte Ergebnisse\n");
+    std::string error;
     {
         FileSizeLimit full(kFullAfter);
         ASSERT_TRUE(full.active());
-        keldo::OnErgebnisseAusgeben(doc, dir);
+        error = FailureMessage(keldo::WriteResultsFile(doc.GetTitle(), doc.m_Ergebnisse, dir));
     }
-    // No success message after the failure.
-    EXPECT_EQ(box.shown, std::vector<std::string>{kResultsFailed + "Die Datei ist zu groß."});
+    EXPECT_EQ(error, kResultsFailed + "Die Datei ist zu groß.");
     EXPECT_EQ(ReadBytes(folder.file("aus.txt")), "alte Ergebnisse\n");
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"aus.txt"});
     EXPECT_EQ(doc.m_Ergebnisse.size(), 50u); // the report itself is untouched
@@ -98,12 +98,11 @@ TEST_F(FailedSave, FolderReplacedByAFile)
     const std::string notAFolder = folder.file("bohrungen");
     WriteBytes(notAFolder, "eine Datei, kein Ordner");
     const std::string path = notAFolder + "/alt.kld";
-    EXPECT_FALSE(SaveDocument(path, doc, error));
-    EXPECT_EQ(error, SaveMessage(path, "Ein Teil des Pfades ist kein Ordner."));
+    EXPECT_EQ(FailureMessage(SaveDocument(path, doc)), SaveMessage(path, "Ein Teil des Pfades ist kein Ordner."));
     EXPECT_EQ(ReadBytes(notAFolder), "eine Datei, kein Ordner");
 
-    keldo::OnErgebnisseAusgeben(doc, notAFolder);
-    EXPECT_EQ(box.shown, std::vector<std::string>{kResultsFailed + "Ein Teil des Pfades ist kein Ordner."});
+    EXPECT_EQ(FailureMessage(keldo::WriteResultsFile(doc.GetTitle(), doc.m_Ergebnisse, notAFolder)),
+        kResultsFailed + "Ein Teil des Pfades ist kein Ordner.");
     EXPECT_EQ(ReadBytes(notAFolder), "eine Datei, kein Ordner");
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"bohrungen"});
 }

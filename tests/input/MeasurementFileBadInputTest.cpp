@@ -126,17 +126,34 @@ TEST(MeasurementFileBadInput, ByteOrderMarkAtTheStartIsSkipped)
         "1490 0.2 0.3");
 }
 
-TEST(MeasurementFileBadInput, DecimalCommaIsRefusedWithTheLineShown)
+TEST(MeasurementFileBadInput, DecimalCommaIsRefusedWithTheLineShownAndAHint)
 {
     // Under a German locale too: the file's numbers never follow the locale.
     GermanLocale german;
-    for (const char* line : {"2500,5 0,2 0,3", "2500 0,2 0,3", "2500,5;0,2;0,3", "2500\t0,25\t0,3"}) {
-        Imported r = ImportText(std::string(line) + "\r\n2490 0.2 0.3\r\n", true);
-        EXPECT_FALSE(r.ok) << line;
-        EXPECT_TRUE(r.lines.empty()) << line;
-        ASSERT_EQ(r.shown.size(), 1u) << line;
-        // The message shows the line as it is, commas and all.
-        EXPECT_EQ(r.shown[0], std::string("Die Zeile enhält keine 3 Werte\n ") + line);
+    const std::string noThreeValues = "Die Zeile enhält keine 3 Werte\n ";
+    const std::string hint = "\nBitte den Dezimalpunkt verwenden: ";
+    const struct {
+        const char* line;
+        std::string message; // the line is shown as it is, commas and all
+    } cases[] = {
+        {"2500,5 0,2 0,3", noThreeValues + "2500,5 0,2 0,3" + hint + "2500.5 statt 2500,5"},
+        {"2500 0,2 0,3", noThreeValues + "2500 0,2 0,3" + hint + "0.2 statt 0,2"},
+        {"2500,5;0,2;0,3", noThreeValues + "2500,5;0,2;0,3" + hint + "2500.5 statt 2500,5"},
+        {"2500\t0,25\t0,3", noThreeValues + "2500\t0,25\t0,3" + hint + "0.25 statt 0,25"},
+        {"-12,75 0,2 0,3", noThreeValues + "-12,75 0,2 0,3" + hint + "12.75 statt 12,75"},
+        // Only the third number has a comma: it reads as 0, and that refusal
+        // gets the hint too.
+        {"2500 0.2 0,35", "ABBRUCH in der 1.Zeile\n2500 0.2 0,35\nDie Wassersättigung<=0" + hint + "0.35 statt 0,35"},
+        // Commas that are no decimal commas: no hint.
+        {"2500, 0.2, 0.3", noThreeValues + "2500, 0.2, 0.3"},
+        {"2500 ,2 0.3", noThreeValues + "2500 ,2 0.3"},
+        {"Teufe,Phi,Sw", noThreeValues + "Teufe,Phi,Sw"},
+    };
+    for (const auto& c : cases) {
+        Imported r = ImportText(std::string(c.line) + "\r\n2490 0.2 0.3\r\n", true);
+        EXPECT_FALSE(r.ok) << c.line;
+        EXPECT_TRUE(r.lines.empty()) << c.line;
+        EXPECT_EQ(r.shown, std::vector<std::string>{c.message});
     }
     // Lines before the first one with a comma stay.
     Imported r = ImportText("2510 0.2 0.3\n2500 0,2 0,3\n", true);

@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "CommandIds.h"
+#include "DocumentFile.h"
 #include "Grafik.h"
 #include "KeldoApp.h"
 #include "KeldoView.h"
@@ -25,6 +26,36 @@ int PdfPageCount(const QString& path)
     QByteArray bytes = FileBytes(path);
     return static_cast<int>(bytes.count("/Type /Page\n") + bytes.count("/Type /Page ") + bytes.count("/Type /Page/"));
 }
+
+// How the input dialog that follows opening is answered, and whether the
+// document then counts as modified: exactly when what the file stores
+// changed.
+struct DialogAnswer {
+    const char* name;
+    void (*change)(CDlgInputValues&);
+    bool ok;
+    bool modified;
+};
+
+const DialogAnswer kDialogAnswers[] = {
+    {"OK without a change", [](CDlgInputValues&) {}, true, false},
+    {"OK with only what the file does not store",
+        [](CDlgInputValues& v) {
+            v.m_fMinTeufe += 1;
+            v.m_fCutoff = 0.1f;
+            v.m_nModus = 1;
+            v.m_bDetail = 1;
+            v.m_bDruckabhaengig = 0;
+            v.m_bWarnungen = 1;
+        },
+        true, false},
+    {"OK with a new well name", [](CDlgInputValues& v) { v.m_strBohrung += " neu"; }, true, true},
+    {"OK with a new contact depth", [](CDlgInputValues& v) { v.m_fKontakt += 0.5f; }, true, true},
+    {"OK with a new contact angle", [](CDlgInputValues& v) { v.m_fKontaktwinkel += 1; }, true, true},
+    {"OK with the other fluid", [](CDlgInputValues& v) { v.m_nFluid = 1 - v.m_nFluid; }, true, true},
+    {"OK with other measurements", [](CDlgInputValues& v) { v.m_Messwerte.pop_back(); }, true, true},
+    {"Cancel after a change", [](CDlgInputValues& v) { v.m_strBohrung += " neu"; }, false, false},
+};
 
 } // namespace
 
@@ -81,8 +112,8 @@ private slots:
         QVERIFY(Doc().m_Ergebnisse.size() > 20);
         QCOMPARE(Doc().m_bGeaendert, 0); // the run completed
         QVERIFY(Doc().m_MaxWerte > 0);
-        // The framework's rule: a document just opened is unmodified, also
-        // when its dialog ran a computation.
+        // OK without a change to what the file stores leaves the document
+        // unmodified, although the new depth window made it compute.
         QVERIFY(!Doc().IsModified());
         QCOMPARE(Frame().windowTitle(), QStringLiteral("gas-well-F-12.kld - Keldo"));
 
@@ -143,23 +174,89 @@ private slots:
         QCOMPARE(Frame().windowTitle(), QStringLiteral("Unbenannt - Keldo"));
     }
 
-    void unreadableFileLeavesANewDocument()
+    void failedOpenKeepsTheDocument_data()
     {
-        QVERIFY(app->OpenDocumentFile(example));
-        QString broken = dir.filePath("kaputt.kld");
-        QFile file(broken);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("\x05Keldo");
-        file.close();
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("modified");     // the current document, not saved when asked
+        QTest::addColumn<bool>("inRecentList"); // opened before, chosen again from the list
+        const QByteArray damaged("\x05Keldo");
+        QTest::newRow("damaged") << true << damaged << false << false;
+        QTest::newRow("truncated, modified") << true << FileBytes(example).left(40) << true << false;
+        QTest::newRow("empty") << true << QByteArray() << false << false;
+        QTest::newRow("missing") << false << QByteArray() << false << false;
+        QTest::newRow("damaged since, from the recent list") << true << damaged << false << true;
+        QTest::newRow("gone since, from the recent list, modified") << false << QByteArray() << true << true;
+    }
 
-        QVERIFY(!app->OpenDocumentFile(broken));
+    void failedOpenKeepsTheDocument()
+    {
+        QFETCH(bool, exists);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, modified);
+        QFETCH(bool, inRecentList);
+        const QString bad = QFileInfo(CopyOfExample("kaputt.kld")).absoluteFilePath();
+        app->Host().SetDialogRunner(AcceptWithFullDepthWindow);
+        if (inRecentList)
+            QVERIFY(app->OpenDocumentFile(bad));
+        // A document that has been worked on: opened, computed, changed.
+        QVERIFY(app->OpenDocumentFile(CopyOfExample("eigen.kld")));
+        Doc().m_strBohrung = "Bearbeitet";
+        Doc().SetModifiedFlag(modified);
+        QFile::remove(bad);
+        if (exists) {
+            QFile file(bad);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        }
+        const std::string stored = keldo::SerializeDocument(Doc());
+        const auto report = Doc().m_Ergebnisse;
+        const std::string path = Doc().GetPathName();
+        const QString caption = Frame().windowTitle();
+        const QStringList recent = app->RecentFiles().Files();
+        QCOMPARE(recent.contains(bad), inRecentList);
+        int dialogs = 0;
+        app->Host().SetDialogRunner([&dialogs](CDlgInputValues&) { return ++dialogs, false; });
+        app->m_askSave = [](const std::string&) { return keldo::SaveAnswer::No; };
+        messages.shown.clear();
+
+        QVERIFY(!app->OpenDocumentFile(bad));
         QCOMPARE(messages.shown.size(), std::size_t(1));
-        QVERIFY(!messages.shown[0].empty());
-        QCOMPARE(Doc().GetTitle(), std::string("Unbenannt"));
-        QVERIFY(Doc().GetPathName().empty());
-        QCOMPARE(Doc().m_strBohrung, std::string("Name der Bohrung"));
-        QCOMPARE(Frame().windowTitle(), QStringLiteral("Unbenannt - Keldo"));
-        QVERIFY(!app->RecentFiles().Files().contains(QFileInfo(broken).absoluteFilePath()));
+        QVERIFY(
+            messages.shown[0].starts_with("Das Dokument \"" + bad.toStdString() + "\" kann nicht geöffnet werden.\n"));
+        QCOMPARE(dialogs, 0);
+        QVERIFY(keldo::SerializeDocument(Doc()) == stored); // inputs and measurements
+        QCOMPARE(Doc().m_strBohrung, std::string("Bearbeitet"));
+        QVERIFY(Doc().m_Ergebnisse == report);
+        QCOMPARE(Doc().GetPathName(), path);
+        QCOMPARE(Doc().IsModified(), modified);
+        QCOMPARE(Frame().windowTitle(), caption);
+        QCOMPARE(app->RecentFiles().Files(), recent);
+    }
+
+    void okAfterOpeningMarksWhatTheFileStores_data()
+    {
+        QTest::addColumn<int>("row");
+        for (std::size_t i = 0; i < std::size(kDialogAnswers); ++i)
+            QTest::newRow(kDialogAnswers[i].name) << static_cast<int>(i);
+    }
+
+    void okAfterOpeningMarksWhatTheFileStores()
+    {
+        QFETCH(int, row);
+        const DialogAnswer& answer = kDialogAnswers[row];
+        app->Host().SetDialogRunner([&answer](CDlgInputValues& values) {
+            AcceptWithFullDepthWindow(values);
+            answer.change(values);
+            return answer.ok;
+        });
+        QVERIFY(app->OpenDocumentFile(CopyOfExample("geaendert.kld")));
+        QCOMPARE(Doc().IsModified(), answer.modified);
+        // A modified document asks before it is given up.
+        bool asked = false;
+        app->m_askSave = [&asked](const std::string&) { return asked = true, keldo::SaveAnswer::No; };
+        QVERIFY(Frame().close());
+        QCOMPARE(asked, answer.modified);
     }
 
     void modifiedDocumentIsOfferedForSaving()
@@ -274,6 +371,44 @@ private slots:
         QCOMPARE(messages.shown.size(), std::size_t(2));
         QCOMPARE(messages.shown[0], std::string("Die Detailergebnisse sind in die Datei aus.txt geschrieben!"));
         QCOMPARE(messages.shown[1], std::to_string(n + 1) + " Zeilen wurden eingelesen");
+        QVERIFY(!Doc().IsModified());
+    }
+
+    void readingResultsReplacesTheReport_data()
+    {
+        QTest::addColumn<QString>("kind"); // what "aus.txt" is
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("missing") << "none" << QByteArray() << 0;
+        QTest::newRow("a folder") << "folder" << QByteArray() << 0;
+        QTest::newRow("empty") << "file" << QByteArray() << 0;
+        QTest::newRow("three lines") << "file" << QByteArray("Titel\r\n  Zeile 1\r\n  Zeile 2\r\n") << 3;
+    }
+
+    void readingResultsReplacesTheReport()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, content);
+        QFETCH(int, lines);
+        QTemporaryDir folder;
+        const QString aus = folder.filePath(QStringLiteral("aus.txt"));
+        if (kind == "folder")
+            QVERIFY(QDir().mkdir(aus));
+        if (kind == "file") {
+            QFile file(aus);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        Doc().m_Ergebnisse = {"alte Zeile"};
+        Doc().m_Messwerte = {"  2500.000      0.20000     0.30000"};
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        Command(ID_ERGEBNISSE_EINLESEN)->trigger();
+        QDir::setCurrent(previous);
+
+        QCOMPARE(Doc().m_Ergebnisse.size(), std::size_t(lines));
+        QCOMPARE(messages.shown, std::vector<std::string>{std::to_string(lines) + " Zeilen wurden eingelesen"});
+        QCOMPARE(Doc().m_Messwerte.size(), std::size_t(1));
         QVERIFY(!Doc().IsModified());
     }
 

@@ -1,0 +1,113 @@
+#include "BatchOutputs.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <fstream>
+#include <sstream>
+
+#include "BatchRun.h"
+#include "FileAccess.h"
+#include "KeldoDoc.h"
+#ifdef KELDO_GRAPH_EXPORT
+#include "GraphExport.h"
+#endif
+
+namespace keldo {
+namespace {
+
+const char* const kNoGraphExport = "Diese Ausgabe von keldo-batch kann keine Grafik speichern.\n";
+
+void ReportFileFailure(const std::string& path, const std::string& reason, std::ostream& messages)
+{
+    messages << "Der Bericht kann nicht in die Datei " << path << " geschrieben werden.\n" << reason << '\n';
+}
+
+bool WriteReport(const CKeldoDoc& doc, std::ostream& out)
+{
+    for (const std::string& line : doc.m_Ergebnisse)
+        out << line << '\n';
+    out.flush();
+    return static_cast<bool>(out);
+}
+
+// A report file replaces an earlier one only when it is complete; a device or
+// pipe (such as /dev/stdout) is written directly.
+bool WriteReportFile(const CKeldoDoc& doc, const std::string& path, std::string& reason)
+{
+    struct stat info {};
+    if (stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        std::ofstream file(path, std::ios::binary);
+        if (file && WriteReport(doc, file))
+            return true;
+        reason = SystemErrorReason(errno);
+        return false;
+    }
+    std::ostringstream text;
+    WriteReport(doc, text);
+    int err = 0;
+    if (ReplaceFile(path, text.str(), err))
+        return true;
+    reason = SystemErrorReason(err);
+    return false;
+}
+
+} // namespace
+
+int CheckOutputs(const BatchOptions& options, std::ostream& messages)
+{
+    if (!options.graphFile.empty()) {
+#ifdef KELDO_GRAPH_EXPORT
+        std::string error;
+        if (!IsGraphFileName(options.graphFile, error)) {
+            messages << error << '\n';
+            return kBatchRefused;
+        }
+#else
+        messages << kNoGraphExport;
+        return kBatchRefused;
+#endif
+    }
+    int err = 0;
+    if (!options.reportFile.empty() && !CanWriteFile(options.reportFile, err)) {
+        ReportFileFailure(options.reportFile, SystemErrorReason(err), messages);
+        return kBatchUnreadable;
+    }
+    if (!options.graphFile.empty() && !CanWriteFile(options.graphFile, err)) {
+        messages << "Die Grafik kann nicht in die Datei " << options.graphFile << " geschrieben werden.\n"
+                 << SystemErrorReason(err) << '\n';
+        return kBatchUnreadable;
+    }
+    return kBatchCompleted;
+}
+
+bool WriteReportOutput(const CKeldoDoc& doc, const BatchOptions& options, std::ostream& report, std::ostream& messages)
+{
+    if (options.reportFile.empty()) {
+        if (WriteReport(doc, report))
+            return true;
+        messages << "Der Bericht kann nicht geschrieben werden.\n";
+        return false;
+    }
+    std::string reason;
+    if (WriteReportFile(doc, options.reportFile, reason))
+        return true;
+    ReportFileFailure(options.reportFile, reason, messages);
+    return false;
+}
+
+bool WriteGraphOutput(
+    [[maybe_unused]] CKeldoDoc& doc, [[maybe_unused]] const BatchOptions& options, std::ostream& messages)
+{
+#ifdef KELDO_GRAPH_EXPORT
+    std::string error;
+    if (ExportGraph(doc, options.graphFile, error))
+        return true;
+    messages << error << '\n';
+#else
+    messages << kNoGraphExport; // CheckOutputs has said so before computing
+#endif
+    return false;
+}
+
+} // namespace keldo

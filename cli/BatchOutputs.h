@@ -1,0 +1,26 @@
+#pragma once
+#include <ostream>
+
+#include "BatchOptions.h"
+
+class CKeldoDoc;
+
+namespace keldo {
+
+// Before anything is computed: the report file and the graph that the options
+// name can be written, so that no computation is started whose result would be
+// lost. Returns kBatchCompleted when they can, else the exit status (a graph
+// name of no known format: kBatchRefused; a missing or read-only folder, a
+// folder in the file's place: kBatchUnreadable) after writing the message to
+// `messages`.
+int CheckOutputs(const BatchOptions& options, std::ostream& messages);
+
+// Writes the report lines to options.reportFile, or to `report` when the
+// options name none. False after a failure, whose message goes to `messages`.
+bool WriteReportOutput(const CKeldoDoc& doc, const BatchOptions& options, std::ostream& report, std::ostream& messages);
+
+// Saves the graph into options.graphFile. False after a failure, whose
+// message goes to `messages`.
+bool WriteGraphOutput(CKeldoDoc& doc, const BatchOptions& options, std::ostream& messages);
+
+} // namespace keldo
