@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "BrokenLine.h"
 #include "ChartFrame.h"
 #include "FitGraphs.h"
 #include "FitReport.h"
@@ -14,21 +15,16 @@ constexpr int kLabelGap = 20;
 
 bool HasValue(const ContactScanPoint& p) { return p.misfit.n > 0 && std::isfinite(p.misfit.rms); }
 
-// The scan as polylines, broken at contacts without a value.
+// The scan, broken at contacts without a value.
 void AddScan(DisplayList& out, const ChartFrame& frame, const std::vector<ContactScanPoint>& scan)
 {
-    std::vector<GraphPoint> run;
+    BrokenLine line(out, PenKind::Series3);
     for (const ContactScanPoint& p : scan) {
-        if (HasValue(p)) {
-            run.push_back(frame.Map(p.contact, p.misfit.rms));
-            continue;
-        }
-        if (run.size() > 1)
-            out.push_back(GraphPrimitive::Polyline(run, PenKind::Series3));
-        run.clear();
+        if (HasValue(p))
+            line.Add(frame.Map(p.contact, p.misfit.rms));
+        else
+            line.Break();
     }
-    if (run.size() > 1)
-        out.push_back(GraphPrimitive::Polyline(run, PenKind::Series3));
 }
 
 } // namespace

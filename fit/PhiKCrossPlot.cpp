@@ -2,6 +2,7 @@
 #include <array>
 #include <cmath>
 
+#include "BrokenLine.h"
 #include "ChartFrame.h"
 #include "FitGraphs.h"
 #include "FitReport.h"
@@ -18,23 +19,18 @@ constexpr double kDecadesBeyondData = 2;
 
 std::array<double, 3> Widened(const std::array<float, 3>& c) { return {c[0], c[1], c[2]}; }
 
-// The curve as polylines, broken where it leaves the plot's K range.
+// The curve, broken where it leaves the plot's K range.
 void AddCurve(DisplayList& out, const ChartFrame& frame, const std::array<double, 3>& c, double phiLo, double phiHi)
 {
-    std::vector<GraphPoint> run;
+    BrokenLine curve(out, PenKind::Series1);
     for (int i = 0; i <= kCurveSegments; ++i) {
         const double phi = phiLo + (phiHi - phiLo) * i / kCurveSegments;
         const double logK = PhiKLog10(c, phi);
-        if (logK >= frame.y.min && logK <= frame.y.max) {
-            run.push_back(frame.Map(phi, std::pow(10.0, logK)));
-            continue;
-        }
-        if (run.size() > 1)
-            out.push_back(GraphPrimitive::Polyline(run, PenKind::Series1));
-        run.clear();
+        if (logK >= frame.y.min && logK <= frame.y.max)
+            curve.Add(frame.Map(phi, std::pow(10.0, logK)));
+        else
+            curve.Break();
     }
-    if (run.size() > 1)
-        out.push_back(GraphPrimitive::Polyline(run, PenKind::Series1));
 }
 
 } // namespace

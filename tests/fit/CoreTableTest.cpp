@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "CoreTable.h"
 #include "ScratchFolder.h"
+#include "VolveTable.h"
 
 using keldo::PhiKSample;
 using keldo::ReadCoreTableText;
@@ -80,16 +80,10 @@ TEST(CoreTable, ReadsLinesOfThreeNumbers)
 
 TEST(CoreTable, ReadsTheVolveTableAndNamesAMissingFile)
 {
-    // 15/9-F-12: TVDSS, PHIF and KLOGH of the interpretation's LAS file; the
-    // first and last rows as they stand in the file.
-    const char* root = std::getenv("KELDO_SOURCE_DIR");
-    ASSERT_NE(root, nullptr);
-    std::vector<PhiKSample> samples;
+    // The first and last rows as they stand in the file.
     std::string error;
-    ASSERT_TRUE(
-        keldo::ReadCoreTable(std::string(root) + "/tests/data/volve/klogh/15_9-F-12_phif_klogh.txt", samples, error))
-        << error;
-    ASSERT_EQ(samples.size(), 2647u);
+    std::vector<PhiKSample> samples = ReadVolveTable(error);
+    ASSERT_EQ(samples.size(), 2647u) << error;
     EXPECT_EQ(samples.front().depth, 2804.301f);
     EXPECT_EQ(samples.front().porosity, 0.2699f);
     EXPECT_EQ(samples.front().permeability, 0.001f);

@@ -4,28 +4,24 @@
 #include <QtTest>
 
 #include <cmath>
-#include <cstdlib>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "ContactFit.h"
-#include "CoreTable.h"
 #include "FitGraphs.h"
 #include "GraphPixels.h"
 #include "PageExport.h"
 #include "PhiKFit.h"
+#include "VolveTable.h"
 
 namespace {
 
 // The Phi-K cross plot of 15/9-F-12 (PHIF, KLOGH, 2850 to 2960 m TVDSS).
 keldo::GraphPage VolveCrossPlot()
 {
-    std::vector<keldo::PhiKSample> samples;
     std::string error;
-    const std::string path
-        = std::string(std::getenv("KELDO_SOURCE_DIR")) + "/tests/data/volve/klogh/15_9-F-12_phif_klogh.txt";
-    if (!keldo::ReadCoreTable(path, samples, error))
-        qFatal("%s", error.c_str());
-    const auto selection = keldo::SelectPhiKPairs(samples, 2850, 2960);
+    const auto selection = keldo::SelectPhiKPairs(ReadVolveTable(error), 2850, 2960);
     return keldo::PhiKCrossPlot(selection, keldo::FitPhiK(selection, 2), "15/9-F-12");
 }
 
@@ -55,6 +51,32 @@ QByteArray Utf16(const QString& text)
     return bytes;
 }
 
+// Dark pixels in the rows above the plot (titles) and in the columns left
+// of it (tick labels, the y axis label), at the PNG's 150 dpi.
+int DarkPixels(const QImage& image, QRect area)
+{
+    int count = 0;
+    area = area.intersected(image.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += IsDark(image.pixel(x, y));
+    return count;
+}
+
+struct Colour {
+    QRgb rgb;
+    int atLeast;
+    const char* what;
+};
+
+struct PageCase {
+    const char* file;
+    std::function<keldo::GraphPage()> make;
+    const char* title;
+    std::vector<const char*> texts;
+    std::vector<Colour> colours;
+};
+
 } // namespace
 
 // The fit pages saved as PNG, SVG and PDF, as the user gets them.
@@ -64,61 +86,41 @@ class FitGraphsQTest : public QObject {
     QTemporaryDir dir;
 
 private slots:
-    void crossPlotShowsPointsCurveAndLabels()
+    void pagesShowDataAndLabelsInEveryFileType()
     {
-        const keldo::GraphPage page = VolveCrossPlot();
-        std::string error;
-        QVERIFY2(keldo::ExportPage(page, dir.filePath("phik.png").toStdString(), error), error.c_str());
-        const QImage image(dir.filePath("phik.png"));
-        QVERIFY(!image.isNull());
-        // 1215 blue points and the red curve through them.
-        QVERIFY(CountColour(image, image.rect(), qRgb(0, 0, 255)) > 2000);
-        QVERIFY(CountColour(image, image.rect(), qRgb(255, 0, 0)) > 300);
-        // Dark text above the plot (title, subtitle, formula) and left of it
-        // (tick labels and the y axis label).
-        const double s = 150 / 254.0;
-        int titlePixels = 0, leftPixels = 0;
-        for (int y = 0; y < qRound(380 * s); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                titlePixels += IsDark(image.pixel(x, y));
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < qRound(400 * s); ++x)
-                leftPixels += IsDark(image.pixel(x, y));
-        QVERIFY(titlePixels > 1000);
-        QVERIFY(leftPixels > 500);
+        const PageCase cases[] = {
+            {"phik", VolveCrossPlot, "Phi-K-Korrelation: 15/9-F-12",
+                {"Porosität PHI (-)", "Permeabilität K (mD)", "log(K) =-4.37812 +42.8346*PHI -85.1207*PHI*PHI"},
+                {{qRgb(0, 0, 255), 2000, "1215 blue points"}, {qRgb(255, 0, 0), 300, "the red curve"}}},
+            {"kontakt", ValleyMisfitGraph, "Anpassung des Gas-Wasser-Kontaktes: 15/9-F-12",
+                {"Kontakt TVD (m)", "RMS von Sw (-)", "2893.46 m"},
+                {{qRgb(0, 0, 255), 300, "the blue scan"}, {qRgb(190, 215, 245), 500, "the shaded band"},
+                    {qRgb(255, 0, 0), 100, "the red contact"}}},
+        };
+        for (const PageCase& c : cases) {
+            const keldo::GraphPage page = c.make();
+            const QString base = dir.filePath(c.file);
+            std::string error;
+            for (const char* suffix : {".png", ".svg", ".pdf"})
+                QVERIFY2(keldo::ExportPage(page, (base + suffix).toStdString(), error), error.c_str());
 
-        QVERIFY2(keldo::ExportPage(page, dir.filePath("phik.svg").toStdString(), error), error.c_str());
-        const QString svg = QString::fromUtf8(ReadAll(dir.filePath("phik.svg")));
-        QVERIFY(svg.contains("<title>Phi-K-Korrelation: 15/9-F-12</title>"));
-        for (const char* text :
-            {"Porosität PHI (-)", "Permeabilität K (mD)", "log(K) =-4.37812 +42.8346*PHI -85.1207*PHI*PHI"})
-            QVERIFY2(svg.contains(QString::fromUtf8(text)), text);
-        QVERIFY2(keldo::ExportPage(page, dir.filePath("phik.pdf").toStdString(), error), error.c_str());
-        const QByteArray pdf = ReadAll(dir.filePath("phik.pdf"));
-        QVERIFY(pdf.startsWith("%PDF"));
-        QVERIFY(pdf.contains(Utf16("Phi-K-Korrelation: 15/9-F-12")));
-    }
+            const QImage image(base + ".png");
+            QVERIFY(!image.isNull());
+            for (const Colour& colour : c.colours)
+                QVERIFY2(CountColour(image, image.rect(), colour.rgb) > colour.atLeast, colour.what);
+            const double s = 150 / 254.0;
+            QVERIFY2(DarkPixels(image, QRect(0, 0, image.width(), qRound(380 * s))) > 1000, c.file);
+            QVERIFY2(DarkPixels(image, QRect(0, 0, qRound(400 * s), image.height())) > 500, c.file);
 
-    void misfitGraphShowsCurveBandAndContact()
-    {
-        const keldo::GraphPage page = ValleyMisfitGraph();
-        std::string error;
-        QVERIFY2(keldo::ExportPage(page, dir.filePath("kontakt.png").toStdString(), error), error.c_str());
-        const QImage image(dir.filePath("kontakt.png"));
-        QVERIFY(!image.isNull());
-        QVERIFY(CountColour(image, image.rect(), qRgb(0, 0, 255)) > 300);     // the scan
-        QVERIFY(CountColour(image, image.rect(), qRgb(190, 215, 245)) > 500); // the band
-        QVERIFY(CountColour(image, image.rect(), qRgb(255, 0, 0)) > 100);     // the contact
+            const QString svg = QString::fromUtf8(ReadAll(base + ".svg"));
+            QVERIFY2(svg.contains(QString("<title>%1</title>").arg(QString::fromUtf8(c.title))), c.file);
+            for (const char* text : c.texts)
+                QVERIFY2(svg.contains(QString::fromUtf8(text)), text);
 
-        QVERIFY2(keldo::ExportPage(page, dir.filePath("kontakt.svg").toStdString(), error), error.c_str());
-        const QString svg = QString::fromUtf8(ReadAll(dir.filePath("kontakt.svg")));
-        QVERIFY(svg.contains("<title>Anpassung des Gas-Wasser-Kontaktes: 15/9-F-12</title>"));
-        for (const char* text : {"Kontakt TVD (m)", "RMS von Sw (-)", "2893.46 m"})
-            QVERIFY2(svg.contains(QString::fromUtf8(text)), text);
-        QVERIFY2(keldo::ExportPage(page, dir.filePath("kontakt.pdf").toStdString(), error), error.c_str());
-        const QByteArray pdf = ReadAll(dir.filePath("kontakt.pdf"));
-        QVERIFY(pdf.startsWith("%PDF"));
-        QVERIFY(pdf.contains(Utf16("Anpassung des Gas-Wasser-Kontaktes: 15/9-F-12")));
+            const QByteArray pdf = ReadAll(base + ".pdf");
+            QVERIFY(pdf.startsWith("%PDF"));
+            QVERIFY2(pdf.contains(Utf16(QString::fromUtf8(c.title))), c.file);
+        }
     }
 };
 

@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 #include <string>
 #include <vector>
 
-#include "CoreTable.h"
 #include "LocaleGuard.h"
 #include "PhiKFit.h"
+#include "VolveTable.h"
 
 using keldo::FitPhiK;
 using keldo::PhiKSample;
@@ -123,13 +122,9 @@ TEST(PhiKFit, FitsTheVolveTable)
     // 15/9-F-12, PHIF and KLOGH from 2850 to 2960 m TVDSS (1215 pairs).
     // Reference: the normal equations solved in exact rational arithmetic
     // (Python fractions) over the same floats and the same double log10(K).
-    const char* root = std::getenv("KELDO_SOURCE_DIR");
-    ASSERT_NE(root, nullptr);
-    std::vector<PhiKSample> samples;
     std::string error;
-    ASSERT_TRUE(
-        keldo::ReadCoreTable(std::string(root) + "/tests/data/volve/klogh/15_9-F-12_phif_klogh.txt", samples, error))
-        << error;
+    const std::vector<PhiKSample> samples = ReadVolveTable(error);
+    ASSERT_TRUE(error.empty()) << error;
     const auto selection = SelectPhiKPairs(samples, 2850, 2960);
     struct Case {
         int order;
