@@ -14,6 +14,7 @@ namespace keldo {
 // out). The same computation as the report, but the whole model per row and
 // contact: a stand-in for small wells until a prepared misfit replaces it.
 // The caller's document is never touched; the model's messages go nowhere.
+// The function and its copies share the private document: one thread only.
 ContactMisfitFunction DocumentContactMisfit(const CKeldoInputs& inputs, const std::vector<std::string>& lines);
 
 } // namespace keldo
