@@ -1,0 +1,134 @@
+#include "CoreTable.h"
+
+#include <cmath>
+#include <fstream>
+#include <iterator>
+
+#include "CodePage.h"
+#include "MeasurementImport.h"
+#include "TextFormat.h"
+
+namespace keldo {
+namespace {
+
+// A core table has a few hundred lines; anything this large is not one.
+constexpr std::streamoff kMaxFileBytes = 64 << 20;
+// The beginning of a bad line that its message quotes.
+constexpr size_t kQuotedChars = 100;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+
+bool IsValidUtf8(std::string_view s)
+{
+    for (size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        const size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+        if (length == 0 || i + length > s.size())
+            return false;
+        for (size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
+                return false;
+        i += length;
+    }
+    return true;
+}
+
+// The line as a message shows it: its beginning, in the program's UTF-8
+// whether the file was written in UTF-8 or in the Windows code page.
+std::string Quoted(std::string_view line)
+{
+    std::string_view head = line.substr(0, line.find('\0')).substr(0, kQuotedChars);
+    if (IsValidUtf8(head))
+        return std::string(head);
+    return Cp1252ToUtf8(head);
+}
+
+// The first three blank-separated fields of `line` as numbers.
+bool ParseThreeNumbers(std::string_view line, double (&values)[3])
+{
+    size_t pos = 0;
+    for (double& value : values) {
+        while (pos < line.size() && IsBlank(line[pos]))
+            ++pos;
+        const size_t start = pos;
+        while (pos < line.size() && !IsBlank(line[pos]))
+            ++pos;
+        float v = 0;
+        if (pos == start || !ParseWholeFloat(line.substr(start, pos - start), v) || !std::isfinite(v))
+            return false;
+        value = v;
+    }
+    return true;
+}
+
+bool StartsWithLetter(std::string_view trimmed)
+{
+    const auto c = static_cast<unsigned char>(trimmed.front());
+    // Bytes from 0x80 on begin umlauts in either code.
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c >= 0x80;
+}
+
+} // namespace
+
+bool ReadCoreTableText(
+    std::string_view text, const std::string& name, std::vector<PhiKSample>& samples, std::string& error)
+{
+    samples.clear();
+    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+        text.remove_prefix(3);
+    bool dataSeen = false;
+    long long lineNumber = 0;
+    while (!text.empty()) {
+        const size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        ++lineNumber;
+
+        size_t first = 0;
+        while (first < line.size() && IsBlank(line[first]))
+            ++first;
+        const std::string_view trimmed = line.substr(first);
+        if (trimmed.empty() || trimmed.front() == '#')
+            continue;
+        if (!dataSeen && StartsWithLetter(trimmed))
+            continue;
+
+        double v[3];
+        if (!ParseThreeNumbers(line, v)) {
+            samples.clear();
+            error = Format("ABBRUCH in der %lld.Zeile der Datei ", lineNumber) + name + "\n" + Quoted(line)
+                + "\nDie Zeile enthält nicht Teufe, Porosität und Permeabilität (mD) als drei Zahlen!";
+            return false;
+        }
+        dataSeen = true;
+        samples.push_back({v[0], v[1], v[2]});
+    }
+    return true;
+}
+
+bool ReadCoreTable(const std::string& path, std::vector<PhiKSample>& samples, std::string& error)
+{
+    samples.clear();
+    std::ifstream in;
+    if (!OpenMeasurementFile(path, in)) {
+        error = CannotOpenMessage(path);
+        return false;
+    }
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    in.seekg(0, std::ios::beg);
+    if (size > kMaxFileBytes) {
+        error = "ABBRUCH!!Die Datei " + path + " ist mit mehr als 64 MB zu groß für eine Tabelle von Kerndaten!";
+        return false;
+    }
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad()) {
+        error = CannotOpenMessage(path);
+        return false;
+    }
+    return ReadCoreTableText(text, path, samples, error);
+}
+
+} // namespace keldo

@@ -1,0 +1,34 @@
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "PhiKSamples.h"
+
+// Reading a core table: a text file from the laboratory with one plug per
+// line, depth TVD (m), porosity (fraction) and permeability (mD).
+//
+// - The numbers are those of the measurement files (decimal point, optional
+//   sign and exponent, read as float), separated by blanks or tabs. Further
+//   columns after the third (grain density, a plug name) are ignored.
+// - A line whose first character other than a blank is '#' is a comment,
+//   an empty or blank line is skipped, both anywhere in the file.
+// - Lines before the first line of numbers that begin with a letter are the
+//   table's column headings and are skipped; laboratory tables have them,
+//   and a heading can never be a number.
+// - Any other line, and a number too large for a float, stops the reading
+//   with a message naming the file and the line.
+// - A UTF-8 byte-order mark, CR LF or LF line ends are taken as they come.
+// Which samples a fit then takes (depth window, porosity and permeability
+// ranges) is decided by SelectPhiKPairs, not here.
+namespace keldo {
+
+// Reads `text` (the whole file) named `name` in messages. False with a
+// German `error` on the first bad line; `samples` then holds nothing.
+bool ReadCoreTableText(
+    std::string_view text, const std::string& name, std::vector<PhiKSample>& samples, std::string& error);
+
+// The same for the file at `path`, which messages name.
+bool ReadCoreTable(const std::string& path, std::vector<PhiKSample>& samples, std::string& error);
+
+} // namespace keldo
