@@ -6,6 +6,7 @@
 #include "DocumentHost.h"
 #include "KeldoInputs.h"
 #include "MessageBox.h"
+#include "SaturationModel.h"
 
 // The one document of the program: inputs, measurements, results and all
 // computations. Plain C++; message boxes, the input dialog and the views are
@@ -64,6 +65,9 @@ public:
     // False when the water is not denser than the hydrocarbon phase, so that
     // no capillary height exists; says so once per computation.
     bool PruefeDichtedifferenz();
+    // The model's parameters as the document holds them now: the inputs and
+    // the fluid quantities of the last report header.
+    keldo::ModelParameters Modell() const;
 
     // --- water-saturation run ----------------------------------------------
     void ComputeSw();
@@ -137,19 +141,9 @@ private:
     bool m_bModified = false;
     // The density message has been given in this computation (reset by ReportHeader).
     bool m_bDichteGemeldet = false;
-    // Swmin, Pcsperr, alfa and beta of the last permeability and coefficients
-    // seen by HoeheUeberKontakt: the saturation search asks for the same K up
-    // to 16 times per measurement.
-    struct ModellParameter {
-        bool gueltig = false;
-        double k = 0;
-        std::array<float, 10> koeffizienten{};
-        float swmin = 0;
-        double pcsperr = 0;
-        double alfa = 0;
-        double beta = 0;
-    };
-    ModellParameter m_Modell;
+    // HoeheUeberKontakt on a prepared curve: the saturation search evaluates
+    // one permeability's curve up to 16 times per measurement.
+    double Hoehe(float teufe, const keldo::CapillaryCurve& kurve, float sw);
     std::string m_strTitle;
     std::string m_strPathName;
 };
