@@ -10,6 +10,9 @@ namespace keldo {
 // The second point of every secant step lies this far below the first.
 constexpr double kSecantStep = 0.0001;
 
+// Where the search goes on when a step has left the range below Swmin.
+inline float RestartAboveSwmin(float swmin) { return static_cast<float>(swmin + 0.0002); }
+
 // Sw (-) with height(Sw) = contact − depth (m), between swmin and 1; `height`
 // maps a saturation (float) to a height above the contact (double, m).
 template <class HeightOf> float SaturationAtHeight(float depth, float contact, float swmin, HeightOf&& height)
@@ -38,7 +41,7 @@ template <class HeightOf> float SaturationAtHeight(float depth, float contact, f
         if (std::fabs(dx) < 1e-5)
             break;
         if (sw < swmin)
-            sw = static_cast<float>(swmin + 0.0002);
+            sw = RestartAboveSwmin(swmin);
     }
     return sw;
 }
