@@ -43,6 +43,10 @@ public:
     // Axis and legend texts of the water-saturation graph (also the defaults).
     void SetSaturationGraphTexts();
     void Compute();
+    // False, after saying so in the report and in a message box, when there
+    // are measurements but none lies inside the depth window: a run then has
+    // nothing to compute and stops as a failed one.
+    bool PruefeTeufenbereich();
 
     // --- dialog cycle ------------------------------------------------------
     void OnDataChange();
@@ -74,7 +78,8 @@ public:
     float SwInTeufe(float teufe, float phi);
 
     // --- contact run ---------------------------------------------------------
-    void ComputeKontakte();
+    // False when the depth window holds no measurement: then no statistics follow.
+    bool ComputeKontakte();
     void SwProfil(float teufe, float phi, float sw);
 
     // --- contact statistics and histogram ---------------------------------

@@ -19,6 +19,8 @@ void CKeldoDoc::ComputeSw()
         Message(m_strZeile);
         return;
     }
+    if (!PruefeTeufenbereich())
+        return;
     if (!PruefeDichtedifferenz()) {
         Message("\tAbbruch der Sw-Berechnung");
         return;
