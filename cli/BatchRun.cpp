@@ -118,7 +118,7 @@ int RunBatch(const BatchOptions& options, std::ostream& report, std::ostream& me
         return kBatchRefused;
 #endif
     }
-    return doc.m_bGeaendert ? kBatchStopped : kBatchCompleted;
+    return doc.LastRunCompleted() ? kBatchCompleted : kBatchStopped;
 }
 
 } // namespace keldo

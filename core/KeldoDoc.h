@@ -43,6 +43,9 @@ public:
     // Axis and legend texts of the water-saturation graph (also the defaults).
     void SetSaturationGraphTexts();
     void Compute();
+    // True when the last computation ran to its end and no input has changed
+    // since: its results are the current ones.
+    bool LastRunCompleted() const { return m_bGeaendert == 0; }
     // False, after saying so in the report and in a message box, when there
     // are measurements but none lies inside the depth window: a run then has
     // nothing to compute and stops as a failed one.
@@ -122,6 +125,11 @@ public:
     StringArray m_Kontakte;   // contact rows of the contact run
 
     // --- further state --------------------------------------------------------
+    // One flag with two meanings: 1 = the inputs changed and the results are
+    // outdated (set by the dialog cycle, left by a run that stops early);
+    // 0 = the results belong to the inputs (cleared by a run that completes,
+    // and by an OK in the dialog that changed nothing). Ask LastRunCompleted()
+    // rather than reading it.
     int m_bGeaendert = 0;
     int m_bGitter = 1;
     int m_bWarnungen = 0;
