@@ -78,11 +78,13 @@ bool CKeldoDoc::ComputeKontakte()
             continue;
 
         const double keff = Keff(teufe, phi);
-        const float swmin = Swmin(keff);
+        // One curve per measurement serves its Swmin and its height.
+        const keldo::CapillaryCurve kurve = keldo::CurveFor(Modell(), keff);
+        const float swmin = kurve.swmin;
         const bool bBrauchbar = swmin < sw && sw < 1.0f;
         // Evaluated for unusable measurements too: the model's own warnings
         // for them belong in the report.
-        const double kontakt = teufe + HoeheUeberKontakt(teufe, keff, sw);
+        const double kontakt = teufe + Hoehe(teufe, kurve, sw);
         FormatContactRow(m_strZeile, teufe, phi, sw, kontakt);
 
         if (phi < m_fCutoff || !bBrauchbar)
