@@ -63,7 +63,7 @@ int RunBatch(const BatchOptions& options, std::ostream& report, std::ostream& me
         if (!WriteGraphOutput(doc, options, messages))
             return kBatchUnreadable;
     }
-    return doc.m_bGeaendert ? kBatchStopped : kBatchCompleted;
+    return doc.LastRunCompleted() ? kBatchCompleted : kBatchStopped;
 }
 
 } // namespace keldo

@@ -21,7 +21,7 @@ void FormatContactRow(std::string& out, float teufe, float phi, float sw, double
 
 } // namespace
 
-void CKeldoDoc::ComputeKontakte()
+bool CKeldoDoc::ComputeKontakte()
 {
     AddLine(m_Ergebnisse, "    TEUFE   POROSITAET  WASSERSAETTIGUNG   GAS-WASSER-KONTAKT");
     AddLine(m_Ergebnisse, "               n.Log       nach Log            berechnet");
@@ -32,15 +32,17 @@ void CKeldoDoc::ComputeKontakte()
         m_strZeile = "ABBRUCH!!Die Messwerte mit Teufe Porosität und Wassersättigung fehlen!";
         AddLine(m_Ergebnisse, m_strZeile);
         Message(m_strZeile);
-        return;
+        return true;
     }
+    if (!PruefeTeufenbereich())
+        return false;
 
     // Water that is not denser than the hydrocarbon phase gives no capillary
     // height: every contact would be the measured depth itself.
     if (!PruefeDichtedifferenz()) {
         m_strZeile = "  Abbruch der GWC-Berechnung";
         Message(m_strZeile);
-        return;
+        return true;
     }
 
     const size_t n = m_Messwerte.size();
@@ -76,11 +78,13 @@ void CKeldoDoc::ComputeKontakte()
             continue;
 
         const double keff = Keff(teufe, phi);
-        const float swmin = Swmin(keff);
+        // One curve per measurement serves its Swmin and its height.
+        const keldo::CapillaryCurve kurve = keldo::CurveFor(Modell(), keff);
+        const float swmin = kurve.swmin;
         const bool bBrauchbar = swmin < sw && sw < 1.0f;
         // Evaluated for unusable measurements too: the model's own warnings
         // for them belong in the report.
-        const double kontakt = teufe + HoeheUeberKontakt(teufe, keff, sw);
+        const double kontakt = teufe + Hoehe(teufe, kurve, sw);
         FormatContactRow(m_strZeile, teufe, phi, sw, kontakt);
 
         if (phi < m_fCutoff || !bBrauchbar)
@@ -98,12 +102,12 @@ void CKeldoDoc::ComputeKontakte()
         m_strZeile = "ABBRUCH!!Die Messwerte mit Teufe Porosität und Wassersättigung fehlen!";
         AddLine(m_Ergebnisse, m_strZeile);
         Message(m_strZeile);
-        return;
+        return true;
     }
     if (bDruckErsteZeile) {
         m_strZeile = "  Abbruch der GWC-Berechnung";
         Message(m_strZeile);
-        return;
+        return true;
     }
 
     SwProfil(teufe, phi, sw);
@@ -111,6 +115,7 @@ void CKeldoDoc::ComputeKontakte()
     m_bGeaendert = 0;
     AddLine(m_Ergebnisse, "");
     AddLine(m_Ergebnisse, "  Berechnung des Gas-Wasser-Kontaktes abgeschlossen");
+    return true;
 }
 
 void CKeldoDoc::SwProfil(float teufe, float phi, float sw)

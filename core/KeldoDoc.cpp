@@ -1,5 +1,7 @@
 #include "KeldoDoc.h"
 
+#include "TextFormat.h"
+
 CKeldoDoc::CKeldoDoc(keldo::IMessageBox& messages, keldo::IDocumentHost* host) : m_pMessages(&messages), m_pHost(host)
 {}
 
@@ -76,12 +78,34 @@ void CKeldoDoc::Compute()
     InitGrafik();
     ReportHeader();
     if (m_nModus != 0) {
-        ComputeKontakte();
-        KontaktStatistik();
+        if (ComputeKontakte())
+            KontaktStatistik();
     } else {
         ComputeSw();
     }
     m_bSkaliert = 0;
     if (m_pHost)
         m_pHost->EndWaitCursor();
+}
+
+bool CKeldoDoc::PruefeTeufenbereich()
+{
+    bool bLesbar = false;
+    for (const std::string& zeile : m_Messwerte) {
+        float werte[3];
+        if (keldo::ScanFloats(zeile, werte, 3) < 3)
+            continue;
+        if (werte[0] >= m_fMinTeufe && werte[0] <= m_fMaxTeufe)
+            return true;
+        bLesbar = true;
+    }
+    // Lines that give no numbers at all are the runs' own concern.
+    if (!bLesbar)
+        return true;
+    // The bounds as the input dialog shows them.
+    m_strZeile = keldo::Format("ABBRUCH!!Im Teufenbereich von %g m bis %g m liegt kein Messwert!",
+        static_cast<double>(m_fMinTeufe), static_cast<double>(m_fMaxTeufe));
+    AddLine(m_Ergebnisse, m_strZeile);
+    Message(m_strZeile);
+    return false;
 }

@@ -6,6 +6,7 @@
 #include "DocumentHost.h"
 #include "KeldoInputs.h"
 #include "MessageBox.h"
+#include "SaturationModel.h"
 
 // The one document of the program: inputs, measurements, results and all
 // computations. Plain C++; message boxes, the input dialog and the views are
@@ -42,6 +43,13 @@ public:
     // Axis and legend texts of the water-saturation graph (also the defaults).
     void SetSaturationGraphTexts();
     void Compute();
+    // True when the last computation ran to its end and no input has changed
+    // since: its results are the current ones.
+    bool LastRunCompleted() const { return m_bGeaendert == 0; }
+    // False, after saying so in the report and in a message box, when there
+    // are measurements but none lies inside the depth window: a run then has
+    // nothing to compute and stops as a failed one.
+    bool PruefeTeufenbereich();
 
     // --- dialog cycle ------------------------------------------------------
     void OnDataChange();
@@ -64,13 +72,17 @@ public:
     // False when the water is not denser than the hydrocarbon phase, so that
     // no capillary height exists; says so once per computation.
     bool PruefeDichtedifferenz();
+    // The model's parameters as the document holds them now: the inputs and
+    // the fluid quantities of the last report header.
+    keldo::ModelParameters Modell() const;
 
     // --- water-saturation run ----------------------------------------------
     void ComputeSw();
     float SwInTeufe(float teufe, float phi);
 
     // --- contact run ---------------------------------------------------------
-    void ComputeKontakte();
+    // False when the depth window holds no measurement: then no statistics follow.
+    bool ComputeKontakte();
     void SwProfil(float teufe, float phi, float sw);
 
     // --- contact statistics and histogram ---------------------------------
@@ -113,6 +125,11 @@ public:
     StringArray m_Kontakte;   // contact rows of the contact run
 
     // --- further state --------------------------------------------------------
+    // One flag with two meanings: 1 = the inputs changed and the results are
+    // outdated (set by the dialog cycle, left by a run that stops early);
+    // 0 = the results belong to the inputs (cleared by a run that completes,
+    // and by an OK in the dialog that changed nothing). Ask LastRunCompleted()
+    // rather than reading it.
     int m_bGeaendert = 0;
     int m_bGitter = 1;
     int m_bWarnungen = 0;
@@ -137,19 +154,9 @@ private:
     bool m_bModified = false;
     // The density message has been given in this computation (reset by ReportHeader).
     bool m_bDichteGemeldet = false;
-    // Swmin, Pcsperr, alfa and beta of the last permeability and coefficients
-    // seen by HoeheUeberKontakt: the saturation search asks for the same K up
-    // to 16 times per measurement.
-    struct ModellParameter {
-        bool gueltig = false;
-        double k = 0;
-        std::array<float, 10> koeffizienten{};
-        float swmin = 0;
-        double pcsperr = 0;
-        double alfa = 0;
-        double beta = 0;
-    };
-    ModellParameter m_Modell;
+    // HoeheUeberKontakt on a prepared curve: the saturation search evaluates
+    // one permeability's curve up to 16 times per measurement.
+    double Hoehe(float teufe, const keldo::CapillaryCurve& kurve, float sw);
     std::string m_strTitle;
     std::string m_strPathName;
 };

@@ -1,9 +1,9 @@
 // Water-saturation run: the saturation the model predicts at every measured
 // depth for the assumed contact, beside the saturation from the log.
 #include <algorithm>
-#include <cmath>
 
 #include "KeldoDoc.h"
+#include "SaturationSearch.h"
 #include "TextFormat.h"
 
 void CKeldoDoc::ComputeSw()
@@ -19,6 +19,8 @@ void CKeldoDoc::ComputeSw()
         Message(m_strZeile);
         return;
     }
+    if (!PruefeTeufenbereich())
+        return;
     if (!PruefeDichtedifferenz()) {
         Message("\tAbbruch der Sw-Berechnung");
         return;
@@ -42,7 +44,7 @@ void CKeldoDoc::ComputeSw()
         const float swLog = werte[2];
         if (teufe < m_fMinTeufe || teufe > m_fMaxTeufe)
             continue;
-        if (0.23 * teufe <= m_fInitialdruck) {
+        if (keldo::PressureReachesOverburden(teufe, m_fInitialdruck)) {
             m_strZeile = keldo::Format("  PI > 0.23*TEUFE,d.h.%5.1f > 0.23*%5.1f", m_fInitialdruck, teufe);
             Message(m_strZeile);
             abgebrochen = true;
@@ -94,36 +96,9 @@ void CKeldoDoc::ComputeSw()
 
 float CKeldoDoc::SwInTeufe(float teufe, float phi)
 {
-    const float kontakt = m_fKontakt;
+    // The curve is prepared once; each evaluation keeps the model's own
+    // report lines and messages.
     const double k = Keff(teufe, phi);
-    const float swmin = k > 0 ? Swmin(k) : 1.0f;
-
-    // Below the level of the threshold pressure the rock is fully water-saturated.
-    const float h1 = static_cast<float>(HoeheUeberKontakt(teufe, k, 1.0f));
-    if (kontakt - h1 < teufe)
-        return 1.0f;
-    // Above the height of the maximum capillary pressure only Swmin is left.
-    const float h2 = static_cast<float>(HoeheUeberKontakt(teufe, k, swmin));
-    if (kontakt - h2 > teufe)
-        return swmin;
-
-    // Secant steps with a fixed difference of 0.0001 from full saturation
-    // downwards; the seventh step is taken as it is.
-    float sw = 1.0f;
-    for (int schritt = 0; schritt < 7; ++schritt) {
-        const float f1 = static_cast<float>(HoeheUeberKontakt(teufe, k, sw) - kontakt + teufe);
-        const float f2
-            = static_cast<float>(HoeheUeberKontakt(teufe, k, static_cast<float>(sw - 0.0001)) - kontakt + teufe);
-        // Equal heights give no slope (and at f1 = 0 sw is already exact):
-        // keep sw rather than divide by zero.
-        if (f1 == f2)
-            break;
-        const float dx = static_cast<float>(0.0001 * f1 / (f1 - f2));
-        sw -= dx;
-        if (std::fabs(dx) < 1e-5)
-            break;
-        if (sw < swmin)
-            sw = static_cast<float>(swmin + 0.0002);
-    }
-    return sw;
+    const keldo::CapillaryCurve kurve = keldo::CurveFor(Modell(), k);
+    return keldo::SaturationAtHeight(teufe, m_fKontakt, kurve.swmin, [&](float sw) { return Hoehe(teufe, kurve, sw); });
 }

@@ -160,18 +160,21 @@ TEST_F(ContactRun, PorosityNotAboveZeroGivesProfileWithoutRows)
     }
 }
 
-TEST_F(ContactRun, WindowZeroToZeroSkipsEveryMeasurement)
+TEST_F(ContactRun, WindowZeroToZeroStopsTheRun)
 {
     doc.m_fMinTeufe = 0;
     doc.m_fMaxTeufe = 0;
     Add(1950, 0.2f, 0.5f);
     Add(1960, 0.2f, 0.5f);
-    doc.ComputeKontakte();
+    EXPECT_FALSE(doc.ComputeKontakte());
+    const std::string text = "ABBRUCH!!Im Teufenbereich von 0 m bis 0 m liegt kein Messwert!";
     EXPECT_TRUE(doc.m_Kontakte.empty());
     EXPECT_TRUE(ReportedRowDepths().empty());
-    EXPECT_TRUE(InReport("         fuer Teufe:1960.0"));
-    EXPECT_EQ(doc.m_Ergebnisse.size(), 4u + 7 + 11 + 2);
-    EXPECT_EQ(doc.m_bGeaendert, 0);
+    EXPECT_FALSE(InReport("         fuer Teufe:1960.0"));
+    EXPECT_EQ(doc.m_Ergebnisse.size(), 4u + 1);
+    EXPECT_EQ(doc.m_Ergebnisse.back(), text);
+    EXPECT_EQ(box.shown, std::vector<std::string>{text});
+    EXPECT_EQ(doc.m_bGeaendert, 1);
 }
 
 TEST_F(ContactRun, WindowBoundsAndCutoffAreInclusive)

@@ -197,17 +197,18 @@ TEST_F(SaturationRun, DepthWindowIsInclusive)
     EXPECT_EQ(doc.m_MaxWerte, 3);
 }
 
-TEST_F(SaturationRun, NoLineInsideTheWindowCompletesEmpty)
+TEST_F(SaturationRun, NoLineInsideTheWindowStopsTheRun)
 {
     doc.m_fMinTeufe = 100;
     doc.m_fMaxTeufe = 200;
     SetLines(5);
     doc.Compute();
-    EXPECT_TRUE(Rows().empty());
+    const std::string text = "ABBRUCH!!Im Teufenbereich von 100 m bis 200 m liegt kein Messwert!";
+    EXPECT_EQ(Rows(), std::vector<std::string>{text});
     EXPECT_EQ(doc.m_MaxWerte, 0);
-    EXPECT_EQ(doc.m_nYAchsen, 2);
-    EXPECT_EQ(doc.m_bGeaendert, 0);
-    EXPECT_EQ(box.shown, std::vector<std::string>{kAbgeschlossen});
+    EXPECT_EQ(doc.m_nYAchsen, 1);
+    EXPECT_EQ(doc.m_bGeaendert, 1);
+    EXPECT_EQ(box.shown, std::vector<std::string>{text});
 }
 
 TEST_F(SaturationRun, PressureEqualToOverburdenAbortsTheRun)

@@ -1,0 +1,88 @@
+#pragma once
+#include "KeldoInputs.h"
+
+// The normalized capillary-pressure model as plain functions: permeability
+// from porosity, the normalization parameters as functions of log10(K), and
+// the height above the contact at which a water saturation is found. No
+// function here has side effects; where the document reports a condition
+// (a report line, a message box) the result carries it as a flag.
+namespace keldo {
+
+// Everything the model reads: the coefficients as entered (single precision)
+// and the two fluid quantities derived at the start of a computation.
+struct ModelParameters {
+    float phiK0 = 0, phiK1 = 0, phiK2 = 0;            // log10(K) = phiK0 + phiK1·Phi + phiK2·Phi²
+    float alfa0 = 0, alfa1 = 0, alfa2 = 0, alfa3 = 0; // alfa = cubic in log10(K)
+    float beta0 = 0, beta1 = 0;                       // log10(beta) = beta0 + beta1·log10(K)
+    float swmin0 = 0, swmin1 = 0;                     // log10(Swmin) = swmin0 + swmin1·log10(K)
+    float pcsperr0 = 0, pcsperr1 = 0;                 // log10(Pcsperr/bar) = pcsperr0 + pcsperr1·log10(K)
+    float pcMax = 0;                                  // bar, maximum mercury capillary pressure
+    float initialPressure = 0;                        // bar, reservoir pressure
+    bool pressureDependent = true;                    // permeability reduced with effective stress
+    double capillaryFactor = 0;                       // mercury to reservoir capillary pressure (-)
+    float waterDensity = 0;                           // kg/m3
+    float fluidDensity = 0;                           // kg/m3, hydrocarbon phase at reservoir conditions
+
+    bool operator==(const ModelParameters&) const = default;
+};
+
+// The parameters of `in` with the derived quantities given.
+ModelParameters ModelParametersWith(const CKeldoInputs& in, double capillaryFactor, float fluidDensity);
+// The parameters of `in`, the fluid quantities derived from `in` alone.
+ModelParameters ModelParametersFor(const CKeldoInputs& in);
+
+// Effective stress (bar): 0.23 bar per metre of depth (m) less the pore pressure.
+inline double EffectiveStress(float depth, float initialPressure) { return 0.23 * depth - initialPressure; }
+// True where the pore pressure is not below the overburden: the saturation run stops there.
+inline bool PressureReachesOverburden(float depth, float initialPressure) { return 0.23 * depth <= initialPressure; }
+
+// K (mD) = 10^(phiK0 + phiK1·Phi + phiK2·Phi²) for porosity Phi (-); without a relation (all 0) Phi itself.
+float PermeabilityFromPorosity(const ModelParameters& p, float phi);
+
+struct EffectivePermeability {
+    double k = 0;              // mD
+    bool stressRaised = false; // the effective stress was under 1 bar and taken as 1 bar
+};
+// Keff (mD) = K·(s/10)^(−0.62·(0.05/K)^0.3), s = EffectiveStress (bar, at least 1) at depth (m).
+EffectivePermeability EffectivePermeabilityAt(const ModelParameters& p, float depth, float phi);
+
+// Swmin (-) = 10^(swmin0 + swmin1·log10 K), at most 1; 1 where K (mD) is not positive.
+float MinimumWaterSaturation(const ModelParameters& p, double k);
+// Pcsperr (bar, mercury) = 10^(pcsperr0 + pcsperr1·log10 K); K (mD) > 0.
+double ThresholdPressure(const ModelParameters& p, double k);
+// alfa (-) = cubic in log10 K, at least 1.5; without coefficients 1.2·K^0.28 + 7.2·K^0.12; K (mD) > 0.
+double Alfa(const ModelParameters& p, double k);
+// beta (-) = 10^(beta0 + beta1·log10 K); K (mD) > 0.
+double Beta(const ModelParameters& p, double k);
+// Water that is denser than the hydrocarbon phase: only then does a capillary height exist.
+bool WaterIsDenser(const ModelParameters& p);
+
+// One permeability's capillary-pressure curve in the reservoir system: what
+// the height needs besides the saturation.
+struct CapillaryCurve {
+    double k = 0;       // mD; not positive: no curve, the mercury maximum stands unconverted
+    float swmin = 1;    // (-)
+    double pcsperr = 0; // bar, threshold pressure converted to the reservoir fluid
+    double pcMax = 0;   // bar, maximum capillary pressure (converted where K > 0)
+    double alfa = 0;    // (-)
+    double beta = 0;    // (-)
+    double weight = 0;  // N/m3, (water − fluid density)·9.81
+    bool waterDenser = false;
+};
+CapillaryCurve CurveFor(const ModelParameters& p, double k);
+
+struct Height {
+    double metres = 0;
+    bool belowSwmin = false;          // Sw < Swmin, taken as Swmin
+    bool noPermeability = false;      // K not positive: the unconverted maximum was used
+    bool noDensityDifference = false; // no height exists; metres is 0
+};
+// h (m) = Pc·10^5/((ρw − ρf)·9.81), Pc = Pcsperr + (Pcmax − Pcsperr)·((1−Swn)^alfa + beta·(1−Swn))/(1 + beta),
+// Swn = (Sw − Swmin)/(1 − Swmin).
+Height HeightAboveContact(const CapillaryCurve& curve, float sw);
+
+// The water saturation (-) the model gives at depth (m) for porosity Phi and
+// a contact at `contact` (m): the saturation search of the water-saturation run.
+float SaturationAtDepth(const ModelParameters& p, float depth, float phi, float contact);
+
+} // namespace keldo

@@ -1,0 +1,37 @@
+#pragma once
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "DefaultParameters.h"
+
+// The measurement lines of a Volve well kept in tests/data/volve (depth TVDSS,
+// porosity, Sw per line), below the source folder given or, without one,
+// the folder in KELDO_SOURCE_DIR. Empty when the file cannot be read.
+inline std::vector<std::string> ReadVolveWell(const std::string& file, std::string sourceDir = {})
+{
+    if (sourceDir.empty()) {
+        const char* dir = std::getenv("KELDO_SOURCE_DIR");
+        sourceDir = dir ? dir : ".";
+    }
+    std::ifstream in(sourceDir + "/tests/data/volve/" + file);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// The model of the oil example document examples/oil-well-F-11A.kld (the
+// default coefficients, oil of 830 kg/m3, contact angle 30°, 110 °C, PI
+// 320 bar, water 1070 kg/m3), the one to run the F-11 wells with.
+inline void SetOilExampleParameters(CKeldoInputs& in)
+{
+    SetDefaultGasParameters(in);
+    in.m_nFluid = 1;
+    in.m_fDichteKW = 830.0f;
+    in.m_fKontaktwinkel = 30.0f;
+    in.m_fTemperatur = 110.0f;
+    in.m_fInitialdruck = 320.0f;
+    in.m_fKontakt = 3027.0f;
+}
