@@ -31,9 +31,10 @@ Well LoadWell(int document, benchmark::State& state)
     Well well;
     RecordingMessageBox box;
     CKeldoDoc doc(box);
-    std::string error;
-    if (!keldo::LoadDocument(std::string(KELDO_SOURCE_DIR) + "/examples/" + kDocuments[document], doc, error))
-        state.SkipWithError(error.c_str());
+    const keldo::FileResult loaded
+        = keldo::LoadDocument(std::string(KELDO_SOURCE_DIR) + "/examples/" + kDocuments[document], doc);
+    if (!loaded)
+        state.SkipWithError(loaded.Message().c_str());
     well.lines = ReadVolveWell("15_9-F-11_B.txt", KELDO_SOURCE_DIR);
     if (well.lines.empty())
         state.SkipWithError("tests/data/volve/15_9-F-11_B.txt cannot be read");

@@ -19,7 +19,7 @@
 
 #include "ContactFit.h"
 #include "DefaultParameters.h"
-#include "DocumentMisfit.h"
+#include "SaturationRunMisfit.h"
 #include "KeldoDoc.h"
 #include "MeasurementImport.h"
 #include "PhiKFit.h"
@@ -118,7 +118,7 @@ TEST(SyntheticWell, FitsBackThePhiKRelationAndTheContact)
         EXPECT_EQ(range->from, 1850);
         EXPECT_EQ(range->to, 2310);
         const auto contact
-            = keldo::FitContact(keldo::DocumentContactMisfit(well.inputs, well.lines), range->from, range->to);
+            = keldo::FitContact(keldo::SaturationRunMisfit(well.inputs, well.lines), range->from, range->to);
         ASSERT_TRUE(contact.ok) << contact.message;
         EXPECT_NEAR(contact.contact, kContact, c.contactTolerance);
         EXPECT_EQ(contact.n, 321);
@@ -141,7 +141,7 @@ TEST(SyntheticWell, MisfitIsTheReportsSaturationAgainstTheLog)
     static_cast<CKeldoInputs&>(doc) = well.inputs;
     doc.m_Messwerte = well.lines;
     doc.m_fCutoff = 0.15f;
-    const auto misfit = keldo::DocumentContactMisfit(doc, doc.m_Messwerte);
+    const auto misfit = keldo::SaturationRunMisfit(doc, doc.m_Messwerte);
     for (const float contact : {1900.0f, 1999.5f, 2000.0f, 2055.25f}) {
         SCOPED_TRACE(contact);
         doc.m_fKontakt = contact;
