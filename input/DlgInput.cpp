@@ -64,6 +64,8 @@ private:
 
 } // namespace
 
+using keldo::ControlId;
+
 DlgInput::DlgInput(keldo::IMessageBox& messages, QWidget* pParent)
     : QDialog(pParent), m_messages(messages), m_chooseFile(ChooseWithFileDialog)
 {
@@ -101,13 +103,13 @@ int DlgInput::DoModal()
     return exec();
 }
 
-QWidget* DlgInput::GetDlgItem(int id) const
+QWidget* DlgInput::GetDlgItem(ControlId id) const
 {
     auto it = m_controls.find(id);
     return it == m_controls.end() ? nullptr : it->second;
 }
 
-template <class T> T* DlgInput::Control(int id) const { return static_cast<T*>(GetDlgItem(id)); }
+template <class T> T* DlgInput::Control(ControlId id) const { return static_cast<T*>(GetDlgItem(id)); }
 
 void DlgInput::RefreshList()
 {
@@ -136,16 +138,16 @@ bool DlgInput::UpdateData(bool bSaveAndValidate)
     if (!bSaveAndValidate) {
         for (int i = 0; i < fieldCount; ++i)
             Control<QLineEdit>(fields[i].id)->setText(FloatText(inputs.*fields[i].member));
-        Control<QLineEdit>(1000)->setText(QString::fromStdString(m_strBohrung));
-        Control<QLabel>(1023)->setText(QString::fromStdString(m_strAnzahl));
+        Control<QLineEdit>(ControlId::WellName)->setText(QString::fromStdString(m_strBohrung));
+        Control<QLabel>(ControlId::LineCountText)->setText(QString::fromStdString(m_strAnzahl));
         SetRadioGroup(m_modusGroup, m_nModus);
-        Control<QAbstractButton>(1026)->setChecked(m_bDetail != 0);
-        Control<QAbstractButton>(1028)->setChecked(m_bWarnungen != 0);
+        Control<QAbstractButton>(ControlId::DetailCheck)->setChecked(m_bDetail != 0);
+        Control<QAbstractButton>(ControlId::WarningsCheck)->setChecked(m_bWarnungen != 0);
         SetRadioGroup(m_fluidGroup, m_nFluid);
-        Control<QLabel>(1035)->setText(QString::fromStdString(m_strKontaktText));
-        Control<QLabel>(1036)->setText(QString::fromStdString(m_strDichteText));
-        Control<QLabel>(1038)->setText(QString::fromStdString(m_strKontaktModus));
-        Control<QAbstractButton>(1039)->setChecked(m_bDruckabhaengig != 0);
+        Control<QLabel>(ControlId::ContactLabel)->setText(QString::fromStdString(m_strKontaktText));
+        Control<QLabel>(ControlId::DensityLabel)->setText(QString::fromStdString(m_strDichteText));
+        Control<QLabel>(ControlId::ContactModeLabel)->setText(QString::fromStdString(m_strKontaktModus));
+        Control<QAbstractButton>(ControlId::PressureDependentCheck)->setChecked(m_bDruckabhaengig != 0);
         return true;
     }
 
@@ -165,16 +167,16 @@ bool DlgInput::UpdateData(bool bSaveAndValidate)
     }
     for (int i = 0; i < fieldCount; ++i)
         inputs.*fields[i].member = values[i];
-    m_strBohrung = Control<QLineEdit>(1000)->text().toStdString();
-    m_strAnzahl = Control<QLabel>(1023)->text().toStdString();
+    m_strBohrung = Control<QLineEdit>(ControlId::WellName)->text().toStdString();
+    m_strAnzahl = Control<QLabel>(ControlId::LineCountText)->text().toStdString();
     m_nModus = m_modusGroup->checkedId();
-    m_bDetail = Control<QAbstractButton>(1026)->isChecked() ? 1 : 0;
-    m_bWarnungen = Control<QAbstractButton>(1028)->isChecked() ? 1 : 0;
+    m_bDetail = Control<QAbstractButton>(ControlId::DetailCheck)->isChecked() ? 1 : 0;
+    m_bWarnungen = Control<QAbstractButton>(ControlId::WarningsCheck)->isChecked() ? 1 : 0;
     m_nFluid = m_fluidGroup->checkedId();
-    m_strKontaktText = Control<QLabel>(1035)->text().toStdString();
-    m_strDichteText = Control<QLabel>(1036)->text().toStdString();
-    m_strKontaktModus = Control<QLabel>(1038)->text().toStdString();
-    m_bDruckabhaengig = Control<QAbstractButton>(1039)->isChecked() ? 1 : 0;
+    m_strKontaktText = Control<QLabel>(ControlId::ContactLabel)->text().toStdString();
+    m_strDichteText = Control<QLabel>(ControlId::DensityLabel)->text().toStdString();
+    m_strKontaktModus = Control<QLabel>(ControlId::ContactModeLabel)->text().toStdString();
+    m_bDruckabhaengig = Control<QAbstractButton>(ControlId::PressureDependentCheck)->isChecked() ? 1 : 0;
     return true;
 }
 
@@ -202,9 +204,9 @@ void DlgInput::OnFluidRadio()
     // anyway, but leave every field as the user typed it.
     m_nFluid = m_fluidGroup->checkedId();
     SetFluidLabels(true);
-    Control<QLabel>(1035)->setText(QString::fromStdString(m_strKontaktText));
-    Control<QLabel>(1036)->setText(QString::fromStdString(m_strDichteText));
-    Control<QLabel>(1038)->setText(QString::fromStdString(m_strKontaktModus));
+    Control<QLabel>(ControlId::ContactLabel)->setText(QString::fromStdString(m_strKontaktText));
+    Control<QLabel>(ControlId::DensityLabel)->setText(QString::fromStdString(m_strDichteText));
+    Control<QLabel>(ControlId::ContactModeLabel)->setText(QString::fromStdString(m_strKontaktModus));
 }
 
 void DlgInput::OnDefaultWerte()

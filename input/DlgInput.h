@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+#include "ControlIds.h"
 #include "KeldoInputs.h"
 #include "MessageBox.h"
 
@@ -15,8 +16,8 @@ class MeasurementListModel;
 
 // The input dialog (template 130): every input of a computation and the list
 // of measurements. The inputs are members of the same names as in the
-// document (inherited from CKeldoInputs). Controls carry their resource id as
-// object name ("1033") and in the property "controlId".
+// document (inherited from CKeldoInputs). Controls carry their resource id
+// (keldo::ControlId) as object name ("1033") and in the property "controlId".
 class DlgInput : public QDialog, public CKeldoInputs {
     Q_OBJECT
 public:
@@ -38,7 +39,7 @@ public:
     void SetFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
 
     // The control with resource id `id`, or nullptr.
-    QWidget* GetDlgItem(int id) const;
+    QWidget* GetDlgItem(keldo::ControlId id) const;
 
     bool OnInitDialog();
     // true: controls → members (false and a message when a number field does
@@ -66,12 +67,12 @@ protected:
 
 private:
     void CreateControls();
-    template <class T> T* Control(int id) const;
+    template <class T> T* Control(keldo::ControlId id) const;
     void RefreshList();
 
     keldo::IMessageBox& m_messages;
     FileChooser m_chooseFile;
-    std::map<int, QWidget*> m_controls;
+    std::map<keldo::ControlId, QWidget*> m_controls;
     QButtonGroup* m_fluidGroup = nullptr;
     QButtonGroup* m_modusGroup = nullptr;
     MeasurementListModel* m_listModel = nullptr;

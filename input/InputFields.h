@@ -2,6 +2,7 @@
 #include <string>
 #include <string_view>
 
+#include "ControlIds.h"
 #include "KeldoInputs.h"
 
 namespace keldo {
@@ -10,7 +11,7 @@ namespace keldo {
 // and the name under which a message refers to it.
 struct NumberField {
     float CKeldoInputs::*member;
-    int id;
+    ControlId id;
     const char* name;
 };
 
