@@ -11,7 +11,6 @@
 #include <QListView>
 
 #include "InputChecks.h"
-#include "InputFields.h"
 #include "MeasurementImport.h"
 #include "MeasurementListModel.h"
 #include "TextFormat.h"
@@ -28,9 +27,6 @@ std::string ChooseWithFileDialog(QWidget* parent)
         return {};
     return dialog.selectedFiles().front().toStdString();
 }
-
-// Six significant digits, as the float fields always showed their values.
-QString FloatText(float value) { return QString::fromStdString(keldo::Format("%.6g", static_cast<double>(value))); }
 
 void SetRadioGroup(QButtonGroup* group, int value)
 {
@@ -136,8 +132,12 @@ bool DlgInput::UpdateData(bool bSaveAndValidate)
     CKeldoInputs& inputs = *this;
 
     if (!bSaveAndValidate) {
-        for (int i = 0; i < fieldCount; ++i)
-            Control<QLineEdit>(fields[i].id)->setText(FloatText(inputs.*fields[i].member));
+        m_shownNumbers.resize(static_cast<size_t>(fieldCount));
+        for (int i = 0; i < fieldCount; ++i) {
+            keldo::ShownNumber& shown = m_shownNumbers[static_cast<size_t>(i)];
+            shown = keldo::ShowNumber(inputs.*fields[i].member);
+            Control<QLineEdit>(fields[i].id)->setText(QString::fromStdString(shown.text));
+        }
         Control<QLineEdit>(ControlId::WellName)->setText(QString::fromStdString(m_strBohrung));
         Control<QLabel>(ControlId::LineCountText)->setText(QString::fromStdString(m_strAnzahl));
         SetRadioGroup(m_modusGroup, m_nModus);
@@ -153,11 +153,13 @@ bool DlgInput::UpdateData(bool bSaveAndValidate)
 
     // Every number field is read before any member changes: a field that is
     // not a number leaves all members as they were and the user's text in
-    // place.
+    // place. A field the user left as it was shown keeps its exact value.
+    m_shownNumbers.resize(static_cast<size_t>(fieldCount));
     std::vector<float> values(static_cast<size_t>(fieldCount));
     for (int i = 0; i < fieldCount; ++i) {
         QLineEdit* field = Control<QLineEdit>(fields[i].id);
-        if (!keldo::ParseFieldNumber(field->text().toStdString(), values[i])) {
+        const keldo::ShownNumber& shown = m_shownNumbers[static_cast<size_t>(i)];
+        if (!keldo::ReadBackNumber(field->text().toStdString(), shown, values[i])) {
             // named by the label on screen, which follows the fluid last read
             m_messages.Show(keldo::NotANumberMessage(keldo::FieldName(fields[i], m_nFluid)));
             field->setFocus();

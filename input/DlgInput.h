@@ -7,6 +7,7 @@
 #include <QDialog>
 
 #include "ControlIds.h"
+#include "InputFields.h"
 #include "KeldoInputs.h"
 #include "MessageBox.h"
 
@@ -73,6 +74,8 @@ private:
     keldo::IMessageBox& m_messages;
     FileChooser m_chooseFile;
     std::map<keldo::ControlId, QWidget*> m_controls;
+    // What each number field was last given, in the order of NumberFields.
+    std::vector<keldo::ShownNumber> m_shownNumbers;
     QButtonGroup* m_fluidGroup = nullptr;
     QButtonGroup* m_modusGroup = nullptr;
     MeasurementListModel* m_listModel = nullptr;

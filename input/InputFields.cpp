@@ -90,6 +90,18 @@ std::string NotANumberMessage(const std::string& fieldName)
     return "Das Feld \"" + fieldName + "\" enthält keine gültige Zahl!";
 }
 
+ShownNumber ShowNumber(float value) { return {Format("%.6g", static_cast<double>(value)), value}; }
+
+bool ReadBackNumber(std::string_view text, const ShownNumber& shown, float& value)
+{
+    // A field never shown has an empty text here, which is never a number.
+    if (!shown.text.empty() && text == shown.text) {
+        value = shown.value;
+        return true;
+    }
+    return ParseFieldNumber(text, value);
+}
+
 bool ParseFieldNumber(std::string_view text, float& value)
 {
     while (!text.empty() && IsBlank(text.front()))
