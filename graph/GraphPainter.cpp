@@ -91,7 +91,7 @@ void PaintText(QPainter& painter, const GraphPrimitive& text, const QFont& font)
     double dx = 0;
     if ((text.align & kAlignCenter) == kAlignCenter)
         dx = -metrics.horizontalAdvance(s) / 2;
-    else if (text.align & 2) // right
+    else if (text.align & kAlignRight)
         dx = -metrics.horizontalAdvance(s);
     painter.save();
     // Glyphs are drawn upright in a system with y downward, anchored at
@@ -119,14 +119,8 @@ void SetPageTransform(QPainter& painter, QPointF scroll)
 
 QFont GraphFont(FontKind kind)
 {
-    int height = 45;
-    QFont::Weight weight = QFont::Bold;
-    if (kind == FontKind::Title) {
-        height = 70;
-        weight = QFont::DemiBold;
-    } else if (kind == FontKind::Heading) {
-        height = 60;
-    }
+    const int height = FontHeight(kind);
+    const QFont::Weight weight = kind == FontKind::Title ? QFont::DemiBold : QFont::Bold;
     QFont font(QStringLiteral("Liberation Mono"));
     font.setStyleHint(QFont::TypeWriter, QFont::PreferOutline);
     font.setFixedPitch(true);
