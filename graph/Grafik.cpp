@@ -6,7 +6,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScrollBar>
 #include <algorithm>
@@ -14,6 +13,7 @@
 #include "GraphExport.h"
 #include "GraphPainter.h"
 #include "KeldoDoc.h"
+#include "PrintPreview.h"
 
 CGrafik::CGrafik(CKeldoDoc& doc, QWidget* parent) : QAbstractScrollArea(parent), m_doc(doc)
 {
@@ -115,6 +115,7 @@ void CGrafik::Print(QPrinter& printer)
     } end{this};
 
     printer.setFromTo(1, 1);
+    keldo::LabelPrintJob(printer, m_doc);
     QPainter painter;
     if (!painter.begin(&printer))
         return;
@@ -142,7 +143,7 @@ void CGrafik::FilePrint()
     // The printer set up through "Druckereinrichtung" is used when one is given.
     QPrinter ownPrinter(QPrinter::HighResolution);
     QPrinter& printer = m_pPrinter ? *m_pPrinter : ownPrinter;
-    printer.setDocName(QString::fromStdString(m_doc.GetTitle()));
+    keldo::LabelPrintJob(printer, m_doc);
     QPrintDialog dialog(&printer, this);
     dialog.setMinMax(1, 1);
     // The print layout is only set up once the user has chosen to print, so
@@ -156,10 +157,7 @@ void CGrafik::FilePrintPreview()
 {
     QPrinter ownPrinter(QPrinter::HighResolution);
     QPrinter& printer = m_pPrinter ? *m_pPrinter : ownPrinter;
-    printer.setDocName(QString::fromStdString(m_doc.GetTitle()));
-    QPrintPreviewDialog dialog(&printer, this);
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) { Print(*target); });
-    dialog.exec();
+    keldo::RunPrintPreview(this, printer, [this](QPrinter& target) { Print(target); });
 }
 
 void CGrafik::ExportGraphDialog()

@@ -4,12 +4,12 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScrollBar>
 #include <algorithm>
 #include <climits>
 
+#include "PrintPreview.h"
 #include "TablePageLayout.h"
 
 using keldo::TablePageLayout;
@@ -157,6 +157,7 @@ bool CKeldoView::Print(QPrinter& printer)
         from = std::max(1, printer.fromPage());
         to = std::min(pages, printer.toPage() > 0 ? printer.toPage() : pages);
     }
+    keldo::LabelPrintJob(printer, *m_pDoc);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
@@ -197,6 +198,7 @@ void CKeldoView::FilePrint()
 {
     QPrinter ownPrinter(QPrinter::HighResolution);
     QPrinter& printer = m_pPrinter ? *m_pPrinter : ownPrinter;
+    keldo::LabelPrintJob(printer, *m_pDoc);
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(QStringLiteral("Drucken"));
     dialog.setMinMax(1, OnPreparePrinting());
@@ -209,8 +211,5 @@ void CKeldoView::FilePrintPreview()
 {
     QPrinter ownPrinter(QPrinter::HighResolution);
     QPrinter& printer = m_pPrinter ? *m_pPrinter : ownPrinter;
-    QPrintPreviewDialog preview(&printer, this);
-    preview.setWindowTitle(QStringLiteral("Seitenansicht"));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { Print(*p); });
-    preview.exec();
+    keldo::RunPrintPreview(this, printer, [this](QPrinter& target) { Print(target); });
 }
