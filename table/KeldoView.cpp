@@ -1,6 +1,7 @@
 #include "KeldoView.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrintDialog>
@@ -144,6 +145,19 @@ void CKeldoView::changeEvent(QEvent* event)
         MeasureScreenFont();
         OnUpdate();
     }
+}
+
+void CKeldoView::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const bool plainOrCtrl = mods == Qt::NoModifier || mods == Qt::ControlModifier;
+    if (plainOrCtrl && (event->key() == Qt::Key_Home || event->key() == Qt::Key_End)) {
+        QScrollBar* rows = verticalScrollBar();
+        rows->setValue(event->key() == Qt::Key_Home ? rows->minimum() : rows->maximum());
+        event->accept();
+        return;
+    }
+    QAbstractScrollArea::keyPressEvent(event);
 }
 
 int CKeldoView::OnPreparePrinting() const { return TablePageLayout::PageCount(m_pDoc->m_Ergebnisse.size()); }
