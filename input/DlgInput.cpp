@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListView>
 
+#include "FileDialogFolder.h"
 #include "InputChecks.h"
 #include "MeasurementImport.h"
 #include "MeasurementListModel.h"
@@ -23,8 +24,10 @@ std::string ChooseWithFileDialog(QWidget* parent)
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters({QStringLiteral("Messwertdateien (*.TXT *.txt)"), QStringLiteral("Alle Dateien (*)")});
+    dialog.setDirectory(keldo::StartFolder(keldo::DocumentPathOf(parent)));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
+    keldo::RememberFolder(dialog.selectedFiles().front());
     return dialog.selectedFiles().front().toStdString();
 }
 
