@@ -291,6 +291,13 @@ void DlgInput::OnAlleWerte()
     UpdateData(false);
 }
 
+void DlgInput::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::FontChange && !m_templateRects.empty())
+        LayoutControls();
+}
+
 void DlgInput::keyPressEvent(QKeyEvent* event)
 {
     // Enter neither checks the inputs nor closes the dialog; only the OK

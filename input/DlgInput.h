@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <QDialog>
+#include <QRect>
 
 #include "ControlIds.h"
 #include "InputFields.h"
@@ -65,15 +66,22 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // A new font moves every control to its place in the new dialog units.
+    void changeEvent(QEvent* event) override;
 
 private:
     void CreateControls();
+    // Sizes the dialog and places every control from its template rectangle
+    // in the dialog units of the current font.
+    void LayoutControls();
     template <class T> T* Control(keldo::ControlId id) const;
     void RefreshList();
 
     keldo::IMessageBox& m_messages;
     FileChooser m_chooseFile;
     std::map<keldo::ControlId, QWidget*> m_controls;
+    // Every control with its rectangle in dialog units.
+    std::vector<std::pair<QWidget*, QRect>> m_templateRects;
     // What each number field was last given, in the order of NumberFields.
     std::vector<keldo::ShownNumber> m_shownNumbers;
     QButtonGroup* m_fluidGroup = nullptr;

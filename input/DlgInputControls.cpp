@@ -1,4 +1,10 @@
-// The controls of dialog template 130 and where they stand.
+// The controls of dialog template 130 and where they stand. The positions
+// are the template's, except where this platform's font needs more room for
+// a text: the two fluid radio buttons, "Permeabilität druckabhängig", the
+// "Default-Werte" button, the two check boxes and " Wassersättigung" are
+// wider; the last alfa field moves right and widens with the label after
+// it; the list is two units narrower, so that "Porositäts-Cutoff (-)" keeps
+// its distance.
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -46,12 +52,10 @@ using Id = keldo::ControlId;
 void DlgInput::CreateControls()
 {
     setFont(DialogFont());
-    const DialogUnits du(font());
     setWindowTitle(QStringLiteral("Dialogfeld zum Programm KELDO"));
-    setFixedSize(du.Size(404, 285));
 
     auto place = [&](QWidget* w, Id id, int x, int y, int width, int height) {
-        w->setGeometry(du.Rect(x, y, width, height));
+        m_templateRects.emplace_back(w, QRect(x, y, width, height));
         if (id != Id::None) {
             w->setObjectName(QString::number(keldo::ToInt(id)));
             w->setProperty("controlId", keldo::ToInt(id));
@@ -90,25 +94,15 @@ void DlgInput::CreateControls()
     };
 
     // Group boxes first, so that they lie beneath the controls inside them.
-    // Their frame runs through the middle of the title, as the template
-    // expects: the first control sits just below the title.
-    const int half = QFontMetrics(font()).height() / 2;
-    const QString frame = QStringLiteral(
-        "QGroupBox { border: 1px solid palette(mid); margin-top: %1px; }"
-        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: %2px; padding: 0 2px; }")
-                              .arg(half)
-                              .arg(du.BaseX());
     auto groupBox = [&](const char* title, int x, int y, int width, int height) {
-        auto* box = new QGroupBox(QString::fromUtf8(title), this);
-        box->setStyleSheet(frame);
-        place(box, Id::None, x, y, width, height);
+        place(new QGroupBox(QString::fromUtf8(title), this), Id::None, x, y, width, height);
     };
     groupBox("", 7, 7, 154, 40);
     groupBox("Berechnet wird", 308, 161, 89, 36);
 
     m_fluidGroup = new QButtonGroup(this);
-    m_fluidGroup->addButton(radio("Berechnung des Gas/Wasserkontaktes", Id::FluidGas, 13, 17, 141, 10), 0);
-    m_fluidGroup->addButton(radio("Berechnung des Öl/Wasserkontaktes", Id::FluidOil, 14, 32, 135, 10), 1);
+    m_fluidGroup->addButton(radio("Berechnung des Gas/Wasserkontaktes", Id::FluidGas, 13, 17, 146, 10), 0);
+    m_fluidGroup->addButton(radio("Berechnung des Öl/Wasserkontaktes", Id::FluidOil, 14, 32, 140, 10), 1);
     connect(m_fluidGroup, &QButtonGroup::idClicked, this, [this](int) { OnFluidRadio(); });
 
     label("Bohrung", 9, 52, 39);
@@ -129,7 +123,7 @@ void DlgInput::CreateControls()
     edit(Id::ContactAngle, 107, 151);
 
     label("Relation Porosität/Permeabilität Phi/K", 13, 169, 150);
-    check("Permeabilität druckabhängig", Id::PressureDependentCheck, 176, 168, 105);
+    check("Permeabilität druckabhängig", Id::PressureDependentCheck, 176, 168, 113);
     label("log10(K) = ", 7, 182, 36);
     edit(Id::PhiK0, 44, 180);
     label("+", 86, 182, 4);
@@ -145,9 +139,9 @@ void DlgInput::CreateControls()
     edit(Id::Alfa1, 92, 210);
     label("* log10(K) +", 134, 212, 40);
     edit(Id::Alfa2, 175, 210);
-    label("* log10(K)^2 + ", 217, 212, 45);
-    edit(Id::Alfa3, 263, 210);
-    label("* log10(K)^3", 305, 212, 45);
+    label("* log10(K)^2 + ", 217, 212, 50);
+    edit(Id::Alfa3, 269, 210, 45);
+    label("* log10(K)^3", 316, 212, 45);
     label("beta =", 13, 225, 29);
     edit(Id::Beta0, 43, 223);
     label("+", 85, 226, 5);
@@ -168,7 +162,7 @@ void DlgInput::CreateControls()
     label("Teufe(TVD) Porosität Wassersättigung  ", 163, 33, 134);
     label("     ( m )            ( - )             ( - )", 163, 41, 134);
     m_ListMesswerte = new QListView(this);
-    place(m_ListMesswerte, Id::MeasurementList, 161, 50, 130, 114);
+    place(m_ListMesswerte, Id::MeasurementList, 161, 50, 128, 114);
     m_listModel = new MeasurementListModel(m_Messwerte, this);
     m_ListMesswerte->setModel(m_listModel);
     m_ListMesswerte->setItemDelegate(new TallerRowDelegate(m_ListMesswerte));
@@ -179,7 +173,7 @@ void DlgInput::CreateControls()
     m_ListMesswerte->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_ListMesswerte->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    button("Default-Werte", Id::DefaultsButton, 194, 7, 50, &DlgInput::OnDefaultWerte);
+    button("Default-Werte", Id::DefaultsButton, 188, 7, 56, &DlgInput::OnDefaultWerte);
     button("Datei lesen", Id::ReadFileButton, 245, 7, 50, &DlgInput::FileOpen);
     button("Abbrechen", Id::CancelButton, 296, 7, 50, &DlgInput::reject);
     button("OK", Id::OkButton, 347, 7, 50, &DlgInput::OnOkButton);
@@ -193,11 +187,30 @@ void DlgInput::CreateControls()
     label("Porositäts-Cutoff (-)", 292, 100, 64);
     edit(Id::Cutoff, 357, 98);
 
-    check("Mit Warnungen", Id::WarningsCheck, 325, 137, 65);
-    check("Detailausgabe", Id::DetailCheck, 326, 148, 61);
+    check("Mit Warnungen", Id::WarningsCheck, 325, 137, 70);
+    check("Detailausgabe", Id::DetailCheck, 326, 148, 67);
 
     m_modusGroup = new QButtonGroup(this);
-    m_modusGroup->addButton(radio(" Wassersättigung", Id::ModeSaturation, 312, 172, 71, 10), 0);
+    m_modusGroup->addButton(radio(" Wassersättigung", Id::ModeSaturation, 312, 172, 77, 10), 0);
     m_modusGroup->addButton(radio("", Id::ModeContact, 312, 183, 16, 8), 1);
     label("", 325, 183, 68, Id::ContactModeLabel);
+    LayoutControls();
+}
+
+void DlgInput::LayoutControls()
+{
+    const DialogUnits du(font());
+    setFixedSize(du.Size(404, 285));
+    // The frame of a group box runs through the middle of its title, as the
+    // template expects: the first control sits just below the title.
+    const QString frame = QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); margin-top: %1px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: %2px; padding: 0 2px; }")
+                              .arg(QFontMetrics(font()).height() / 2)
+                              .arg(du.BaseX());
+    for (const auto& [control, rect] : m_templateRects) {
+        control->setGeometry(du.Rect(rect.x(), rect.y(), rect.width(), rect.height()));
+        if (auto* box = qobject_cast<QGroupBox*>(control))
+            box->setStyleSheet(frame);
+    }
 }

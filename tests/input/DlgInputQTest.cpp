@@ -100,7 +100,7 @@ private slots:
             const char* text;
             QRect rect;
         } buttons[] = {
-            {Id::DefaultsButton, "Default-Werte", {194, 7, 50, 14}},
+            {Id::DefaultsButton, "Default-Werte", {188, 7, 56, 14}},
             {Id::ReadFileButton, "Datei lesen", {245, 7, 50, 14}},
             {Id::CancelButton, "Abbrechen", {296, 7, 50, 14}},
             {Id::OkButton, "OK", {347, 7, 50, 14}},
@@ -122,8 +122,9 @@ private slots:
         QCOMPARE(Text(dlg, Id::DetailCheck), QStringLiteral("Detailausgabe"));
         QCOMPARE(Text(dlg, Id::ModeSaturation), QStringLiteral(" Wassersättigung"));
         QCOMPARE(dlg.GetDlgItem(Id::Contact)->geometry(), du.Rect(108, 94, 40, 14));
-        QCOMPARE(dlg.GetDlgItem(Id::Alfa3)->geometry(), du.Rect(263, 210, 40, 14));
-        QCOMPARE(dlg.GetDlgItem(Id::MeasurementList)->geometry(), du.Rect(161, 50, 130, 114));
+        // Moved and widened so that "* log10(K)^2 + " and "-0.0412589" fit.
+        QCOMPARE(dlg.GetDlgItem(Id::Alfa3)->geometry(), du.Rect(269, 210, 45, 14));
+        QCOMPARE(dlg.GetDlgItem(Id::MeasurementList)->geometry(), du.Rect(161, 50, 128, 114));
         QCOMPARE(dlg.GetDlgItem(Id::ModeContact)->geometry(), du.Rect(312, 183, 16, 8));
         for (Id id : {Id::WellName, Id::InitialPressure, Id::MaxCapillaryPressure, Id::Contact, Id::HydrocarbonDensity,
                  Id::Temperature, Id::WaterDensity, Id::PhiK0, Id::PhiK1, Id::PhiK2, Id::Alfa0, Id::Alfa1, Id::Alfa2,
