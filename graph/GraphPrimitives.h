@@ -39,7 +39,7 @@ constexpr int FontHeight(FontKind kind) { return kind == FontKind::Title ? 70 : 
 
 // Text alignment flags with the values the page was designed with.
 constexpr int kAlignTop = 0;
-constexpr int kAlignRight = 2;
+constexpr int kAlignRight = 2;  // ending at x, hanging down from y
 constexpr int kAlignCenter = 6; // centred on x, hanging down from y
 
 // One drawing step of the page. Which fields count depends on the kind:

@@ -115,9 +115,8 @@ void FillLikeAUser(DlgInput& dlg)
         v.m_Messwerte.push_back("  3039.875      0.21000     0.31000");
     dlg.SetValues(v);
     dlg.OnInitDialog();
-    dlg.OnAlleWerte();
-    dlg.m_fMinTeufe = 2940.125f;
-    dlg.m_fMaxTeufe = 3039.875f;
+    dlg.m_strAnzahl = "309 Zeilen wurden eingelesen";
+    dlg.SetFluidLabels(true);
     dlg.UpdateData(false);
 }
 
@@ -137,8 +136,6 @@ private slots:
             font.setPointSizeF(font.pointSizeF() * scale);
             dlg.setFont(font);
             FillLikeAUser(dlg);
-            dlg.SetFluidLabels(true);
-            dlg.UpdateData(false);
             dlg.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dlg));
 
