@@ -9,7 +9,7 @@ namespace keldo {
 
 namespace {
 
-const QString kLastFolderKey = QStringLiteral("Settings/LastFolder");
+constexpr char kLastFolderKey[] = "Settings/LastFolder";
 
 // The settings of the program, beside its recent-file list.
 QSettings ProgramSettings()
@@ -28,7 +28,7 @@ QString StartFolder(const QString& documentPath)
         if (IsFolder(folder))
             return folder;
     }
-    const QString last = ProgramSettings().value(kLastFolderKey).toString();
+    const QString last = ProgramSettings().value(QLatin1String(kLastFolderKey)).toString();
     return IsFolder(last) ? last : QDir::homePath();
 }
 
@@ -36,7 +36,7 @@ void RememberFolder(const QString& chosenFile)
 {
     if (chosenFile.isEmpty())
         return;
-    ProgramSettings().setValue(kLastFolderKey, QFileInfo(chosenFile).absolutePath());
+    ProgramSettings().setValue(QLatin1String(kLastFolderKey), QFileInfo(chosenFile).absolutePath());
 }
 
 QString DocumentPathOf(const QWidget* widget)
