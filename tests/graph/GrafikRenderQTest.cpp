@@ -10,15 +10,25 @@
 
 namespace {
 
-// The right-most (or bottom-most) pixel that is not white.
-QPoint OuterInk(const QImage& image, bool rightMost)
+// The right-most and the bottom-most pixel that is not white.
+struct OuterInk {
+    QPoint right{-1, -1};
+    QPoint bottom{-1, -1};
+};
+OuterInk FindOuterInk(const QImage& shot)
 {
-    QPoint outer(-1, -1);
-    for (int y = 0; y < image.height(); ++y)
+    const QImage image = shot.convertToFormat(QImage::Format_RGB32);
+    OuterInk ink;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x)
-            if ((image.pixel(x, y) & 0xffffff) != 0xffffff && (rightMost ? x > outer.x() : y > outer.y()))
-                outer = QPoint(x, y);
-    return outer;
+            if ((line[x] & 0xffffff) != 0xffffff) {
+                if (x > ink.right.x())
+                    ink.right = QPoint(x, y);
+                ink.bottom = QPoint(x, y);
+            }
+    }
+    return ink;
 }
 
 } // namespace
@@ -125,11 +135,12 @@ private slots:
         CGrafik view(doc);
         view.OnGrafiklupe();
         // Where ink lies on the unscrolled page, from a window that shows it all.
-        view.resize(1800, 1400);
+        view.resize(1300, 1100);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         const QImage page = view.viewport()->grab().toImage();
-        const QPoint right = OuterInk(page, true), bottom = OuterInk(page, false);
+        const OuterInk outer = FindOuterInk(page);
+        const QPoint right = outer.right, bottom = outer.bottom;
         // The right axis title "Porosität(-)" reaches beyond the page of 250 mm.
         QVERIFY(right.x() > qRound(2500 * view.viewport()->logicalDpiX() / 254.0));
         QVERIFY(right.x() < page.width() - 1 && bottom.y() < page.height() - 1);
