@@ -6,7 +6,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScrollBar>
 #include <algorithm>
@@ -14,6 +13,7 @@
 #include "GraphExport.h"
 #include "GraphPainter.h"
 #include "KeldoDoc.h"
+#include "PrintPreview.h"
 
 CGrafik::CGrafik(CKeldoDoc& doc, QWidget* parent) : QAbstractScrollArea(parent), m_doc(doc)
 {
@@ -29,15 +29,37 @@ void CGrafik::OnInitialUpdate()
     UpdateScrollBars();
 }
 
-void CGrafik::OnUpdate() { viewport()->update(); }
+void CGrafik::OnUpdate()
+{
+    UpdateScrollBars();
+    viewport()->update();
+}
+
+void CGrafik::ScaleIfNeeded()
+{
+    // The axes are computed once per computation; a view that has never
+    // scaled has no ranges yet and scales as well.
+    if (m_doc.m_bSkaliert == 0 || !m_state.IsScaled())
+        m_state.OnCompute(m_doc);
+}
+
+QSize CGrafik::ContentSize()
+{
+    ScaleIfNeeded();
+    const keldo::QtTextMeasure measure;
+    const keldo::DrawingBounds drawn = keldo::BoundsOf(m_state.zeichnen(m_doc, measure), measure);
+    return QSize(std::max(kTotalWidth, drawn.right + kDrawingMargin - CGrafikState::kOriginX),
+        std::max(kTotalHeight, CGrafikState::kOriginY - drawn.bottom + kDrawingMargin));
+}
 
 void CGrafik::UpdateScrollBars()
 {
     const double sx = keldo::PixelsPerUnit(viewport()->logicalDpiX());
     const double sy = keldo::PixelsPerUnit(viewport()->logicalDpiY());
     const QSize view = viewport()->size();
-    horizontalScrollBar()->setRange(0, std::max(0, int(kTotalWidth * sx + 0.5) - view.width()));
-    verticalScrollBar()->setRange(0, std::max(0, int(kTotalHeight * sy + 0.5) - view.height()));
+    const QSize content = ContentSize();
+    horizontalScrollBar()->setRange(0, std::max(0, int(content.width() * sx + 0.5) - view.width()));
+    verticalScrollBar()->setRange(0, std::max(0, int(content.height() * sy + 0.5) - view.height()));
     horizontalScrollBar()->setPageStep(std::max(1, int(kPageWidth * sx + 0.5)));
     verticalScrollBar()->setPageStep(std::max(1, int(kPageHeight * sy + 0.5)));
     horizontalScrollBar()->setSingleStep(std::max(1, int(kLineWidth * sx + 0.5)));
@@ -62,10 +84,7 @@ void CGrafik::paintEvent(QPaintEvent*)
 
 void CGrafik::OnDraw(QPainter& painter)
 {
-    // The axes are computed once per computation; a view that has never
-    // scaled has no ranges yet and scales as well.
-    if (m_doc.m_bSkaliert == 0 || !m_state.IsScaled())
-        m_state.OnCompute(m_doc);
+    ScaleIfNeeded();
     const keldo::QtTextMeasure measure;
     keldo::PaintDisplayList(painter, m_state.zeichnen(m_doc, measure));
 }
@@ -74,6 +93,7 @@ void CGrafik::OnGrafiklupe()
 {
     m_state.m_bGrafiklupe = m_state.m_bGrafiklupe == 1 ? 0 : 1;
     m_state.OnCompute(m_doc); // the plot size changes with the magnifier
+    UpdateScrollBars();
     viewport()->update();
     emit lupeChanged(IsLupeChecked());
 }
@@ -95,6 +115,7 @@ void CGrafik::Print(QPrinter& printer)
     } end{this};
 
     printer.setFromTo(1, 1);
+    keldo::LabelPrintJob(printer, m_doc);
     QPainter painter;
     if (!painter.begin(&printer))
         return;
@@ -113,6 +134,7 @@ void CGrafik::OnEndPrinting()
     m_state.m_bHochformat = 1;
     m_state.m_bPrint = 0;
     m_state.worldtrans(m_doc);
+    UpdateScrollBars();
     viewport()->update();
 }
 
@@ -121,7 +143,7 @@ void CGrafik::FilePrint()
     // The printer set up through "Druckereinrichtung" is used when one is given.
     QPrinter ownPrinter(QPrinter::HighResolution);
     QPrinter& printer = m_pPrinter ? *m_pPrinter : ownPrinter;
-    printer.setDocName(QString::fromStdString(m_doc.GetTitle()));
+    keldo::LabelPrintJob(printer, m_doc);
     QPrintDialog dialog(&printer, this);
     dialog.setMinMax(1, 1);
     // The print layout is only set up once the user has chosen to print, so
@@ -135,10 +157,7 @@ void CGrafik::FilePrintPreview()
 {
     QPrinter ownPrinter(QPrinter::HighResolution);
     QPrinter& printer = m_pPrinter ? *m_pPrinter : ownPrinter;
-    printer.setDocName(QString::fromStdString(m_doc.GetTitle()));
-    QPrintPreviewDialog dialog(&printer, this);
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) { Print(*target); });
-    dialog.exec();
+    keldo::RunPrintPreview(this, printer, [this](QPrinter& target) { Print(target); });
 }
 
 void CGrafik::ExportGraphDialog()

@@ -54,8 +54,10 @@ public:
     // The scaling and layout state, for the tests and the frame.
     const CGrafikState& State() const { return m_state; }
 
-    // Scroll sizes in logical units (0.1 mm).
+    // Scroll sizes in logical units (0.1 mm). The total grows where the
+    // drawing reaches further (the magnifier's right axis), plus a margin.
     static constexpr int kTotalWidth = 2500, kTotalHeight = 2200;
+    static constexpr int kDrawingMargin = 50;
     static constexpr int kPageWidth = 1250, kPageHeight = 1100;
     static constexpr int kLineWidth = 50, kLineHeight = 44;
 
@@ -70,6 +72,10 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
+    void ScaleIfNeeded();
+    // The scrolled surface in logical units: the fixed total, or the whole
+    // drawing from the window origin on where that is larger.
+    QSize ContentSize();
     void UpdateScrollBars();
     void OnEndPrinting();
 

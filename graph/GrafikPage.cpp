@@ -109,3 +109,44 @@ void CGrafikState::Blockdiagramm(DisplayList& out, const PointArray& points, int
             GraphPrimitive::Rectangle({x - wl / 2, y0}, {x + wr / 2, points[i].y}, PenKind::Bar, BrushKind::BarHatch));
     }
 }
+
+namespace keldo {
+
+DrawingBounds BoundsOf(const DisplayList& list, const ITextMeasure& measure)
+{
+    DrawingBounds bounds;
+    bool any = false;
+    auto add = [&](int left, int top, int right, int bottom) {
+        if (!any) {
+            bounds = {left, top, right, bottom};
+            any = true;
+            return;
+        }
+        bounds.left = std::min(bounds.left, left);
+        bounds.top = std::max(bounds.top, top);
+        bounds.right = std::max(bounds.right, right);
+        bounds.bottom = std::min(bounds.bottom, bottom);
+    };
+    for (const GraphPrimitive& p : list) {
+        if (p.kind != GraphPrimitive::Kind::Text) {
+            for (const GraphPoint& pt : p.points)
+                add(pt.x, pt.y, pt.x, pt.y);
+            continue;
+        }
+        if (p.points.empty() || p.text.empty())
+            continue; // an empty text draws nothing
+        // The text hangs down from its point, centred on it, ending at it
+        // (right alignment) or starting there.
+        const GraphPoint at = p.points[0];
+        const int w = measure.TextWidth(p.font, p.text);
+        int left = at.x;
+        if ((p.align & kAlignCenter) == kAlignCenter)
+            left = at.x - w / 2;
+        else if (p.align & kAlignRight)
+            left = at.x - w;
+        add(left, at.y, left + w, at.y - FontHeight(p.font));
+    }
+    return bounds;
+}
+
+} // namespace keldo

@@ -12,6 +12,7 @@
 #include "GraphPainter.h"
 #include "KeldoDoc.h"
 #include "PageExport.h"
+#include "PrintJob.h"
 
 namespace keldo {
 namespace {
@@ -62,8 +63,8 @@ bool WritePdf(QSaveFile& file, CKeldoDoc& doc, CGrafikState& state)
 {
     const CGrafikState::Extent extent = state.PageExtent();
     QPdfWriter pdf(&file);
-    pdf.setTitle(QString::fromStdString(doc.m_strTitel));
-    pdf.setCreator(QStringLiteral("Keldo"));
+    pdf.setTitle(QString::fromStdString(PrintJobTitle(doc.GetTitle(), doc.m_strBohrung)));
+    pdf.setCreator(QString::fromLatin1(kPrintCreator));
     pdf.setPageSize(QPageSize(QSizeF(extent.Width() / 10.0, extent.Height() / 10.0), QPageSize::Millimeter, QString(),
         QPageSize::ExactMatch));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);

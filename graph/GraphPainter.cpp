@@ -152,14 +152,8 @@ void SetPageTransform(QPainter& painter, QPointF scroll)
 
 QFont GraphFont(FontKind kind)
 {
-    int height = 45;
-    QFont::Weight weight = QFont::Bold;
-    if (kind == FontKind::Title) {
-        height = 70;
-        weight = QFont::DemiBold;
-    } else if (kind == FontKind::Heading) {
-        height = 60;
-    }
+    const int height = FontHeight(kind);
+    const QFont::Weight weight = kind == FontKind::Title ? QFont::DemiBold : QFont::Bold;
     QFont font(QStringLiteral("Liberation Mono"));
     font.setStyleHint(QFont::TypeWriter, QFont::PreferOutline);
     font.setFixedPitch(true);

@@ -41,6 +41,9 @@ enum class FontKind {
     Label,   // height 45, weight 700
 };
 
+// Height of a text cell in the font, in logical units.
+constexpr int FontHeight(FontKind kind) { return kind == FontKind::Title ? 70 : kind == FontKind::Heading ? 60 : 45; }
+
 // Text alignment flags with the values the page was designed with.
 constexpr int kAlignTop = 0;
 constexpr int kAlignRight = 2;  // ending at x, hanging down from y
@@ -143,5 +146,14 @@ public:
     virtual ~ITextMeasure() = default;
     virtual int TextWidth(FontKind font, const std::string& text) const = 0;
 };
+
+// The smallest rectangle that holds everything a display list draws: its
+// points and the cells of its texts, measured with `measure`. Logical
+// units, y upward (top > bottom). An empty list gives an empty rectangle.
+struct DrawingBounds {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    bool operator==(const DrawingBounds&) const = default;
+};
+DrawingBounds BoundsOf(const DisplayList& list, const ITextMeasure& measure);
 
 } // namespace keldo

@@ -10,8 +10,8 @@
 #include <QLineEdit>
 #include <QListView>
 
+#include "FileDialogFolder.h"
 #include "InputChecks.h"
-#include "InputFields.h"
 #include "MeasurementImport.h"
 #include "MeasurementListModel.h"
 #include "TextFormat.h"
@@ -24,13 +24,12 @@ std::string ChooseWithFileDialog(QWidget* parent)
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters({QStringLiteral("Messwertdateien (*.TXT *.txt)"), QStringLiteral("Alle Dateien (*)")});
+    dialog.setDirectory(keldo::StartFolder(keldo::DocumentPathOf(parent)));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
+    keldo::RememberFolder(dialog.selectedFiles().front());
     return dialog.selectedFiles().front().toStdString();
 }
-
-// Six significant digits, as the float fields always showed their values.
-QString FloatText(float value) { return QString::fromStdString(keldo::Format("%.6g", static_cast<double>(value))); }
 
 void SetRadioGroup(QButtonGroup* group, int value)
 {
@@ -63,6 +62,8 @@ private:
 };
 
 } // namespace
+
+using keldo::ControlId;
 
 DlgInput::DlgInput(keldo::IMessageBox& messages, QWidget* pParent)
     : QDialog(pParent), m_messages(messages), m_chooseFile(ChooseWithFileDialog)
@@ -101,13 +102,13 @@ int DlgInput::DoModal()
     return exec();
 }
 
-QWidget* DlgInput::GetDlgItem(int id) const
+QWidget* DlgInput::GetDlgItem(ControlId id) const
 {
     auto it = m_controls.find(id);
     return it == m_controls.end() ? nullptr : it->second;
 }
 
-template <class T> T* DlgInput::Control(int id) const { return static_cast<T*>(GetDlgItem(id)); }
+template <class T> T* DlgInput::Control(ControlId id) const { return static_cast<T*>(GetDlgItem(id)); }
 
 void DlgInput::RefreshList()
 {
@@ -134,28 +135,34 @@ bool DlgInput::UpdateData(bool bSaveAndValidate)
     CKeldoInputs& inputs = *this;
 
     if (!bSaveAndValidate) {
-        for (int i = 0; i < fieldCount; ++i)
-            Control<QLineEdit>(fields[i].id)->setText(FloatText(inputs.*fields[i].member));
-        Control<QLineEdit>(1000)->setText(QString::fromStdString(m_strBohrung));
-        Control<QLabel>(1023)->setText(QString::fromStdString(m_strAnzahl));
+        m_shownNumbers.resize(static_cast<size_t>(fieldCount));
+        for (int i = 0; i < fieldCount; ++i) {
+            keldo::ShownNumber& shown = m_shownNumbers[static_cast<size_t>(i)];
+            shown = keldo::ShowNumber(inputs.*fields[i].member);
+            Control<QLineEdit>(fields[i].id)->setText(QString::fromStdString(shown.text));
+        }
+        Control<QLineEdit>(ControlId::WellName)->setText(QString::fromStdString(m_strBohrung));
+        Control<QLabel>(ControlId::LineCountText)->setText(QString::fromStdString(m_strAnzahl));
         SetRadioGroup(m_modusGroup, m_nModus);
-        Control<QAbstractButton>(1026)->setChecked(m_bDetail != 0);
-        Control<QAbstractButton>(1028)->setChecked(m_bWarnungen != 0);
+        Control<QAbstractButton>(ControlId::DetailCheck)->setChecked(m_bDetail != 0);
+        Control<QAbstractButton>(ControlId::WarningsCheck)->setChecked(m_bWarnungen != 0);
         SetRadioGroup(m_fluidGroup, m_nFluid);
-        Control<QLabel>(1035)->setText(QString::fromStdString(m_strKontaktText));
-        Control<QLabel>(1036)->setText(QString::fromStdString(m_strDichteText));
-        Control<QLabel>(1038)->setText(QString::fromStdString(m_strKontaktModus));
-        Control<QAbstractButton>(1039)->setChecked(m_bDruckabhaengig != 0);
+        Control<QLabel>(ControlId::ContactLabel)->setText(QString::fromStdString(m_strKontaktText));
+        Control<QLabel>(ControlId::DensityLabel)->setText(QString::fromStdString(m_strDichteText));
+        Control<QLabel>(ControlId::ContactModeLabel)->setText(QString::fromStdString(m_strKontaktModus));
+        Control<QAbstractButton>(ControlId::PressureDependentCheck)->setChecked(m_bDruckabhaengig != 0);
         return true;
     }
 
     // Every number field is read before any member changes: a field that is
     // not a number leaves all members as they were and the user's text in
-    // place.
+    // place. A field the user left as it was shown keeps its exact value.
+    m_shownNumbers.resize(static_cast<size_t>(fieldCount));
     std::vector<float> values(static_cast<size_t>(fieldCount));
     for (int i = 0; i < fieldCount; ++i) {
         QLineEdit* field = Control<QLineEdit>(fields[i].id);
-        if (!keldo::ParseFieldNumber(field->text().toStdString(), values[i])) {
+        const keldo::ShownNumber& shown = m_shownNumbers[static_cast<size_t>(i)];
+        if (!keldo::ReadBackNumber(field->text().toStdString(), shown, values[i])) {
             // named by the label on screen, which follows the fluid last read
             m_messages.Show(keldo::NotANumberMessage(keldo::FieldName(fields[i], m_nFluid)));
             field->setFocus();
@@ -165,16 +172,16 @@ bool DlgInput::UpdateData(bool bSaveAndValidate)
     }
     for (int i = 0; i < fieldCount; ++i)
         inputs.*fields[i].member = values[i];
-    m_strBohrung = Control<QLineEdit>(1000)->text().toStdString();
-    m_strAnzahl = Control<QLabel>(1023)->text().toStdString();
+    m_strBohrung = Control<QLineEdit>(ControlId::WellName)->text().toStdString();
+    m_strAnzahl = Control<QLabel>(ControlId::LineCountText)->text().toStdString();
     m_nModus = m_modusGroup->checkedId();
-    m_bDetail = Control<QAbstractButton>(1026)->isChecked() ? 1 : 0;
-    m_bWarnungen = Control<QAbstractButton>(1028)->isChecked() ? 1 : 0;
+    m_bDetail = Control<QAbstractButton>(ControlId::DetailCheck)->isChecked() ? 1 : 0;
+    m_bWarnungen = Control<QAbstractButton>(ControlId::WarningsCheck)->isChecked() ? 1 : 0;
     m_nFluid = m_fluidGroup->checkedId();
-    m_strKontaktText = Control<QLabel>(1035)->text().toStdString();
-    m_strDichteText = Control<QLabel>(1036)->text().toStdString();
-    m_strKontaktModus = Control<QLabel>(1038)->text().toStdString();
-    m_bDruckabhaengig = Control<QAbstractButton>(1039)->isChecked() ? 1 : 0;
+    m_strKontaktText = Control<QLabel>(ControlId::ContactLabel)->text().toStdString();
+    m_strDichteText = Control<QLabel>(ControlId::DensityLabel)->text().toStdString();
+    m_strKontaktModus = Control<QLabel>(ControlId::ContactModeLabel)->text().toStdString();
+    m_bDruckabhaengig = Control<QAbstractButton>(ControlId::PressureDependentCheck)->isChecked() ? 1 : 0;
     return true;
 }
 
@@ -202,9 +209,9 @@ void DlgInput::OnFluidRadio()
     // anyway, but leave every field as the user typed it.
     m_nFluid = m_fluidGroup->checkedId();
     SetFluidLabels(true);
-    Control<QLabel>(1035)->setText(QString::fromStdString(m_strKontaktText));
-    Control<QLabel>(1036)->setText(QString::fromStdString(m_strDichteText));
-    Control<QLabel>(1038)->setText(QString::fromStdString(m_strKontaktModus));
+    Control<QLabel>(ControlId::ContactLabel)->setText(QString::fromStdString(m_strKontaktText));
+    Control<QLabel>(ControlId::DensityLabel)->setText(QString::fromStdString(m_strDichteText));
+    Control<QLabel>(ControlId::ContactModeLabel)->setText(QString::fromStdString(m_strKontaktModus));
 }
 
 void DlgInput::OnDefaultWerte()
@@ -282,6 +289,13 @@ void DlgInput::OnAlleWerte()
     keldo::DepthWindowFromLines(m_Messwerte, m_fMinTeufe, m_fMaxTeufe);
     m_fCutoff = 0.06f;
     UpdateData(false);
+}
+
+void DlgInput::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::FontChange && !m_templateRects.empty())
+        LayoutControls();
 }
 
 void DlgInput::keyPressEvent(QKeyEvent* event)

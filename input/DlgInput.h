@@ -5,7 +5,10 @@
 #include <vector>
 
 #include <QDialog>
+#include <QRect>
 
+#include "ControlIds.h"
+#include "InputFields.h"
 #include "KeldoInputs.h"
 #include "MessageBox.h"
 
@@ -15,8 +18,8 @@ class MeasurementListModel;
 
 // The input dialog (template 130): every input of a computation and the list
 // of measurements. The inputs are members of the same names as in the
-// document (inherited from CKeldoInputs). Controls carry their resource id as
-// object name ("1033") and in the property "controlId".
+// document (inherited from CKeldoInputs). Controls carry their resource id
+// (keldo::ControlId) as object name ("1033") and in the property "controlId".
 class DlgInput : public QDialog, public CKeldoInputs {
     Q_OBJECT
 public:
@@ -38,7 +41,7 @@ public:
     void SetFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
 
     // The control with resource id `id`, or nullptr.
-    QWidget* GetDlgItem(int id) const;
+    QWidget* GetDlgItem(keldo::ControlId id) const;
 
     bool OnInitDialog();
     // true: controls → members (false and a message when a number field does
@@ -63,15 +66,24 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // A new font moves every control to its place in the new dialog units.
+    void changeEvent(QEvent* event) override;
 
 private:
     void CreateControls();
-    template <class T> T* Control(int id) const;
+    // Sizes the dialog and places every control from its template rectangle
+    // in the dialog units of the current font.
+    void LayoutControls();
+    template <class T> T* Control(keldo::ControlId id) const;
     void RefreshList();
 
     keldo::IMessageBox& m_messages;
     FileChooser m_chooseFile;
-    std::map<int, QWidget*> m_controls;
+    std::map<keldo::ControlId, QWidget*> m_controls;
+    // Every control with its rectangle in dialog units.
+    std::vector<std::pair<QWidget*, QRect>> m_templateRects;
+    // What each number field was last given, in the order of NumberFields.
+    std::vector<keldo::ShownNumber> m_shownNumbers;
     QButtonGroup* m_fluidGroup = nullptr;
     QButtonGroup* m_modusGroup = nullptr;
     MeasurementListModel* m_listModel = nullptr;

@@ -9,29 +9,29 @@ namespace keldo {
 namespace {
 
 const NumberField kFields[] = {
-    {&CKeldoInputs::m_fWasserdichte, 1006, "Wasserdichte (kg/m3)"},
-    {&CKeldoInputs::m_fDichteKW, 1004, "Relative Gasdichte (Luft=1)"},
-    {&CKeldoInputs::m_fKontakt, 1003, "Gas-Wasser-Kontakt (m)"},
-    {&CKeldoInputs::m_fPcMax, 1002, "Max.Kapillardruck (bar)"},
-    {&CKeldoInputs::m_fPhiK0, 1008, "Phi/K-Relation, 1. Koeffizient"},
-    {&CKeldoInputs::m_fPhiK1, 1009, "Phi/K-Relation, 2. Koeffizient"},
-    {&CKeldoInputs::m_fPhiK2, 1010, "Phi/K-Relation, 3. Koeffizient"},
-    {&CKeldoInputs::m_fInitialdruck, 1001, "Initialdruck (bar)"},
-    {&CKeldoInputs::m_fTemperatur, 1005, "Lagerstättentemperatur (°C)"},
-    {&CKeldoInputs::m_fAlfa1, 1012, "alfa, 2. Koeffizient"},
-    {&CKeldoInputs::m_fAlfa0, 1011, "alfa, 1. Koeffizient"},
-    {&CKeldoInputs::m_fAlfa2, 1013, "alfa, 3. Koeffizient"},
-    {&CKeldoInputs::m_fAlfa3, 1014, "alfa, 4. Koeffizient"},
-    {&CKeldoInputs::m_fBeta0, 1015, "beta, 1. Koeffizient"},
-    {&CKeldoInputs::m_fBeta1, 1016, "beta, 2. Koeffizient"},
-    {&CKeldoInputs::m_fPcsperr0, 1019, "Pcsperr, 1. Koeffizient"},
-    {&CKeldoInputs::m_fPcsperr1, 1020, "Pcsperr, 2. Koeffizient"},
-    {&CKeldoInputs::m_fSwmin0, 1017, "Swmin, 1. Koeffizient"},
-    {&CKeldoInputs::m_fSwmin1, 1018, "Swmin, 2. Koeffizient"},
-    {&CKeldoInputs::m_fMaxTeufe, 1030, "Max. Teufe (m)"},
-    {&CKeldoInputs::m_fMinTeufe, 1029, "Min.Teufe (m)"},
-    {&CKeldoInputs::m_fCutoff, 1031, "Porositäts-Cutoff (-)"},
-    {&CKeldoInputs::m_fKontaktwinkel, 1037, "Kontaktwinkel Öl/Wasser ( ° )"},
+    {&CKeldoInputs::m_fWasserdichte, ControlId::WaterDensity, "Wasserdichte (kg/m3)"},
+    {&CKeldoInputs::m_fDichteKW, ControlId::HydrocarbonDensity, "Relative Gasdichte (Luft=1)"},
+    {&CKeldoInputs::m_fKontakt, ControlId::Contact, "Gas-Wasser-Kontakt (m)"},
+    {&CKeldoInputs::m_fPcMax, ControlId::MaxCapillaryPressure, "Max.Kapillardruck (bar)"},
+    {&CKeldoInputs::m_fPhiK0, ControlId::PhiK0, "Phi/K-Relation, 1. Koeffizient"},
+    {&CKeldoInputs::m_fPhiK1, ControlId::PhiK1, "Phi/K-Relation, 2. Koeffizient"},
+    {&CKeldoInputs::m_fPhiK2, ControlId::PhiK2, "Phi/K-Relation, 3. Koeffizient"},
+    {&CKeldoInputs::m_fInitialdruck, ControlId::InitialPressure, "Initialdruck (bar)"},
+    {&CKeldoInputs::m_fTemperatur, ControlId::Temperature, "Lagerstättentemperatur (°C)"},
+    {&CKeldoInputs::m_fAlfa1, ControlId::Alfa1, "alfa, 2. Koeffizient"},
+    {&CKeldoInputs::m_fAlfa0, ControlId::Alfa0, "alfa, 1. Koeffizient"},
+    {&CKeldoInputs::m_fAlfa2, ControlId::Alfa2, "alfa, 3. Koeffizient"},
+    {&CKeldoInputs::m_fAlfa3, ControlId::Alfa3, "alfa, 4. Koeffizient"},
+    {&CKeldoInputs::m_fBeta0, ControlId::Beta0, "beta, 1. Koeffizient"},
+    {&CKeldoInputs::m_fBeta1, ControlId::Beta1, "beta, 2. Koeffizient"},
+    {&CKeldoInputs::m_fPcsperr0, ControlId::Pcsperr0, "Pcsperr, 1. Koeffizient"},
+    {&CKeldoInputs::m_fPcsperr1, ControlId::Pcsperr1, "Pcsperr, 2. Koeffizient"},
+    {&CKeldoInputs::m_fSwmin0, ControlId::Swmin0, "Swmin, 1. Koeffizient"},
+    {&CKeldoInputs::m_fSwmin1, ControlId::Swmin1, "Swmin, 2. Koeffizient"},
+    {&CKeldoInputs::m_fMaxTeufe, ControlId::MaxDepth, "Max. Teufe (m)"},
+    {&CKeldoInputs::m_fMinTeufe, ControlId::MinDepth, "Min.Teufe (m)"},
+    {&CKeldoInputs::m_fCutoff, ControlId::Cutoff, "Porositäts-Cutoff (-)"},
+    {&CKeldoInputs::m_fKontaktwinkel, ControlId::ContactAngle, "Kontaktwinkel Öl/Wasser ( ° )"},
 };
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
@@ -78,9 +78,9 @@ const NumberField* NumberFields(int& count)
 
 std::string FieldName(const NumberField& field, int fluid)
 {
-    if (fluid == 1 && field.id == 1004)
+    if (fluid == 1 && field.id == ControlId::HydrocarbonDensity)
         return "Öldichte (kg/m3)";
-    if (fluid == 1 && field.id == 1003)
+    if (fluid == 1 && field.id == ControlId::Contact)
         return "Öl-Wasser-Kontakt (m)";
     return field.name;
 }
@@ -88,6 +88,18 @@ std::string FieldName(const NumberField& field, int fluid)
 std::string NotANumberMessage(const std::string& fieldName)
 {
     return "Das Feld \"" + fieldName + "\" enthält keine gültige Zahl!";
+}
+
+ShownNumber ShowNumber(float value) { return {Format("%.6g", static_cast<double>(value)), value}; }
+
+bool ReadBackNumber(std::string_view text, const ShownNumber& shown, float& value)
+{
+    // A field never shown has an empty text here, which is never a number.
+    if (!shown.text.empty() && text == shown.text) {
+        value = shown.value;
+        return true;
+    }
+    return ParseFieldNumber(text, value);
 }
 
 bool ParseFieldNumber(std::string_view text, float& value)

@@ -2,6 +2,7 @@
 #include <string>
 #include <string_view>
 
+#include "ControlIds.h"
 #include "KeldoInputs.h"
 
 namespace keldo {
@@ -10,7 +11,7 @@ namespace keldo {
 // and the name under which a message refers to it.
 struct NumberField {
     float CKeldoInputs::*member;
-    int id;
+    ControlId id;
     const char* name;
 };
 
@@ -24,6 +25,20 @@ std::string FieldName(const NumberField& field, int fluid);
 
 // "Das Feld "<name>" enthält keine gültige Zahl!"
 std::string NotANumberMessage(const std::string& fieldName);
+
+// What a number field shows: its text, six significant digits as the fields
+// always showed them, and the exact value that text was made from.
+struct ShownNumber {
+    std::string text;
+    float value = 0;
+};
+ShownNumber ShowNumber(float value);
+
+// Reads a number field back. A text the user has not changed gives the exact
+// value it was made from, so that showing a value does not round it (a depth
+// of 2959.795 shown as "2959.79" stays 2959.795); any other text is parsed as
+// ParseFieldNumber does. False when it is no number.
+bool ReadBackNumber(std::string_view text, const ShownNumber& shown, float& value);
 
 // True when `text` is one finite decimal number with optional white space
 // around it (sign, digits, decimal point, exponent; no nan, inf or hex).

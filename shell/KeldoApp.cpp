@@ -11,6 +11,7 @@
 #include "AboutDlg.h"
 #include "CommandIds.h"
 #include "DocumentFile.h"
+#include "FileDialogFolder.h"
 #include "MainFrame.h"
 #include "ResultsFile.h"
 #include "ShellDocumentHost.h"
@@ -49,11 +50,21 @@ CKeldoApp::CKeldoApp(keldo::IMessageBox* messages) : m_printer(QPrinter::HighRes
     };
 
     const QString filter = QString::fromLatin1(keldo::kFileFilter);
+    // Both start in the folder of the current document, else in the last
+    // folder a file was chosen in.
     m_chooseOpenFile = [this, filter] {
-        return QFileDialog::getOpenFileName(m_pFrame.get(), QStringLiteral("Öffnen"), QString(), filter);
+        const QString start = keldo::StartFolder(FromUtf8(m_pDoc->GetPathName()));
+        const QString path = QFileDialog::getOpenFileName(m_pFrame.get(), QStringLiteral("Öffnen"), start, filter);
+        keldo::RememberFolder(path);
+        return path;
     };
     m_chooseSaveFile = [this, filter](const QString& suggestion) {
-        return QFileDialog::getSaveFileName(m_pFrame.get(), QStringLiteral("Speichern unter"), suggestion, filter);
+        const QString start = keldo::StartFolder(FromUtf8(m_pDoc->GetPathName()));
+        const QString proposed = QFileInfo(suggestion).isAbsolute() ? suggestion : QDir(start).filePath(suggestion);
+        const QString path
+            = QFileDialog::getSaveFileName(m_pFrame.get(), QStringLiteral("Speichern unter"), proposed, filter);
+        keldo::RememberFolder(path);
+        return path;
     };
     m_askSave = [this](const std::string& question) {
         if (m_pOwnMessages)

@@ -100,6 +100,8 @@ void CMainFrame::UpdateAllViews()
 
 void CMainFrame::UpdateCaption()
 {
+    // The file shown, for the dialogs of this window that start in its folder.
+    setWindowFilePath(QString::fromStdString(m_pDoc->GetPathName()));
     setWindowTitle(
         QString::fromStdString(m_pDoc->GetTitle()) + QStringLiteral(" - ") + QString::fromLatin1(keldo::kAppName));
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <string_view>
 
 #include "StringTable.h"
 
@@ -40,6 +41,11 @@ private:
     bool m_active;
 };
 
+bool EndsWith(std::string_view text, std::string_view end)
+{
+    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+}
+
 void Prepare(QMessageBox& box, const std::string& text, QMessageBox::Icon icon)
 {
     box.setWindowTitle(QString::fromLatin1(kAppName));
@@ -50,10 +56,28 @@ void Prepare(QMessageBox& box, const std::string& text, QMessageBox::Icon icon)
 
 } // namespace
 
+MessageKind KindOfMessage(const std::string& text)
+{
+    std::string_view t = text;
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\n' || t.back() == '\r' || t.back() == '\t'))
+        t.remove_suffix(1);
+    // A text that stops something or reports a fault is never good news,
+    // whatever it ends with.
+    for (std::string_view alarm : {"ABBRUCH", "Abbruch", "WARNUNG", "FEHLER", "Fehler"})
+        if (t.find(alarm) != std::string_view::npos)
+            return MessageKind::Warning;
+    const bool completed = EndsWith(t, "abgeschlossen") || EndsWith(t, "abgeschlossen!");
+    const bool opening = EndsWith(t, " wird geöffnet");
+    const bool counted = EndsWith(t, " Zeilen wurden eingelesen");
+    const bool written = t.starts_with("Die Detailergebnisse sind in die Datei ") && EndsWith(t, " geschrieben!");
+    return completed || opening || counted || written ? MessageKind::Information : MessageKind::Warning;
+}
+
 void QtMessageBox::Show(const std::string& text)
 {
     QMessageBox box(ModalParent(m_parent));
-    Prepare(box, text, QMessageBox::Warning);
+    Prepare(
+        box, text, KindOfMessage(text) == MessageKind::Information ? QMessageBox::Information : QMessageBox::Warning);
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     ArrowWhileAsking arrow;
     box.exec();

@@ -6,6 +6,13 @@
 
 namespace keldo {
 
+// What a message tells, which decides its icon: completion and information
+// texts ("...abgeschlossen", "... wird geöffnet", "... Zeilen wurden
+// eingelesen", the results file written) show the information icon; aborts,
+// warnings and errors keep the warning icon.
+enum class MessageKind { Warning, Information };
+MessageKind KindOfMessage(const std::string& text);
+
 // The answers to the question whether to save a modified document.
 enum class SaveAnswer { Yes, No, Cancel };
 

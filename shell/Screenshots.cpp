@@ -2,17 +2,21 @@
 //   keldo-screenshots OUTPUT_FOLDER [DOCUMENT.kld]
 // Opens the document as a user would (the input dialog is answered with OK
 // after its picture is taken), then saves keldo-dialog.png, keldo-tabelle.png,
-// keldo-grafik.png and keldo-info.png. Runs on the offscreen platform without a display.
+// keldo-grafik.png, keldo-lupe.png (the magnifier, scrolled to the right
+// edge) and keldo-info.png. Runs on the offscreen platform without a display.
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 
 #include "AboutDlg.h"
+#include "CommandIds.h"
+#include "Grafik.h"
 #include "KeldoApp.h"
 #include "MainFrame.h"
 
@@ -30,12 +34,12 @@ bool Save(QWidget& widget, const QDir& folder, const QString& name)
 }
 
 // Answers the modal windows of opening a document as a user would: the
-// input dialog is photographed once and confirmed with OK, the messages of
-// the computation are confirmed (and printed).
-void AnswerModalWindows(const QDir& folder)
+// input dialog is photographed once (`dialogTaken` tells whether it was) and
+// confirmed with OK, the messages of the computation are confirmed (and
+// printed).
+void AnswerModalWindows(const QDir& folder, bool& dialogTaken)
 {
-    static bool dialogTaken = false;
-    QTimer::singleShot(150, [folder] {
+    QTimer::singleShot(150, [folder, &dialogTaken] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 std::printf("Meldung: %s\n", qPrintable(box->text()));
@@ -50,7 +54,7 @@ void AnswerModalWindows(const QDir& folder)
                     }
             }
         }
-        AnswerModalWindows(folder);
+        AnswerModalWindows(folder, dialogTaken);
     });
 }
 
@@ -82,7 +86,8 @@ int main(int argc, char* argv[])
     CMainFrame& frame = keldo.MainFrame();
     keldo.InitInstance({});
     frame.resize(1000, 720);
-    AnswerModalWindows(folder);
+    bool dialogTaken = false;
+    AnswerModalWindows(folder, dialogTaken);
     if (!keldo.OpenDocumentFile(document))
         return 1;
     QApplication::processEvents();
@@ -91,6 +96,13 @@ int main(int argc, char* argv[])
     frame.SwitchView(2);
     QApplication::processEvents();
     ok = Save(frame, folder, QStringLiteral("keldo-grafik.png")) && ok;
+    // The magnifier, scrolled to the right edge of the drawing.
+    frame.CommandAction(keldo::cmd::ID_GRAFIKLUPE)->trigger();
+    QApplication::processEvents();
+    CGrafik* graph = frame.GraphView();
+    graph->horizontalScrollBar()->setValue(graph->horizontalScrollBar()->maximum());
+    QApplication::processEvents();
+    ok = Save(frame, folder, QStringLiteral("keldo-lupe.png")) && ok;
     CAboutDlg about(&frame);
     about.show();
     QApplication::processEvents();

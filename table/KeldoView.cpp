@@ -1,15 +1,16 @@
 #include "KeldoView.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScrollBar>
 #include <algorithm>
 #include <climits>
 
+#include "PrintPreview.h"
 #include "TablePageLayout.h"
 
 using keldo::TablePageLayout;
@@ -146,6 +147,19 @@ void CKeldoView::changeEvent(QEvent* event)
     }
 }
 
+void CKeldoView::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const bool plainOrCtrl = mods == Qt::NoModifier || mods == Qt::ControlModifier;
+    if (plainOrCtrl && (event->key() == Qt::Key_Home || event->key() == Qt::Key_End)) {
+        QScrollBar* rows = verticalScrollBar();
+        rows->setValue(event->key() == Qt::Key_Home ? rows->minimum() : rows->maximum());
+        event->accept();
+        return;
+    }
+    QAbstractScrollArea::keyPressEvent(event);
+}
+
 int CKeldoView::OnPreparePrinting() const { return TablePageLayout::PageCount(m_pDoc->m_Ergebnisse.size()); }
 
 bool CKeldoView::Print(QPrinter& printer)
@@ -157,6 +171,7 @@ bool CKeldoView::Print(QPrinter& printer)
         from = std::max(1, printer.fromPage());
         to = std::min(pages, printer.toPage() > 0 ? printer.toPage() : pages);
     }
+    keldo::LabelPrintJob(printer, *m_pDoc);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
@@ -197,6 +212,7 @@ void CKeldoView::FilePrint()
 {
     QPrinter ownPrinter(QPrinter::HighResolution);
     QPrinter& printer = m_pPrinter ? *m_pPrinter : ownPrinter;
+    keldo::LabelPrintJob(printer, *m_pDoc);
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(QStringLiteral("Drucken"));
     dialog.setMinMax(1, OnPreparePrinting());
@@ -209,8 +225,5 @@ void CKeldoView::FilePrintPreview()
 {
     QPrinter ownPrinter(QPrinter::HighResolution);
     QPrinter& printer = m_pPrinter ? *m_pPrinter : ownPrinter;
-    QPrintPreviewDialog preview(&printer, this);
-    preview.setWindowTitle(QStringLiteral("Seitenansicht"));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { Print(*p); });
-    preview.exec();
+    keldo::RunPrintPreview(this, printer, [this](QPrinter& target) { Print(target); });
 }

@@ -55,6 +55,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // Home and End (also with Ctrl) go to the first and the last line.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void OnPrint(QPainter& painter, QPrinter& printer, int page);

@@ -199,3 +199,37 @@ TEST_F(GrafikPage, EverythingLiesInsideThePageExtent)
 }
 
 } // namespace
+
+namespace {
+
+TEST(BoundsOf, PointsAndTextCells)
+{
+    using keldo::DrawingBounds;
+    const FixedMeasure measure; // ten units per character
+    struct Row {
+        const char* what;
+        DisplayList list;
+        DrawingBounds expected;
+    } rows[] = {
+        {"nothing", {}, {0, 0, 0, 0}},
+        {"a line", {GraphPrimitive::Line({-10, 20}, {30, -40}, PenKind::Frame)}, {-10, 20, 30, -40}},
+        {"centred heading hangs 60 down", {GraphPrimitive::Text({1950, 120}, "Porosität(-)", FontKind::Heading)},
+            {1885, 120, 2015, 60}},
+        {"right-aligned title hangs 70 down",
+            {GraphPrimitive::Text({100, 0}, "abc", FontKind::Title, keldo::kAlignRight)}, {70, 0, 100, -70}},
+        {"left-aligned label hangs 45 down", {GraphPrimitive::Text({100, 0}, "abc", FontKind::Label, keldo::kAlignTop)},
+            {100, 0, 130, -45}},
+        {"an empty text adds nothing",
+            {GraphPrimitive::Rectangle({0, 0}, {1300, -750}, PenKind::Frame, BrushKind::Default),
+                GraphPrimitive::Text({5000, 5000}, "", FontKind::Title)},
+            {0, 0, 1300, -750}},
+        {"text beside a polyline",
+            {GraphPrimitive::Polyline({{0, 0}, {500, -100}}, PenKind::Series1),
+                GraphPrimitive::Text({500, -200}, "Dokument x", FontKind::Label)},
+            {0, 0, 550, -245}},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(keldo::BoundsOf(row.list, measure), row.expected) << row.what;
+}
+
+} // namespace

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest>
@@ -6,6 +7,31 @@
 #include "GraphPixels.h"
 #include "GraphTestData.h"
 #include "RecordingMessageBox.h"
+
+namespace {
+
+// The right-most and the bottom-most pixel that is not white.
+struct OuterInk {
+    QPoint right{-1, -1};
+    QPoint bottom{-1, -1};
+};
+OuterInk FindOuterInk(const QImage& shot)
+{
+    const QImage image = shot.convertToFormat(QImage::Format_RGB32);
+    OuterInk ink;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if ((line[x] & 0xffffff) != 0xffffff) {
+                if (x > ink.right.x())
+                    ink.right = QPoint(x, y);
+                ink.bottom = QPoint(x, y);
+            }
+    }
+    return ink;
+}
+
+} // namespace
 
 // What the user sees of both kinds of graph, and the view around them.
 class GrafikRenderQTest : public QObject {
@@ -100,6 +126,41 @@ private slots:
         view.viewport()->grab();
         QCOMPARE(doc.m_bSkaliert, 1);
         QCOMPARE(view.State().xmax, 1490.0);
+    }
+
+    void magnifierScrollRangeReachesTheWholeDrawing()
+    {
+        CKeldoDoc doc(messages);
+        FillSaturationGraph(doc);
+        CGrafik view(doc);
+        view.OnGrafiklupe();
+        // Where ink lies on the unscrolled page, from a window that shows it all.
+        view.resize(1300, 1100);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const QImage page = view.viewport()->grab().toImage();
+        const OuterInk outer = FindOuterInk(page);
+        const QPoint right = outer.right, bottom = outer.bottom;
+        // The right axis title "Porosität(-)" reaches beyond the page of 250 mm.
+        QVERIFY(right.x() > qRound(2500 * view.viewport()->logicalDpiX() / 254.0));
+        QVERIFY(right.x() < page.width() - 1 && bottom.y() < page.height() - 1);
+
+        for (QSize size : {QSize(300, 200), QSize(640, 480), QSize(880, 560), QSize(960, 900), QSize(1100, 500)}) {
+            view.resize(size);
+            QApplication::processEvents();
+            const QString at = QStringLiteral("%1 x %2").arg(size.width()).arg(size.height());
+            // Scrolled as far as the bars go, the outermost ink is on screen.
+            for (QPoint ink : {right, bottom}) {
+                QScrollBar* h = view.horizontalScrollBar();
+                QScrollBar* v = view.verticalScrollBar();
+                h->setValue(ink == right ? h->maximum() : ink.x() - view.viewport()->width() / 2);
+                v->setValue(ink == bottom ? v->maximum() : ink.y() - view.viewport()->height() / 2);
+                const QPoint onScreen = ink - QPoint(h->value(), v->value());
+                const QImage shot = view.viewport()->grab().toImage();
+                QVERIFY2(shot.rect().contains(onScreen), qPrintable(at));
+                QVERIFY2(shot.pixel(onScreen) == page.pixel(ink), qPrintable(at));
+            }
+        }
     }
 
     void magnifierTogglesThePlotSize()

@@ -30,14 +30,7 @@ using namespace keldo::cmd;
 
 namespace {
 
-// Control ids of the input dialog.
-constexpr int kOk = 1007;
-constexpr int kCancel = 2;
-constexpr int kKontakt = 1003;
-constexpr int kPcMax = 1002;
-constexpr int kTemperatur = 1005;
-constexpr int kGas = 1033;
-constexpr int kOil = 1034;
+using Id = keldo::ControlId;
 
 // Less than any document or report: the write starts, then the "disk" is full.
 constexpr rlim_t kFullAfter = 16;
@@ -58,11 +51,11 @@ void WhenDialogOpens(std::function<void(DlgInput&)> act, int attempts = 200)
     });
 }
 
-void Press(DlgInput& dlg, int id) { static_cast<QAbstractButton*>(dlg.GetDlgItem(id))->click(); }
+void Press(DlgInput& dlg, Id id) { static_cast<QAbstractButton*>(dlg.GetDlgItem(id))->click(); }
 
-QString FieldText(DlgInput& dlg, int id) { return static_cast<QLineEdit*>(dlg.GetDlgItem(id))->text(); }
+QString FieldText(DlgInput& dlg, Id id) { return static_cast<QLineEdit*>(dlg.GetDlgItem(id))->text(); }
 
-void SetFieldText(DlgInput& dlg, int id, const QString& text)
+void SetFieldText(DlgInput& dlg, Id id, const QString& text)
 {
     static_cast<QLineEdit*>(dlg.GetDlgItem(id))->setText(text);
 }
@@ -207,15 +200,16 @@ private slots:
         std::vector<std::string> afterFirstOk, afterSecondOk;
         bool openAfterFirstOk = false, openAfterSecondOk = false;
         WhenDialogOpens([&](DlgInput& dlg) {
-            shownTexts = {FieldText(dlg, kTemperatur), FieldText(dlg, kPcMax), FieldText(dlg, kKontakt)};
-            Press(dlg, kOk);
+            shownTexts = {
+                FieldText(dlg, Id::Temperature), FieldText(dlg, Id::MaxCapillaryPressure), FieldText(dlg, Id::Contact)};
+            Press(dlg, Id::OkButton);
             afterFirstOk = messages.shown;
             openAfterFirstOk = dlg.isVisible();
-            SetFieldText(dlg, kKontakt, QStringLiteral("2935"));
-            Press(dlg, kOk);
+            SetFieldText(dlg, Id::Contact, QStringLiteral("2935"));
+            Press(dlg, Id::OkButton);
             afterSecondOk = messages.shown;
             openAfterSecondOk = dlg.isVisible();
-            Press(dlg, kCancel);
+            Press(dlg, Id::CancelButton);
         });
         QVERIFY(app->OpenDocumentFile(path));
 
@@ -260,12 +254,12 @@ private slots:
         QString pcMaxShown;
         bool closedByOk = false;
         WhenDialogOpens([&](DlgInput& dlg) {
-            pcMaxShown = FieldText(dlg, kPcMax);
+            pcMaxShown = FieldText(dlg, Id::MaxCapillaryPressure);
             auto number = [](float v) { return QString::fromStdString(keldo::Format("%.6g", double{v})); };
-            SetFieldText(dlg, kKontakt, number(kontakt));
-            SetFieldText(dlg, kPcMax, number(pcMax));
-            SetFieldText(dlg, kTemperatur, number(temperatur));
-            Press(dlg, kOk);
+            SetFieldText(dlg, Id::Contact, number(kontakt));
+            SetFieldText(dlg, Id::MaxCapillaryPressure, number(pcMax));
+            SetFieldText(dlg, Id::Temperature, number(temperatur));
+            Press(dlg, Id::OkButton);
             closedByOk = !dlg.isVisible();
         });
         QVERIFY(app->OpenDocumentFile(path));
@@ -285,13 +279,13 @@ private slots:
         bool noneChosen = false, openAfterOk = false, closedAfterChoice = false;
         std::vector<std::string> afterOk;
         WhenDialogOpens([&](DlgInput& dlg) {
-            noneChosen = !static_cast<QRadioButton*>(dlg.GetDlgItem(kGas))->isChecked()
-                && !static_cast<QRadioButton*>(dlg.GetDlgItem(kOil))->isChecked();
-            Press(dlg, kOk);
+            noneChosen = !static_cast<QRadioButton*>(dlg.GetDlgItem(Id::FluidGas))->isChecked()
+                && !static_cast<QRadioButton*>(dlg.GetDlgItem(Id::FluidOil))->isChecked();
+            Press(dlg, Id::OkButton);
             afterOk = messages.shown;
             openAfterOk = dlg.isVisible();
-            Press(dlg, kGas);
-            Press(dlg, kOk);
+            Press(dlg, Id::FluidGas);
+            Press(dlg, Id::OkButton);
             closedAfterChoice = !dlg.isVisible();
         });
         QVERIFY(app->OpenDocumentFile(path));

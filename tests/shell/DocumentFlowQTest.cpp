@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <QAction>
 #include <QDir>
 #include <QMimeData>
@@ -121,6 +123,19 @@ private slots:
         QVERIFY(table->verticalScrollBar()->maximum() > 0);
         table->viewport()->grab();
         QVERIFY(table->LastPaintedRows() > 0);
+    }
+
+    void okWithoutEditsKeepsTheDeepestMeasurement()
+    {
+        // The dialog shows Max. Teufe 2959.795 as "2959.79"; read back as
+        // typed, the window would end above the deepest row.
+        app->Host().SetDialogRunner({});
+        PressOkWhenDialogOpens();
+        QVERIFY(app->OpenDocumentFile(example));
+        QCOMPARE(Doc().m_fMaxTeufe, 2959.795f);
+        const auto& report = Doc().m_Ergebnisse;
+        QVERIFY(std::any_of(
+            report.begin(), report.end(), [](const std::string& line) { return line.rfind("  2959.8 ", 0) == 0; }));
     }
 
     void cancelledDialogAfterOpenKeepsTheFileValues()

@@ -28,6 +28,23 @@ void CloseNextDialog(int attempts = 100)
     });
 }
 
+// The title and size of the next modal dialog, which is then closed.
+struct SeenDialog {
+    QString title;
+    QSize size;
+};
+void CloseNextDialogSeeing(SeenDialog& seen, int attempts = 100)
+{
+    QTimer::singleShot(50, [&seen, attempts] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            seen = {dialog->windowTitle(), dialog->size()};
+            dialog->close();
+        } else if (attempts > 0) {
+            CloseNextDialogSeeing(seen, attempts - 1);
+        }
+    });
+}
+
 } // namespace
 
 // The printer chosen with "Druckereinrichtung" is the one every view prints
@@ -68,6 +85,26 @@ private slots:
         QCOMPARE(graph->State().breite, 1300);
         QCOMPARE(graph->State().hoehe, 750);
         app.MainFrame().SetPrinter(nullptr);
+    }
+
+    void bothPreviewsAreTitledSeitenansichtAndOpenAlike()
+    {
+        CKeldoApp app(&messages);
+        app.Host().SetDialogRunner([](CDlgInputValues&) { return false; });
+        QVERIFY(app.InitInstance({}));
+        CMainFrame& frame = app.MainFrame();
+        frame.resize(1000, 720);
+
+        SeenDialog views[2];
+        for (int view : {VIEW_TABELLE, VIEW_GRAFIK}) {
+            frame.SwitchView(view);
+            SeenDialog& seen = views[view == VIEW_GRAFIK];
+            CloseNextDialogSeeing(seen);
+            frame.CommandAction(ID_FILE_PRINT_PREVIEW)->trigger();
+            QCOMPARE(seen.title, QStringLiteral("Seitenansicht"));
+        }
+        QCOMPARE(views[1].size, views[0].size);
+        QVERIFY(!views[0].size.isEmpty());
     }
 };
 

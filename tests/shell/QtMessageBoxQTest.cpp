@@ -14,6 +14,7 @@ struct SeenBox {
     QStringList buttons;
     bool modal = false;
     Qt::CursorShape cursor = Qt::BlankCursor; // the override cursor while shown
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
 };
 
 static void AnswerNextBox(SeenBox& seen, const QString& press, int attempts = 100)
@@ -28,6 +29,7 @@ static void AnswerNextBox(SeenBox& seen, const QString& press, int attempts = 10
         seen.caption = box->windowTitle();
         seen.text = box->text();
         seen.modal = box->isModal();
+        seen.icon = box->icon();
         if (QApplication::overrideCursor())
             seen.cursor = QApplication::overrideCursor()->shape();
         for (QAbstractButton* button : box->buttons()) {
@@ -54,6 +56,12 @@ private slots:
         QCOMPARE(seen.text, QStringLiteral("WARNUNG!! Größe außerhalb"));
         QCOMPARE(seen.buttons, QStringList{QStringLiteral("OK")});
         QVERIFY(seen.modal);
+        QCOMPARE(seen.icon, QMessageBox::Warning);
+
+        SeenBox done;
+        AnswerNextBox(done, QStringLiteral("OK"));
+        messages.Show("Berechnung der Saettigung abgeschlossen");
+        QCOMPARE(done.icon, QMessageBox::Information);
     }
 
     void questionsAreAnsweredJaOrNein()

@@ -84,6 +84,37 @@ private slots:
         QCOMPARE(view.verticalScrollBar()->maximum(), 0);
     }
 
+    void homeAndEndGoToTheFirstAndTheLastLine()
+    {
+        CKeldoDoc doc(messages);
+        FillReport(doc, 500);
+        CKeldoView view(doc);
+        view.resize(500, 400);
+        view.show();
+        view.OnInitialUpdate();
+        QScrollBar* rows = view.verticalScrollBar();
+        const struct {
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            bool toLastLine;
+        } keys[] = {
+            {Qt::Key_End, Qt::NoModifier, true},
+            {Qt::Key_Home, Qt::NoModifier, false},
+            {Qt::Key_End, Qt::ControlModifier, true},
+            {Qt::Key_Home, Qt::ControlModifier, false},
+        };
+        for (const auto& k : keys) {
+            rows->setValue(rows->maximum() / 2);
+            QTest::keyClick(&view, k.key, k.modifiers);
+            if (k.toLastLine) {
+                // Line 500 stands at the bottom of the window.
+                QCOMPARE(rows->value() + view.viewport()->height(), 500 * view.RowHeight());
+            } else {
+                QCOMPARE(rows->value(), 0);
+            }
+        }
+    }
+
     void paintingDrawsOnlyTheVisibleRows()
     {
         CKeldoDoc doc(messages);
