@@ -4,11 +4,12 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 #include "MessageBox.h"
 #include "PageExport.h"
+#include "PrintJob.h"
+#include "PrintPreview.h"
 
 CChartView::CChartView(keldo::IMessageBox& messages, QWidget* parent) : QWidget(parent), m_messages(messages)
 {
@@ -32,7 +33,7 @@ void CChartView::paintEvent(QPaintEvent*)
 void CChartView::Print(QPrinter& printer)
 {
     printer.setDocName(QString::fromStdString(m_page.title));
-    printer.setCreator(QStringLiteral("Keldo"));
+    printer.setCreator(QString::fromLatin1(keldo::kPrintCreator));
     QPainter painter;
     if (!painter.begin(&printer))
         return;
@@ -57,10 +58,7 @@ void CChartView::FilePrintPreview()
 {
     QPrinter ownPrinter(QPrinter::HighResolution);
     QPrinter& printer = m_pPrinter ? *m_pPrinter : ownPrinter;
-    QPrintPreviewDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Seitenansicht"));
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) { Print(*target); });
-    dialog.exec();
+    keldo::RunPrintPreview(this, printer, [this](QPrinter& target) { Print(target); });
 }
 
 void CChartView::ExportDialog()

@@ -13,6 +13,7 @@
 #include <clocale>
 
 #include "GraphPainter.h"
+#include "PrintJob.h"
 
 namespace keldo {
 namespace {
@@ -56,7 +57,7 @@ bool WritePdf(QSaveFile& file, const GraphPage& page)
 {
     QPdfWriter pdf(&file);
     pdf.setTitle(QString::fromStdString(page.title));
-    pdf.setCreator(QStringLiteral("Keldo"));
+    pdf.setCreator(QString::fromLatin1(kPrintCreator));
     pdf.setPageSize(QPageSize(QSizeF(page.extent.Width() / 10.0, page.extent.Height() / 10.0), QPageSize::Millimeter,
         QString(), QPageSize::ExactMatch));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
@@ -70,7 +71,16 @@ bool WritePdf(QSaveFile& file, const GraphPage& page)
 
 } // namespace
 
-bool IsPageFileSuffix(const std::string& suffix) { return suffix == "png" || suffix == "svg" || suffix == "pdf"; }
+bool IsGraphFileName(const std::string& path, std::string& error)
+{
+    const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
+    if (suffix == "png" || suffix == "svg" || suffix == "pdf")
+        return true;
+    error = "Die Grafik kann nur als PNG, SVG oder PDF gespeichert werden "
+            "(Dateiendung .png, .svg oder .pdf): "
+        + path;
+    return false;
+}
 
 bool EnsureGuiApplication(std::string& error)
 {
@@ -123,16 +133,10 @@ void PaintPageFitted(QPainter& painter, const GraphPage& page, const QRectF& tar
 
 bool ExportPage(const GraphPage& page, const std::string& path, std::string& error)
 {
+    if (!IsGraphFileName(path, error) || !EnsureGuiApplication(error))
+        return false;
     const QString fileName = QString::fromStdString(path);
     const QString suffix = QFileInfo(fileName).suffix().toLower();
-    if (!IsPageFileSuffix(suffix.toStdString())) {
-        error = "Die Grafik kann nur als PNG, SVG oder PDF gespeichert werden "
-                "(Dateiendung .png, .svg oder .pdf): "
-            + path;
-        return false;
-    }
-    if (!EnsureGuiApplication(error))
-        return false;
 
     QSaveFile file(fileName);
     bool written = file.open(QIODevice::WriteOnly);

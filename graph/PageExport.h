@@ -12,8 +12,10 @@ class QPainter;
 // screen, the printer and the exported files alike.
 namespace keldo {
 
-// The file types a page can be saved as: png, svg or pdf (lower case).
-bool IsPageFileSuffix(const std::string& suffixLowerCase);
+// Whether `path` names a file type a page is saved as (.png, .svg or .pdf,
+// in any case), so that a wrong name is refused before anything is computed.
+// False with the German message in `error` otherwise.
+bool IsGraphFileName(const std::string& path, std::string& error);
 
 // Starts an offscreen GUI application when the process has none (the
 // command-line tools): text needs Qt's font database. False with a German
@@ -29,7 +31,7 @@ void SetPageExtentTransform(QPainter& painter, const PageExtent& extent, QPointF
 void PaintPageFitted(QPainter& painter, const GraphPage& page, const QRectF& target);
 
 // Saves the page as a PNG image (150 dpi, white background), an SVG drawing
-// or a one-page PDF (with the page's title and "Keldo" as creator), chosen by
+// or a one-page PDF, with the page's title (and "Keldo" as creator in a PDF), chosen by
 // the extension of `path`. Written beside the target and renamed at the end:
 // a failure leaves no half-written file and keeps an older one. False with a
 // German `error` on failure.
