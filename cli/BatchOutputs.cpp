@@ -9,9 +9,6 @@
 #include "BatchRun.h"
 #include "FileAccess.h"
 #include "KeldoDoc.h"
-#ifdef KELDO_GRAPH_EXPORT
-#include "GraphExport.h"
-#endif
 
 namespace keldo {
 namespace {
@@ -54,19 +51,18 @@ bool WriteReportFile(const CKeldoDoc& doc, const std::string& path, std::string&
 
 } // namespace
 
-int CheckOutputs(const BatchOptions& options, std::ostream& messages)
+int CheckOutputs(const BatchOptions& options, const GraphExporter& graphs, std::ostream& messages)
 {
     if (!options.graphFile.empty()) {
-#ifdef KELDO_GRAPH_EXPORT
+        if (!graphs.Available()) {
+            messages << kNoGraphExport;
+            return kBatchRefused;
+        }
         std::string error;
-        if (!IsGraphFileName(options.graphFile, error)) {
+        if (!graphs.isGraphFileName(options.graphFile, error)) {
             messages << error << '\n';
             return kBatchRefused;
         }
-#else
-        messages << kNoGraphExport;
-        return kBatchRefused;
-#endif
     }
     int err = 0;
     if (!options.reportFile.empty() && !CanWriteFile(options.reportFile, err)) {
@@ -96,17 +92,16 @@ bool WriteReportOutput(const CKeldoDoc& doc, const BatchOptions& options, std::o
     return false;
 }
 
-bool WriteGraphOutput(
-    [[maybe_unused]] CKeldoDoc& doc, [[maybe_unused]] const BatchOptions& options, std::ostream& messages)
+bool WriteGraphOutput(CKeldoDoc& doc, const BatchOptions& options, const GraphExporter& graphs, std::ostream& messages)
 {
-#ifdef KELDO_GRAPH_EXPORT
+    if (!graphs.Available()) {
+        messages << kNoGraphExport; // CheckOutputs has said so before computing
+        return false;
+    }
     std::string error;
-    if (ExportGraph(doc, options.graphFile, error))
+    if (graphs.exportGraph(doc, options.graphFile, error))
         return true;
     messages << error << '\n';
-#else
-    messages << kNoGraphExport; // CheckOutputs has said so before computing
-#endif
     return false;
 }
 

@@ -2,6 +2,7 @@
 #include <ostream>
 
 #include "BatchOptions.h"
+#include "BatchRun.h"
 
 class CKeldoDoc;
 
@@ -13,7 +14,7 @@ namespace keldo {
 // name of no known format: kBatchRefused; a missing or read-only folder, a
 // folder in the file's place: kBatchUnreadable) after writing the message to
 // `messages`.
-int CheckOutputs(const BatchOptions& options, std::ostream& messages);
+int CheckOutputs(const BatchOptions& options, const GraphExporter& graphs, std::ostream& messages);
 
 // Writes the report lines to options.reportFile, or to `report` when the
 // options name none. False after a failure, whose message goes to `messages`.
@@ -21,6 +22,6 @@ bool WriteReportOutput(const CKeldoDoc& doc, const BatchOptions& options, std::o
 
 // Saves the graph into options.graphFile. False after a failure, whose
 // message goes to `messages`.
-bool WriteGraphOutput(CKeldoDoc& doc, const BatchOptions& options, std::ostream& messages);
+bool WriteGraphOutput(CKeldoDoc& doc, const BatchOptions& options, const GraphExporter& graphs, std::ostream& messages);
 
 } // namespace keldo

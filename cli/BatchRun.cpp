@@ -29,13 +29,8 @@ void ApplyOptions(const BatchOptions& options, CKeldoDoc& doc)
 
 } // namespace
 
-int RunBatch(const BatchOptions& options, std::ostream& report, std::ostream& messages)
+int PrepareBatchDocument(const BatchOptions& options, CKeldoDoc& doc, IMessageBox& box, std::ostream& messages)
 {
-    if (const int status = CheckOutputs(options, messages); status != kBatchCompleted)
-        return status;
-
-    StreamMessageBox box(messages);
-    CKeldoDoc doc(box);
     if (const FileResult loaded = LoadDocument(options.document, doc); !loaded) {
         messages << loaded.Message() << '\n';
         return kBatchUnreadable;
@@ -53,6 +48,18 @@ int RunBatch(const BatchOptions& options, std::ostream& report, std::ostream& me
     ApplyOptions(options, doc);
     if (CheckInputs(doc, box) != 0)
         return kBatchRefused;
+    return kBatchCompleted;
+}
+
+int RunBatch(const BatchOptions& options, std::ostream& report, std::ostream& messages, const GraphExporter& graphs)
+{
+    if (const int status = CheckOutputs(options, graphs, messages); status != kBatchCompleted)
+        return status;
+
+    StreamMessageBox box(messages);
+    CKeldoDoc doc(box);
+    if (const int status = PrepareBatchDocument(options, doc, box, messages); status != kBatchCompleted)
+        return status;
 
     doc.m_bGeaendert = 1;
     doc.Compute();
@@ -60,7 +67,7 @@ int RunBatch(const BatchOptions& options, std::ostream& report, std::ostream& me
     if (!WriteReportOutput(doc, options, report, messages))
         return kBatchUnreadable;
     if (!options.graphFile.empty()) {
-        if (!WriteGraphOutput(doc, options, messages))
+        if (!WriteGraphOutput(doc, options, graphs, messages))
             return kBatchUnreadable;
     }
     return doc.LastRunCompleted() ? kBatchCompleted : kBatchStopped;

@@ -1,7 +1,10 @@
 #pragma once
 #include <ostream>
+#include <string>
 
 #include "BatchOptions.h"
+
+class CKeldoDoc;
 
 namespace keldo {
 
@@ -13,10 +16,29 @@ enum BatchStatus {
     kBatchStopped = 3,    // the computation stopped early
 };
 
-// Checks that the report and the graph can be written, loads the document,
-// applies the options, checks the inputs as the input dialog does, computes
-// and writes the report. Report lines go to `report`
+class IMessageBox;
+
+// Saving the graph needs Qt, which the batch library does without: the tool's
+// main hands in these two functions when it is built with the graph export.
+// Without them --graph is refused before anything is computed.
+struct GraphExporter {
+    bool (*isGraphFileName)(const std::string& path, std::string& error) = nullptr;
+    bool (*exportGraph)(CKeldoDoc& doc, const std::string& path, std::string& error) = nullptr;
+    bool Available() const { return isGraphFileName && exportGraph; }
+};
+
+// The document as keldo-batch computes it: loaded from options.document, its
+// measurements replaced when the options name a measurement file, and the
+// settings made that the user would make in the input dialog before OK (mode,
+// depth window, cut-off, switches); then the inputs are checked as the dialog
+// checks them. Returns kBatchCompleted when `doc` is ready to compute, else
+// the exit status; every message goes through `box` or to `messages`.
+int PrepareBatchDocument(const BatchOptions& options, CKeldoDoc& doc, IMessageBox& box, std::ostream& messages);
+
+// Checks that the report and the graph can be written, prepares the document,
+// computes and writes the report (and the graph). Report lines go to `report`
 // (unless the options name a report file), messages to `messages`.
-int RunBatch(const BatchOptions& options, std::ostream& report, std::ostream& messages);
+int RunBatch(
+    const BatchOptions& options, std::ostream& report, std::ostream& messages, const GraphExporter& graphs = {});
 
 } // namespace keldo

@@ -4,6 +4,9 @@
 
 #include "BatchOptions.h"
 #include "BatchRun.h"
+#ifdef KELDO_GRAPH_EXPORT
+#include "QtGraphExporter.h"
+#endif
 
 int main(int argc, char** argv)
 {
@@ -18,5 +21,9 @@ int main(int argc, char** argv)
         std::cout << keldo::BatchUsage();
         return 0;
     }
+#ifdef KELDO_GRAPH_EXPORT
+    return keldo::RunBatch(*options, std::cout, std::cerr, keldo::QtGraphExporter());
+#else
     return keldo::RunBatch(*options, std::cout, std::cerr);
+#endif
 }

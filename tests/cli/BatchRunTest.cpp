@@ -6,6 +6,9 @@
 #include <sstream>
 
 #include "BatchRun.h"
+#ifdef KELDO_GRAPH_EXPORT
+#include "QtGraphExporter.h"
+#endif
 #include "FileSizeLimit.h"
 #include "LocaleGuard.h"
 #include "ScratchFolder.h"
@@ -33,7 +36,11 @@ struct Outcome {
 Outcome RunTool(const BatchOptions& options)
 {
     std::ostringstream report, messages;
+#ifdef KELDO_GRAPH_EXPORT
+    int status = RunBatch(options, report, messages, keldo::QtGraphExporter());
+#else
     int status = RunBatch(options, report, messages);
+#endif
     return {status, report.str(), messages.str()};
 }
 
