@@ -1,0 +1,21 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+// Small text helpers shared by the LAS and survey readers.
+namespace keldo {
+
+// Blanks, tabs and the other ASCII white space.
+bool IsBlank(char c);
+
+std::string_view TrimBlanks(std::string_view text);
+
+// ASCII letters only: mnemonics and units are ASCII.
+std::string AsciiUpper(std::string_view text);
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+
+// True when `text` is well-formed UTF-8 (no overlong forms, no surrogates,
+// nothing beyond U+10FFFF).
+bool IsValidUtf8(std::string_view text);
+
+} // namespace keldo

@@ -1,0 +1,37 @@
+#include "WellDataFile.h"
+
+#include <cerrno>
+#include <filesystem>
+
+#include "FileAccess.h"
+
+namespace keldo {
+
+bool OpenWellDataFile(const std::string& path, std::ifstream& in, WellDataError& error)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    int reason = 0;
+    if (status.type() == fs::file_type::not_found)
+        reason = ENOENT;
+    else if (ec)
+        reason = ec.value();
+    else if (fs::is_directory(status))
+        reason = EISDIR;
+    else if (!fs::is_regular_file(status))
+        reason = EINVAL;
+    if (reason == 0) {
+        errno = 0;
+        in.open(path, std::ios::binary);
+        if (in.is_open())
+            return true;
+        reason = errno != 0 ? errno : EACCES;
+    }
+    error.kind = WellDataErrorKind::CannotRead;
+    error.line = 0;
+    error.detail = "Die Datei kann nicht gelesen werden. " + SystemErrorReason(reason);
+    return false;
+}
+
+} // namespace keldo
