@@ -93,7 +93,8 @@ public:
                 return false;
         }
         if (!m_anySection)
-            return Fail(error, WellDataErrorKind::NotLas, 0, "Die Datei ist leer; sie ist keine LAS-Datei.");
+            return Fail(error, WellDataErrorKind::NotLas, 0,
+                "Die Datei enthält keinen LAS-Abschnitt; sie ist keine LAS-Datei.");
         return Fail(error, WellDataErrorKind::Malformed, 0, "Der Datenabschnitt ~A fehlt.");
     }
 
@@ -227,7 +228,8 @@ public:
             filled = TakeValues(line, pos, filled);
             if (!wrapped && filled != m_curveCount)
                 return Fail(error, WellDataErrorKind::Malformed, m_lines.LineNumber(),
-                    Format("Die Zeile hat %zu Werte, die Datei beschreibt aber %zu Kurven.", filled, m_curveCount));
+                    Format("Die Zeile hat %zu %s statt %zu (einen je Kurve).", filled, filled == 1 ? "Wert" : "Werte",
+                        m_curveCount));
             if (filled > m_curveCount)
                 return Fail(error, WellDataErrorKind::Malformed, m_lines.LineNumber(),
                     Format("Der Datensatz aus Zeile %lld hat mehr Werte als die %zu Kurven der Datei.", recordLine,

@@ -24,3 +24,9 @@ inline std::string VolveMeasurementPath(const std::string& name)
 {
     return (SourceFolder() / "tests" / "data" / "volve" / name).string();
 }
+
+// The LAS files written for the tests (tests/data/las).
+inline std::string TestLasPath(const std::string& name)
+{
+    return (SourceFolder() / "tests" / "data" / "las" / name).string();
+}
