@@ -1,5 +1,6 @@
 #include "SurveyReader.h"
 
+#include <cmath>
 #include <fstream>
 #include <string_view>
 
@@ -15,6 +16,10 @@ namespace keldo {
 namespace {
 
 constexpr size_t kNoColumn = static_cast<size_t>(-1);
+
+// No well is a thousand kilometres deep; beyond that a figure is a typing
+// error, and the arithmetic of the path would lose all its digits.
+constexpr double kFarthestDepth = 1e6;
 
 bool Fail(WellDataError& error, WellDataErrorKind kind, long long line, std::string detail)
 {
@@ -184,12 +189,19 @@ private:
         if (!(station.inclination >= 0 && station.inclination <= 180))
             return Fail(error, WellDataErrorKind::BadSurvey, n,
                 "Die Neigung " + Quoted(fields[m_columns.inclination]) + " liegt nicht zwischen 0 und 180 Grad.");
+        if (!(std::fabs(station.md) <= kFarthestDepth))
+            return Fail(error, WellDataErrorKind::BadSurvey, n,
+                "MD " + Quoted(fields[m_columns.md]) + " liegt nicht zwischen -1000000 und 1000000 m.");
         if (!m_stations.empty() && !(station.md > m_stations.back().md))
             return Fail(error, WellDataErrorKind::BadSurvey, n,
                 "MD " + Quoted(fields[m_columns.md]) + " nimmt gegenüber der Station davor nicht zu.");
         double tvd = 0;
-        if (m_columns.tvd < fields.size() && ParseNumber(fields[m_columns.tvd], tvd))
+        if (m_columns.tvd < fields.size() && ParseNumber(fields[m_columns.tvd], tvd)) {
             station.tvd = unit.Apply(tvd);
+            if (!(std::fabs(*station.tvd) <= kFarthestDepth))
+                return Fail(error, WellDataErrorKind::BadSurvey, n,
+                    "TVD " + Quoted(fields[m_columns.tvd]) + " liegt nicht zwischen -1000000 und 1000000 m.");
+        }
         m_stations.push_back(station);
         return true;
     }

@@ -22,8 +22,8 @@ namespace keldo {
 // number has no TVD of its own.
 // Errors (BadSurvey, naming the line): no MD, INC or AZI column; a row with too
 // few fields or a value that is not a number; MD not increasing; an
-// inclination outside 0..180 degrees; fewer than two stations. CannotRead for
-// a read error.
+// inclination outside 0..180 degrees; MD or TVD beyond 1000 km either way;
+// fewer than two stations. CannotRead for a read error.
 bool ReadSurvey(std::istream& in, std::vector<SurveyStation>& stations, WellDataError& error);
 
 // The same for a file; the error names the file.

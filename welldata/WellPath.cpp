@@ -14,7 +14,8 @@ struct Direction {
 Direction DirectionOf(double inclinationDeg, double azimuthDeg)
 {
     const double inc = inclinationDeg * std::numbers::pi / 180.0;
-    const double azi = azimuthDeg * std::numbers::pi / 180.0;
+    // Whole turns do not count; taking them off first keeps huge azimuths finite.
+    const double azi = std::fmod(azimuthDeg, 360.0) * std::numbers::pi / 180.0;
     return {std::sin(inc) * std::cos(azi), std::sin(inc) * std::sin(azi), std::cos(inc)};
 }
 
