@@ -36,6 +36,8 @@ const PathCase kPaths[] = {
     {"build arc, half way", {{0, 0, 0, {}}, {kArc, 30, 0, {}}}, kArc / 2, kRadius* std::sin(kArc / 2 / kRadius)},
     {"build arc, at the end", {{0, 0, 0, {}}, {kArc, 30, 0, {}}}, kArc, 500.0},
     {"build arc, any azimuth", {{0, 0, 77, {}}, {kArc, 30, 77, {}}}, kArc / 2, kRadius* std::sin(kArc / 2 / kRadius)},
+    {"azimuths whole turns apart", {{0, 0, 77, {}}, {kArc, 30, 77 + 3 * 360, {}}}, kArc / 2,
+        kRadius* std::sin(kArc / 2 / kRadius)},
     // a drop back to vertical: at arc length s the inclination is 30 degrees - s / R
     {"drop arc, half way", {{0, 30, 0, {0.0}}, {kArc, 0, 0, {}}}, kArc / 2,
         kRadius*(0.5 - std::sin(std::numbers::pi / 12))},
