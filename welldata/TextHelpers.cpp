@@ -2,8 +2,6 @@
 
 namespace keldo {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
-
 std::string_view TrimBlanks(std::string_view text)
 {
     while (!text.empty() && IsBlank(text.front()))

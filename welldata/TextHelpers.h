@@ -6,7 +6,7 @@
 namespace keldo {
 
 // Blanks, tabs and the other ASCII white space.
-bool IsBlank(char c);
+inline bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
 std::string_view TrimBlanks(std::string_view text);
 
