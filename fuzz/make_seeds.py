@@ -189,7 +189,8 @@ def las_files():
     put(t, "bom-crlf.las", b"\xef\xbb\xbf" + (LAS_HEADER + rows).replace("\n", "\r\n").encode())
     put(t, "cp1252.las", LAS_HEADER.replace("SEED 1", "Süd µ°") + rows)
     put(t, "duplicates.las", "~V\n~C\n DEPT.M :\n GR. :\n GR. :\n . :\n~A\n 1 2 3 4\n")
-    put(t, "numbers.las", LAS_HEADER + "~A\n 1e3 +.5 2.\n 1E+3 nan inf\n 0x10 1,5 -0\n 1e-400 1e400 abc\n")
+    put(t, "numbers.las", LAS_HEADER + "~A\n 1e3 +.5 2.\n 1E+3 nan inf\n 0x10 1,5 -0\n 1e-400 1e400 abc\n"
+        " +-1 -+1 ++1\n 1234567890123456 0.1234567890123456 -.5e-3\n")
     put(t, "float-tie.las", LAS_HEADER + "~A\n 1 0.5000000298023223876953126 1.0000000596046447753906251\n")
     put(t, "tvd-curves.las", LAS_HEADER.replace("DEPT.M", "TVDSS.FT") + rows)
     put(t, "descending.las", LAS_HEADER + "~A\n 1001 0.2 0.3\n 1001 0.2 0.3\n 1000 0.2 0.3\n 1000.5 0.2 0.3\n")

@@ -55,13 +55,14 @@ bool ParseNumber(std::string_view token, double& value)
         return false;
     if (ParsePlainDecimal(token, value))
         return true;
+    // from_chars takes a minus sign but no plus, and also "nan" and "inf":
+    // one sign at most, then a digit or a point.
     std::string_view number = token;
-    if (number.front() == '+')
+    const bool plus = number.front() == '+';
+    if (plus)
         number.remove_prefix(1);
-    // from_chars takes a minus sign itself but no plus, and also "nan" and
-    // "inf": only a digit or a point may follow the sign.
     std::string_view digits = number;
-    if (!digits.empty() && digits.front() == '-')
+    if (!plus && !digits.empty() && digits.front() == '-')
         digits.remove_prefix(1);
     if (digits.empty() || !((digits.front() >= '0' && digits.front() <= '9') || digits.front() == '.'))
         return false;
