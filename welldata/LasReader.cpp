@@ -13,27 +13,12 @@
 namespace keldo {
 namespace {
 
-bool Fail(WellDataError& error, WellDataErrorKind kind, long long line, std::string detail)
-{
-    error.kind = kind;
-    error.line = line;
-    error.detail = std::move(detail);
-    return false;
-}
-
 bool FailOnLine(WellDataError& error, LineSource::Result result, const LineSource& lines)
 {
     if (result == LineSource::Result::ReadError)
         return Fail(error, WellDataErrorKind::CannotRead, 0, kReadErrorDetail);
     return Fail(error, WellDataErrorKind::Malformed, lines.LineNumber(),
         Format("Die Zeile ist länger als %zu Zeichen; so lange Zeilen hat keine LAS-Datei.", kLongestWellDataLine));
-}
-
-// File text quoted in a message: as it stands when it is UTF-8, else read as
-// Windows-1252.
-std::string Quoted(std::string_view text)
-{
-    return "\"" + (IsValidUtf8(text) ? std::string(text) : Cp1252ToUtf8(text)) + "\"";
 }
 
 void ConvertFromCp1252(std::string& text) { text = Cp1252ToUtf8(text); }
@@ -108,7 +93,7 @@ private:
                 double number = 0;
                 if (ParseNumber(item.value, number) && number >= 3.0)
                     return Fail(error, WellDataErrorKind::UnsupportedVersion, m_lines.LineNumber(),
-                        "Die Datei ist im LAS-Format " + Quoted(item.value)
+                        "Die Datei ist im LAS-Format " + QuotedFileText(item.value)
                             + " geschrieben; gelesen werden die Versionen 1.2 und 2.0.");
                 header.version = item.value;
             } else if (EqualsIgnoringCase(item.mnemonic, "WRAP")) {
@@ -124,7 +109,7 @@ private:
             if (EqualsIgnoringCase(item.mnemonic, "NULL") && !item.value.empty()
                 && !ParseNumber(item.value, header.nullValue))
                 return Fail(error, WellDataErrorKind::Malformed, m_lines.LineNumber(),
-                    "Der Nullwert NULL " + Quoted(item.value) + " ist keine Zahl.");
+                    "Der Nullwert NULL " + QuotedFileText(item.value) + " ist keine Zahl.");
             header.well.push_back(std::move(item));
             return true;
         }

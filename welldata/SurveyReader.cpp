@@ -4,7 +4,6 @@
 #include <fstream>
 #include <string_view>
 
-#include "CodePage.h"
 #include "CurveUnits.h"
 #include "LineSource.h"
 #include "NumberText.h"
@@ -20,19 +19,6 @@ constexpr size_t kNoColumn = static_cast<size_t>(-1);
 // No well is a thousand kilometres deep; beyond that a figure is a typing
 // error, and the arithmetic of the path would lose all its digits.
 constexpr double kFarthestDepth = 1e6;
-
-bool Fail(WellDataError& error, WellDataErrorKind kind, long long line, std::string detail)
-{
-    error.kind = kind;
-    error.line = line;
-    error.detail = std::move(detail);
-    return false;
-}
-
-std::string Quoted(std::string_view text)
-{
-    return "\"" + (IsValidUtf8(text) ? std::string(text) : Cp1252ToUtf8(text)) + "\"";
-}
 
 std::vector<std::string_view> SplitFields(std::string_view line)
 {
@@ -179,7 +165,7 @@ private:
                     std::string("Die Zeile hat keinen Wert in der Spalte ") + w.name + ".");
             if (!ParseNumber(fields[w.column], *w.value))
                 return Fail(error, WellDataErrorKind::BadSurvey, n,
-                    "Der Wert " + Quoted(fields[w.column]) + " in der Spalte " + w.name + " ist keine Zahl.");
+                    "Der Wert " + QuotedFileText(fields[w.column]) + " in der Spalte " + w.name + " ist keine Zahl.");
         }
         const UnitConversion unit = m_unit.value_or(UnitConversion{});
         SurveyStation station;
@@ -188,19 +174,20 @@ private:
         station.azimuth = azimuth;
         if (!(station.inclination >= 0 && station.inclination <= 180))
             return Fail(error, WellDataErrorKind::BadSurvey, n,
-                "Die Neigung " + Quoted(fields[m_columns.inclination]) + " liegt nicht zwischen 0 und 180 Grad.");
+                "Die Neigung " + QuotedFileText(fields[m_columns.inclination])
+                    + " liegt nicht zwischen 0 und 180 Grad.");
         if (!(std::fabs(station.md) <= kFarthestDepth))
             return Fail(error, WellDataErrorKind::BadSurvey, n,
-                "MD " + Quoted(fields[m_columns.md]) + " liegt nicht zwischen -1000000 und 1000000 m.");
+                "MD " + QuotedFileText(fields[m_columns.md]) + " liegt nicht zwischen -1000000 und 1000000 m.");
         if (!m_stations.empty() && !(station.md > m_stations.back().md))
             return Fail(error, WellDataErrorKind::BadSurvey, n,
-                "MD " + Quoted(fields[m_columns.md]) + " nimmt gegenüber der Station davor nicht zu.");
+                "MD " + QuotedFileText(fields[m_columns.md]) + " nimmt gegenüber der Station davor nicht zu.");
         double tvd = 0;
         if (m_columns.tvd < fields.size() && ParseNumber(fields[m_columns.tvd], tvd)) {
             station.tvd = unit.Apply(tvd);
             if (!(std::fabs(*station.tvd) <= kFarthestDepth))
                 return Fail(error, WellDataErrorKind::BadSurvey, n,
-                    "TVD " + Quoted(fields[m_columns.tvd]) + " liegt nicht zwischen -1000000 und 1000000 m.");
+                    "TVD " + QuotedFileText(fields[m_columns.tvd]) + " liegt nicht zwischen -1000000 und 1000000 m.");
         }
         m_stations.push_back(station);
         return true;

@@ -1,5 +1,7 @@
 #include "TextHelpers.h"
 
+#include "CodePage.h"
+
 namespace keldo {
 
 std::string_view TrimBlanks(std::string_view text)
@@ -69,6 +71,23 @@ bool IsValidUtf8(std::string_view text)
         i += static_cast<size_t>(extra) + 1;
     }
     return true;
+}
+
+std::string QuotedFileText(std::string_view text)
+{
+    constexpr size_t kLongest = 60;
+    const bool cut = text.size() > kLongest;
+    if (cut) {
+        text = text.substr(0, kLongest);
+        // Not in the middle of a UTF-8 character.
+        size_t end = text.size();
+        while (end > 0 && (static_cast<unsigned char>(text[end - 1]) & 0xC0) == 0x80)
+            --end;
+        if (end > 0 && static_cast<unsigned char>(text[end - 1]) >= 0xC0 && !IsValidUtf8(text.substr(end - 1)))
+            text = text.substr(0, end - 1);
+    }
+    std::string quoted = "\"" + (IsValidUtf8(text) ? std::string(text) : Cp1252ToUtf8(text));
+    return quoted + (cut ? "…\"" : "\"");
 }
 
 } // namespace keldo

@@ -18,4 +18,8 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 // nothing beyond U+10FFFF).
 bool IsValidUtf8(std::string_view text);
 
+// File text quoted in a message: in double quotes, as it stands when it is
+// UTF-8, else read as Windows-1252; cut after 60 bytes with "…".
+std::string QuotedFileText(std::string_view text);
+
 } // namespace keldo

@@ -16,6 +16,14 @@ WellDataErrorGroup GroupOf(WellDataErrorKind kind)
     }
 }
 
+bool Fail(WellDataError& error, WellDataErrorKind kind, long long line, std::string detail)
+{
+    error.kind = kind;
+    error.line = line;
+    error.detail = std::move(detail);
+    return false;
+}
+
 std::string WellDataError::Message() const
 {
     std::string text = survey ? "ABBRUCH!!Bohrpfaddatei " : "ABBRUCH!!LAS-Datei ";

@@ -35,4 +35,7 @@ struct WellDataError {
     std::string Message() const;
 };
 
+// Fills in `error` and returns false, for `return Fail(...)` in the readers.
+bool Fail(WellDataError& error, WellDataErrorKind kind, long long line, std::string detail);
+
 } // namespace keldo
