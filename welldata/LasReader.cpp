@@ -13,14 +13,6 @@
 namespace keldo {
 namespace {
 
-bool FailOnLine(WellDataError& error, LineSource::Result result, const LineSource& lines)
-{
-    if (result == LineSource::Result::ReadError)
-        return Fail(error, WellDataErrorKind::CannotRead, 0, kReadErrorDetail);
-    return Fail(error, WellDataErrorKind::Malformed, lines.LineNumber(),
-        Format("Die Zeile ist länger als %zu Zeichen; so lange Zeilen hat keine LAS-Datei.", kLongestWellDataLine));
-}
-
 void ConvertFromCp1252(std::string& text) { text = Cp1252ToUtf8(text); }
 
 void ConvertFromCp1252(LasHeader& header)
@@ -52,12 +44,8 @@ public:
         header = LasHeader{};
         bool utf8 = true;
         std::string_view line;
-        for (;;) {
-            const LineSource::Result result = m_lines.Next(line);
-            if (result == LineSource::Result::End)
-                break;
-            if (result != LineSource::Result::Line)
-                return FailOnLine(error, result, m_lines);
+        bool failed = false;
+        while (NextLine(m_lines, line, failed, error, WellDataErrorKind::Malformed)) {
             utf8 = utf8 && IsValidUtf8(line);
             const std::string_view text = TrimBlanks(line);
             if (text.empty() || text.front() == '#')
@@ -77,6 +65,8 @@ public:
             if (!TakeLine(text, header, error))
                 return false;
         }
+        if (failed)
+            return false;
         if (!m_anySection)
             return Fail(error, WellDataErrorKind::NotLas, 0,
                 "Die Datei enthält keinen LAS-Abschnitt; sie ist keine LAS-Datei.");
@@ -195,12 +185,8 @@ public:
         std::string_view line;
         size_t filled = 0; // values of the current record so far
         long long recordLine = 0;
-        for (;;) {
-            const LineSource::Result result = m_lines.Next(line);
-            if (result == LineSource::Result::End)
-                break;
-            if (result != LineSource::Result::Line)
-                return FailOnLine(error, result, m_lines);
+        bool failed = false;
+        while (NextLine(m_lines, line, failed, error, WellDataErrorKind::Malformed)) {
             size_t pos = 0;
             while (pos < line.size() && IsBlank(line[pos]))
                 ++pos;
@@ -224,6 +210,8 @@ public:
                 filled = 0;
             }
         }
+        if (failed)
+            return false;
         if (filled > 0)
             return Fail(error, WellDataErrorKind::Malformed, recordLine,
                 Format("Der letzte Datensatz ist unvollständig: er hat %zu der %zu Werte.", filled, m_curveCount));

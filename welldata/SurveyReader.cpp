@@ -100,15 +100,8 @@ public:
     {
         m_stations.clear();
         std::string_view line;
-        for (;;) {
-            const LineSource::Result result = m_lines.Next(line);
-            if (result == LineSource::Result::End)
-                break;
-            if (result == LineSource::Result::ReadError)
-                return Fail(error, WellDataErrorKind::CannotRead, 0, kReadErrorDetail);
-            if (result == LineSource::Result::TooLong)
-                return Fail(error, WellDataErrorKind::BadSurvey, m_lines.LineNumber(),
-                    Format("Die Zeile ist länger als %zu Zeichen.", kLongestWellDataLine));
+        bool failed = false;
+        while (NextLine(m_lines, line, failed, error, WellDataErrorKind::BadSurvey)) {
             const std::string_view text = TrimBlanks(line);
             if (text.empty() || text.front() == '#')
                 continue;
@@ -121,6 +114,8 @@ public:
             if (!TakeRow(fields, error))
                 return false;
         }
+        if (failed)
+            return false;
         if (!m_headerSeen)
             return Fail(error, WellDataErrorKind::BadSurvey, 0, "Die Datei ist leer.");
         if (m_stations.size() < 2)

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "FileAccess.h"
+#include "TextFormat.h"
 
 namespace keldo {
 
@@ -32,6 +33,25 @@ bool OpenWellDataFile(const std::string& path, std::ifstream& in, WellDataError&
     error.line = 0;
     error.detail = "Die Datei kann nicht gelesen werden. " + SystemErrorReason(reason);
     return false;
+}
+
+bool NextLine(LineSource& lines, std::string_view& line, bool& failed, WellDataError& error, WellDataErrorKind tooLong)
+{
+    failed = false;
+    switch (lines.Next(line)) {
+    case LineSource::Result::Line:
+        return true;
+    case LineSource::Result::End:
+        return false;
+    case LineSource::Result::ReadError:
+        failed = true;
+        return Fail(error, WellDataErrorKind::CannotRead, 0, "Beim Lesen der Datei ist ein Fehler aufgetreten.");
+    case LineSource::Result::TooLong:
+        break;
+    }
+    failed = true;
+    return Fail(
+        error, tooLong, lines.LineNumber(), Format("Die Zeile ist länger als %zu Zeichen.", kLongestWellDataLine));
 }
 
 } // namespace keldo

@@ -1,7 +1,9 @@
 #pragma once
 #include <fstream>
 #include <string>
+#include <string_view>
 
+#include "LineSource.h"
 #include "WellDataError.h"
 
 namespace keldo {
@@ -12,7 +14,9 @@ namespace keldo {
 // by the caller.
 bool OpenWellDataFile(const std::string& path, std::ifstream& in, WellDataError& error);
 
-// The detail of a read error in the middle of a file.
-inline constexpr const char* kReadErrorDetail = "Beim Lesen der Datei ist ein Fehler aufgetreten.";
+// The next line of a LAS or survey file. False at the end of the file, and
+// also on a read error (CannotRead) or a line longer than the readers take
+// (`tooLong`, naming the line); `failed` tells the two apart.
+bool NextLine(LineSource& lines, std::string_view& line, bool& failed, WellDataError& error, WellDataErrorKind tooLong);
 
 } // namespace keldo

@@ -8,6 +8,7 @@ if(NOT TARGET keldo_fuzz_checks)
     ${CMAKE_CURRENT_LIST_DIR}/LasReaderCheck.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MeasurementImportCheck.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ReferenceArchive.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ReferenceText.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ResultsFileCheck.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SurveyReaderCheck.cpp
   )

@@ -15,6 +15,7 @@
 #include "LasInfoJson.h"
 #include "LasReader.h"
 #include "MeasurementRows.h"
+#include "ReferenceText.h"
 #include "TextFormat.h"
 
 namespace keldo::fuzz {
@@ -34,23 +35,6 @@ locale_t CLocale()
 }
 
 bool IsBlankByte(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
-
-std::vector<std::string> SplitLines(std::string_view bytes)
-{
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
-        bytes.remove_prefix(3);
-    std::vector<std::string> lines;
-    size_t pos = 0;
-    while (pos < bytes.size()) {
-        const size_t end = bytes.find('\n', pos);
-        std::string line(bytes.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos));
-        pos = end == std::string_view::npos ? bytes.size() : end + 1;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(std::move(line));
-    }
-    return lines;
-}
 
 std::string_view TrimLeft(std::string_view text)
 {
@@ -77,33 +61,8 @@ std::vector<std::string> Words(std::string_view line)
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// [sign] (digits [. digits] | . digits) [e [sign] digits], the whole text.
-bool HasNumberForm(const std::string& t)
-{
-    size_t i = 0;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-'))
-        ++i;
-    size_t digits = 0;
-    while (i < t.size() && IsDigit(t[i]))
-        ++i, ++digits;
-    if (i < t.size() && t[i] == '.') {
-        ++i;
-        while (i < t.size() && IsDigit(t[i]))
-            ++i, ++digits;
-    }
-    if (digits == 0)
-        return false;
-    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
-        ++i;
-        if (i < t.size() && (t[i] == '+' || t[i] == '-'))
-            ++i;
-        if (i == t.size() || !IsDigit(t[i]))
-            return false;
-        while (i < t.size() && IsDigit(t[i]))
-            ++i;
-    }
-    return i == t.size();
-}
+// A decimal number and nothing else.
+bool HasNumberForm(const std::string& text) { return !text.empty() && DecimalNumberLength(text) == text.size(); }
 
 // What the model expects of one value text.
 struct ModelValue {
@@ -396,7 +355,8 @@ Violations CheckLasReader(std::string_view bytes)
     if (asked > kFixedAllowance + kBytesPerInputByte * bytes.size())
         found.push_back(Format("reading %zu bytes asked for %zu bytes of memory", bytes.size(), asked));
 
-    const std::vector<std::string> lines = SplitLines(bytes);
+    const std::string_view withoutMark = bytes.substr(0, 3) == "\xEF\xBB\xBF" ? bytes.substr(3) : bytes;
+    const std::vector<std::string> lines = SplitLines(withoutMark);
     bool longLine = false;
     for (const auto& line : lines)
         longLine = longLine || line.size() > kLongestLine;

@@ -54,9 +54,9 @@ const BadLasCase kBadFiles[] = {
         "Der Nullwert NULL \"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx…\" ist keine Zahl."},
     {"NULL in Windows-1252", "~V\n~W\n NULL. \xb5 :\n", Kind::Malformed, 3, "Der Nullwert NULL \"µ\" ist keine Zahl."},
     {"10 MB line", kHeader + "~A\n" + TenMegabyteLine() + "\n", Kind::Malformed, 10,
-        "Die Zeile ist länger als 1048576 Zeichen; so lange Zeilen hat keine LAS-Datei."},
+        "Die Zeile ist länger als 1048576 Zeichen."},
     {"10 MB line in the header", "~V\n" + TenMegabyteLine(), Kind::Malformed, 2,
-        "Die Zeile ist länger als 1048576 Zeichen; so lange Zeilen hat keine LAS-Datei."},
+        "Die Zeile ist länger als 1048576 Zeichen."},
     {"binary garbage",
         std::string("\x7f"
                     "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0\x01\0\0\0",
