@@ -28,8 +28,10 @@ struct LasCurveStatistics {
     size_t count = 0; // values present
     double min = kNone;
     double max = kNone;
-    double firstIndex = kNone; // the index curve's value in the first row where this curve has a value
-    double lastIndex = kNone;  // ... and in the last one
+    // The index curve's value (in its own unit) in the first and in the last
+    // row where this curve has a value: the depth range of a curve.
+    double firstIndex = kNone;
+    double lastIndex = kNone;
 };
 
 struct LasLog {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "LasImport.h"
 #include "ScratchFolder.h"
@@ -69,6 +71,41 @@ TEST(LasImport, AnElevationGivenOverridesTheHeaderAndNoneIsNoted)
     request.elevation = 25.5;
     ASSERT_TRUE(keldo::ImportLas(request, result, error)) << error.Message();
     EXPECT_EQ(result.rows.lines, std::vector<std::string>{"   974.500      0.20000     0.30000"});
+}
+
+// A study imports many wells at once: the imports share nothing, so each
+// thread's result is the one a single import gives.
+TEST(LasImport, WellsImportedInParallelGiveTheirOwnLines)
+{
+    const char* wells[][2] = {
+        {"15_9-F-12_WLC_PETRO_COMPUTED_OUTPUT_1.LAS", "15_9-F-12_ACTUAL.txt"},
+        {"15_9-F-11_A_WLC_PETRO_COMPUTED_OUTPUT_1.LAS", "15_9-F-11_A_ACTUAL.txt"},
+        {"15_9-F-11_B_WLC_PETRO_COMPUTED_OUTPUT_1.LAS", "15_9-F-11_B_ACTUAL.txt"},
+    };
+    std::vector<keldo::LasImportRequest> requests;
+    for (const auto& well : wells) {
+        keldo::LasImportRequest request;
+        request.lasFile = VolveLasPath(well[0]);
+        request.surveyFile = VolveSurveyPath(well[1]);
+        requests.push_back(request);
+    }
+    std::vector<keldo::LasImportResult> alone(requests.size()), together(requests.size());
+    keldo::WellDataError error;
+    for (size_t i = 0; i < requests.size(); ++i)
+        ASSERT_TRUE(keldo::ImportLas(requests[i], alone[i], error)) << error.Message();
+    std::vector<std::thread> threads;
+    std::vector<char> ok(requests.size(), 0);
+    for (size_t i = 0; i < requests.size(); ++i)
+        threads.emplace_back([&, i] {
+            keldo::WellDataError own;
+            ok[i] = keldo::ImportLas(requests[i], together[i], own);
+        });
+    for (auto& t : threads)
+        t.join();
+    for (size_t i = 0; i < requests.size(); ++i) {
+        EXPECT_TRUE(ok[i]);
+        EXPECT_EQ(together[i].rows.lines, alone[i].rows.lines) << wells[i][0];
+    }
 }
 
 struct FailureCase {
