@@ -21,6 +21,7 @@ std::span<const char* const> PreferenceList(CurveRole role)
     case CurveRole::Permeability:
         return kPermeabilityNames;
     case CurveRole::Depth:
+    case CurveRole::Other:
         break;
     }
     return {};
@@ -57,6 +58,8 @@ const char* RoleName(CurveRole role)
         return "Wassersättigung";
     case CurveRole::Permeability:
         return "Permeabilität";
+    case CurveRole::Other:
+        return "zusätzliche Kurve";
     }
     return "";
 }

@@ -12,7 +12,8 @@
 // suggestions from the mnemonics, and names given by the user.
 namespace keldo {
 
-enum class CurveRole { Depth, Porosity, WaterSaturation, Permeability };
+// Other: any further curve a caller wants; it has no suggestion.
+enum class CurveRole { Depth, Porosity, WaterSaturation, Permeability, Other };
 
 // The role's German name for messages and the dialog ("Porosität").
 const char* RoleName(CurveRole role);

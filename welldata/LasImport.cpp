@@ -32,7 +32,7 @@ bool ImportLas(const LasImportRequest& request, LasImportResult& result, WellDat
         size_t index = 0;
         if (name.empty())
             continue;
-        if (!ResolveCurve(header.curves, name, CurveRole::Permeability, index, error))
+        if (!ResolveCurve(header.curves, name, CurveRole::Other, index, error))
             return false;
         result.extraCurves.push_back(index);
     }

@@ -29,10 +29,8 @@ bool OpenWellDataFile(const std::string& path, std::ifstream& in, WellDataError&
             return true;
         reason = errno != 0 ? errno : EACCES;
     }
-    error.kind = WellDataErrorKind::CannotRead;
-    error.line = 0;
-    error.detail = "Die Datei kann nicht gelesen werden. " + SystemErrorReason(reason);
-    return false;
+    return Fail(
+        error, WellDataErrorKind::CannotRead, 0, "Die Datei kann nicht gelesen werden. " + SystemErrorReason(reason));
 }
 
 bool NextLine(LineSource& lines, std::string_view& line, bool& failed, WellDataError& error, WellDataErrorKind tooLong)

@@ -113,23 +113,26 @@ struct FailureCase {
     const char* las;
     const char* survey; // empty: none
     const char* porosityCurve;
+    const char* extraCurve;
     Kind kind;
     bool survey_error;
     const char* detailStart;
 };
 
 const FailureCase kFailures[] = {
-    {"unknown curve", "~V\n~C\n DEPT.M :\n PHIE. :\n SW. :\n~A\n 1 0.2 0.3\n", "", "PHIX", Kind::UnknownCurve, false,
-        "Die Kurve \"PHIX\" (Porosität) gibt es in der Datei nicht."},
-    {"no suggestion", "~V\n~C\n DEPT.M :\n GR. :\n SW. :\n~A\n 1 20 0.3\n", "", "", Kind::NoSuggestion, false,
+    {"unknown curve", "~V\n~C\n DEPT.M :\n PHIE. :\n SW. :\n~A\n 1 0.2 0.3\n", "", "PHIX", "", Kind::UnknownCurve,
+        false, "Die Kurve \"PHIX\" (Porosität) gibt es in der Datei nicht."},
+    {"no suggestion", "~V\n~C\n DEPT.M :\n GR. :\n SW. :\n~A\n 1 20 0.3\n", "", "", "", Kind::NoSuggestion, false,
         "Keine Kurve ist als Porosität zu erkennen"},
-    {"no usable row", "~V\n~C\n DEPT.M :\n PHIE. :\n SW. :\n~A\n 1 0 0.3\n 2 -999.25 0.3\n", "", "", Kind::NoUsableRow,
-        false,
+    {"no usable row", "~V\n~C\n DEPT.M :\n PHIE. :\n SW. :\n~A\n 1 0 0.3\n 2 -999.25 0.3\n", "", "", "",
+        Kind::NoUsableRow, false,
         "Keine Zeile ist verwertbar. 0 von 2 Zeilen übernommen. Verworfen: 1 mit fehlendem Wert, 1 mit Wert "
         "außerhalb des Bereichs"},
-    {"bad survey", "~V\n~C\n DEPT.M :\n PHIE. :\n SW. :\n~A\n 1 0.2 0.3\n", "MD INC AZI\n100 0 0\n", "",
+    {"bad survey", "~V\n~C\n DEPT.M :\n PHIE. :\n SW. :\n~A\n 1 0.2 0.3\n", "MD INC AZI\n100 0 0\n", "", "",
         Kind::BadSurvey, true, "Die Datei hat 1 Station"},
-    {"malformed LAS", "~V\n~C\n DEPT.M :\n PHIE. :\n SW. :\n~A\n 1 0.2\n", "", "", Kind::Malformed, false,
+    {"unknown extra curve", "~V\n~C\n DEPT.M :\n PHIE. :\n SW. :\n~A\n 1 0.2 0.3\n", "", "", "KLOGH",
+        Kind::UnknownCurve, false, "Die Kurve \"KLOGH\" (zusätzliche Kurve) gibt es in der Datei nicht."},
+    {"malformed LAS", "~V\n~C\n DEPT.M :\n PHIE. :\n SW. :\n~A\n 1 0.2\n", "", "", "", Kind::Malformed, false,
         "Die Zeile hat 2 Werte statt 3"},
 };
 
@@ -146,6 +149,7 @@ TEST(LasImport, EachFailureHasItsKindAndNamesItsFile)
             WriteBytes(request.surveyFile, c.survey);
         }
         request.porosityCurve = c.porosityCurve;
+        request.extraCurves = {c.extraCurve};
         keldo::LasImportResult result;
         keldo::WellDataError error;
         EXPECT_FALSE(keldo::ImportLas(request, result, error));
