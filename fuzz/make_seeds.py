@@ -149,7 +149,80 @@ def results(reports):
     put(t, "umlauts-cp1252.txt", "Öl-Wasser-Kontakt\nGrößte Teufe € ‰ ß\n")
 
 
+# --- LAS files ------------------------------------------------------------------
+LAS_HEADER = ("~VERSION\n VERS. 2.0 : CWLS LOG ASCII STANDARD\n WRAP. NO :\n~WELL\n NULL. -999.25 :\n"
+              " WELL. SEED 1 : Bohrung\n EKB .M 25.0 :\n~CURVE\n DEPT.M :\n PHIE.V/V :\n SW.V/V :\n")
+
+
+def las_files():
+    t = "las_reader"
+    volve = os.path.join(ROOT, "examples", "volve", "las")
+    for name in sorted(os.listdir(volve)):
+        if not name.endswith(".LAS"):
+            continue
+        with open(os.path.join(volve, name), "rb") as f:
+            lines = f.read().split(b"\n")
+        data = next(i for i, line in enumerate(lines) if line.startswith(b"~A")) + 1
+        short = name.replace("_WLC_PETRO_COMPUTED_OUTPUT_1.LAS", "")
+        put(t, "slice-" + short + ".las", b"\n".join(lines[: data + 30]) + b"\n")
+        put(t, "header-" + short + ".las", b"\n".join(lines[:data]) + b"\n")
+    own = os.path.join(ROOT, "tests", "data", "las")
+    for name in sorted(os.listdir(own)):
+        if name.endswith(".las"):
+            with open(os.path.join(own, name), "rb") as f:
+                put(t, name, f.read())
+    rows = "~A\n 1000.0 0.20 0.30\n 1000.5 0.21 0.31\n 1001.0 -999.25 0.5\n"
+    put(t, "no-a-section.las", LAS_HEADER)
+    put(t, "a-before-c.las", "~V\n VERS. 2.0 :\n~A\n 1 2\n~C\n DEPT.M :\n GR. :\n")
+    put(t, "no-curves.las", "~V\n VERS. 2.0 :\n~C\n~A\n 1 2\n")
+    put(t, "row-too-short.las", LAS_HEADER + "~A\n 1000.0 0.2 0.3\n 1000.5 0.2\n")
+    put(t, "row-too-long.las", LAS_HEADER + "~A\n 1000.0 0.2 0.3 0.4\n")
+    put(t, "wrapped-truncated.las", LAS_HEADER.replace("WRAP. NO", "WRAP. YES") + "~A\n 1000\n 0.2 0.3\n 1001\n 0.2\n")
+    put(t, "wrapped-overrun.las", LAS_HEADER.replace("WRAP. NO", "WRAP. YES") + "~A\n 1000\n 0.2 0.3 0.4\n")
+    put(t, "null-not-a-number.las", LAS_HEADER.replace("-999.25", "none") + rows)
+    put(t, "null-9999.las", LAS_HEADER.replace("-999.25", "9999") + "~A\n 1 9999 0.3\n 2 0.2 9999.0\n")
+    put(t, "version-3.las", "~VERSION\n VERS. 3.0 :\n WRAP. NO :\n DLM . COMMA :\n")
+    put(t, "version-1.2.las", LAS_HEADER.replace("2.0", "1.2").replace("SEED 1 : Bohrung", "WELL : SEED 1") + rows)
+    put(t, "long-line.las", LAS_HEADER + "~A\n" + "1.5 " * 3000 + "\n")
+    put(t, "binary.las", bytes(range(256)) * 4)
+    put(t, "empty.las", b"")
+    put(t, "bom-crlf.las", b"\xef\xbb\xbf" + (LAS_HEADER + rows).replace("\n", "\r\n").encode())
+    put(t, "cp1252.las", LAS_HEADER.replace("SEED 1", "Süd µ°") + rows)
+    put(t, "duplicates.las", "~V\n~C\n DEPT.M :\n GR. :\n GR. :\n . :\n~A\n 1 2 3 4\n")
+    put(t, "numbers.las", LAS_HEADER + "~A\n 1e3 +.5 2.\n 1E+3 nan inf\n 0x10 1,5 -0\n 1e-400 1e400 abc\n"
+        " +-1 -+1 ++1\n 1234567890123456 0.1234567890123456 -.5e-3\n")
+    put(t, "float-tie.las", LAS_HEADER + "~A\n 1 0.5000000298023223876953126 1.0000000596046447753906251\n")
+    put(t, "tvd-curves.las", LAS_HEADER.replace("DEPT.M", "TVDSS.FT") + rows)
+    put(t, "descending.las", LAS_HEADER + "~A\n 1001 0.2 0.3\n 1001 0.2 0.3\n 1000 0.2 0.3\n 1000.5 0.2 0.3\n")
+    put(t, "sections-after-data.las", LAS_HEADER + rows + "~O\n other\n~A\n 5 6\n")
+
+
+# --- deviation surveys -------------------------------------------------------------
+def surveys():
+    t = "survey_reader"
+    volve = os.path.join(ROOT, "examples", "volve", "trajectories")
+    for name in sorted(os.listdir(volve)):
+        if name.endswith(".txt"):
+            with open(os.path.join(volve, name), "rb") as f:
+                lines = f.read().split(b"\n")
+            put(t, "slice-" + name, b"\n".join(lines[:40]) + b"\n")
+    put(t, "csv.txt", "md,inc,azi,tvd\n0,0,0,0\n500,10,45,\n1000,20,50,980.5\n")
+    put(t, "semicolons.txt", "Azimuth;MD;Inclination\n0;0;0\n45;1000;1\n")
+    put(t, "feet.txt", "MD INC AZI TVD\nft deg deg ft\n0 0 0 0\n1000 1 45 990\n3000 30 45\n")
+    put(t, "one-station.txt", "MD INC AZI\n100 0 0\n")
+    put(t, "md-going-back.txt", "MD INC AZI\n100 0 0\n200 1 10\n150 2 10\n")
+    put(t, "inclination-181.txt", "MD INC AZI\n100 0 0\n200 181 10\n")
+    put(t, "azimuth-nan.txt", "MD INC AZI\n100 0 0\n200 1 nan\n")
+    put(t, "huge-values.txt", "MD INC AZI TVD\n-999999 0 1e300 5\n999999 180 -1e300 -5\n")
+    put(t, "u-turn.txt", "MD INC AZI\n0 0 0\n100 180 0\n200 0 0\n")
+    put(t, "horizontal.txt", "MD INC AZI\n1000 90 0\n1100 90 90\n1200 89.99 180\n")
+    put(t, "no-header.txt", "100 0 0\n200 1 10\n")
+    put(t, "empty.txt", b"")
+
+
 if __name__ == "__main__":
     documents()
     measurements()
     results(sys.argv[1:])
+    las_files()
+    surveys()

@@ -121,7 +121,7 @@ std::string AbortMessage(long long n, const std::string& line, const char* reaso
 
 } // namespace
 
-void AppendMeasurementLine(std::string& out, float tvd, float porosity, float sw)
+void AppendMeasurementLine(std::string& out, double tvd, float porosity, float sw)
 {
     AppendFixed(out, tvd, 10, 3);
     out.append(3, ' ');
@@ -130,7 +130,7 @@ void AppendMeasurementLine(std::string& out, float tvd, float porosity, float sw
     AppendFixed(out, sw, 10, 5);
 }
 
-std::string FormatMeasurementLine(float tvd, float porosity, float sw)
+std::string FormatMeasurementLine(double tvd, float porosity, float sw)
 {
     std::string line;
     AppendMeasurementLine(line, tvd, porosity, sw);

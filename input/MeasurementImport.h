@@ -13,9 +13,11 @@ namespace keldo {
 // The question that decides the expected order of the depths.
 inline constexpr const char* kOrderQuestion = "Die Teufenwerte TVD sind absteigend geordnet?";
 
-// Appends the stored form of one measurement to `out`.
-void AppendMeasurementLine(std::string& out, float tvd, float porosity, float sw);
-std::string FormatMeasurementLine(float tvd, float porosity, float sw);
+// Appends the stored form of one measurement to `out`. The text import passes
+// the depth as the float it read; the LAS import passes the double it
+// computed, so that the depth is the correctly rounded millimetre of it.
+void AppendMeasurementLine(std::string& out, double tvd, float porosity, float sw);
+std::string FormatMeasurementLine(double tvd, float porosity, float sw);
 
 // Reads measurement lines from `in` (bytes in Windows-1252, CR LF or LF line
 // ends) and appends the accepted ones to `lines`. Stops at the first bad line

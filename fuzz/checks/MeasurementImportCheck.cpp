@@ -12,6 +12,7 @@
 #include "AllocationCounter.h"
 #include "CodePage.h"
 #include "MeasurementImport.h"
+#include "ReferenceText.h"
 #include "TextFormat.h"
 
 namespace keldo::fuzz {
@@ -36,24 +37,7 @@ constexpr size_t kBytesPerStoredLine = 256;
 
 constexpr size_t kLongestLine = 98;
 
-std::vector<std::string> SplitLines(std::string_view bytes)
-{
-    std::vector<std::string> lines;
-    size_t pos = 0;
-    while (pos < bytes.size()) {
-        size_t end = bytes.find('\n', pos);
-        std::string line(bytes.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos));
-        pos = end == std::string_view::npos ? bytes.size() : end + 1;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(std::move(line));
-    }
-    return lines;
-}
-
 bool IsCSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // "%f" on decimal text: the longest [+-]digits[.digits][e[+-]digits] at the
 // current place, converted by the C library in the "C" locale. The program
@@ -66,29 +50,10 @@ int ReferenceScan(std::string_view text, float* values, int count)
     for (int k = 0; k < count; ++k) {
         while (pos < text.size() && IsCSpace(text[pos]))
             ++pos;
-        size_t i = pos;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-            ++i;
-        size_t digits = 0;
-        while (i < text.size() && IsDigit(text[i]))
-            ++i, ++digits;
-        if (i < text.size() && text[i] == '.') {
-            ++i;
-            while (i < text.size() && IsDigit(text[i]))
-                ++i, ++digits;
-        }
-        if (digits == 0)
+        const size_t length = DecimalNumberLength(text.substr(pos));
+        if (length == 0)
             return k;
-        if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-            size_t j = i + 1;
-            if (j < text.size() && (text[j] == '+' || text[j] == '-'))
-                ++j;
-            if (j < text.size() && IsDigit(text[j])) {
-                while (j < text.size() && IsDigit(text[j]))
-                    ++j;
-                i = j;
-            }
-        }
+        const size_t i = pos + length;
         const std::string number(text.substr(pos, i - pos));
         values[k] = strtof_l(number.c_str(), nullptr, c);
         pos = i;

@@ -12,10 +12,13 @@
 
 #include "AllocationCounter.h"
 #include "DocumentFileCheck.h"
+#include "JsonSyntax.h"
+#include "LasReaderCheck.h"
 #include "MeasurementImport.h"
 #include "MeasurementImportCheck.h"
 #include "RecordingMessageBox.h"
 #include "ResultsFileCheck.h"
+#include "SurveyReaderCheck.h"
 
 namespace fs = std::filesystem;
 using keldo::fuzz::Violations;
@@ -65,6 +68,10 @@ protected:
             return keldo::fuzz::CheckDocumentFile(bytes);
         if (target == "measurement_import")
             return keldo::fuzz::CheckMeasurementImport(bytes);
+        if (target == "las_reader")
+            return keldo::fuzz::CheckLasReader(bytes);
+        if (target == "survey_reader")
+            return keldo::fuzz::CheckSurveyReader(bytes);
         return keldo::fuzz::CheckResultsFile(bytes);
     }
 };
@@ -84,7 +91,8 @@ TEST_P(FuzzReplay, KeptFindingsKeepEveryRule)
     Replay(FuzzFolder() / "regressions" / GetParam(), [this](const std::string& bytes) { return Check(bytes); });
 }
 
-INSTANTIATE_TEST_SUITE_P(Readers, FuzzReplay, ::testing::Values("document_file", "measurement_import", "results_file"));
+INSTANTIATE_TEST_SUITE_P(Readers, FuzzReplay,
+    ::testing::Values("document_file", "measurement_import", "results_file", "las_reader", "survey_reader"));
 
 // The file form of the import reads what the stream form reads.
 TEST(FuzzReplayFiles, MeasurementFileImportMatchesTheStream)

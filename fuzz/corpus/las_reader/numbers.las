@@ -1,0 +1,18 @@
+~VERSION
+ VERS. 2.0 : CWLS LOG ASCII STANDARD
+ WRAP. NO :
+~WELL
+ NULL. -999.25 :
+ WELL. SEED 1 : Bohrung
+ EKB .M 25.0 :
+~CURVE
+ DEPT.M :
+ PHIE.V/V :
+ SW.V/V :
+~A
+ 1e3 +.5 2.
+ 1E+3 nan inf
+ 0x10 1,5 -0
+ 1e-400 1e400 abc
+ +-1 -+1 ++1
+ 1234567890123456 0.1234567890123456 -.5e-3

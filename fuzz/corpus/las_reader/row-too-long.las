@@ -1,0 +1,13 @@
+~VERSION
+ VERS. 2.0 : CWLS LOG ASCII STANDARD
+ WRAP. NO :
+~WELL
+ NULL. -999.25 :
+ WELL. SEED 1 : Bohrung
+ EKB .M 25.0 :
+~CURVE
+ DEPT.M :
+ PHIE.V/V :
+ SW.V/V :
+~A
+ 1000.0 0.2 0.3 0.4

@@ -1,0 +1,19 @@
+~VERSION
+ VERS. 2.0 : CWLS LOG ASCII STANDARD
+ WRAP. NO :
+~WELL
+ NULL. -999.25 :
+ WELL. SEED 1 : Bohrung
+ EKB .M 25.0 :
+~CURVE
+ DEPT.M :
+ PHIE.V/V :
+ SW.V/V :
+~A
+ 1000.0 0.20 0.30
+ 1000.5 0.21 0.31
+ 1001.0 -999.25 0.5
+~O
+ other
+~A
+ 5 6

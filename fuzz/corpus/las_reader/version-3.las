@@ -1,0 +1,4 @@
+~VERSION
+ VERS. 3.0 :
+ WRAP. NO :
+ DLM . COMMA :

@@ -1,0 +1,16 @@
+~VERSION
+ VERS. 2.0 : CWLS LOG ASCII STANDARD
+ WRAP. YES :
+~WELL
+ NULL. -999.25 :
+ WELL. SEED 1 : Bohrung
+ EKB .M 25.0 :
+~CURVE
+ DEPT.M :
+ PHIE.V/V :
+ SW.V/V :
+~A
+ 1000
+ 0.2 0.3
+ 1001
+ 0.2

@@ -1,0 +1,30 @@
+~VERSION INFORMATION
+ VERS.                  2.0 :   CWLS LOG ASCII STANDARD -VERSION 2.0
+ WRAP.                   NO :   ONE LINE PER DEPTH STEP
+~WELL INFORMATION BLOCK
+#MNEM.UNIT       DATA TYPE    INFORMATION
+#---------    -------------   ------------------------------
+ STRT.FT          9000.0000 :  START DEPTH
+ STOP.FT          9003.0000 :  STOP DEPTH
+ STEP.FT             0.5000 :  STEP
+ NULL.            -999.2500 :  NULL VALUE
+ COMP.   KELDO TEST COMPANY :  COMPANY
+ WELL.     FEET-PERCENT 1   :  WELL
+ DATE.    2024-03-05 13:45  :  LOG DATE
+ EKB .FT            82.0    :  ELEVATION KELLY BUSHING
+~CURVE INFORMATION
+#MNEM.UNIT      API CODE      CURVE DESCRIPTION
+ DEPT.FT                    :  1  DEPTH
+ PHIE.PU                    :  2  EFFECTIVE POROSITY
+ SW  .%                     :  3  WATER SATURATION
+ PERM.D                     :  4  PERMEABILITY
+~PARAMETER INFORMATION
+ RMF .OHMM           0.216  :  MUD FILTRATE RESISTIVITY
+~A  DEPT     PHIE      SW      PERM
+ 9000.0    25.000    35.000   0.150
+ 9000.5    24.500  -999.25    0.140
+ 9001.0    12.345    100.00   0.020
+ 9001.5     0.000     50.00   0.001
+ 9002.0    18.250     47.50   0.080
+ 9002.5    18.000    101.00   0.075
+ 9003.0    30.125      8.00   1.250

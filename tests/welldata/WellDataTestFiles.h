@@ -1,0 +1,32 @@
+#pragma once
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+// The Volve data in the repository, found through KELDO_SOURCE_DIR (set by CTest).
+inline std::filesystem::path SourceFolder()
+{
+    const char* source = std::getenv("KELDO_SOURCE_DIR");
+    return std::filesystem::path(source ? source : ".");
+}
+
+inline std::string VolveLasPath(const std::string& name)
+{
+    return (SourceFolder() / "examples" / "volve" / "las" / name).string();
+}
+
+inline std::string VolveSurveyPath(const std::string& name)
+{
+    return (SourceFolder() / "examples" / "volve" / "trajectories" / name).string();
+}
+
+inline std::string VolveMeasurementPath(const std::string& name)
+{
+    return (SourceFolder() / "tests" / "data" / "volve" / name).string();
+}
+
+// The LAS files written for the tests (tests/data/las).
+inline std::string TestLasPath(const std::string& name)
+{
+    return (SourceFolder() / "tests" / "data" / "las" / name).string();
+}

@@ -1,0 +1,22 @@
+#pragma once
+#include <string_view>
+
+// Numbers in LAS files and surveys, read without regard to the locale.
+namespace keldo {
+
+// True when `token` is, as a whole, one finite decimal number: an optional
+// sign, digits with an optional decimal point, an optional exponent ("1.5",
+// "-999.25", ".5", "2.", "1E-3"). "nan", "inf", hexadecimal forms, decimal
+// commas, trailing text and numbers beyond the double range are not numbers.
+// The value is the correctly rounded double.
+bool ParseNumber(std::string_view token, double& value);
+
+// The double nearest to a decimal text can lie exactly halfway between two
+// floats although the text does not; float(value) then rounds the tie to even,
+// where the text import, which rounds the text straight to float, may round the
+// other way. Returns `value` moved by one double step towards the float the
+// text import reads in that case, and `value` itself otherwise, so that
+// float(result) is always the float the text import would read from `token`.
+double MatchTextImportFloat(std::string_view token, double value);
+
+} // namespace keldo
