@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "NumberText.h"
 #include "TextFormat.h"
 
 namespace keldo {
@@ -9,6 +10,26 @@ namespace {
 
 // A whole argument that is one finite decimal number.
 bool ParseNumber(const std::string& text, float& value) { return ParseWholeFloat(text, value) && std::isfinite(value); }
+
+// The options that take a text value of their own (file and curve names).
+std::string* TextOption(BatchOptions& options, const std::string& name)
+{
+    if (name == "--las")
+        return &options.lasFile;
+    if (name == "--depth-curve")
+        return &options.depthCurve;
+    if (name == "--porosity-curve")
+        return &options.porosityCurve;
+    if (name == "--sw-curve")
+        return &options.swCurve;
+    if (name == "--survey")
+        return &options.surveyFile;
+    if (name == "--las-info")
+        return &options.lasInfoFile;
+    if (name == "--save-as")
+        return &options.saveAs;
+    return nullptr;
+}
 
 } // namespace
 
@@ -30,6 +51,16 @@ const char* BatchUsage()
            "  --ascending | --descending  Teufen der Messwertdatei zunehmend oder abnehmend (Vorgabe)\n"
            "  --report FILE               Bericht in FILE statt auf die Standardausgabe schreiben\n"
            "  --graph FILE                Grafik als FILE.png, FILE.svg oder FILE.pdf speichern\n"
+           "  --las FILE                  Messwerte aus einer LAS-Datei statt aus dem Dokument;\n"
+           "                              das Dokument gibt die Modellparameter\n"
+           "  --depth-curve M             Teufenkurve der LAS-Datei (Vorgabe: die Indexkurve)\n"
+           "  --porosity-curve M          Porositätskurve (Vorgabe: Vorschlag nach dem Kurvennamen)\n"
+           "  --sw-curve M                Wassersättigungskurve (Vorgabe: Vorschlag)\n"
+           "  --survey FILE               Bohrpfad (MD, Inklination, Azimut) für eine MD-Teufenkurve\n"
+           "  --elevation M|auto          Bezugshöhe (m): TVDSS = TVD - Bezugshöhe; auto aus dem\n"
+           "                              LAS-Kopf (EKB, EDF, ELZ, EREF, ELEV); Vorgabe 0\n"
+           "  --las-info FILE             Kopf und Kurven einer LAS-Datei als JSON ausgeben\n"
+           "  --save-as FILE              das Dokument vor der Berechnung als FILE.kld speichern\n"
            "  --help                      diese Hilfe\n"
            "\n"
            "Der Bericht erscheint in UTF-8, eine Zeile je Berichtszeile. Jede Meldung der\n"
@@ -94,6 +125,24 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
             options.druckabhaengig = false;
         } else if (arg == "--ascending" || arg == "--descending") {
             options.descending = arg == "--descending";
+        } else if (arg == "--elevation") {
+            const std::string* value = needValue(i, arg);
+            if (!value)
+                return std::nullopt;
+            double metres = 0;
+            if (*value == "auto") {
+                options.elevation.reset();
+            } else if (ParseNumber(std::string_view(*value), metres)) { // in double, as the depths are computed
+                options.elevation = metres;
+            } else {
+                error = "Option --elevation: \"" + *value + "\" ist weder eine Zahl noch auto";
+                return std::nullopt;
+            }
+        } else if (std::string* text = TextOption(options, arg)) {
+            const std::string* value = needValue(i, arg);
+            if (!value)
+                return std::nullopt;
+            *text = *value;
         } else if (arg == "--report" || arg == "--measurements" || arg == "--graph") {
             const std::string* value = needValue(i, arg);
             if (!value)
@@ -112,8 +161,12 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
             return std::nullopt;
         }
     }
-    if (!options.help && options.document.empty()) {
+    if (!options.help && options.document.empty() && options.lasInfoFile.empty()) {
         error = "kein Dokument angegeben";
+        return std::nullopt;
+    }
+    if (!options.lasFile.empty() && !options.measurementsFile.empty()) {
+        error = "--las und --measurements schließen einander aus";
         return std::nullopt;
     }
     return options;

@@ -19,6 +19,16 @@ struct BatchOptions {
     std::string measurementsFile; // empty: the document's own lines
     bool descending = true;
     std::string graphFile; // empty: no graph export
+    // A LAS file instead of the document's measurements; the document gives
+    // the model. Empty curve names: the index curve and the suggestions.
+    std::string lasFile;
+    std::string depthCurve;
+    std::string porosityCurve;
+    std::string swCurve;
+    std::string surveyFile;
+    std::optional<double> elevation = 0.0; // m; nothing: from the LAS header ("auto")
+    std::string lasInfoFile;               // print this LAS file's header as JSON, nothing else
+    std::string saveAs;                    // save the document before computing
     bool help = false;
 };
 

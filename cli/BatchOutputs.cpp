@@ -69,6 +69,11 @@ int CheckOutputs(const BatchOptions& options, const GraphExporter& graphs, std::
         ReportFileFailure(options.reportFile, SystemErrorReason(err), messages);
         return kBatchUnreadable;
     }
+    if (!options.saveAs.empty() && !CanWriteFile(options.saveAs, err)) {
+        messages << "Das Dokument \"" << options.saveAs << "\" kann nicht gespeichert werden.\n"
+                 << SystemErrorReason(err) << '\n';
+        return kBatchUnreadable;
+    }
     if (!options.graphFile.empty() && !CanWriteFile(options.graphFile, err)) {
         messages << "Die Grafik kann nicht in die Datei " << options.graphFile << " geschrieben werden.\n"
                  << SystemErrorReason(err) << '\n';

@@ -1,5 +1,6 @@
 #include "BatchRun.h"
 
+#include "BatchLas.h"
 #include "BatchOutputs.h"
 #include "DocumentFile.h"
 #include "InputChecks.h"
@@ -36,7 +37,10 @@ int PrepareBatchDocument(const BatchOptions& options, CKeldoDoc& doc, IMessageBo
         return kBatchUnreadable;
     }
 
-    if (!options.measurementsFile.empty()) {
+    if (!options.lasFile.empty()) {
+        if (const int status = ImportLasMeasurements(options, doc, box, messages); status != kBatchCompleted)
+            return status;
+    } else if (!options.measurementsFile.empty()) {
         std::vector<std::string> lines;
         if (!ImportMeasurementFile(options.measurementsFile, options.descending, box, lines))
             return kBatchRefused;
@@ -53,6 +57,8 @@ int PrepareBatchDocument(const BatchOptions& options, CKeldoDoc& doc, IMessageBo
 
 int RunBatch(const BatchOptions& options, std::ostream& report, std::ostream& messages, const GraphExporter& graphs)
 {
+    if (!options.lasInfoFile.empty())
+        return PrintLasInfo(options, report, messages);
     if (const int status = CheckOutputs(options, graphs, messages); status != kBatchCompleted)
         return status;
 
@@ -60,6 +66,13 @@ int RunBatch(const BatchOptions& options, std::ostream& report, std::ostream& me
     CKeldoDoc doc(box);
     if (const int status = PrepareBatchDocument(options, doc, box, messages); status != kBatchCompleted)
         return status;
+
+    if (!options.saveAs.empty()) {
+        if (const FileResult saved = SaveDocument(options.saveAs, doc); !saved) {
+            messages << saved.Message() << '\n';
+            return kBatchUnreadable;
+        }
+    }
 
     doc.m_bGeaendert = 1;
     doc.Compute();
