@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "BatchRun.h"
+#include "BatchTestRun.h"
 #include "DocumentFile.h"
 #include "FileResultCheck.h"
 #include "RecordingMessageBox.h"
@@ -13,12 +14,6 @@
 using keldo::BatchOptions;
 
 namespace {
-
-std::string SourceDir()
-{
-    const char* dir = std::getenv("KELDO_SOURCE_DIR");
-    return dir ? dir : ".";
-}
 
 std::string Las(const std::string& well)
 {
@@ -29,19 +24,6 @@ std::string Survey(const std::string& well)
     return SourceDir() + "/examples/volve/trajectories/" + well + "_ACTUAL.txt";
 }
 std::string Template() { return SourceDir() + "/examples/oil-well-F-11A.kld"; }
-
-struct Outcome {
-    int status;
-    std::string report;
-    std::string messages;
-};
-
-Outcome RunTool(const BatchOptions& options)
-{
-    std::ostringstream report, messages;
-    const int status = keldo::RunBatch(options, report, messages);
-    return {status, report.str(), messages.str()};
-}
 
 BatchOptions LasOptions(const std::string& well)
 {

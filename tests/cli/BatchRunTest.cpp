@@ -6,9 +6,7 @@
 #include <sstream>
 
 #include "BatchRun.h"
-#ifdef KELDO_GRAPH_EXPORT
-#include "QtGraphExporter.h"
-#endif
+#include "BatchTestRun.h"
 #include "FileSizeLimit.h"
 #include "LocaleGuard.h"
 #include "ScratchFolder.h"
@@ -19,30 +17,7 @@ using keldo::RunBatch;
 
 namespace {
 
-std::string SourceDir()
-{
-    const char* dir = std::getenv("KELDO_SOURCE_DIR");
-    return dir ? dir : ".";
-}
-
 std::string Example() { return SourceDir() + "/examples/gas-well-F-12.kld"; }
-
-struct Outcome {
-    int status;
-    std::string report;
-    std::string messages;
-};
-
-Outcome RunTool(const BatchOptions& options)
-{
-    std::ostringstream report, messages;
-#ifdef KELDO_GRAPH_EXPORT
-    int status = RunBatch(options, report, messages, keldo::QtGraphExporter());
-#else
-    int status = RunBatch(options, report, messages);
-#endif
-    return {status, report.str(), messages.str()};
-}
 
 BatchOptions ForExample(int modus)
 {
