@@ -28,6 +28,7 @@
 #include "DlgLasImport.h"
 #include "InputFields.h"
 #include "KeldoDoc.h"
+#include "LocaleGuard.h"
 #include "RecordingMessageBox.h"
 #include "ScratchFolder.h"
 #include "TextFormat.h"
@@ -159,6 +160,7 @@ class DlgLasImportTest : public QObject {
 private slots:
     void volveWellsGiveTheLinesOfTheBatchTool()
     {
+        GermanLocale german; // as under LC_ALL=de_DE.UTF-8: numbers still with a point
         const struct {
             const char* what;
             const char* well;
