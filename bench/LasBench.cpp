@@ -1,5 +1,6 @@
 // Reading a LAS file of 1,000,000 rows x 10 curves (about 100 MB) and turning
-// it into measurement lines through a deviation survey, as "--las" does.
+// it into measurement lines through a deviation survey, as "--las" does, and
+// as the LAS import of the input dialog does it.
 // Reports the CPU time per run and the peak resident memory of the process.
 #include <benchmark/benchmark.h>
 
@@ -12,6 +13,7 @@
 #include <string>
 
 #include "LasImport.h"
+#include "LasImportSession.h"
 #include "LasReader.h"
 #include "TextFormat.h"
 
@@ -127,10 +129,43 @@ void BM_LasHeaderAndStatistics(benchmark::State& state)
     }
 }
 
+// The LAS import dialog: the file read once with every curve kept ...
+void BM_DialogOpensTheFile(benchmark::State& state)
+{
+    for (auto _ : state) {
+        keldo::LasImportSession session;
+        keldo::WellDataError error;
+        if (!session.Open(LasPath(), error) || !session.LoadSurvey(SurveyPath(), error))
+            state.SkipWithError(error.Message().c_str());
+        benchmark::DoNotOptimize(session.Log().values.data());
+    }
+    state.counters["peak_MB"] = PeakMegabytes();
+}
+
+// ... then, for every change of a curve, the survey or the elevation, the
+// counts over all rows and the lines of its preview.
+void BM_DialogRefreshAfterAChange(benchmark::State& state)
+{
+    keldo::LasImportSession session;
+    keldo::WellDataError error;
+    if (!session.Open(LasPath(), error) || !session.LoadSurvey(SurveyPath(), error)) {
+        state.SkipWithError(error.Message().c_str());
+        return;
+    }
+    double elevation = 25;
+    for (auto _ : state) {
+        session.SetElevation(elevation += 0.5);
+        const keldo::MeasurementRows rows = session.DeriveRows(12);
+        benchmark::DoNotOptimize(rows.counts.kept);
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_LasToMeasurementLines)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_LasHeaderAndStatistics)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_DialogOpensTheFile)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_DialogRefreshAfterAChange)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 int main(int argc, char** argv)
 {

@@ -4,10 +4,10 @@
 #include <cstdio>
 
 #include <QApplication>
-#include <QPixmap>
 
 #include "DlgInput.h"
 #include "MeasurementImport.h"
+#include "WidgetShot.h"
 
 namespace {
 
@@ -42,11 +42,5 @@ int main(int argc, char** argv)
     dlg.OnInitDialog();
     dlg.OnDefaultWerte();
     dlg.OnAlleWerte();
-    dlg.show();
-    if (!dlg.grab().save(out)) {
-        std::fprintf(stderr, "%s kann nicht geschrieben werden\n", out.toLocal8Bit().constData());
-        return 1;
-    }
-    std::printf("%s\n", out.toLocal8Bit().constData());
-    return 0;
+    return SaveWidgetShot(dlg, out);
 }

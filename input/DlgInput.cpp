@@ -4,31 +4,27 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
-#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 
+#include "DlgLasImport.h"
 #include "FileDialogFolder.h"
 #include "InputChecks.h"
+#include "LasFileKind.h"
 #include "MeasurementImport.h"
 #include "MeasurementListModel.h"
+#include "OpenFileDialog.h"
 #include "TextFormat.h"
+#include "TextHelpers.h"
 
 namespace {
 
 std::string ChooseWithFileDialog(QWidget* parent)
 {
-    QFileDialog dialog(parent, QStringLiteral("Öffnen"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({QStringLiteral("Messwertdateien (*.TXT *.txt)"), QStringLiteral("Alle Dateien (*)")});
-    dialog.setDirectory(keldo::StartFolder(keldo::DocumentPathOf(parent)));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    keldo::RememberFolder(dialog.selectedFiles().front());
-    return dialog.selectedFiles().front().toStdString();
+    return keldo::ChooseFileToOpen(parent, QStringLiteral("Öffnen"), keldo::MeasurementFileFilters(),
+        keldo::StartFolder(keldo::DocumentPathOf(parent)));
 }
 
 void SetRadioGroup(QButtonGroup* group, int value)
@@ -259,10 +255,14 @@ int DlgInput::CheckInputs()
 
 void DlgInput::FileOpen()
 {
-    const bool descending = m_messages.AskYesNo(keldo::kOrderQuestion);
     const std::string path = m_chooseFile ? m_chooseFile(this) : std::string();
     if (path.empty())
         return;
+    if (keldo::IsLasFile(path)) {
+        ImportLasFile(path);
+        return;
+    }
+    const bool descending = m_messages.AskYesNo(keldo::kOrderQuestion);
 
     m_fMaxTeufe = 0;
     m_fMinTeufe = 0;
@@ -279,6 +279,22 @@ void DlgInput::FileOpen()
         keldo::ImportMeasurementStream(file, descending, messages, m_Messwerte);
     }
     file.close();
+    RefreshList();
+    OnAlleWerte();
+}
+
+void DlgInput::ImportLasFile(const std::string& path)
+{
+    DlgLasImport las(m_messages, this);
+    if (!las.Open(path) || las.exec() != QDialog::Accepted)
+        return;
+    // The well field as it stands on screen; an empty one takes the file's name.
+    const std::string shownName = Control<QLineEdit>(ControlId::WellName)->text().toStdString();
+    const std::string fileName = las.Session().WellName();
+    m_strBohrung = keldo::TrimBlanks(shownName).empty() && !fileName.empty() ? fileName : shownName;
+    m_fMaxTeufe = 0;
+    m_fMinTeufe = 0;
+    m_Messwerte = las.TakeMeasurementLines();
     RefreshList();
     OnAlleWerte();
 }

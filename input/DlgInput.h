@@ -53,6 +53,8 @@ public:
     void OnDefaultWerte();
     void OnOkButton();
     int CheckInputs();
+    // "Datei lesen": a measurement text file after the order question, a LAS
+    // file (by its name or its first line) through the LAS import.
     void FileOpen();
     void OnAlleWerte();
 
@@ -76,6 +78,9 @@ private:
     void LayoutControls();
     template <class T> T* Control(keldo::ControlId id) const;
     void RefreshList();
+    // The LAS import of `path`; on OK its lines replace the list as a text
+    // import does, and its well name fills an empty "Bohrung".
+    void ImportLasFile(const std::string& path);
 
     keldo::IMessageBox& m_messages;
     FileChooser m_chooseFile;

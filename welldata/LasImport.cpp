@@ -49,7 +49,7 @@ bool ImportLas(const LasImportRequest& request, LasImportResult& result, WellDat
     } else if (const auto fromHeader = ElevationFromHeader(result.log.header)) {
         result.elevation = *fromHeader;
     } else {
-        elevationNote = "Der Kopf der LAS-Datei nennt keine Bezugshöhe (EKB, EDF, ELZ, EREF, ELEV); 0 m angenommen.";
+        elevationNote = kNoElevationNote;
     }
 
     RowSettings settings;

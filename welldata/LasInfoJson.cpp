@@ -1,9 +1,9 @@
 #include "LasInfoJson.h"
 
-#include <charconv>
 #include <cmath>
 #include <vector>
 
+#include "NumberText.h"
 #include "TextFormat.h"
 
 namespace keldo {
@@ -45,9 +45,7 @@ void AppendNumber(std::string& out, double value)
         out += "null";
         return;
     }
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, result.ptr);
+    out += ShortestNumberText(value);
 }
 
 void AppendItem(std::string& out, const LasHeaderItem& item)

@@ -56,6 +56,10 @@ std::string WellName(const LasHeader& header);
 // converted from feet when its unit says so. Nothing when none holds a number.
 std::optional<double> ElevationFromHeader(const LasHeader& header);
 
+// What an import says when the header holds no elevation and none was given.
+inline constexpr const char* kNoElevationNote
+    = "Der Kopf der LAS-Datei nennt keine Bezugshöhe (EKB, EDF, ELZ, EREF, ELEV); 0 m angenommen.";
+
 // Makes mnemonics unique as the reader does for curves: an empty one becomes
 // "UNKNOWN"; every mnemonic that occurs more than once gets ":1", ":2", ... in
 // the order of occurrence (GR, GR becomes GR:1, GR:2).

@@ -89,4 +89,13 @@ double MatchTextImportFloat(std::string_view token, double value)
     return std::nextafter(value, static_cast<double>(asRead));
 }
 
+std::string ShortestNumberText(double value)
+{
+    if (!std::isfinite(value))
+        return {};
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
 } // namespace keldo

@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 #include <string_view>
 
 // Numbers in LAS files and surveys, read without regard to the locale.
@@ -18,5 +19,10 @@ bool ParseNumber(std::string_view token, double& value);
 // text import reads in that case, and `value` itself otherwise, so that
 // float(result) is always the float the text import would read from `token`.
 double MatchTextImportFloat(std::string_view token, double value);
+
+// The shortest decimal text that reads back as the same double ("-999.25",
+// "3351.6", "1e+21"), for showing a value read from a file as it was meant.
+// Not finite: an empty text.
+std::string ShortestNumberText(double value);
 
 } // namespace keldo

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
 #include <cstdlib>
 #include <locale.h>
 #include <string>
@@ -60,6 +61,36 @@ TEST(NumberText, DecimalsReadAsTheCLibraryReadsThemWhateverTheLocale)
             EXPECT_EQ(value, 12345) << "untouched";
     }
     freelocale(c);
+}
+
+// A value shown in a field must read back as the very same double, so that
+// an elevation left as shown gives the lines of the batch tool.
+TEST(NumberText, ShortestTextReadsBackAsTheSameValue)
+{
+    GermanLocale german;
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {54.9, "54.9"},           // EDF of the Volve files, "54.900"
+        {82 * 0.3048, "24.9936"}, // EKB 82 FT of tests/data/las/feet-percent.las
+        {3351.6, "3351.6"},
+        {-999.25, "-999.25"},
+        {0, "0"},
+        {1e21, "1e+21"},
+        {std::nan(""), ""},
+        {HUGE_VAL, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::string text = keldo::ShortestNumberText(c.value);
+        EXPECT_EQ(text, c.text);
+        double back = 0;
+        if (!text.empty()) {
+            ASSERT_TRUE(keldo::ParseNumber(text, back));
+            EXPECT_EQ(back, c.value);
+        }
+    }
 }
 
 } // namespace

@@ -20,6 +20,13 @@ inline std::string VolveSurveyPath(const std::string& name)
     return (SourceFolder() / "examples" / "volve" / "trajectories" / name).string();
 }
 
+// The LAS file and the survey of a Volve well by its name ("15_9-F-12").
+inline std::string VolveWellLas(const std::string& well)
+{
+    return VolveLasPath(well + "_WLC_PETRO_COMPUTED_OUTPUT_1.LAS");
+}
+inline std::string VolveWellSurvey(const std::string& well) { return VolveSurveyPath(well + "_ACTUAL.txt"); }
+
 inline std::string VolveMeasurementPath(const std::string& name)
 {
     return (SourceFolder() / "tests" / "data" / "volve" / name).string();

@@ -1,0 +1,55 @@
+// Renders the LAS import on a LAS file (and a survey) to a PNG, as the user
+// sees it after choosing the survey:
+//   keldo-las-dialog-shot OUTPUT.png LAS_FILE [SURVEY_FILE]
+// Runs on the offscreen platform without a display.
+#include <cstdio>
+
+#include <QApplication>
+
+#include "DlgLasImport.h"
+#include "WidgetShot.h"
+
+namespace {
+
+// Messages go to the console; a picture with a message box would be wrong.
+class ConsoleMessages : public keldo::IMessageBox {
+public:
+    void Show(const std::string& text) override
+    {
+        std::fprintf(stderr, "%s\n", text.c_str());
+        failed = true;
+    }
+    bool AskYesNo(const std::string& text) override
+    {
+        Show(text);
+        return false;
+    }
+    bool failed = false;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "Aufruf: keldo-las-dialog-shot AUSGABE.png LAS-DATEI [BOHRPFADDATEI]\n");
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    const std::string survey = argc > 3 ? argv[3] : "";
+
+    ConsoleMessages messages;
+    DlgLasImport dlg(messages);
+    if (!dlg.Open(argv[2]))
+        return 1;
+    if (!survey.empty()) {
+        dlg.SetSurveyChooser([&survey](QWidget*) { return survey; });
+        dlg.OnChooseSurvey();
+        if (messages.failed)
+            return 1;
+    }
+    return SaveWidgetShot(dlg, out);
+}

@@ -1,0 +1,572 @@
+// "Datei lesen" with a LAS file: the LAS import dialog between the file
+// dialog and the measurement list, with mouse and with keyboard alone, and
+// the lines it gives beside those of keldo-batch for the same choices.
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <sstream>
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QtTest>
+
+#include "BatchLas.h"
+#include "BatchRun.h"
+#include "DefaultParameters.h"
+#include "DlgInput.h"
+#include "DlgLasImport.h"
+#include "InputFields.h"
+#include "KeldoDoc.h"
+#include "LocaleGuard.h"
+#include "RecordingMessageBox.h"
+#include "ScratchFolder.h"
+#include "TextFormat.h"
+#include "WellDataTestFiles.h"
+
+namespace {
+
+using Id = keldo::ControlId;
+using keldo::CurveRole;
+
+// What keldo-batch makes of the same choices: its lines, or its one message.
+struct BatchImport {
+    int status = -1;
+    std::vector<std::string> lines;
+    std::string message;
+};
+BatchImport RunBatchImport(const std::string& las, const std::string& survey, std::optional<double> elevation,
+    const std::string& porosity = {}, const std::string& sw = {})
+{
+    keldo::BatchOptions options;
+    options.lasFile = las;
+    options.surveyFile = survey;
+    options.elevation = elevation;
+    options.porosityCurve = porosity;
+    options.swCurve = sw;
+    RecordingMessageBox box;
+    CKeldoDoc doc(box);
+    std::ostringstream messages;
+    BatchImport out;
+    out.status = keldo::ImportLasMeasurements(options, doc, box, messages);
+    out.lines = doc.m_Messwerte;
+    out.message = messages.str();
+    if (!out.message.empty() && out.message.back() == '\n')
+        out.message.pop_back();
+    return out;
+}
+
+// Acts on the next modal LAS dialog as soon as it shows; looks no more once
+// it has found one or this object is gone.
+class NextLasDialog {
+public:
+    explicit NextLasDialog(std::function<void(DlgLasImport&)> act) : m_state(std::make_shared<State>())
+    {
+        m_state->act = std::move(act);
+        Poll(m_state);
+    }
+    ~NextLasDialog() { m_state->stopped = true; }
+    bool Seen() const { return m_state->seen; }
+
+private:
+    struct State {
+        std::function<void(DlgLasImport&)> act;
+        bool stopped = false;
+        bool seen = false;
+    };
+    static void Poll(std::shared_ptr<State> state)
+    {
+        QTimer::singleShot(5, [state] {
+            if (state->stopped)
+                return;
+            if (auto* las = qobject_cast<DlgLasImport*>(QApplication::activeModalWidget())) {
+                state->seen = state->stopped = true;
+                state->act(*las);
+                // A failed check leaves the act early: close the dialog all the same.
+                if (las->isVisible())
+                    las->reject();
+                return;
+            }
+            Poll(state);
+        });
+    }
+    std::shared_ptr<State> m_state;
+};
+
+CDlgInputValues ValidGas()
+{
+    CDlgInputValues v;
+    SetDefaultGasParameters(v);
+    v.m_fKontakt = 1520.0f;
+    return v;
+}
+
+// The input dialog as the document opens it, with the file dialog of "Datei
+// lesen" answered by `chosen`.
+struct OpenDialog {
+    explicit OpenDialog(const CDlgInputValues& values = ValidGas()) : dlg(box)
+    {
+        dlg.SetValues(values);
+        dlg.OnInitDialog();
+        dlg.show();
+        dlg.SetFileChooser([this](QWidget*) { return chosen; });
+    }
+    QString Text(Id id) const { return qobject_cast<QLineEdit*>(dlg.GetDlgItem(id))->text(); }
+    QString Label(Id id) const { return qobject_cast<QLabel*>(dlg.GetDlgItem(id))->text(); }
+    int ListRows() const { return dlg.m_ListMesswerte->model()->rowCount(); }
+
+    RecordingMessageBox box;
+    DlgInput dlg;
+    std::string chosen;
+};
+
+void ChooseSurvey(DlgLasImport& las, const std::string& survey)
+{
+    las.SetSurveyChooser([survey](QWidget*) { return survey; });
+    QTest::mouseClick(las.SurveyButton(), Qt::LeftButton);
+}
+
+void SetText(QLineEdit* field, const QString& text)
+{
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, text);
+}
+
+int IndexOf(QComboBox* combo, const QString& mnemonic)
+{
+    for (int i = 0; i < combo->count(); ++i)
+        if (combo->itemText(i).section(QLatin1Char(' '), 0, 0) == mnemonic)
+            return i;
+    return -1;
+}
+
+QString Cell(QTableWidget* table, int row, int column) { return table->item(row, column)->text(); }
+
+} // namespace
+
+class DlgLasImportTest : public QObject {
+    Q_OBJECT
+private slots:
+    void volveWellsGiveTheLinesOfTheBatchTool()
+    {
+        GermanLocale german; // as under LC_ALL=de_DE.UTF-8: numbers still with a point
+        const struct {
+            const char* what;
+            const char* well;
+            bool survey;
+            const char* elevation; // typed into "Bezugshöhe (m)"; nullptr: as the header fills it
+            std::optional<double> batchElevation;
+            const char* countsSay;
+        } cases[] = {
+            {"F-12 as suggested", "15_9-F-12", true, nullptr, std::nullopt, "2647 von 2650 Zeilen übernommen."},
+            {"F-11 A with elevation 0", "15_9-F-11_A", true, "0", 0.0, "1533 von 1869 Zeilen übernommen."},
+            {"F-11 B as suggested", "15_9-F-11_B", true, nullptr, std::nullopt,
+                "224 mit nicht fortschreitender Teufe."},
+            {"F-11 B without survey", "15_9-F-11_B", false, " 54.9 ", 54.9, "(gemessene Teufe MD) als TVD genommen"},
+        };
+        for (const auto& c : cases) {
+            const BatchImport batch
+                = RunBatchImport(VolveWellLas(c.well), c.survey ? VolveWellSurvey(c.well) : "", c.batchElevation);
+            QCOMPARE(batch.status, int(keldo::kBatchCompleted));
+
+            OpenDialog o;
+            o.chosen = VolveWellLas(c.well);
+            QString counts;
+            NextLasDialog answer([&](DlgLasImport& las) {
+                if (c.survey)
+                    ChooseSurvey(las, VolveWellSurvey(c.well));
+                if (c.elevation)
+                    SetText(las.ElevationField(), QString::fromUtf8(c.elevation));
+                counts = las.CountsText()->text();
+                QTest::mouseClick(las.OkButton(), Qt::LeftButton);
+            });
+            QTest::mouseClick(qobject_cast<QPushButton*>(o.dlg.GetDlgItem(Id::ReadFileButton)), Qt::LeftButton);
+            QVERIFY2(answer.Seen(), c.what);
+            QVERIFY2(counts.contains(QString::fromUtf8(c.countsSay)), qPrintable(counts));
+            QVERIFY2(o.dlg.m_Messwerte == batch.lines, c.what);
+            // As after a text import: the list, the count, the window, the cut-off.
+            QCOMPARE(o.ListRows(), int(batch.lines.size()));
+            QCOMPARE(o.Label(Id::LineCountText), QStringLiteral("%1 Zeilen wurden eingelesen").arg(batch.lines.size()));
+            // The Volve depths increase: the first line is the top of the window.
+            float top = 0, bottom = 0;
+            QCOMPARE(keldo::ScanFloats(batch.lines.front(), &top, 1), 1);
+            QCOMPARE(keldo::ScanFloats(batch.lines.back(), &bottom, 1), 1);
+            QCOMPARE(o.dlg.m_fMinTeufe, top);
+            QCOMPARE(o.dlg.m_fMaxTeufe, bottom);
+            QCOMPARE(o.Text(Id::Cutoff), QStringLiteral("0.06"));
+            QVERIFY(o.box.shown.empty() && o.box.questions.empty());
+        }
+    }
+
+    void keyboardAlone()
+    {
+        OpenDialog o;
+        o.chosen = VolveWellLas("15_9-F-11_B");
+        QString swChosen;
+        NextLasDialog answer([&](DlgLasImport& las) {
+            QVERIFY(QTest::qWaitForWindowActive(&las));
+            QCOMPARE(QApplication::focusWidget(), las.Chooser(CurveRole::Depth));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), las.Chooser(CurveRole::Porosity));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), las.Chooser(CurveRole::WaterSaturation));
+            // SW, then the next curve of the file: VSH
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+            swChosen = las.Chooser(CurveRole::WaterSaturation)->currentText();
+            // On to "Bohrpfad…", pressed with the space bar.
+            las.SetSurveyChooser([](QWidget*) { return VolveWellSurvey("15_9-F-11_B"); });
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), las.SurveyButton());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            QCOMPARE(las.SurveyField()->text(), QStringLiteral("15_9-F-11_B_ACTUAL.txt"));
+            QCOMPARE(las.SurveyField()->toolTip(), QString::fromStdString(VolveWellSurvey("15_9-F-11_B")));
+            // The elevation by its mnemonic, typed over.
+            QTest::keyClick(&las, Qt::Key_Z, Qt::AltModifier);
+            QCOMPARE(QApplication::focusWidget(), las.ElevationField());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("50"));
+            // Back to the Sw chooser by its mnemonic; Enter there is OK.
+            QTest::keyClick(&las, Qt::Key_W, Qt::AltModifier);
+            QCOMPARE(QApplication::focusWidget(), las.Chooser(CurveRole::WaterSaturation));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        o.dlg.FileOpen();
+        QVERIFY(answer.Seen());
+        QCOMPARE(swChosen, QStringLiteral("VSH (v/v)"));
+        const BatchImport batch
+            = RunBatchImport(VolveWellLas("15_9-F-11_B"), VolveWellSurvey("15_9-F-11_B"), 50.0, "", "VSH");
+        QCOMPARE(batch.status, int(keldo::kBatchCompleted));
+        QVERIFY(o.dlg.m_Messwerte == batch.lines);
+    }
+
+    void cancelChangesNothing()
+    {
+        CDlgInputValues v = ValidGas();
+        v.m_strBohrung.clear();
+        v.m_Messwerte = {"  1000.000      0.20000     0.30000"};
+        v.m_fMinTeufe = 900;
+        v.m_fMaxTeufe = 1100;
+        OpenDialog o(v);
+        SetText(qobject_cast<QLineEdit*>(o.dlg.GetDlgItem(Id::Temperature)), QStringLiteral("99"));
+        o.chosen = VolveWellLas("15_9-F-12");
+        const struct {
+            const char* what;
+            std::function<void(DlgLasImport&)> close;
+        } ways[] = {
+            {"Escape", [](DlgLasImport& las) { QTest::keyClick(&las, Qt::Key_Escape); }},
+            {"Abbrechen",
+                [](DlgLasImport& las) {
+                    for (auto* b : las.findChildren<QPushButton*>())
+                        if (b->text() == QStringLiteral("Abbrechen"))
+                            QTest::mouseClick(b, Qt::LeftButton);
+                }},
+        };
+        for (const auto& way : ways) {
+            NextLasDialog answer([&](DlgLasImport& las) {
+                ChooseSurvey(las, VolveWellSurvey("15_9-F-12"));
+                las.Chooser(CurveRole::Porosity)->setCurrentIndex(IndexOf(las.Chooser(CurveRole::Porosity), "BVW"));
+                SetText(las.ElevationField(), QStringLiteral("10"));
+                way.close(las);
+            });
+            o.dlg.FileOpen();
+            QVERIFY2(answer.Seen(), way.what);
+            QCOMPARE(o.dlg.m_Messwerte, v.m_Messwerte);
+            QCOMPARE(o.ListRows(), 1);
+            QCOMPARE(o.Text(Id::WellName), QString());
+            QCOMPARE(o.Text(Id::Temperature), QStringLiteral("99"));
+            QCOMPARE(o.Text(Id::MinDepth), QStringLiteral("900"));
+            QCOMPARE(o.Label(Id::LineCountText), QString());
+            QVERIFY(o.box.shown.empty() && o.box.questions.empty());
+        }
+    }
+
+    void wellNameFillsAnEmptyField()
+    {
+        ScratchFolder folder;
+        const std::string nameless = folder.file("ohne-name.las");
+        WriteBytes(nameless, "~V\n VERS. 2.0 :\n~W\n EKB.M 30 :\n~C\n DEPT.M :\n PHIE. :\n SW. :\n~A\n 1000 0.2 0.3\n");
+        const struct {
+            const char* what;
+            const char* stored; // the document's name
+            const char* typed;  // typed into "Bohrung" before "Datei lesen"; nullptr: left
+            std::string las;
+            const char* after;
+        } cases[] = {
+            {"empty field", "", nullptr, VolveWellLas("15_9-F-11_B"), "15/9-F-11 B"},
+            {"blanks only", "", "   ", VolveWellLas("15_9-F-11_B"), "15/9-F-11 B"},
+            {"a name is kept", "F-11 B (Neuberechnung)", nullptr, VolveWellLas("15_9-F-11_B"),
+                "F-11 B (Neuberechnung)"},
+            {"a typed name is kept", "", "Meine Bohrung", VolveWellLas("15_9-F-11_B"), "Meine Bohrung"},
+            {"the stored name cleared", "Alt", "", VolveWellLas("15_9-F-11_A"), "15/9-F-11 A"},
+            {"a file without a name", "", nullptr, nameless, ""},
+        };
+        for (const auto& c : cases) {
+            CDlgInputValues v = ValidGas();
+            v.m_strBohrung = c.stored;
+            OpenDialog o(v);
+            if (c.typed)
+                SetText(qobject_cast<QLineEdit*>(o.dlg.GetDlgItem(Id::WellName)), QString::fromUtf8(c.typed));
+            o.chosen = c.las;
+            NextLasDialog answer([](DlgLasImport& las) { QTest::mouseClick(las.OkButton(), Qt::LeftButton); });
+            o.dlg.FileOpen();
+            QVERIFY2(answer.Seen(), c.what);
+            QVERIFY2(o.Text(Id::WellName) == QString::fromUtf8(c.after), c.what);
+            QVERIFY2(o.dlg.m_strBohrung == c.after, c.what);
+            QVERIFY2(!o.dlg.m_Messwerte.empty(), c.what);
+        }
+    }
+
+    void unreadableFilesGiveOneMessageAndChangeNothing()
+    {
+        ScratchFolder folder;
+        const struct {
+            const char* name;
+            const char* content; // nullptr: no such file
+        } files[] = {
+            {"messwerte.las", "1500 0.2 0.3\n1490 0.2 0.3\n"},
+            {"v3.las", "~V\n VERS. 3.0 : CWLS LOG ASCII STANDARD -VERSION 3.0\n WRAP. NO :\n"},
+            {"ohne-daten.las", "~V\n VERS. 2.0 :\n~C\n DEPT.M :\n PHIE. :\n SW. :\n"},
+            {"falsche-anzahl.txt", "~V\n VERS. 2.0 :\n~C\n DEPT.M :\n PHIE. :\n SW. :\n~A\n 1000 0.2 0.3\n 1001 0.2\n"},
+            {"abgeschnitten.las", "~V\n VERS. 2.0 :\n WRAP. YES :\n~C\n DEPT.M :\n PHIE. :\n SW. :\n~A\n 1000\n 0.2\n"},
+            {"fehlt.las", nullptr},
+        };
+        for (const auto& f : files) {
+            const std::string path = folder.file(f.name);
+            if (f.content)
+                WriteBytes(path, f.content);
+            const BatchImport batch = RunBatchImport(path, "", 0.0);
+            QCOMPARE(batch.status, int(keldo::kBatchUnreadable));
+
+            CDlgInputValues v = ValidGas();
+            v.m_Messwerte = {"  1000.000      0.20000     0.30000"};
+            OpenDialog o(v);
+            o.chosen = path;
+            NextLasDialog answer([](DlgLasImport& las) { las.reject(); });
+            o.dlg.FileOpen();
+            QVERIFY2(!answer.Seen(), f.name);
+            QCOMPARE(o.box.shown, std::vector<std::string>{batch.message});
+            QVERIFY(o.box.questions.empty());
+            QCOMPARE(o.dlg.m_Messwerte, v.m_Messwerte);
+            QCOMPARE(o.Label(Id::LineCountText), QString());
+        }
+    }
+
+    void unreadableSurveyGivesOneMessageAndChangesNothing()
+    {
+        ScratchFolder folder;
+        const struct {
+            const char* name;
+            const char* content;
+        } surveys[] = {
+            {"rueckwaerts.txt", "MD INC AZI\n100 5 10\n90 5 10\n"},
+            {"eine-station.txt", "MD INC AZI\n100 5 10\n"},
+            {"ohne-spalten.txt", "Tiefe Winkel\n100 5\n"},
+        };
+        for (const auto& s : surveys) {
+            const std::string path = folder.file(s.name);
+            WriteBytes(path, s.content);
+            const BatchImport batch = RunBatchImport(VolveWellLas("15_9-F-12"), path, std::nullopt);
+            QCOMPARE(batch.status, int(keldo::kBatchUnreadable));
+            const BatchImport withoutSurvey = RunBatchImport(VolveWellLas("15_9-F-12"), "", std::nullopt);
+
+            OpenDialog o;
+            o.chosen = VolveWellLas("15_9-F-12");
+            NextLasDialog answer([&](DlgLasImport& las) {
+                const QString counts = las.CountsText()->text(), preview = las.Preview()->toPlainText();
+                ChooseSurvey(las, path);
+                QCOMPARE(o.box.shown, std::vector<std::string>{batch.message});
+                QCOMPARE(las.SurveyField()->text(), QString());
+                QCOMPARE(las.CountsText()->text(), counts);
+                QCOMPARE(las.Preview()->toPlainText(), preview);
+                QTest::mouseClick(las.OkButton(), Qt::LeftButton);
+            });
+            o.dlg.FileOpen();
+            QVERIFY2(answer.Seen(), s.name);
+            QVERIFY2(o.dlg.m_Messwerte == withoutSurvey.lines, s.name);
+        }
+    }
+
+    void okIsRefusedUntilTheChoiceGivesRows()
+    {
+        const struct {
+            const char* what;
+            std::string las;
+            std::function<void(DlgLasImport&)> change;
+            std::string message;
+            std::string live; // how the count line begins meanwhile
+        } cases[] = {
+            // DEPT and DT only: nothing is suggested for porosity and Sw.
+            {"no porosity chosen", TestLasPath("utf8-bom.las"), [](DlgLasImport&) {},
+                "Bitte die Kurve für Porosität wählen.", "Bitte die Kurve für Porosität wählen."},
+            {"no Sw chosen", TestLasPath("utf8-bom.las"),
+                [](DlgLasImport& las) { las.Chooser(CurveRole::Porosity)->setCurrentIndex(1); },
+                "Bitte die Kurve für Wassersättigung wählen.", "Bitte die Kurve für Wassersättigung wählen."},
+            {"decimal comma", VolveWellLas("15_9-F-12"),
+                [](DlgLasImport& las) { SetText(las.ElevationField(), QStringLiteral("54,9")); },
+                keldo::NotANumberMessage("Bezugshöhe (m)"), keldo::NotANumberMessage("Bezugshöhe (m)")},
+            {"no row in range", TestLasPath("feet-percent.las"),
+                [](DlgLasImport& las) {
+                    las.Chooser(CurveRole::Porosity)->setCurrentIndex(0); // the depth as porosity
+                },
+                "Keine Zeile ist verwertbar.\n0 von 7 Zeilen übernommen. Verworfen: 1 mit fehlendem Wert, 6 mit Wert "
+                "außerhalb des Bereichs, 0 mit nicht fortschreitender Teufe.",
+                "0 von 7 Zeilen übernommen."},
+        };
+        for (const auto& c : cases) {
+            OpenDialog o;
+            o.chosen = c.las;
+            NextLasDialog answer([&](DlgLasImport& las) {
+                c.change(las);
+                QTest::mouseClick(las.OkButton(), Qt::LeftButton);
+                QVERIFY2(las.isVisible(), c.what);
+                QVERIFY2(o.box.shown.size() == 1 && o.box.shown[0].rfind(c.message, 0) == 0,
+                    qPrintable(QString::fromStdString(o.box.shown.empty() ? "-" : o.box.shown[0])));
+                // The live count says the same while the choice stands.
+                QVERIFY2(las.CountsText()->text().startsWith(QString::fromStdString(c.live)),
+                    qPrintable(las.CountsText()->text()));
+                QTest::keyClick(&las, Qt::Key_Escape);
+            });
+            o.dlg.FileOpen();
+            QVERIFY2(answer.Seen(), c.what);
+            QVERIFY2(o.dlg.m_Messwerte.empty(), c.what);
+        }
+    }
+
+    void fileDialogOffersMeasurementAndLasFiles()
+    {
+        RecordingMessageBox box;
+        DlgInput dlg(box);
+        dlg.show();
+        QStringList filters;
+        std::function<void(int)> poll = [&](int attempts) {
+            QTimer::singleShot(10, [&, attempts] {
+                if (auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                    filters = files->nameFilters();
+                    files->reject();
+                } else if (attempts > 0) {
+                    poll(attempts - 1);
+                }
+            });
+        };
+        poll(300);
+        dlg.FileOpen();
+        QCOMPARE(filters,
+            (QStringList{QStringLiteral("Messwertdateien (*.txt *.TXT)"), QStringLiteral("LAS-Dateien (*.las *.LAS)"),
+                QStringLiteral("Alle Dateien (*)")}));
+        // Cancelled: no order question, nothing read.
+        QVERIFY(box.questions.empty() && box.shown.empty());
+    }
+
+    void aLasFileUnderAnotherNameIsRecognisedByItsFirstLine()
+    {
+        ScratchFolder folder;
+        const std::string renamed = folder.file("F-12-log.txt");
+        std::filesystem::copy_file(VolveWellLas("15_9-F-12"), renamed);
+        OpenDialog o;
+        o.chosen = renamed;
+        NextLasDialog answer([](DlgLasImport& las) {
+            ChooseSurvey(las, VolveWellSurvey("15_9-F-12"));
+            QTest::mouseClick(las.OkButton(), Qt::LeftButton);
+        });
+        o.dlg.FileOpen();
+        QVERIFY(answer.Seen());
+        QVERIFY(o.box.questions.empty()); // no order question for a LAS file
+        QVERIFY(o.dlg.m_Messwerte
+            == RunBatchImport(VolveWellLas("15_9-F-12"), VolveWellSurvey("15_9-F-12"), std::nullopt).lines);
+    }
+
+    void curveTableAndChoosersShowTheFile()
+    {
+        RecordingMessageBox box;
+        DlgLasImport las(box);
+        QVERIFY(las.Open(VolveWellLas("15_9-F-11_B")));
+        QTableWidget* table = las.CurveTable();
+        QCOMPARE(table->rowCount(), 9);
+        QCOMPARE(table->horizontalHeaderItem(4)->text(), QStringLiteral("Erste Teufe (M)"));
+        // Counted in the file with awk: PHIF has 13933 values from 3351.6 to
+        // 4744.8 m MD, VSH all 14077 rows to 4759.2 m.
+        const struct {
+            int row;
+            const char* cells[6];
+        } rows[] = {
+            {5, {"PHIF", "v/v", "5  PHIF:CPI:rC:NONE:v1", "13933", "3351.6", "4744.8"}},
+            {8, {"VSH", "v/v", "8  VSH:CPI:rC:NONE:v1", "14077", "3351.6", "4759.2"}},
+        };
+        for (const auto& r : rows)
+            for (int column = 0; column < 6; ++column)
+                QCOMPARE(Cell(table, r.row, column), QString::fromUtf8(r.cells[column]));
+        QCOMPARE(las.Chooser(CurveRole::Depth)->currentText(), QStringLiteral("DEPTH (M)"));
+        QCOMPARE(las.Chooser(CurveRole::Porosity)->currentText(), QStringLiteral("PHIF (v/v)"));
+        QCOMPARE(las.Chooser(CurveRole::WaterSaturation)->currentText(), QStringLiteral("SW (v/v)"));
+        QVERIFY(las.Chooser(CurveRole::Permeability) == nullptr);       // only where a caller asks for it
+        QCOMPARE(las.ElevationField()->text(), QStringLiteral("54.9")); // EDF .M 54.900
+        QVERIFY(las.OkButton()->isDefault());
+        // Without a survey the MD curve is taken as TVD, and the dialog says so.
+        QVERIFY(
+            las.CountsText()->text().contains(QStringLiteral("als TVD genommen, wie bei einer senkrechten Bohrung")));
+        const QStringList preview = las.Preview()->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(preview.size(), int(2 + DlgLasImport::kPreviewLines + 2)); // heading, lines, "…", end
+        // the first row of the LAS file, 3351.6 m MD taken as TVD less 54.9 m
+        QCOMPARE(preview[2], QStringLiteral("  3296.700      0.05500     1.00000"));
+
+        // The survey and back: the counts follow each time (tests/data/volve/README.md).
+        ChooseSurvey(las, VolveWellSurvey("15_9-F-11_B"));
+        QVERIFY(las.CountsText()->text().contains(QStringLiteral("224 mit nicht fortschreitender Teufe")));
+        QCOMPARE(las.Preview()->toPlainText().split(QLatin1Char('\n'))[2],
+            QStringLiteral("  2791.782      0.05500     1.00000")); // the first line of 15_9-F-11_B.txt
+        QTest::mouseClick(las.NoSurveyButton(), Qt::LeftButton);
+        QCOMPARE(las.SurveyField()->text(), QString());
+        QVERIFY(las.CountsText()->text().contains(QStringLiteral("0 mit nicht fortschreitender Teufe")));
+        QVERIFY(las.CountsText()->text().contains(QStringLiteral("als TVD genommen")));
+        QVERIFY(box.shown.empty());
+    }
+
+    void permeabilityForTheCallerThatAsks()
+    {
+        RecordingMessageBox box;
+        const struct {
+            const char* choose; // nullptr: the suggestion
+            size_t permeabilities;
+            double first;
+        } cases[] = {
+            // tests/data/volve/klogh/15_9-F-12_phif_klogh.txt: 2647 rows, the first with KLOGH 0.001 mD
+            {nullptr, 2647, 0.001},
+            {"(keine)", 0, 0},
+        };
+        for (const auto& c : cases) {
+            DlgLasImport las(box, nullptr, true);
+            QVERIFY(las.Open(VolveWellLas("15_9-F-12")));
+            QComboBox* permeability = las.Chooser(CurveRole::Permeability);
+            QVERIFY(permeability);
+            QCOMPARE(permeability->currentText(), QStringLiteral("KLOGH (mD)"));
+            if (c.choose)
+                permeability->setCurrentIndex(permeability->findText(QString::fromUtf8(c.choose)));
+            las.SetSurveyChooser([](QWidget*) { return VolveWellSurvey("15_9-F-12"); });
+            las.OnChooseSurvey();
+            las.OnOk();
+            QCOMPARE(las.result(), int(QDialog::Accepted));
+            const keldo::KeptRowValues values = las.KeptValues();
+            QCOMPARE(values.depths.size(), size_t(2647));
+            QCOMPARE(values.depths.front(), double(2804.301f));
+            QCOMPARE(values.permeabilities.size(), c.permeabilities);
+            if (c.permeabilities)
+                QCOMPARE(values.permeabilities.front(), c.first);
+            QCOMPARE(las.Session().Curve(CurveRole::Permeability).has_value(), c.choose == nullptr);
+        }
+        QVERIFY(box.shown.empty());
+    }
+};
+
+QTEST_MAIN(DlgLasImportTest)
+#include "DlgLasImportQTest.moc"

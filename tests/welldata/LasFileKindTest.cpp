@@ -1,0 +1,74 @@
+// "Datei lesen" takes a LAS file by its name or, under any other name, by its
+// first line.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "LasFileKind.h"
+#include "ScratchFolder.h"
+#include "WellDataTestFiles.h"
+
+namespace {
+
+struct KindCase {
+    const char* what;
+    const char* name;
+    const char* content; // nullptr: no such file
+    bool las;
+};
+
+const KindCase kCases[] = {
+    {"LAS name, any content", "log.las", "1500 0.2 0.3\n", true},
+    {"upper-case LAS name", "LOG.LAS", "", true},
+    {"mixed-case LAS name", "log.Las", "", true},
+    {"missing file with a LAS name", "fehlt.las", nullptr, true},
+    {"version section first", "log.txt", "~VERSION INFORMATION\n VERS. 2.0 :\n", true},
+    {"lower-case version section", "log.dat", "~v\n", true},
+    {"after a byte-order mark, blank lines and comments", "log.txt",
+        "\xEF\xBB\xBF\r\n   \t\r\n# exported\r\n  ~Version\r\n", true},
+    {"measurement lines", "well.txt", "  1500.000      0.20000     0.30000\n", false},
+    {"another section first", "log.txt", "~A\n 1000 0.2 0.3\n", false},
+    {"a tilde alone", "log.txt", "~\n", false},
+    {"version section after a data line", "log.txt", "1500 0.2 0.3\n~V\n", false},
+    {"empty file", "leer.txt", "", false},
+    {"blank lines only", "leer.txt", "\n\n  \n", false},
+    {"missing file", "fehlt.txt", nullptr, false},
+    {"LAS-like text in the name only", "las.txt", "1500 0.2 0.3\n", false},
+};
+
+} // namespace
+
+TEST(LasFileKind, ByNameOrByTheFirstLine)
+{
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.what);
+        ScratchFolder folder;
+        const std::string path = folder.file(c.name);
+        if (c.content)
+            WriteBytes(path, c.content);
+        EXPECT_EQ(keldo::IsLasFile(path), c.las);
+    }
+}
+
+TEST(LasFileKind, AVolveLogUnderAnotherNameAndAFolderNamedLikeOne)
+{
+    ScratchFolder folder;
+    const std::string renamed = folder.file("F-12-log.txt");
+    std::filesystem::copy_file(VolveLasPath("15_9-F-12_WLC_PETRO_COMPUTED_OUTPUT_1.LAS"), renamed);
+    EXPECT_TRUE(keldo::IsLasFile(renamed));
+    EXPECT_FALSE(keldo::IsLasFile(VolveMeasurementPath("15_9-F-12.txt")));
+    // A folder is looked at by its name only (its content cannot be read).
+    std::filesystem::create_directory(folder.file("logs.txt"));
+    EXPECT_FALSE(keldo::IsLasFile(folder.file("logs.txt")));
+}
+
+TEST(LasFileKind, OnlyTheBeginningIsRead)
+{
+    // 64 KiB of blank lines, then a version section: too far down to count.
+    std::string text(64 * 1024, '\n');
+    std::istringstream far(text + "~V\n");
+    EXPECT_FALSE(keldo::BeginsLikeLas(far));
+    std::istringstream near(text.substr(1000) + "~V\n");
+    EXPECT_TRUE(keldo::BeginsLikeLas(near));
+}
