@@ -114,51 +114,54 @@ const VolveLasWell kVolveLasWells[] = {
     {"15_9-F-11_B", "oil-well-F-11A.kld"},
 };
 
+// The well of the benchmark's argument as keldo-batch --fit-phik prepares
+// it; nothing after an error, which the benchmark reports.
 struct PreparedWell {
+    const VolveLasWell* well = nullptr;
+    RecordingMessageBox box;
     std::unique_ptr<CKeldoDoc> doc;
     keldo::LasPermeability permeability;
     keldo::PhiKSelection selection;
 };
 
-bool PrepareWell(const VolveLasWell& well, RecordingMessageBox& box, PreparedWell& out, benchmark::State& state)
+std::unique_ptr<PreparedWell> PrepareWell(benchmark::State& state)
 {
+    auto out = std::make_unique<PreparedWell>();
+    out->well = &kVolveLasWells[state.range(0)];
     const std::string volve = KELDO_SOURCE_DIR "/examples/volve/";
     keldo::BatchOptions options;
-    options.document = KELDO_SOURCE_DIR "/examples/" + std::string(well.document);
-    options.lasFile = volve + "las/" + well.well + "_WLC_PETRO_COMPUTED_OUTPUT_1.LAS";
-    options.surveyFile = volve + "trajectories/" + well.well + "_ACTUAL.txt";
+    options.document = KELDO_SOURCE_DIR "/examples/" + std::string(out->well->document);
+    options.lasFile = volve + "las/" + out->well->well + "_WLC_PETRO_COMPUTED_OUTPUT_1.LAS";
+    options.surveyFile = volve + "trajectories/" + out->well->well + "_ACTUAL.txt";
     options.elevation.reset();
-    options.fitPhiK = true;
-    options.fitContact = true;
-    out.doc = std::make_unique<CKeldoDoc>(box);
+    out->doc = std::make_unique<CKeldoDoc>(out->box);
     std::ostringstream messages;
-    if (keldo::PrepareBatchDocument(options, *out.doc, box, messages, &out.permeability) != keldo::kBatchCompleted) {
+    if (keldo::PrepareBatchDocument(options, *out->doc, out->box, messages, &out->permeability)
+        != keldo::kBatchCompleted) {
         state.SkipWithError(messages.str().c_str());
-        return false;
+        return nullptr;
     }
-    out.selection = keldo::SelectPhiKPairs(out.permeability.samples, out.doc->m_fMinTeufe, out.doc->m_fMaxTeufe);
-    return true;
+    out->selection = keldo::SelectPhiKPairs(out->permeability.samples, out->doc->m_fMinTeufe, out->doc->m_fMaxTeufe);
+    state.SetLabel(out->well->well);
+    return out;
 }
 
 // The Phi-K fit of order 2 to the well's kept rows with a KLOGH value.
 void BM_PhiKFitVolveLas(benchmark::State& state)
 {
-    const VolveLasWell& well = kVolveLasWells[state.range(0)];
-    RecordingMessageBox box;
-    PreparedWell prepared;
-    if (!PrepareWell(well, box, prepared, state))
+    const auto prepared = PrepareWell(state);
+    if (!prepared)
         return;
     double cpu = 0;
     keldo::PhiKFitResult fit;
     for (auto _ : state) {
         const CpuClock clock;
-        fit = keldo::FitPhiK(prepared.selection, 2);
+        fit = keldo::FitPhiK(prepared->selection, 2);
         cpu += clock.Seconds();
         benchmark::DoNotOptimize(fit.coefficients.data());
     }
     if (!fit.ok)
         state.SkipWithError(fit.message.c_str());
-    state.SetLabel(well.well);
     state.counters["pairs"] = fit.n;
     state.counters["cpu_ms"] = cpu * 1e3 / static_cast<double>(state.iterations());
 }
@@ -168,21 +171,19 @@ void BM_PhiKFitVolveLas(benchmark::State& state)
 // the refinement, as keldo-batch --fit-phik --fit-contact makes it.
 void BM_ContactFitVolveLas(benchmark::State& state)
 {
-    const VolveLasWell& well = kVolveLasWells[state.range(0)];
-    RecordingMessageBox box;
-    PreparedWell prepared;
-    if (!PrepareWell(well, box, prepared, state))
+    const auto prepared = PrepareWell(state);
+    if (!prepared)
         return;
-    const keldo::PhiKFitResult phiK = keldo::FitPhiK(prepared.selection, 2);
+    const keldo::PhiKFitResult phiK = keldo::FitPhiK(prepared->selection, 2);
     if (!phiK.ok) {
         state.SkipWithError(phiK.message.c_str());
         return;
     }
-    CKeldoInputs inputs = *prepared.doc;
+    CKeldoInputs inputs = *prepared->doc;
     inputs.m_fPhiK0 = phiK.documentCoefficients[0];
     inputs.m_fPhiK1 = phiK.documentCoefficients[1];
     inputs.m_fPhiK2 = phiK.documentCoefficients[2];
-    const std::vector<std::string>& lines = prepared.doc->m_Messwerte;
+    const std::vector<std::string>& lines = prepared->doc->m_Messwerte;
     const auto range = keldo::DefaultContactRange(lines, inputs.m_fMinTeufe, inputs.m_fMaxTeufe);
     double cpu = 0;
     keldo::ContactFitResult fit;
@@ -193,7 +194,6 @@ void BM_ContactFitVolveLas(benchmark::State& state)
     }
     if (!fit.ok)
         state.SkipWithError(fit.message.c_str());
-    state.SetLabel(well.well);
     state.counters["rows"] = fit.n;
     state.counters["evaluations"] = fit.evaluations;
     state.counters["contact_m"] = fit.contact;

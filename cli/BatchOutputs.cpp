@@ -54,32 +54,31 @@ bool WriteReportFile(const CKeldoDoc& doc, const std::string& path, std::string&
     return false;
 }
 
+// A graph name that this keldo-batch can save (`exportable`: the export for
+// it was handed in), with the extension of a known format.
+bool IsKnownGraphName(const std::string& file, bool exportable, const GraphExporter& graphs, std::ostream& messages)
+{
+    if (!exportable) {
+        messages << kNoGraphExport;
+        return false;
+    }
+    std::string error;
+    if (!graphs.isGraphFileName(file, error)) {
+        messages << error << '\n';
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int CheckOutputs(const BatchOptions& options, const GraphExporter& graphs, std::ostream& messages)
 {
-    if (!options.graphFile.empty()) {
-        if (!graphs.Available()) {
-            messages << kNoGraphExport;
-            return kBatchRefused;
-        }
-        std::string error;
-        if (!graphs.isGraphFileName(options.graphFile, error)) {
-            messages << error << '\n';
-            return kBatchRefused;
-        }
-    }
-    if (!options.fitGraphFile.empty()) {
-        if (!graphs.PagesAvailable()) {
-            messages << kNoGraphExport;
-            return kBatchRefused;
-        }
-        std::string error;
-        if (!graphs.isGraphFileName(options.fitGraphFile, error)) {
-            messages << error << '\n';
-            return kBatchRefused;
-        }
-    }
+    if (!options.graphFile.empty() && !IsKnownGraphName(options.graphFile, graphs.Available(), graphs, messages))
+        return kBatchRefused;
+    if (!options.fitGraphFile.empty()
+        && !IsKnownGraphName(options.fitGraphFile, graphs.PagesAvailable(), graphs, messages))
+        return kBatchRefused;
     int err = 0;
     if (!options.reportFile.empty() && !CanWriteFile(options.reportFile, err)) {
         ReportFileFailure(options.reportFile, SystemErrorReason(err), messages);

@@ -9,6 +9,7 @@
 
 #include "BatchFit.h"
 #include "BatchRun.h"
+#include "BatchTestRun.h"
 #include "ContactFit.h"
 #include "CoreTable.h"
 #include "DocumentFile.h"
@@ -20,20 +21,11 @@
 #include "RecordingMessageBox.h"
 #include "SaturationRunMisfit.h"
 #include "ScratchFolder.h"
-#ifdef KELDO_GRAPH_EXPORT
-#include "QtGraphExporter.h"
-#endif
 
 namespace fs = std::filesystem;
 using keldo::BatchOptions;
 
 namespace {
-
-std::string SourceDir()
-{
-    const char* dir = std::getenv("KELDO_SOURCE_DIR");
-    return dir ? dir : ".";
-}
 
 std::string Las(const std::string& well)
 {
@@ -44,23 +36,6 @@ std::string Survey(const std::string& well)
     return SourceDir() + "/examples/volve/trajectories/" + well + "_ACTUAL.txt";
 }
 std::string Example(const std::string& document) { return SourceDir() + "/examples/" + document; }
-
-struct Outcome {
-    int status;
-    std::string report;
-    std::string messages;
-};
-
-Outcome RunTool(const BatchOptions& options)
-{
-    std::ostringstream report, messages;
-#ifdef KELDO_GRAPH_EXPORT
-    const int status = keldo::RunBatch(options, report, messages, keldo::QtGraphExporter());
-#else
-    const int status = keldo::RunBatch(options, report, messages);
-#endif
-    return {status, report.str(), messages.str()};
-}
 
 // Both fits on a Volve well read from its LAS file with the survey and the
 // header's elevation, the model from an example document.
