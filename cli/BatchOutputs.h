@@ -10,10 +10,12 @@ class CKeldoDoc;
 namespace keldo {
 
 // Before anything is computed: the report file and the graphs (that of the
-// computation and those of the fits) that the options name can be written, so that no computation is started whose
-// result would be lost. Returns kBatchCompleted when they can, else the exit status (a graph name of no known format:
-// kBatchRefused; a missing or read-only folder, a folder in the file's place: kBatchUnreadable) after writing the
-// message to `messages`.
+// computation and those of the fits) that the options name can be written,
+// so that no computation is started whose result would be lost. Returns
+// kBatchCompleted when they can, else the exit status (a graph name of no
+// known format: kBatchRefused; a missing or read-only folder, a folder in
+// the file's place: kBatchUnreadable) after writing the message to
+// `messages`.
 int CheckOutputs(const BatchOptions& options, const GraphExporter& graphs, std::ostream& messages);
 
 // Writes the report lines to options.reportFile, or to `report` when the
