@@ -1,9 +1,13 @@
 #include <benchmark/benchmark.h>
 
 #include <ctime>
+#include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "BatchFit.h"
+#include "BatchRun.h"
 #include "ContactFit.h"
 #include "CoreTable.h"
 #include "DefaultParameters.h"
@@ -96,8 +100,110 @@ void BM_ContactFitOverhead(benchmark::State& state)
     state.counters["evaluations"] = fit.evaluations;
 }
 
+// The three Volve wells as keldo-batch reads them (PHIF, SW and KLOGH from
+// the LAS file, TVDSS through the survey and the header's elevation) into
+// the example document of their kind, over the whole logged depth range with
+// keldo-batch's cut-off of 0.06.
+struct VolveLasWell {
+    const char* well;
+    const char* document;
+};
+const VolveLasWell kVolveLasWells[] = {
+    {"15_9-F-12", "gas-well-F-12.kld"},
+    {"15_9-F-11_A", "oil-well-F-11A.kld"},
+    {"15_9-F-11_B", "oil-well-F-11A.kld"},
+};
+
+// The well of the benchmark's argument as keldo-batch --fit-phik prepares
+// it; nothing after an error, which the benchmark reports.
+struct PreparedWell {
+    const VolveLasWell* well = nullptr;
+    RecordingMessageBox box;
+    std::unique_ptr<CKeldoDoc> doc;
+    keldo::LasPermeability permeability;
+    keldo::PhiKSelection selection;
+};
+
+std::unique_ptr<PreparedWell> PrepareWell(benchmark::State& state)
+{
+    auto out = std::make_unique<PreparedWell>();
+    out->well = &kVolveLasWells[state.range(0)];
+    const std::string volve = KELDO_SOURCE_DIR "/examples/volve/";
+    keldo::BatchOptions options;
+    options.document = KELDO_SOURCE_DIR "/examples/" + std::string(out->well->document);
+    options.lasFile = volve + "las/" + out->well->well + "_WLC_PETRO_COMPUTED_OUTPUT_1.LAS";
+    options.surveyFile = volve + "trajectories/" + out->well->well + "_ACTUAL.txt";
+    options.elevation.reset();
+    out->doc = std::make_unique<CKeldoDoc>(out->box);
+    std::ostringstream messages;
+    if (keldo::PrepareBatchDocument(options, *out->doc, out->box, messages, &out->permeability)
+        != keldo::kBatchCompleted) {
+        state.SkipWithError(messages.str().c_str());
+        return nullptr;
+    }
+    out->selection = keldo::SelectPhiKPairs(out->permeability.samples, out->doc->m_fMinTeufe, out->doc->m_fMaxTeufe);
+    state.SetLabel(out->well->well);
+    return out;
+}
+
+// The Phi-K fit of order 2 to the well's kept rows with a KLOGH value.
+void BM_PhiKFitVolveLas(benchmark::State& state)
+{
+    const auto prepared = PrepareWell(state);
+    if (!prepared)
+        return;
+    double cpu = 0;
+    keldo::PhiKFitResult fit;
+    for (auto _ : state) {
+        const CpuClock clock;
+        fit = keldo::FitPhiK(prepared->selection, 2);
+        cpu += clock.Seconds();
+        benchmark::DoNotOptimize(fit.coefficients.data());
+    }
+    if (!fit.ok)
+        state.SkipWithError(fit.message.c_str());
+    state.counters["pairs"] = fit.n;
+    state.counters["cpu_ms"] = cpu * 1e3 / static_cast<double>(state.iterations());
+}
+
+// The contact fit over the default range with the example document's model
+// and the Phi-K relation just fitted: the misfit's preparation, the scan and
+// the refinement, as keldo-batch --fit-phik --fit-contact makes it.
+void BM_ContactFitVolveLas(benchmark::State& state)
+{
+    const auto prepared = PrepareWell(state);
+    if (!prepared)
+        return;
+    const keldo::PhiKFitResult phiK = keldo::FitPhiK(prepared->selection, 2);
+    if (!phiK.ok) {
+        state.SkipWithError(phiK.message.c_str());
+        return;
+    }
+    CKeldoInputs inputs = *prepared->doc;
+    inputs.m_fPhiK0 = phiK.documentCoefficients[0];
+    inputs.m_fPhiK1 = phiK.documentCoefficients[1];
+    inputs.m_fPhiK2 = phiK.documentCoefficients[2];
+    const std::vector<std::string>& lines = prepared->doc->m_Messwerte;
+    const auto range = keldo::DefaultContactRange(lines, inputs.m_fMinTeufe, inputs.m_fMaxTeufe);
+    double cpu = 0;
+    keldo::ContactFitResult fit;
+    for (auto _ : state) {
+        const CpuClock clock;
+        fit = keldo::FitContact(keldo::SaturationRunMisfit(inputs, lines), range->from, range->to);
+        cpu += clock.Seconds();
+    }
+    if (!fit.ok)
+        state.SkipWithError(fit.message.c_str());
+    state.counters["rows"] = fit.n;
+    state.counters["evaluations"] = fit.evaluations;
+    state.counters["contact_m"] = fit.contact;
+    state.counters["cpu_ms"] = cpu * 1e3 / static_cast<double>(state.iterations());
+}
+
 } // namespace
 
+BENCHMARK(BM_PhiKFitVolveLas)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ContactFitVolveLas)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PhiKFitVolveTable)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ContactFitExample)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ContactFitOverhead)->Unit(benchmark::kMicrosecond);

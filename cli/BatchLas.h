@@ -1,6 +1,7 @@
 #pragma once
 #include <ostream>
 
+#include "BatchFit.h"
 #include "BatchOptions.h"
 #include "MessageBox.h"
 
@@ -17,7 +18,11 @@ namespace keldo {
 // or the exit status after the message: kBatchUnreadable for a file that
 // cannot be read as LAS or survey, kBatchRefused for a file without a usable
 // row, an unknown curve or a curve without a suggestion.
-int ImportLasMeasurements(const BatchOptions& options, CKeldoDoc& doc, IMessageBox& box, std::ostream& messages);
+// With `permeability`, the permeability curve (options.permeabilityCurve, or
+// the suggestion) is read as well and its values at the kept rows, in mD,
+// become the Phi-K samples there.
+int ImportLasMeasurements(const BatchOptions& options, CKeldoDoc& doc, IMessageBox& box, std::ostream& messages,
+    LasPermeability* permeability = nullptr);
 
 // Writes the header and curve statistics of options.lasInfoFile as JSON to
 // `out`. Returns the exit status.

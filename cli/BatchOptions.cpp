@@ -28,7 +28,49 @@ std::string* TextOption(BatchOptions& options, const std::string& name)
         return &options.lasInfoFile;
     if (name == "--save-as")
         return &options.saveAs;
+    if (name == "--core")
+        return &options.coreFile;
+    if (name == "--permeability-curve")
+        return &options.permeabilityCurve;
+    if (name == "--fit-graph")
+        return &options.fitGraphFile;
     return nullptr;
+}
+
+// "A:B", two numbers in metres; a leading minus belongs to the number.
+bool ParseRange(const std::string& text, DepthRange& range)
+{
+    const size_t colon = text.find(':', 1);
+    return colon != std::string::npos && ParseNumber(text.substr(0, colon), range.from)
+        && ParseNumber(text.substr(colon + 1), range.to);
+}
+
+// Options that only mean something beside another one, or not beside it.
+bool CheckFitOptions(const BatchOptions& options, bool orderGiven, std::string& error)
+{
+    const auto refuse = [&](const char* text) {
+        error = text;
+        return false;
+    };
+    if (orderGiven && !options.fitPhiK)
+        return refuse("--phik-order gilt nur mit --fit-phik");
+    if (!options.coreFile.empty() && !options.fitPhiK)
+        return refuse("--core gilt nur mit --fit-phik");
+    if (!options.permeabilityCurve.empty() && !options.fitPhiK)
+        return refuse("--permeability-curve gilt nur mit --fit-phik");
+    if (!options.coreFile.empty() && !options.permeabilityCurve.empty())
+        return refuse("--core und --permeability-curve schließen einander aus");
+    if (!options.permeabilityCurve.empty() && options.lasFile.empty())
+        return refuse("--permeability-curve braucht --las: die Permeabilitätskurve ist eine Kurve der LAS-Datei");
+    if (options.fitPhiK && options.coreFile.empty() && options.lasFile.empty())
+        return refuse("--fit-phik braucht --core DATEI oder --las DATEI mit einer Permeabilitätskurve");
+    if (options.contactRange && !options.fitContact)
+        return refuse("--contact-range gilt nur mit --fit-contact");
+    if (options.fitContact && options.modus == 1)
+        return refuse("--fit-contact gilt nur für die Wassersättigung: die Kontaktberechnung nimmt keinen Kontakt an");
+    if (!options.fitGraphFile.empty() && !options.fitPhiK && !options.fitContact)
+        return refuse("--fit-graph gilt nur mit --fit-phik oder --fit-contact");
+    return true;
 }
 
 } // namespace
@@ -61,20 +103,36 @@ const char* BatchUsage()
            "                              LAS-Kopf (EKB, EDF, ELZ, EREF, ELEV); Vorgabe 0\n"
            "  --las-info FILE             Kopf und Kurven einer LAS-Datei als JSON ausgeben\n"
            "  --save-as FILE              das Dokument vor der Berechnung als FILE.kld speichern\n"
+           "                              (nach den Anpassungen, mit den angepassten Werten)\n"
+           "  --fit-phik                  Phi-K-Korrelation an die Daten anpassen und übernehmen\n"
+           "  --phik-order 1|2            Ordnung der Phi-K-Korrelation (Vorgabe 2)\n"
+           "  --core FILE                 Wertepaare aus einer Kerntabelle (Teufe, Porosität,\n"
+           "                              Permeabilität mD), mit oder ohne --las\n"
+           "  --permeability-curve M      Permeabilitätskurve der LAS-Datei (Vorgabe: Vorschlag);\n"
+           "                              Wertepaare sind die übernommenen Zeilen mit Permeabilität\n"
+           "  --fit-contact               Kontakt an die Wassersättigung anpassen und übernehmen\n"
+           "  --contact-range A:B         Suchbereich des Kontakts (m); Vorgabe: von der flachsten\n"
+           "                              Messung im Teufenbereich bis 300 m unter die tiefste\n"
+           "  --fit-graph FILE            Grafik der Anpassung als FILE.png, FILE.svg oder FILE.pdf;\n"
+           "                              bei beiden Anpassungen zwei Dateien, \"-phik\" und\n"
+           "                              \"-kontakt\" vor der Endung\n"
            "  --help                      diese Hilfe\n"
            "\n"
            "Der Bericht erscheint in UTF-8, eine Zeile je Berichtszeile. Jede Meldung der\n"
            "Berechnung geht in ihrer Reihenfolge auf die Standardfehlerausgabe, eine je Zeile.\n"
-           "Die Eingaben werden vorher wie im Eingabedialog geprüft.\n"
+           "Die Eingaben werden vorher wie im Eingabedialog geprüft. Die Anpassungen laufen\n"
+           "danach, ihr kurzer Bericht erscheint auf der Standardausgabe vor dem Bericht, und\n"
+           "die Berechnung nimmt die angepassten Werte.\n"
            "\n"
            "Rückgabewert: 0 Berechnung abgeschlossen, 3 Berechnung abgebrochen,\n"
-           "2 falscher Aufruf oder Eingaben abgelehnt, 1 Dokument oder Datei nicht lesbar\n"
-           "oder nicht schreibbar.\n";
+           "2 falscher Aufruf, Eingaben abgelehnt oder Anpassung nicht möglich, 1 Dokument\n"
+           "oder Datei nicht lesbar oder nicht schreibbar.\n";
 }
 
 std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& args, std::string& error)
 {
     BatchOptions options;
+    bool orderGiven = false;
     auto needValue = [&](size_t& i, const std::string& name) -> const std::string* {
         if (i + 1 >= args.size()) {
             error = "Option " + name + " braucht einen Wert";
@@ -125,6 +183,30 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
             options.druckabhaengig = false;
         } else if (arg == "--ascending" || arg == "--descending") {
             options.descending = arg == "--descending";
+        } else if (arg == "--fit-phik") {
+            options.fitPhiK = true;
+        } else if (arg == "--fit-contact") {
+            options.fitContact = true;
+        } else if (arg == "--phik-order") {
+            const std::string* value = needValue(i, arg);
+            if (!value)
+                return std::nullopt;
+            if (*value != "1" && *value != "2") {
+                error = "Option --phik-order: \"" + *value + "\" ist weder 1 noch 2";
+                return std::nullopt;
+            }
+            options.phiKOrder = *value == "1" ? 1 : 2;
+            orderGiven = true;
+        } else if (arg == "--contact-range") {
+            const std::string* value = needValue(i, arg);
+            if (!value)
+                return std::nullopt;
+            DepthRange range;
+            if (!ParseRange(*value, range)) {
+                error = "Option --contact-range: \"" + *value + "\" ist nicht A:B mit zwei Zahlen (m)";
+                return std::nullopt;
+            }
+            options.contactRange = range;
         } else if (arg == "--elevation") {
             const std::string* value = needValue(i, arg);
             if (!value)
@@ -169,6 +251,8 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
         error = "--las und --measurements schließen einander aus";
         return std::nullopt;
     }
+    if (!CheckFitOptions(options, orderGiven, error))
+        return std::nullopt;
     return options;
 }
 

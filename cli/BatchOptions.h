@@ -5,6 +5,12 @@
 
 namespace keldo {
 
+// A range of depths (m, TVD), as given: from may be at or beyond to.
+struct DepthRange {
+    float from = 0;
+    float to = 0;
+};
+
 // The command line of keldo-batch.
 struct BatchOptions {
     std::string document;
@@ -28,7 +34,17 @@ struct BatchOptions {
     std::string surveyFile;
     std::optional<double> elevation = 0.0; // m; nothing: from the LAS header ("auto")
     std::string lasInfoFile;               // print this LAS file's header as JSON, nothing else
-    std::string saveAs;                    // save the document before computing
+    std::string saveAs;                    // save the document before computing (after the fits)
+    // Fitting the model before the computation: the Phi-K relation from a
+    // core table or the LAS file's permeability curve (empty: the suggestion),
+    // and the contact over a range (nothing: the default range).
+    bool fitPhiK = false;
+    int phiKOrder = 2;
+    std::string coreFile;
+    std::string permeabilityCurve;
+    bool fitContact = false;
+    std::optional<DepthRange> contactRange;
+    std::string fitGraphFile; // empty: no fit graph
     bool help = false;
 };
 

@@ -15,6 +15,11 @@ namespace {
 
 const char* const kNoGraphExport = "Diese Ausgabe von keldo-batch kann keine Grafik speichern.\n";
 
+void GraphFileFailure(const std::string& path, const std::string& reason, std::ostream& messages)
+{
+    messages << "Die Grafik kann nicht in die Datei " << path << " geschrieben werden.\n" << reason << '\n';
+}
+
 void ReportFileFailure(const std::string& path, const std::string& reason, std::ostream& messages)
 {
     messages << "Der Bericht kann nicht in die Datei " << path << " geschrieben werden.\n" << reason << '\n';
@@ -49,21 +54,31 @@ bool WriteReportFile(const CKeldoDoc& doc, const std::string& path, std::string&
     return false;
 }
 
+// A graph name that this keldo-batch can save (`exportable`: the export for
+// it was handed in), with the extension of a known format.
+bool IsKnownGraphName(const std::string& file, bool exportable, const GraphExporter& graphs, std::ostream& messages)
+{
+    if (!exportable) {
+        messages << kNoGraphExport;
+        return false;
+    }
+    std::string error;
+    if (!graphs.isGraphFileName(file, error)) {
+        messages << error << '\n';
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int CheckOutputs(const BatchOptions& options, const GraphExporter& graphs, std::ostream& messages)
 {
-    if (!options.graphFile.empty()) {
-        if (!graphs.Available()) {
-            messages << kNoGraphExport;
-            return kBatchRefused;
-        }
-        std::string error;
-        if (!graphs.isGraphFileName(options.graphFile, error)) {
-            messages << error << '\n';
-            return kBatchRefused;
-        }
-    }
+    if (!options.graphFile.empty() && !IsKnownGraphName(options.graphFile, graphs.Available(), graphs, messages))
+        return kBatchRefused;
+    if (!options.fitGraphFile.empty()
+        && !IsKnownGraphName(options.fitGraphFile, graphs.PagesAvailable(), graphs, messages))
+        return kBatchRefused;
     int err = 0;
     if (!options.reportFile.empty() && !CanWriteFile(options.reportFile, err)) {
         ReportFileFailure(options.reportFile, SystemErrorReason(err), messages);
@@ -75,9 +90,14 @@ int CheckOutputs(const BatchOptions& options, const GraphExporter& graphs, std::
         return kBatchUnreadable;
     }
     if (!options.graphFile.empty() && !CanWriteFile(options.graphFile, err)) {
-        messages << "Die Grafik kann nicht in die Datei " << options.graphFile << " geschrieben werden.\n"
-                 << SystemErrorReason(err) << '\n';
+        GraphFileFailure(options.graphFile, SystemErrorReason(err), messages);
         return kBatchUnreadable;
+    }
+    for (const std::string& file : FitGraphFiles(options)) {
+        if (!CanWriteFile(file, err)) {
+            GraphFileFailure(file, SystemErrorReason(err), messages);
+            return kBatchUnreadable;
+        }
     }
     return kBatchCompleted;
 }
@@ -108,6 +128,28 @@ bool WriteGraphOutput(CKeldoDoc& doc, const BatchOptions& options, const GraphEx
         return true;
     messages << error << '\n';
     return false;
+}
+
+bool WriteFitGraphs(
+    const BatchFitPages& pages, const BatchOptions& options, const GraphExporter& graphs, std::ostream& messages)
+{
+    const std::vector<std::string> files = FitGraphFiles(options);
+    std::vector<const GraphPage*> made;
+    for (const std::optional<GraphPage>* page : {&pages.phiK, &pages.contact})
+        if (*page)
+            made.push_back(&**page);
+    for (size_t i = 0; i < files.size() && i < made.size(); ++i) {
+        if (!graphs.PagesAvailable()) {
+            messages << kNoGraphExport; // CheckOutputs has said so before computing
+            return false;
+        }
+        std::string error;
+        if (!graphs.exportPage(*made[i], files[i], error)) {
+            messages << error << '\n';
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace keldo

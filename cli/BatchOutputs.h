@@ -1,6 +1,7 @@
 #pragma once
 #include <ostream>
 
+#include "BatchFit.h"
 #include "BatchOptions.h"
 #include "BatchRun.h"
 
@@ -8,11 +9,12 @@ class CKeldoDoc;
 
 namespace keldo {
 
-// Before anything is computed: the report file and the graph that the options
-// name can be written, so that no computation is started whose result would be
-// lost. Returns kBatchCompleted when they can, else the exit status (a graph
-// name of no known format: kBatchRefused; a missing or read-only folder, a
-// folder in the file's place: kBatchUnreadable) after writing the message to
+// Before anything is computed: the report file and the graphs (that of the
+// computation and those of the fits) that the options name can be written,
+// so that no computation is started whose result would be lost. Returns
+// kBatchCompleted when they can, else the exit status (a graph name of no
+// known format: kBatchRefused; a missing or read-only folder, a folder in
+// the file's place: kBatchUnreadable) after writing the message to
 // `messages`.
 int CheckOutputs(const BatchOptions& options, const GraphExporter& graphs, std::ostream& messages);
 
@@ -23,5 +25,11 @@ bool WriteReportOutput(const CKeldoDoc& doc, const BatchOptions& options, std::o
 // Saves the graph into options.graphFile. False after a failure, whose
 // message goes to `messages`.
 bool WriteGraphOutput(CKeldoDoc& doc, const BatchOptions& options, const GraphExporter& graphs, std::ostream& messages);
+
+// Saves the graphs of the fits into the files of FitGraphFiles, Phi-K first.
+// True when there is nothing to save. False after a failure, whose message
+// goes to `messages`.
+bool WriteFitGraphs(
+    const BatchFitPages& pages, const BatchOptions& options, const GraphExporter& graphs, std::ostream& messages);
 
 } // namespace keldo

@@ -1,5 +1,6 @@
 #include "BatchRun.h"
 
+#include "BatchFit.h"
 #include "BatchLas.h"
 #include "BatchOutputs.h"
 #include "DocumentFile.h"
@@ -30,7 +31,8 @@ void ApplyOptions(const BatchOptions& options, CKeldoDoc& doc)
 
 } // namespace
 
-int PrepareBatchDocument(const BatchOptions& options, CKeldoDoc& doc, IMessageBox& box, std::ostream& messages)
+int PrepareBatchDocument(const BatchOptions& options, CKeldoDoc& doc, IMessageBox& box, std::ostream& messages,
+    LasPermeability* permeability)
 {
     if (const FileResult loaded = LoadDocument(options.document, doc); !loaded) {
         messages << loaded.Message() << '\n';
@@ -38,7 +40,8 @@ int PrepareBatchDocument(const BatchOptions& options, CKeldoDoc& doc, IMessageBo
     }
 
     if (!options.lasFile.empty()) {
-        if (const int status = ImportLasMeasurements(options, doc, box, messages); status != kBatchCompleted)
+        if (const int status = ImportLasMeasurements(options, doc, box, messages, permeability);
+            status != kBatchCompleted)
             return status;
     } else if (!options.measurementsFile.empty()) {
         std::vector<std::string> lines;
@@ -64,7 +67,17 @@ int RunBatch(const BatchOptions& options, std::ostream& report, std::ostream& me
 
     StreamMessageBox box(messages);
     CKeldoDoc doc(box);
-    if (const int status = PrepareBatchDocument(options, doc, box, messages); status != kBatchCompleted)
+    // A Phi-K fit without a core table takes its pairs from the LAS file.
+    LasPermeability lasPermeability;
+    const bool pairsFromLas = options.fitPhiK && options.coreFile.empty() && !options.lasFile.empty();
+    if (const int status = PrepareBatchDocument(options, doc, box, messages, pairsFromLas ? &lasPermeability : nullptr);
+        status != kBatchCompleted)
+        return status;
+
+    BatchFitPages fitPages;
+    if (const int status
+        = FitBatchDocument(options, pairsFromLas ? &lasPermeability : nullptr, doc, report, messages, fitPages);
+        status != kBatchCompleted)
         return status;
 
     if (!options.saveAs.empty()) {
@@ -83,6 +96,8 @@ int RunBatch(const BatchOptions& options, std::ostream& report, std::ostream& me
         if (!WriteGraphOutput(doc, options, graphs, messages))
             return kBatchUnreadable;
     }
+    if (!WriteFitGraphs(fitPages, options, graphs, messages))
+        return kBatchUnreadable;
     return doc.LastRunCompleted() ? kBatchCompleted : kBatchStopped;
 }
 

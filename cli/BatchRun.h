@@ -3,6 +3,7 @@
 #include <string>
 
 #include "BatchOptions.h"
+#include "GraphPrimitives.h"
 
 class CKeldoDoc;
 
@@ -17,14 +18,18 @@ enum BatchStatus {
 };
 
 class IMessageBox;
+struct LasPermeability;
 
-// Saving the graph needs Qt, which the batch library does without: the tool's
-// main hands in these two functions when it is built with the graph export.
-// Without them --graph is refused before anything is computed.
+// Saving the graphs needs Qt, which the batch library does without: the tool's
+// main hands in these functions when it is built with the graph export.
+// Without them --graph and --fit-graph are refused before anything is computed.
 struct GraphExporter {
     bool (*isGraphFileName)(const std::string& path, std::string& error) = nullptr;
     bool (*exportGraph)(CKeldoDoc& doc, const std::string& path, std::string& error) = nullptr;
+    // A page of its own, such as the graph of a fit.
+    bool (*exportPage)(const GraphPage& page, const std::string& path, std::string& error) = nullptr;
     bool Available() const { return isGraphFileName && exportGraph; }
+    bool PagesAvailable() const { return isGraphFileName && exportPage; }
 };
 
 // The document as keldo-batch computes it: loaded from options.document, its
@@ -32,12 +37,17 @@ struct GraphExporter {
 // settings made that the user would make in the input dialog before OK (mode,
 // depth window, cut-off, switches); then the inputs are checked as the dialog
 // checks them. Returns kBatchCompleted when `doc` is ready to compute, else
-// the exit status; every message goes through `box` or to `messages`.
-int PrepareBatchDocument(const BatchOptions& options, CKeldoDoc& doc, IMessageBox& box, std::ostream& messages);
+// the exit status; every message goes through `box` or to `messages`. With
+// `permeability` and a LAS file, the Phi-K samples of its permeability curve
+// are read into it as well.
+int PrepareBatchDocument(const BatchOptions& options, CKeldoDoc& doc, IMessageBox& box, std::ostream& messages,
+    LasPermeability* permeability = nullptr);
 
-// Checks that the report and the graph can be written, prepares the document,
-// computes and writes the report (and the graph). Report lines go to `report`
-// (unless the options name a report file), messages to `messages`.
+// Checks that the report and the graphs can be written, prepares the
+// document, runs the fits the options ask for (their short report goes to
+// `report` first), saves the document when asked, computes and writes the
+// report (and the graphs). Report lines go to `report` (unless the options
+// name a report file), messages to `messages`.
 int RunBatch(
     const BatchOptions& options, std::ostream& report, std::ostream& messages, const GraphExporter& graphs = {});
 

@@ -5,6 +5,6 @@
 namespace keldo {
 
 // The graph export of the desktop program, for a keldo-batch built with Qt.
-inline GraphExporter QtGraphExporter() { return {&IsGraphFileName, &ExportGraph}; }
+inline GraphExporter QtGraphExporter() { return {&IsGraphFileName, &ExportGraph, &ExportPage}; }
 
 } // namespace keldo

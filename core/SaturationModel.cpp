@@ -121,34 +121,14 @@ CapillaryCurve CurveFor(const ModelParameters& p, double k)
 Height HeightAboveContact(const CapillaryCurve& c, float sw)
 {
     Height h;
-    double swn = 0;
-    if (c.k > 0) {
-        if (sw < c.swmin) {
-            h.belowSwmin = true;
-            swn = 0;
-        } else if (c.swmin < 1) {
-            swn = (static_cast<double>(sw) - c.swmin) / (1.0 - c.swmin);
-        } else {
-            swn = 1;
-        }
-    } else {
-        // Start values stand: Swn 0, no threshold, alfa and beta 0, so that
-        // the unconverted mercury maximum gives the height.
-        h.noPermeability = true;
-    }
-
-    if (swn < 0)
-        swn = 0;
-    double pcn = 0;
-    if (swn < 1)
-        pcn = (std::pow(1 - swn, c.alfa) + (1 - swn) * c.beta) / (1 + c.beta);
-    const double pc = (c.pcMax - c.pcsperr) * pcn + c.pcsperr;
-
+    h.noPermeability = !(c.k > 0);
+    h.belowSwmin = c.k > 0 && sw < c.swmin; // taken as Swmin
     if (!c.waterDenser) {
         h.noDensityDifference = true;
         return h;
     }
-    h.metres = pc * 100000 / c.weight;
+    const double swn = NormalizedSaturation(c, sw);
+    h.metres = HeightFromPower(c, swn, CapillaryPower(c, swn));
     return h;
 }
 

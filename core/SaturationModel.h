@@ -1,4 +1,6 @@
 #pragma once
+#include <cmath>
+
 #include "KeldoInputs.h"
 
 // The normalized capillary-pressure model as plain functions: permeability
@@ -80,6 +82,33 @@ struct Height {
 // h (m) = Pc·10^5/((ρw − ρf)·9.81), Pc = Pcsperr + (Pcmax − Pcsperr)·((1−Swn)^alfa + beta·(1−Swn))/(1 + beta),
 // Swn = (Sw − Swmin)/(1 − Swmin).
 Height HeightAboveContact(const CapillaryCurve& curve, float sw);
+
+// The height in its three stages, which HeightAboveContact runs one after
+// the other: a caller that needs many heights at once can run each stage for
+// all of them, so that the processor overlaps their divisions and powers.
+//
+// Swn (-): 0 below Swmin and where K (mD) is not positive (the start value,
+// so that the unconverted mercury maximum gives the height), 1 for Swmin = 1.
+inline double NormalizedSaturation(const CapillaryCurve& c, float sw)
+{
+    double swn = 0;
+    if (c.k > 0 && !(sw < c.swmin))
+        swn = c.swmin < 1 ? (static_cast<double>(sw) - c.swmin) / (1.0 - c.swmin) : 1;
+    return swn < 0 ? 0 : swn;
+}
+
+// (1 − Swn)^alfa, where Swn < 1.
+inline double CapillaryPower(const CapillaryCurve& c, double swn) { return swn < 1 ? std::pow(1 - swn, c.alfa) : 0; }
+
+// The height (m) from Swn and its power, where water is the denser phase.
+inline double HeightFromPower(const CapillaryCurve& c, double swn, double power)
+{
+    double pcn = 0;
+    if (swn < 1)
+        pcn = (power + (1 - swn) * c.beta) / (1 + c.beta);
+    const double pc = (c.pcMax - c.pcsperr) * pcn + c.pcsperr;
+    return pc * 100000 / c.weight;
+}
 
 // The water saturation (-) the model gives at depth (m) for porosity Phi and
 // a contact at `contact` (m): the saturation search of the water-saturation run.

@@ -1,6 +1,9 @@
 #include "PhiKSamples.h"
 
+#include <algorithm>
 #include <cmath>
+
+#include "TextFormat.h"
 
 namespace keldo {
 
@@ -21,6 +24,21 @@ PhiKSelection SelectPhiKPairs(const std::vector<PhiKSample>& samples, float minD
             selection.pairs.push_back(s);
     }
     return selection;
+}
+
+std::vector<PhiKSample> PhiKSamplesAtLines(
+    const std::vector<std::string>& lines, const std::vector<double>& permeability)
+{
+    std::vector<PhiKSample> samples;
+    const size_t n = std::min(lines.size(), permeability.size());
+    samples.reserve(n);
+    for (size_t i = 0; i < n; ++i) {
+        float v[3];
+        if (std::isnan(permeability[i]) || ScanFloats(lines[i], v, 3) < 3)
+            continue;
+        samples.push_back({v[0], v[1], static_cast<float>(permeability[i])});
+    }
+    return samples;
 }
 
 } // namespace keldo

@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 #include <vector>
 
 // Porosity and permeability at a depth, from any source (a core table, a
@@ -31,5 +32,14 @@ struct PhiKSelection {
 // their order.
 // A sample outside the window is counted there whatever its values.
 PhiKSelection SelectPhiKPairs(const std::vector<PhiKSample>& samples, float minDepth, float maxDepth);
+
+// The samples of measurement lines ("depth porosity Sw") beside a
+// permeability (mD) for each line, as a log gives it next to porosity and Sw:
+// depth and porosity as the lines hold them, the permeability rounded to
+// single precision as well, so that a log and a core table of the same
+// numbers give the same pairs. A line without a permeability (NaN) or without
+// three numbers gives no sample; permeabilities beyond the lines are ignored.
+std::vector<PhiKSample> PhiKSamplesAtLines(
+    const std::vector<std::string>& lines, const std::vector<double>& permeability);
 
 } // namespace keldo

@@ -142,3 +142,17 @@ TEST_F(BatchBadInput, MeasurementFilesFromOtherPrograms)
         "Bitte den Dezimalpunkt verwenden: 0.2 statt 0,2\n");
     EXPECT_EQ(run.out, "");
 }
+
+TEST_F(BatchBadInput, PermeabilityCurveWithoutLasIsAUsageError)
+{
+    const BatchResult run
+        = Batch("--fit-phik --permeability-curve KLOGH --save-as '" + Path("nie.kld") + "' '" + Example() + "'");
+    EXPECT_EQ(run.status, keldo::kBatchRefused);
+    EXPECT_EQ(run.err.rfind("keldo-batch: --permeability-curve braucht --las: die Permeabilitätskurve ist eine Kurve "
+                            "der LAS-Datei\n\nAufruf: keldo-batch",
+                  0),
+        0u)
+        << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_FALSE(fs::exists(Path("nie.kld")));
+}

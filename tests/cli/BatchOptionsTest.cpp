@@ -62,6 +62,60 @@ TEST(BatchOptions, UsageErrorsAreRefusedWithAReason)
     }
 }
 
+TEST(BatchOptions, FitOptionsAreTaken)
+{
+    std::string error;
+    auto options = ParseBatchOptions({"--fit-phik", "--phik-order", "1", "--core", "kern.txt", "--fit-contact",
+                                         "--contact-range", "-20.5:3000", "--fit-graph", "fit.pdf", "w.kld"},
+        error);
+    ASSERT_TRUE(options) << error;
+    EXPECT_TRUE(options->fitPhiK);
+    EXPECT_EQ(options->phiKOrder, 1);
+    EXPECT_EQ(options->coreFile, "kern.txt");
+    EXPECT_TRUE(options->fitContact);
+    ASSERT_TRUE(options->contactRange);
+    EXPECT_EQ(options->contactRange->from, -20.5f);
+    EXPECT_EQ(options->contactRange->to, 3000.0f);
+    EXPECT_EQ(options->fitGraphFile, "fit.pdf");
+
+    options = ParseBatchOptions({"--las", "w.las", "--fit-phik", "--permeability-curve", "KLOGH", "w.kld"}, error);
+    ASSERT_TRUE(options) << error;
+    EXPECT_EQ(options->phiKOrder, 2);
+    EXPECT_EQ(options->permeabilityCurve, "KLOGH");
+    EXPECT_FALSE(options->contactRange);
+}
+
+TEST(BatchOptions, FitOptionsOutOfPlaceAreRefused)
+{
+    const struct {
+        std::vector<std::string> args;
+        const char* error;
+    } cases[] = {
+        {{"--fit-phik", "--permeability-curve", "KLOGH", "w.kld"},
+            "--permeability-curve braucht --las: die Permeabilitätskurve ist eine Kurve der LAS-Datei"},
+        {{"--fit-phik", "w.kld"}, "--fit-phik braucht --core DATEI oder --las DATEI mit einer Permeabilitätskurve"},
+        {{"--las", "w.las", "--fit-phik", "--core", "k.txt", "--permeability-curve", "K", "w.kld"},
+            "--core und --permeability-curve schließen einander aus"},
+        {{"--phik-order", "1", "--core", "k.txt", "w.kld"}, "--phik-order gilt nur mit --fit-phik"},
+        {{"--core", "k.txt", "w.kld"}, "--core gilt nur mit --fit-phik"},
+        {{"--fit-phik", "--core", "k.txt", "--phik-order", "3", "w.kld"},
+            "Option --phik-order: \"3\" ist weder 1 noch 2"},
+        {{"--contact-range", "2800:3100", "w.kld"}, "--contact-range gilt nur mit --fit-contact"},
+        {{"--fit-contact", "--contact-range", "2800-3100", "w.kld"},
+            "Option --contact-range: \"2800-3100\" ist nicht A:B mit zwei Zahlen (m)"},
+        {{"--fit-contact", "--contact-range", "2800:", "w.kld"},
+            "Option --contact-range: \"2800:\" ist nicht A:B mit zwei Zahlen (m)"},
+        {{"--fit-contact", "--mode", "contact", "w.kld"},
+            "--fit-contact gilt nur für die Wassersättigung: die Kontaktberechnung nimmt keinen Kontakt an"},
+        {{"--fit-graph", "fit.png", "w.kld"}, "--fit-graph gilt nur mit --fit-phik oder --fit-contact"},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        EXPECT_FALSE(ParseBatchOptions(c.args, error));
+        EXPECT_EQ(error, c.error);
+    }
+}
+
 TEST(BatchOptions, HelpNeedsNoDocument)
 {
     std::string error;

@@ -39,19 +39,24 @@ TEST_F(WellF11B, EveryRowIsTheRunsSaturationToTheBit)
     CKeldoDoc doc(box);
     static_cast<CKeldoInputs&>(doc) = inputs;
     // Above the well, inside it, at the toe's transition and far below it.
+    std::vector<float> sideBySide;
     for (float contact : {2700.0f, 2985.5f, 3027.0f, 3160.0f, 3482.2f}) {
         SCOPED_TRACE(contact);
         doc.m_fKontakt = contact;
         doc.ReportHeader();
+        keldo::ComputedSaturations(prepared, contact, sideBySide);
+        ASSERT_EQ(sideBySide.size(), prepared.rows.size());
         double sum = 0;
-        for (const keldo::PreparedSaturationRow& row : prepared.rows) {
+        for (size_t i = 0; i < prepared.rows.size(); ++i) {
+            const keldo::PreparedSaturationRow& row = prepared.rows[i];
             const float sw = doc.SwInTeufe(row.depth, row.porosity);
             ASSERT_EQ(keldo::ComputedSaturation(row, contact), sw) << row.depth;
+            ASSERT_EQ(sideBySide[i], sw) << "side by side, " << row.depth;
             sum += (static_cast<double>(sw) - row.measuredSw) * (static_cast<double>(sw) - row.measuredSw);
         }
         const keldo::Misfit misfit = keldo::SaturationMisfit(prepared, contact);
         EXPECT_EQ(misfit.n, static_cast<int>(prepared.rows.size()));
-        EXPECT_DOUBLE_EQ(misfit.rms, std::sqrt(sum / misfit.n));
+        EXPECT_EQ(misfit.rms, std::sqrt(sum / misfit.n)); // the rows summed in the same order
     }
     EXPECT_TRUE(box.shown.empty());
 }
@@ -72,6 +77,57 @@ TEST_F(WellF11B, MisfitIsSmallestWhereTheWaterLegBegins)
     }
     EXPECT_NEAR(best, 3160, 40);
     EXPECT_LT(bestRms, keldo::SaturationMisfit(prepared, 3027).rms);
+}
+
+// The searches run side by side take the same steps as the run's one by one,
+// also where the curve is flat and the bracket is halved.
+TEST(SaturationMisfit, SideBySideSearchesGiveTheRunsSaturations)
+{
+    struct Case {
+        const char* what;
+        const char* well;
+        float minDepth, maxDepth;
+        void (*set)(CKeldoInputs&);
+        std::vector<float> contacts;
+    };
+    const Case cases[] = {
+        // 45 rows of gas sand at very high permeability, about 140 m above the
+        // contact; one of them at 2950 m has a flat curve near Sw = 1.
+        {"top of 15/9-F-12, default gas model", "15_9-F-12.txt", 2800, 2808.3f, SetDefaultGasParameters,
+            {2810, 2850, 2950}},
+        // The relation keldo-batch --fit-phik fits to the well's KLOGH curve
+        // makes the sands far more permeable than the example's.
+        {"15/9-F-11 B, the Phi-K relation fitted to its KLOGH", "15_9-F-11_B.txt", 2791.782f, 3182.238f,
+            [](CKeldoInputs& in) {
+                SetOilExampleParameters(in);
+                in.m_fPhiK0 = -1.88064f;
+                in.m_fPhiK1 = 16.5132f;
+                in.m_fPhiK2 = 10.5877f;
+            },
+            {2850, 3145.19f, 3400}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        RecordingMessageBox box;
+        CKeldoDoc doc(box);
+        c.set(doc);
+        doc.m_fMinTeufe = c.minDepth;
+        doc.m_fMaxTeufe = c.maxDepth;
+        const keldo::PreparedSaturationRows prepared = keldo::PrepareSaturationRows(doc, ReadVolveWell(c.well));
+        ASSERT_GT(prepared.rows.size(), 40u);
+        std::vector<float> sideBySide;
+        for (const float contact : c.contacts) {
+            SCOPED_TRACE(contact);
+            doc.m_fKontakt = contact;
+            doc.ReportHeader();
+            keldo::ComputedSaturations(prepared, contact, sideBySide);
+            ASSERT_EQ(sideBySide.size(), prepared.rows.size());
+            for (size_t i = 0; i < prepared.rows.size(); ++i) {
+                const keldo::PreparedSaturationRow& row = prepared.rows[i];
+                ASSERT_EQ(sideBySide[i], doc.SwInTeufe(row.depth, row.porosity)) << row.depth;
+            }
+        }
+    }
 }
 
 TEST(SaturationMisfit, RowsThatCannotBeFittedAreLeftOutAndCounted)

@@ -1,0 +1,50 @@
+#pragma once
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "BatchOptions.h"
+#include "GraphPrimitives.h"
+#include "PhiKSamples.h"
+
+class CKeldoDoc;
+
+// keldo-batch's fits: the Phi-K relation and the contact fitted to the
+// prepared document before it is computed, the fitted values then taken
+// over into the document as the fit dialog's "Übernehmen" does.
+namespace keldo {
+
+// The Phi-K samples of a LAS file: its kept measurement rows that have a
+// permeability, at their depths (TVDSS) and porosities as the measurement
+// lines hold them.
+struct LasPermeability {
+    std::vector<PhiKSample> samples;
+    std::string source; // "LAS-Datei F.las, Kurve KLOGH (mD)"
+};
+
+// The graph pages of the fits made, for --fit-graph.
+struct BatchFitPages {
+    std::optional<GraphPage> phiK;
+    std::optional<GraphPage> contact;
+};
+
+// The files --fit-graph writes: the name as given for one fit; for both,
+// "-phik" and "-kontakt" before the extension (fit.png: fit-phik.png and
+// fit-kontakt.png), Phi-K first. Empty without --fit-graph.
+std::vector<std::string> FitGraphFiles(const BatchOptions& options);
+
+// Runs the fits the options ask for on the prepared document `doc`: first
+// the Phi-K fit (pairs from options.coreFile, else from `las`) inside the
+// document's depth window, then the contact fit over options.contactRange or
+// the default range, with the Phi-K relation just fitted. The short fit
+// report goes to `report`, a warning of a fit also to `messages`. When every
+// fit succeeds the fitted values are written into `doc` and the pages kept in
+// `pages`; returns kBatchCompleted. A fit that cannot be made leaves `doc`
+// unchanged and writes nothing to `report`: its message goes to `messages`,
+// and the status is kBatchRefused (kBatchUnreadable for a core table that
+// cannot be opened).
+int FitBatchDocument(const BatchOptions& options, const LasPermeability* las, CKeldoDoc& doc, std::ostream& report,
+    std::ostream& messages, BatchFitPages& pages);
+
+} // namespace keldo

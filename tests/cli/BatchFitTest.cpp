@@ -1,0 +1,359 @@
+// keldo-batch fitting the Phi-K relation and the contact before it computes.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <sstream>
+
+#include "BatchFit.h"
+#include "BatchRun.h"
+#include "BatchTestRun.h"
+#include "ContactFit.h"
+#include "CoreTable.h"
+#include "DocumentFile.h"
+#include "FileResultCheck.h"
+#include "FitReport.h"
+#include "KeldoDoc.h"
+#include "LasImport.h"
+#include "PhiKFit.h"
+#include "RecordingMessageBox.h"
+#include "SaturationRunMisfit.h"
+#include "ScratchFolder.h"
+
+namespace fs = std::filesystem;
+using keldo::BatchOptions;
+
+namespace {
+
+std::string Las(const std::string& well)
+{
+    return SourceDir() + "/examples/volve/las/" + well + "_WLC_PETRO_COMPUTED_OUTPUT_1.LAS";
+}
+std::string Survey(const std::string& well)
+{
+    return SourceDir() + "/examples/volve/trajectories/" + well + "_ACTUAL.txt";
+}
+std::string Example(const std::string& document) { return SourceDir() + "/examples/" + document; }
+
+// Both fits on a Volve well read from its LAS file with the survey and the
+// header's elevation, the model from an example document.
+BatchOptions LasFits(const std::string& well, const std::string& document)
+{
+    BatchOptions options;
+    options.document = Example(document);
+    options.lasFile = Las(well);
+    options.surveyFile = Survey(well);
+    options.elevation.reset();
+    options.fitPhiK = true;
+    options.fitContact = true;
+    return options;
+}
+
+std::string Joined(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + '\n';
+    return text;
+}
+
+// The KLOGH values of the kept rows of a LAS import as Phi-K samples.
+std::vector<keldo::PhiKSample> ImportedPairs(const std::string& well)
+{
+    keldo::LasImportRequest request;
+    request.lasFile = Las(well);
+    request.surveyFile = Survey(well);
+    request.extraCurves = {"KLOGH"};
+    keldo::LasImportResult result;
+    keldo::WellDataError error;
+    EXPECT_TRUE(keldo::ImportLas(request, result, error)) << error.Message();
+    if (result.extraCurves.empty())
+        return {};
+    return keldo::PhiKSamplesAtLines(
+        result.rows.lines, keldo::ValuesAtRows(result.log, result.extraCurves[0], result.rows.rows));
+}
+
+} // namespace
+
+// keldo-batch must fit what fit/ fits from the same data and then compute
+// exactly what a document holding the fitted values computes. The expected
+// side reads the well from its measurement file (made from the same LAS file
+// and survey, elevation 54.9 m, see tests/data/volve/README.md) and, where
+// there is one, the Phi-K pairs from the core table made from the same rows.
+TEST(BatchFit, VolveWellsGetTheFitsOfFitFromTheirLogs)
+{
+    struct Well {
+        const char* well;
+        const char* document;
+        const char* coreTable; // tests/data/volve/klogh; nullptr: the pairs of the LAS import
+    };
+    const Well wells[] = {
+        {"15_9-F-12", "gas-well-F-12.kld", "15_9-F-12_phif_klogh.txt"},
+        {"15_9-F-11_A", "oil-well-F-11A.kld", "15_9-F-11_A_phif_klogh.txt"},
+        {"15_9-F-11_B", "oil-well-F-11A.kld", nullptr},
+    };
+    for (const Well& w : wells) {
+        SCOPED_TRACE(w.well);
+        ScratchFolder dir;
+        BatchOptions options = LasFits(w.well, w.document);
+        options.saveAs = dir.file("angepasst.kld");
+        const Outcome out = RunTool(options);
+        ASSERT_EQ(out.status, keldo::kBatchCompleted) << out.messages;
+
+        RecordingMessageBox box;
+        CKeldoDoc expected(box);
+        BatchOptions text;
+        text.document = Example(w.document);
+        text.measurementsFile = SourceDir() + "/tests/data/volve/" + w.well + ".txt";
+        text.descending = false;
+        std::ostringstream ignored;
+        ASSERT_EQ(keldo::PrepareBatchDocument(text, expected, box, ignored), keldo::kBatchCompleted);
+
+        std::vector<keldo::PhiKSample> samples;
+        std::string error;
+        if (!w.coreTable)
+            samples = ImportedPairs(w.well);
+        else
+            ASSERT_TRUE(keldo::ReadCoreTable(SourceDir() + "/tests/data/volve/klogh/" + w.coreTable, samples, error))
+                << error;
+        // The same pairs to the bit: keldo-batch's from the LAS file, the
+        // expected ones from the core table.
+        CKeldoDoc fromLas(box);
+        keldo::LasPermeability permeability;
+        ASSERT_EQ(keldo::PrepareBatchDocument(options, fromLas, box, ignored, &permeability), keldo::kBatchCompleted);
+        ASSERT_EQ(permeability.samples.size(), samples.size());
+        for (size_t i = 0; i < samples.size(); ++i) {
+            const keldo::PhiKSample &got = permeability.samples[i], &want = samples[i];
+            ASSERT_TRUE(
+                got.depth == want.depth && got.porosity == want.porosity && got.permeability == want.permeability)
+                << i << ": " << got.depth << " " << got.porosity << " " << got.permeability;
+        }
+
+        const keldo::PhiKSelection pairs = keldo::SelectPhiKPairs(samples, expected.m_fMinTeufe, expected.m_fMaxTeufe);
+        const keldo::PhiKFitResult phiK = keldo::FitPhiK(pairs, 2);
+        ASSERT_TRUE(phiK.ok) << phiK.message;
+        expected.m_fPhiK0 = phiK.documentCoefficients[0];
+        expected.m_fPhiK1 = phiK.documentCoefficients[1];
+        expected.m_fPhiK2 = phiK.documentCoefficients[2];
+        const auto range = keldo::DefaultContactRange(expected.m_Messwerte, expected.m_fMinTeufe, expected.m_fMaxTeufe);
+        ASSERT_TRUE(range);
+        const keldo::ContactFitResult contact
+            = keldo::FitContact(keldo::SaturationRunMisfit(expected, expected.m_Messwerte), range->from, range->to);
+        ASSERT_TRUE(contact.ok) << contact.message;
+        expected.m_fKontakt = contact.contact;
+
+        // The saved document holds the fitted values and the well's rows.
+        CKeldoDoc saved(box);
+        ASSERT_TRUE(Succeeded(keldo::LoadDocument(options.saveAs, saved)));
+        EXPECT_EQ(saved.m_fPhiK0, phiK.documentCoefficients[0]);
+        EXPECT_EQ(saved.m_fPhiK1, phiK.documentCoefficients[1]);
+        EXPECT_EQ(saved.m_fPhiK2, phiK.documentCoefficients[2]);
+        EXPECT_EQ(saved.m_fKontakt, contact.contact);
+        // The rest as keldo-batch prepared it: the LAS file's well name; the
+        // depth window is not part of the file.
+        CKeldoInputs rest = expected;
+        rest.m_strBohrung = saved.m_strBohrung;
+        rest.m_fMinTeufe = saved.m_fMinTeufe;
+        rest.m_fMaxTeufe = saved.m_fMaxTeufe;
+        EXPECT_EQ(static_cast<const CKeldoInputs&>(saved), rest);
+        expected.m_strBohrung = saved.m_strBohrung;
+        EXPECT_EQ(saved.m_Messwerte.size(), expected.m_Messwerte.size());
+
+        // The fit report, then the report of the document holding those values.
+        std::vector<std::string> fitReport
+            = keldo::PhiKFitReport(pairs, phiK, "LAS-Datei " + options.lasFile + ", Kurve KLOGH (mD)");
+        const std::vector<std::string> contactReport = keldo::ContactFitReport(contact, expected.m_nFluid);
+        fitReport.insert(fitReport.end(), contactReport.begin(), contactReport.end());
+        expected.m_bGeaendert = 1;
+        expected.Compute();
+        EXPECT_EQ(out.report, Joined(fitReport) + Joined(expected.m_Ergebnisse));
+    }
+}
+
+// The permeability curve of a LAS file in its unit: the kept rows with a
+// value become pairs in mD; a unit the program does not know is said.
+TEST(BatchFit, LasPermeabilityIsTakenInMillidarcy)
+{
+    const struct {
+        const char* unit;
+        double factor;
+        bool noted;
+    } cases[] = {{"MD", 1, false}, {"D", 1000, false}, {"DARCY", 1000, false}, {"MDX", 1, true}};
+    ScratchFolder dir;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.unit);
+        const std::string las = dir.file(std::string("k-") + c.unit + ".las");
+        WriteBytes(las,
+            "~V\n VERS. 2.0 :\n WRAP. NO :\n~W\n NULL. -999.25 :\n~C\n DEPT.M :\n PHIE. :\n SW. :\n PERM."
+                + std::string(c.unit)
+                + " :\n~A\n 2900.0 0.20 0.50 0.25\n 2901.0 0.22 0.40 -999.25\n 2902.0 0.18 0.60 0.01\n"
+                  " 2903.0 -999.25 0.60 0.02\n");
+        BatchOptions options;
+        options.document = Example("gas-well-F-12.kld");
+        options.lasFile = las;
+        options.fitPhiK = true;
+        RecordingMessageBox box;
+        CKeldoDoc doc(box);
+        std::ostringstream messages;
+        keldo::LasPermeability permeability;
+        ASSERT_EQ(keldo::PrepareBatchDocument(options, doc, box, messages, &permeability), keldo::kBatchCompleted)
+            << messages.str();
+        EXPECT_EQ(permeability.source, "LAS-Datei " + las + ", Kurve PERM (mD)");
+        // The row without porosity is not kept, the one without K makes no pair.
+        ASSERT_EQ(permeability.samples.size(), 2u);
+        EXPECT_EQ(permeability.samples[0].depth, 2900.0);
+        EXPECT_EQ(permeability.samples[0].porosity, 0.2f);
+        EXPECT_EQ(permeability.samples[0].permeability, static_cast<float>(0.25 * c.factor));
+        EXPECT_EQ(permeability.samples[1].depth, 2902.0);
+        EXPECT_EQ(permeability.samples[1].permeability, static_cast<float>(0.01 * c.factor));
+        const std::string note = std::string("Die Einheit \"") + c.unit
+            + "\" der Permeabilitätskurve PERM ist unbekannt; die Werte werden als mD genommen.";
+        EXPECT_EQ(std::find(box.shown.begin(), box.shown.end(), note) != box.shown.end(), c.noted);
+    }
+}
+
+// A fit that cannot be made stops keldo-batch with the fit's one message:
+// no report, no saved document.
+TEST(BatchFit, FitsThatCannotBeMadeStopWithTheirMessage)
+{
+    ScratchFolder dir;
+    WriteBytes(dir.file("nur-kommentare.txt"), "# Kerntabelle\n# noch keine Proben\n");
+    WriteBytes(dir.file("zu-flach.txt"), "Teufe Porositaet Permeabilitaet\n2500.0 0.21 120\n2501.5 0.18 35\n");
+    WriteBytes(dir.file("k-null.txt"), "2900.0 0.21 0\n2910.0 0.18 -3.5\n");
+    WriteBytes(dir.file("eine-probe.txt"), "2900.0 0.21 120\n");
+    WriteBytes(dir.file("komma.txt"), "2900.0 0.21 120\n2910.0 0,18 35\n");
+    WriteBytes(dir.file("eine-zeile.txt"), "2900.0 0.21 0.35\n");
+    const auto core = [&](const char* file) {
+        return [path = dir.file(file)](BatchOptions& o) {
+            o.fitPhiK = true;
+            o.coreFile = path;
+        };
+    };
+    const auto contact = [](float from, float to) {
+        return [=](BatchOptions& o) {
+            o.fitContact = true;
+            o.contactRange = keldo::DepthRange{from, to};
+        };
+    };
+    const auto lasCurve = [](const std::string& las, const char* curve) {
+        return [=](BatchOptions& o) {
+            o.fitPhiK = true;
+            o.lasFile = las;
+            o.permeabilityCurve = curve;
+        };
+    };
+    const struct {
+        const char* what;
+        std::function<void(BatchOptions&)> change;
+        int status;
+        std::string message; // the beginning of the one message
+    } cases[] = {
+        {"core table without a plug", core("nur-kommentare.txt"), keldo::kBatchRefused,
+            "ABBRUCH!!Für die Phi-K-Anpassung liegen keine Werte von Porosität und Permeabilität vor!\n"},
+        // The example's window is that of its first and last line.
+        {"no plug inside the depth window", core("zu-flach.txt"), keldo::kBatchRefused,
+            "ABBRUCH!!Für die Phi-K-Anpassung bleibt kein Wertepaar übrig: 2 von 2 liegen außerhalb des "
+            "Teufenbereichs 2850.0 m bis 2959.8 m!\n"},
+        {"every K not positive", core("k-null.txt"), keldo::kBatchRefused,
+            "ABBRUCH!!Für die Phi-K-Anpassung bleibt kein Wertepaar übrig: 2 von 2 haben keine Permeabilität > 0!\n"},
+        {"a single plug", core("eine-probe.txt"), keldo::kBatchRefused,
+            "ABBRUCH!!Aus einem einzigen Wertepaar ist die Phi-K-Beziehung nicht bestimmbar!\n"},
+        {"a core table with a bad line", core("komma.txt"), keldo::kBatchRefused,
+            "ABBRUCH in der 2.Zeile der Datei " + dir.file("komma.txt") + "\n2910.0 0,18 35\n"},
+        {"a core table that is not there", core("fehlt.txt"), keldo::kBatchUnreadable, ""},
+        {"a one-row well",
+            [&](BatchOptions& o) {
+                contact(2850, 3000)(o);
+                o.measurementsFile = dir.file("eine-zeile.txt");
+            },
+            keldo::kBatchRefused, "ABBRUCH!!Für die Kontaktanpassung liegt nur ein Messwert im Teufenbereich"},
+        {"a range whose start lies below its end", contact(3000, 2900), keldo::kBatchRefused,
+            "ABBRUCH!!Der Kontaktbereich von 3000.00 m bis 2900.00 m ist leer: der Anfang muss kleiner als das Ende "
+            "sein!\n"},
+        {"a range of no length", contact(2900, 2900), keldo::kBatchRefused,
+            "ABBRUCH!!Der Kontaktbereich von 2900.00 m bis 2900.00 m ist leer"},
+        {"no row at or above the cut-off",
+            [&](BatchOptions& o) {
+                contact(2850, 3000)(o);
+                o.cutoff = 0.39f;
+            },
+            keldo::kBatchRefused, "ABBRUCH!!Für die Kontaktanpassung liegt kein Messwert im Teufenbereich"},
+        {"a permeability curve the LAS file lacks", lasCurve(Las("15_9-F-11_A"), "PERM"), keldo::kBatchRefused,
+            "ABBRUCH!!LAS-Datei " + Las("15_9-F-11_A") + ": Die Kurve \"PERM\" (Permeabilität) gibt es in der Datei"},
+        {"a LAS file without a permeability curve", lasCurve(SourceDir() + "/tests/data/las/las12.las", ""),
+            keldo::kBatchRefused, "ABBRUCH!!LAS-Datei "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        BatchOptions options;
+        options.document = Example("gas-well-F-12.kld");
+        options.saveAs = dir.file("nie.kld");
+        c.change(options);
+        const Outcome out = RunTool(options);
+        EXPECT_EQ(out.status, c.status);
+        EXPECT_EQ(out.messages.rfind(c.message, 0), 0u) << out.messages;
+        EXPECT_EQ(out.messages.find("ABBRUCH", 1), std::string::npos) << "one message: " << out.messages;
+        EXPECT_EQ(out.report, "");
+        EXPECT_FALSE(fs::exists(options.saveAs));
+    }
+}
+
+TEST(BatchFit, FitGraphFilesAreNamedForTheFit)
+{
+    const struct {
+        const char* given;
+        bool phiK, contact;
+        std::vector<std::string> files;
+    } cases[] = {
+        {"anpassung.png", true, false, {"anpassung.png"}},
+        {"anpassung.png", false, true, {"anpassung.png"}},
+        {"out/anpassung.png", true, true, {"out/anpassung-phik.png", "out/anpassung-kontakt.png"}},
+        {"out.v2/F-12.svg", true, true, {"out.v2/F-12-phik.svg", "out.v2/F-12-kontakt.svg"}},
+        {"out.v2/anpassung", true, true, {"out.v2/anpassung-phik", "out.v2/anpassung-kontakt"}},
+        {"", true, true, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.given);
+        BatchOptions options;
+        options.fitGraphFile = c.given;
+        options.fitPhiK = c.phiK;
+        options.fitContact = c.contact;
+        EXPECT_EQ(keldo::FitGraphFiles(options), c.files);
+    }
+}
+
+#ifdef KELDO_GRAPH_EXPORT
+TEST(BatchFit, FitGraphsAreWrittenOrRefusedBeforeComputing)
+{
+    ScratchFolder dir;
+    const struct {
+        const char* what;
+        std::string given;
+        int status;
+        std::vector<std::string> written; // in the scratch folder, sorted
+    } cases[] = {
+        {"both fits as PNG", dir.file("f11a.png"), keldo::kBatchCompleted, {"f11a-kontakt.png", "f11a-phik.png"}},
+        {"an unknown extension", dir.file("f11a.bmp"), keldo::kBatchRefused, {}},
+        {"a folder that is not there", dir.file("fehlt/f11a.png"), keldo::kBatchUnreadable, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const std::string& name : dir.entries())
+            fs::remove(dir.path() / name);
+        BatchOptions options = LasFits("15_9-F-11_A", "oil-well-F-11A.kld");
+        options.fitGraphFile = c.given;
+        const Outcome out = RunTool(options);
+        EXPECT_EQ(out.status, c.status) << out.messages;
+        EXPECT_EQ(dir.entries(), c.written);
+        for (const std::string& name : c.written)
+            EXPECT_EQ(ReadBytes(dir.file(name)).substr(0, 8), "\x89PNG\r\n\x1a\n") << name;
+        if (c.status != keldo::kBatchCompleted) {
+            EXPECT_EQ(out.report, "");
+            // Refused before the LAS file was read: no summary of its rows.
+            EXPECT_EQ(out.messages.find("übernommen"), std::string::npos) << out.messages;
+        }
+    }
+}
+#endif
