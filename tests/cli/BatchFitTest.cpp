@@ -21,20 +21,13 @@
 #include "RecordingMessageBox.h"
 #include "SaturationRunMisfit.h"
 #include "ScratchFolder.h"
+#include "WellDataTestFiles.h"
 
 namespace fs = std::filesystem;
 using keldo::BatchOptions;
 
 namespace {
 
-std::string Las(const std::string& well)
-{
-    return SourceDir() + "/examples/volve/las/" + well + "_WLC_PETRO_COMPUTED_OUTPUT_1.LAS";
-}
-std::string Survey(const std::string& well)
-{
-    return SourceDir() + "/examples/volve/trajectories/" + well + "_ACTUAL.txt";
-}
 std::string Example(const std::string& document) { return SourceDir() + "/examples/" + document; }
 
 // Both fits on a Volve well read from its LAS file with the survey and the
@@ -43,8 +36,8 @@ BatchOptions LasFits(const std::string& well, const std::string& document)
 {
     BatchOptions options;
     options.document = Example(document);
-    options.lasFile = Las(well);
-    options.surveyFile = Survey(well);
+    options.lasFile = VolveWellLas(well);
+    options.surveyFile = VolveWellSurvey(well);
     options.elevation.reset();
     options.fitPhiK = true;
     options.fitContact = true;
@@ -63,8 +56,8 @@ std::string Joined(const std::vector<std::string>& lines)
 std::vector<keldo::PhiKSample> ImportedPairs(const std::string& well)
 {
     keldo::LasImportRequest request;
-    request.lasFile = Las(well);
-    request.surveyFile = Survey(well);
+    request.lasFile = VolveWellLas(well);
+    request.surveyFile = VolveWellSurvey(well);
     request.extraCurves = {"KLOGH"};
     keldo::LasImportResult result;
     keldo::WellDataError error;
@@ -280,8 +273,9 @@ TEST(BatchFit, FitsThatCannotBeMadeStopWithTheirMessage)
                 o.cutoff = 0.39f;
             },
             keldo::kBatchRefused, "ABBRUCH!!Für die Kontaktanpassung liegt kein Messwert im Teufenbereich"},
-        {"a permeability curve the LAS file lacks", lasCurve(Las("15_9-F-11_A"), "PERM"), keldo::kBatchRefused,
-            "ABBRUCH!!LAS-Datei " + Las("15_9-F-11_A") + ": Die Kurve \"PERM\" (Permeabilität) gibt es in der Datei"},
+        {"a permeability curve the LAS file lacks", lasCurve(VolveWellLas("15_9-F-11_A"), "PERM"), keldo::kBatchRefused,
+            "ABBRUCH!!LAS-Datei " + VolveWellLas("15_9-F-11_A")
+                + ": Die Kurve \"PERM\" (Permeabilität) gibt es in der Datei"},
         {"a LAS file without a permeability curve", lasCurve(SourceDir() + "/tests/data/las/las12.las", ""),
             keldo::kBatchRefused, "ABBRUCH!!LAS-Datei "},
     };

@@ -10,27 +10,20 @@
 #include "FileResultCheck.h"
 #include "RecordingMessageBox.h"
 #include "ScratchFolder.h"
+#include "WellDataTestFiles.h"
 
 using keldo::BatchOptions;
 
 namespace {
 
-std::string Las(const std::string& well)
-{
-    return SourceDir() + "/examples/volve/las/" + well + "_WLC_PETRO_COMPUTED_OUTPUT_1.LAS";
-}
-std::string Survey(const std::string& well)
-{
-    return SourceDir() + "/examples/volve/trajectories/" + well + "_ACTUAL.txt";
-}
 std::string Template() { return SourceDir() + "/examples/oil-well-F-11A.kld"; }
 
 BatchOptions LasOptions(const std::string& well)
 {
     BatchOptions options;
     options.document = Template();
-    options.lasFile = Las(well);
-    options.surveyFile = Survey(well);
+    options.lasFile = VolveWellLas(well);
+    options.surveyFile = VolveWellSurvey(well);
     options.elevation.reset(); // auto: 54.9 m from the header
     return options;
 }
@@ -132,7 +125,7 @@ TEST(BatchLas, SaveAsKeepsTheImportedWellBeforeComputing)
 TEST(BatchLas, InfoPrintsTheHeaderAsJson)
 {
     BatchOptions options;
-    options.lasInfoFile = Las("15_9-F-11_B");
+    options.lasInfoFile = VolveWellLas("15_9-F-11_B");
     const Outcome out = RunTool(options);
     EXPECT_EQ(out.status, keldo::kBatchCompleted);
     EXPECT_EQ(out.messages, "");
