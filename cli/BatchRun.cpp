@@ -36,7 +36,11 @@ int PrepareBatchDocument(const BatchOptions& options, CKeldoDoc& doc, IMessageBo
         messages << loaded.Message() << '\n';
         return kBatchUnreadable;
     }
+    return PrepareLoadedBatchDocument(options, doc, box, messages);
+}
 
+int PrepareLoadedBatchDocument(const BatchOptions& options, CKeldoDoc& doc, IMessageBox& box, std::ostream& messages)
+{
     if (!options.lasFile.empty()) {
         if (const int status = ImportLasMeasurements(options, doc, box, messages); status != kBatchCompleted)
             return status;

@@ -35,6 +35,11 @@ struct GraphExporter {
 // the exit status; every message goes through `box` or to `messages`.
 int PrepareBatchDocument(const BatchOptions& options, CKeldoDoc& doc, IMessageBox& box, std::ostream& messages);
 
+// PrepareBatchDocument for a document that is already loaded: `doc` holds
+// what LoadDocument reads from options.document (a study of many wells
+// reads its model document once and gives every well a copy).
+int PrepareLoadedBatchDocument(const BatchOptions& options, CKeldoDoc& doc, IMessageBox& box, std::ostream& messages);
+
 // Checks that the report and the graph can be written, prepares the document,
 // computes and writes the report (and the graph). Report lines go to `report`
 // (unless the options name a report file), messages to `messages`.
