@@ -1,0 +1,300 @@
+#include "FieldFile.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <map>
+
+#include "CsvFields.h"
+#include "FileAccess.h"
+#include "NumberText.h"
+#include "TextFormat.h"
+#include "TextHelpers.h"
+
+namespace keldo {
+namespace {
+
+constexpr std::array<const char*, kFieldColumnCount> kColumnNames = {
+    "well", "document", "las", "survey", "elevation", "depth_curve", "porosity_curve", "sw_curve", "contact", "cutoff"};
+
+std::string FileMessage(const std::string& path, const std::string& text)
+{
+    return "Die Felddatei \"" + path + "\" " + text;
+}
+
+std::string FolderOf(const std::string& path)
+{
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+std::string Resolved(const std::string& folder, std::string_view path)
+{
+    if (path.empty() || path.front() == '/' || folder.empty())
+        return std::string(path);
+    return folder + "/" + std::string(path);
+}
+
+// A number with one decimal comma and no point, written with a point.
+std::string WithDecimalPoint(std::string_view text)
+{
+    std::string number(text);
+    const size_t comma = number.find(',');
+    if (comma != std::string::npos && comma == number.rfind(',') && number.find('.') == std::string::npos)
+        number[comma] = '.';
+    return number;
+}
+
+bool IsSkipped(std::string_view line)
+{
+    const std::string_view text = TrimBlanks(line);
+    return text.empty() || text.front() == '#';
+}
+
+// The lines of the text without their line ends ("\n" or "\r\n").
+std::vector<std::string_view> Lines(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        lines.push_back(line);
+        if (end == std::string_view::npos)
+            break;
+        text.remove_prefix(end + 1);
+    }
+    return lines;
+}
+
+bool AllEmpty(const std::vector<std::string>& fields)
+{
+    for (const std::string& f : fields)
+        if (!f.empty())
+            return false;
+    return true;
+}
+
+// The header's columns in their order; false with the message for an
+// unknown, unnamed or repeated column, or a missing required one.
+bool ReadHeader(const std::vector<std::string>& names, int line, const std::string& path,
+    std::vector<FieldColumn>& columns, std::string& error)
+{
+    std::map<int, int> seen; // column → its position (1-based)
+    for (size_t i = 0; i < names.size(); ++i) {
+        const std::string& name = names[i];
+        int found = -1;
+        for (int c = 0; c < kFieldColumnCount; ++c)
+            if (EqualsIgnoringCase(name, kColumnNames[static_cast<size_t>(c)]))
+                found = c;
+        const std::string where = Format("Zeile %d, Spalte %zu: ", line, i + 1);
+        if (name.empty()) {
+            error = FileMessage(path, where + "Die Spalte hat keinen Namen.");
+            return false;
+        }
+        if (found < 0) {
+            error = FileMessage(path,
+                where + "Die Spalte " + QuotedFileText(name)
+                    + " ist unbekannt. Bekannt sind well, document, las, survey, elevation, depth_curve, "
+                      "porosity_curve, sw_curve, contact und cutoff.");
+            return false;
+        }
+        if (const auto it = seen.find(found); it != seen.end()) {
+            error = FileMessage(path,
+                where + "Die Spalte " + name + Format(" steht schon als Spalte %d in der Kopfzeile.", it->second));
+            return false;
+        }
+        seen[found] = static_cast<int>(i) + 1;
+        columns.push_back(static_cast<FieldColumn>(found));
+    }
+    if (!seen.count(static_cast<int>(FieldColumn::Well))) {
+        error = FileMessage(path, Format("Zeile %d: Die Spalte well (Name der Bohrung) fehlt.", line));
+        return false;
+    }
+    if (!seen.count(static_cast<int>(FieldColumn::Document)) && !seen.count(static_cast<int>(FieldColumn::Las))) {
+        error = FileMessage(path, Format("Zeile %d: Es fehlt eine Spalte document oder las.", line));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+const char* FieldColumnName(FieldColumn column) { return kColumnNames[static_cast<size_t>(column)]; }
+
+std::string FieldRowMessage(int line, std::string_view column, std::string_view text)
+{
+    std::string where = line > 0 ? Format("Zeile %d, ", line) : std::string();
+    return where + "Spalte " + std::string(column) + ": " + std::string(text);
+}
+
+bool ParseFieldNumber(std::string_view text, std::optional<float>& value)
+{
+    value.reset();
+    if (text.empty())
+        return true;
+    float v = 0;
+    if (!ParseWholeFloat(WithDecimalPoint(text), v) || !std::isfinite(v))
+        return false;
+    value = v;
+    return true;
+}
+
+void SetFieldValue(FieldWell& well, FieldColumn column, std::string_view text, const std::string& folder)
+{
+    auto fail = [&](const std::string& why) {
+        well.errors.push_back(FieldRowMessage(well.line, FieldColumnName(column), why));
+    };
+    switch (column) {
+    case FieldColumn::Well:
+        well.name = text;
+        break;
+    case FieldColumn::Document:
+        well.document = Resolved(folder, text);
+        break;
+    case FieldColumn::Las:
+        well.las = Resolved(folder, text);
+        break;
+    case FieldColumn::Survey:
+        well.survey = Resolved(folder, text);
+        break;
+    case FieldColumn::Elevation:
+        if (EqualsIgnoringCase(text, "auto")) {
+            well.elevation.reset();
+        } else if (text.empty()) {
+            well.elevation = 0.0;
+        } else if (double v = 0; ParseNumber(WithDecimalPoint(text), v)) {
+            well.elevation = v; // in double, as keldo-batch reads --elevation
+        } else {
+            fail(QuotedFileText(text) + " ist weder eine Zahl noch auto.");
+        }
+        break;
+    case FieldColumn::DepthCurve:
+        well.depthCurve = text;
+        break;
+    case FieldColumn::PorosityCurve:
+        well.porosityCurve = text;
+        break;
+    case FieldColumn::SwCurve:
+        well.swCurve = text;
+        break;
+    case FieldColumn::Contact:
+    case FieldColumn::Cutoff: {
+        std::optional<float>& value = column == FieldColumn::Contact ? well.contact : well.cutoff;
+        if (!ParseFieldNumber(text, value))
+            fail(QuotedFileText(text) + " ist keine Zahl.");
+        break;
+    }
+    }
+}
+
+void CheckFieldWell(FieldWell& well)
+{
+    auto fail = [&](FieldColumn column, const std::string& why) {
+        well.errors.push_back(FieldRowMessage(well.line, FieldColumnName(column), why));
+    };
+    if (well.name.empty())
+        fail(FieldColumn::Well, "Der Name der Bohrung fehlt.");
+    if (!well.document.empty() && !well.las.empty())
+        fail(FieldColumn::Las,
+            "Eine Bohrung hat entweder ein Dokument (document) oder eine LAS-Datei (las), nicht beides.");
+    if (well.document.empty() && well.las.empty())
+        fail(FieldColumn::Document, "Weder ein Dokument (document) noch eine LAS-Datei (las) angegeben.");
+    if (!well.las.empty())
+        return;
+    const struct {
+        FieldColumn column;
+        bool given;
+    } lasOnly[] = {
+        {FieldColumn::Survey, !well.survey.empty()},
+        {FieldColumn::Elevation, !well.elevation || *well.elevation != 0.0},
+        {FieldColumn::DepthCurve, !well.depthCurve.empty()},
+        {FieldColumn::PorosityCurve, !well.porosityCurve.empty()},
+        {FieldColumn::SwCurve, !well.swCurve.empty()},
+    };
+    for (const auto& c : lasOnly)
+        if (c.given && !well.document.empty())
+            fail(c.column, "Gilt nur für eine LAS-Datei (Spalte las); ein Dokument hat seine Messwerte schon.");
+}
+
+bool ParseFieldFile(std::string_view text, const std::string& path, FieldStudy& study, std::string& error)
+{
+    study = FieldStudy{path, {}};
+    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+        text.remove_prefix(3); // a byte-order mark of an exported spreadsheet
+    const std::vector<std::string_view> lines = Lines(text);
+    const std::string folder = FolderOf(path);
+
+    std::vector<FieldColumn> columns;
+    char separator = ',';
+    std::map<std::string, int> names; // well name → line
+    std::vector<std::string> fields;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const int lineNumber = static_cast<int>(i) + 1;
+        const std::string_view line = lines[i];
+        if (!IsValidUtf8(line)) {
+            error = FileMessage(path, Format("ist keine UTF-8-Datei (Zeile %d).", lineNumber));
+            return false;
+        }
+        if (IsSkipped(line))
+            continue;
+        if (columns.empty()) {
+            separator = DetectSeparator(line);
+            if (!SplitCsvLine(line, separator, fields)) {
+                error = FileMessage(path, Format("Zeile %d: Ein Anführungszeichen ist nicht geschlossen.", lineNumber));
+                return false;
+            }
+            if (!ReadHeader(fields, lineNumber, path, columns, error))
+                return false;
+            continue;
+        }
+
+        FieldWell well;
+        well.line = lineNumber;
+        const bool closed = SplitCsvLine(line, separator, fields);
+        if (AllEmpty(fields) && closed)
+            continue; // a row of separators only, as spreadsheets write them
+        for (size_t c = 0; c < fields.size() && c < columns.size(); ++c)
+            SetFieldValue(well, columns[c], fields[c], folder);
+        if (!closed) {
+            const size_t c = std::min(fields.size(), columns.size() - 1);
+            well.errors.push_back(FieldRowMessage(
+                lineNumber, FieldColumnName(columns[c]), "Ein Anführungszeichen ist nicht geschlossen."));
+        } else if (fields.size() > columns.size()) {
+            well.errors.push_back(Format("Zeile %d, Spalte %zu: Die Kopfzeile hat nur %zu Spalten.", lineNumber,
+                columns.size() + 1, columns.size()));
+        }
+        CheckFieldWell(well);
+        if (!well.name.empty()) {
+            if (const auto it = names.find(well.name); it != names.end())
+                well.errors.push_back(FieldRowMessage(lineNumber, "well",
+                    "Die Bohrung \"" + well.name + Format("\" steht schon in Zeile %d.", it->second)));
+            else
+                names[well.name] = lineNumber;
+        }
+        study.wells.push_back(std::move(well));
+    }
+    if (columns.empty()) {
+        error = FileMessage(path, "hat keine Kopfzeile (well, document oder las, …).");
+        return false;
+    }
+    if (study.wells.empty()) {
+        error = FileMessage(path, "nennt keine Bohrung.");
+        return false;
+    }
+    return true;
+}
+
+bool ReadFieldFile(const std::string& path, FieldStudy& study, std::string& error)
+{
+    std::string bytes;
+    int err = 0;
+    if (!ReadWholeFile(path, bytes, err)) {
+        error = FileMessage(path, "kann nicht gelesen werden.\n" + SystemErrorReason(err));
+        return false;
+    }
+    return ParseFieldFile(bytes, path, study, error);
+}
+
+} // namespace keldo
