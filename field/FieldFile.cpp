@@ -17,9 +17,16 @@ namespace {
 constexpr std::array<const char*, kFieldColumnCount> kColumnNames = {
     "well", "document", "las", "survey", "elevation", "depth_curve", "porosity_curve", "sw_curve", "contact", "cutoff"};
 
+// "Die Felddatei "f.csv" hat keine Kopfzeile."
 std::string FileMessage(const std::string& path, const std::string& text)
 {
     return "Die Felddatei \"" + path + "\" " + text;
+}
+
+// "Die Felddatei "f.csv", Zeile 1, Spalte 2: Die Spalte hat keinen Namen."
+std::string PlaceMessage(const std::string& path, const std::string& place, const std::string& text)
+{
+    return "Die Felddatei \"" + path + "\", " + place + ": " + text;
 }
 
 std::string FolderOf(const std::string& path)
@@ -88,32 +95,32 @@ bool ReadHeader(const std::vector<std::string>& names, int line, const std::stri
         for (int c = 0; c < kFieldColumnCount; ++c)
             if (EqualsIgnoringCase(name, kColumnNames[static_cast<size_t>(c)]))
                 found = c;
-        const std::string where = Format("Zeile %d, Spalte %zu: ", line, i + 1);
+        const std::string place = Format("Zeile %d, Spalte %zu", line, i + 1);
         if (name.empty()) {
-            error = FileMessage(path, where + "Die Spalte hat keinen Namen.");
+            error = PlaceMessage(path, place, "Die Spalte hat keinen Namen.");
             return false;
         }
         if (found < 0) {
-            error = FileMessage(path,
-                where + "Die Spalte " + QuotedFileText(name)
+            error = PlaceMessage(path, place,
+                "Die Spalte " + QuotedFileText(name)
                     + " ist unbekannt. Bekannt sind well, document, las, survey, elevation, depth_curve, "
                       "porosity_curve, sw_curve, contact und cutoff.");
             return false;
         }
         if (const auto it = seen.find(found); it != seen.end()) {
-            error = FileMessage(path,
-                where + "Die Spalte " + name + Format(" steht schon als Spalte %d in der Kopfzeile.", it->second));
+            error = PlaceMessage(
+                path, place, "Die Spalte " + name + Format(" steht schon als Spalte %d in der Kopfzeile.", it->second));
             return false;
         }
         seen[found] = static_cast<int>(i) + 1;
         columns.push_back(static_cast<FieldColumn>(found));
     }
     if (!seen.count(static_cast<int>(FieldColumn::Well))) {
-        error = FileMessage(path, Format("Zeile %d: Die Spalte well (Name der Bohrung) fehlt.", line));
+        error = PlaceMessage(path, Format("Zeile %d", line), "Die Spalte well (Name der Bohrung) fehlt.");
         return false;
     }
     if (!seen.count(static_cast<int>(FieldColumn::Document)) && !seen.count(static_cast<int>(FieldColumn::Las))) {
-        error = FileMessage(path, Format("Zeile %d: Es fehlt eine Spalte document oder las.", line));
+        error = PlaceMessage(path, Format("Zeile %d", line), "Es fehlt eine Spalte document oder las.");
         return false;
     }
     return true;
@@ -242,7 +249,8 @@ bool ParseFieldFile(std::string_view text, const std::string& path, FieldStudy& 
         if (columns.empty()) {
             separator = DetectSeparator(line);
             if (!SplitCsvLine(line, separator, fields)) {
-                error = FileMessage(path, Format("Zeile %d: Ein Anführungszeichen ist nicht geschlossen.", lineNumber));
+                error = PlaceMessage(
+                    path, Format("Zeile %d", lineNumber), "Ein Anführungszeichen ist nicht geschlossen.");
                 return false;
             }
             if (!ReadHeader(fields, lineNumber, path, columns, error))
@@ -264,8 +272,9 @@ bool ParseFieldFile(std::string_view text, const std::string& path, FieldStudy& 
         } else if (fields.size() > columns.size()) {
             well.errors.push_back(Format("Zeile %d, Spalte %zu: Die Kopfzeile hat nur %zu Spalten.", lineNumber,
                 columns.size() + 1, columns.size()));
+        } else {
+            CheckFieldWell(well);
         }
-        CheckFieldWell(well);
         if (!well.name.empty()) {
             if (const auto it = names.find(well.name); it != names.end())
                 well.errors.push_back(FieldRowMessage(lineNumber, "well",

@@ -7,6 +7,7 @@
 #include "BatchRun.h"
 #include "FieldFile.h"
 #include "FieldStatistics.h"
+#include "InputChecks.h"
 #include "MessageLog.h"
 #include "SaturationMisfit.h"
 #include "TextFormat.h"
@@ -164,13 +165,21 @@ void Compute(const FieldWell& well, const FieldTemplate* model, const FieldSetti
         out.messages.push_back(text.substr(0, text.size() - (text.back() == '\n')));
     if (status != kBatchCompleted) {
         const std::string fileMessage = fileMessages.str();
-        const bool cutoffRefused = well.cutoff && doc.m_fCutoff != *well.cutoff;
+        // The checks reset a cut-off they refuse; a file error comes before them.
+        const bool cutoffRefused = fileMessage.empty() && well.cutoff && doc.m_fCutoff != *well.cutoff;
         Fail(out, well, ColumnOfFailure(well, fileMessage, cutoffRefused),
             fileMessage.empty() && !log.Texts().empty() ? log.Texts().back() : fileMessage);
         return;
     }
-    if (well.contact)
+    if (well.contact) {
+        // The row's contact passes the dialog's checks as the document's did.
         doc.m_fKontakt = *well.contact;
+        MessageLog refusal;
+        if (CheckInputs(doc, refusal) != 0) {
+            Fail(out, well, FieldColumn::Contact, refusal.Texts().back());
+            return;
+        }
+    }
 
     summary.prepared = true;
     summary.measurements = MeasurementsInWindow(doc);
