@@ -148,6 +148,8 @@ bool ParseFieldNumber(std::string_view text, std::optional<float>& value)
     return true;
 }
 
+namespace {
+
 void SetFieldValue(FieldWell& well, FieldColumn column, std::string_view text, const std::string& folder)
 {
     auto fail = [&](const std::string& why) {
@@ -225,6 +227,34 @@ void CheckFieldWell(FieldWell& well)
             fail(c.column, "Gilt nur für eine LAS-Datei (Spalte las); ein Dokument hat seine Messwerte schon.");
 }
 
+} // namespace
+
+FieldWell ReadFieldRow(int line, const std::array<std::string, kFieldColumnCount>& cells, const std::string& folder)
+{
+    FieldWell well;
+    well.line = line;
+    well.cells = cells;
+    for (int c = 0; c < kFieldColumnCount; ++c)
+        SetFieldValue(well, static_cast<FieldColumn>(c), cells[static_cast<size_t>(c)], folder);
+    CheckFieldWell(well);
+    return well;
+}
+
+void CheckWellNames(std::vector<FieldWell>& wells)
+{
+    std::map<std::string, int> names; // name → line of its first well
+    for (FieldWell& well : wells) {
+        if (well.name.empty())
+            continue;
+        const auto [it, first] = names.emplace(well.name, well.line);
+        if (first)
+            continue;
+        const std::string where = it->second > 0 ? Format("in Zeile %d", it->second) : std::string("in der Liste");
+        well.errors.push_back(
+            FieldRowMessage(well.line, "well", "Die Bohrung \"" + well.name + "\" steht schon " + where + "."));
+    }
+}
+
 bool ParseFieldFile(std::string_view text, const std::string& path, FieldStudy& study, std::string& error)
 {
     study = FieldStudy{path, {}};
@@ -235,7 +265,6 @@ bool ParseFieldFile(std::string_view text, const std::string& path, FieldStudy& 
 
     std::vector<FieldColumn> columns;
     char separator = ',';
-    std::map<std::string, int> names; // well name → line
     std::vector<std::string> fields;
     for (size_t i = 0; i < lines.size(); ++i) {
         const int lineNumber = static_cast<int>(i) + 1;
@@ -258,29 +287,21 @@ bool ParseFieldFile(std::string_view text, const std::string& path, FieldStudy& 
             continue;
         }
 
-        FieldWell well;
-        well.line = lineNumber;
         const bool closed = SplitCsvLine(line, separator, fields);
         if (AllEmpty(fields) && closed)
             continue; // a row of separators only, as spreadsheets write them
+        std::array<std::string, kFieldColumnCount> cells;
         for (size_t c = 0; c < fields.size() && c < columns.size(); ++c)
-            SetFieldValue(well, columns[c], fields[c], folder);
+            cells[static_cast<size_t>(columns[c])] = fields[c];
+        FieldWell well = ReadFieldRow(lineNumber, cells, folder);
+        // A row that does not fit the header says only that.
         if (!closed) {
             const size_t c = std::min(fields.size(), columns.size() - 1);
-            well.errors.push_back(FieldRowMessage(
-                lineNumber, FieldColumnName(columns[c]), "Ein Anführungszeichen ist nicht geschlossen."));
+            well.errors = {FieldRowMessage(
+                lineNumber, FieldColumnName(columns[c]), "Ein Anführungszeichen ist nicht geschlossen.")};
         } else if (fields.size() > columns.size()) {
-            well.errors.push_back(Format("Zeile %d, Spalte %zu: Die Kopfzeile hat nur %zu Spalten.", lineNumber,
-                columns.size() + 1, columns.size()));
-        } else {
-            CheckFieldWell(well);
-        }
-        if (!well.name.empty()) {
-            if (const auto it = names.find(well.name); it != names.end())
-                well.errors.push_back(FieldRowMessage(lineNumber, "well",
-                    "Die Bohrung \"" + well.name + Format("\" steht schon in Zeile %d.", it->second)));
-            else
-                names[well.name] = lineNumber;
+            well.errors = {Format("Zeile %d, Spalte %zu: Die Kopfzeile hat nur %zu Spalten.", lineNumber,
+                columns.size() + 1, columns.size())};
         }
         study.wells.push_back(std::move(well));
     }
@@ -292,6 +313,7 @@ bool ParseFieldFile(std::string_view text, const std::string& path, FieldStudy& 
         error = FileMessage(path, "nennt keine Bohrung.");
         return false;
     }
+    CheckWellNames(study.wells);
     return true;
 }
 

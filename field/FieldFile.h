@@ -25,10 +25,6 @@
 // - Relative paths are relative to the folder of the field file.
 namespace keldo {
 
-// The columns, in the order of FieldColumnName.
-enum class FieldColumn { Well, Document, Las, Survey, Elevation, DepthCurve, PorosityCurve, SwCurve, Contact, Cutoff };
-inline constexpr int kFieldColumnCount = 10;
-
 // "well", "document", …, as the header names them.
 const char* FieldColumnName(FieldColumn column);
 
@@ -41,15 +37,16 @@ bool ReadFieldFile(const std::string& path, FieldStudy& study, std::string& erro
 // The same for the text of the file at `path`.
 bool ParseFieldFile(std::string_view text, const std::string& path, FieldStudy& study, std::string& error);
 
-// Sets one value of `well` from the text of its cell, as a row of the file
-// gives it; relative paths are joined to `folder`. A text that is not a
-// value of the column adds a message to the well's errors.
-void SetFieldValue(FieldWell& well, FieldColumn column, std::string_view text, const std::string& folder);
+// The well of one row from the texts of its cells (the program's table of
+// wells reads its rows so as well): every value, relative paths joined to
+// `folder`, and the checks across the columns (a name, exactly one of
+// document and las, the LAS-only columns only with las). Each problem adds
+// a message naming line and column to the well's errors.
+FieldWell ReadFieldRow(int line, const std::array<std::string, kFieldColumnCount>& cells, const std::string& folder);
 
-// The checks across the columns of one row (a name, exactly one of
-// document and las, the LAS-only columns only with las); their messages go
-// to the well's errors.
-void CheckFieldWell(FieldWell& well);
+// A well whose name an earlier well has gets an error: the names are the
+// wells' keys in every output.
+void CheckWellNames(std::vector<FieldWell>& wells);
 
 // "Zeile 4, Spalte contact: <text>", or "Spalte contact: <text>" for a
 // well that was not read from a file.

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -7,6 +8,10 @@
 // puts them together in the program): each well either a document of its
 // own or a LAS file computed with the model of the study's template.
 namespace keldo {
+
+// The columns of a row, in the order of FieldColumnName (FieldFile.h).
+enum class FieldColumn { Well, Document, Las, Survey, Elevation, DepthCurve, PorosityCurve, SwCurve, Contact, Cutoff };
+inline constexpr int kFieldColumnCount = 10;
 
 struct FieldWell {
     int line = 0;     // line of the field file (1-based); 0 for a well not read from a file
@@ -30,6 +35,10 @@ struct FieldWell {
     // Why the row cannot be computed, one German message each, naming line
     // and column; empty when the row is fine.
     std::vector<std::string> errors;
+
+    // The texts of the row's cells as written (paths not yet joined to the
+    // field file's folder), by FieldColumn; empty for an empty cell.
+    std::array<std::string, kFieldColumnCount> cells;
 };
 
 struct FieldStudy {

@@ -26,6 +26,15 @@ std::string Errors(const FieldWell& well)
     return all;
 }
 
+// The values of a row that the grammar decides.
+struct Want {
+    int line;
+    std::string name, document, las, survey;
+    std::optional<double> elevation;
+    std::string depthCurve, porosityCurve, swCurve;
+    std::optional<float> contact, cutoff;
+};
+
 } // namespace
 
 TEST(FieldFile, GrammarOfTheRows)
@@ -34,30 +43,30 @@ TEST(FieldFile, GrammarOfTheRows)
         const char* what;
         const char* text;
         const char* path;
-        std::vector<FieldWell> wells; // the fields that count; line, name, files, numbers
+        std::vector<Want> wells;
     } cases[] = {
         {"comma, header and one row", "well,document\nA,a.kld\n", "/daten/feld.csv",
-            {{2, "A", "/daten/a.kld", "", "", 0.0, "", "", "", {}, {}, {}}}},
+            {{2, "A", "/daten/a.kld", "", "", 0.0, "", "", "", {}, {}}}},
         {"semicolon, columns in any order and case", "Contact;WELL;Las;Survey;Elevation\n3027,5;B;b.las;b.txt;auto\n",
-            "/daten/feld.csv", {{2, "B", "", "/daten/b.las", "/daten/b.txt", {}, "", "", "", 3027.5f, {}, {}}}},
+            "/daten/feld.csv", {{2, "B", "", "/daten/b.las", "/daten/b.txt", {}, "", "", "", 3027.5f, {}}}},
         {"comments, blank lines and CRLF; line numbers of the file",
             "# Feld\r\n\r\nwell,document,cutoff\r\n  # noch ein Kommentar\r\nA,a.kld,0.1\r\n\r\nB,b.kld,\r\n",
             "/daten/feld.csv",
-            {{5, "A", "/daten/a.kld", "", "", 0.0, "", "", "", {}, 0.1f, {}},
-                {7, "B", "/daten/b.kld", "", "", 0.0, "", "", "", {}, {}, {}}}},
+            {{5, "A", "/daten/a.kld", "", "", 0.0, "", "", "", {}, 0.1f},
+                {7, "B", "/daten/b.kld", "", "", 0.0, "", "", "", {}, {}}}},
         {"absolute paths stay, relative ones go below the file's folder; no folder, no change",
             "well,document\nA,/abs/a.kld\nB,sub/b.kld\n", "feld.csv",
-            {{2, "A", "/abs/a.kld", "", "", 0.0, "", "", "", {}, {}, {}},
-                {3, "B", "sub/b.kld", "", "", 0.0, "", "", "", {}, {}, {}}}},
+            {{2, "A", "/abs/a.kld", "", "", 0.0, "", "", "", {}, {}},
+                {3, "B", "sub/b.kld", "", "", 0.0, "", "", "", {}, {}}}},
         {"quoted fields hold the separator and quotes; blanks around fields go",
             "well , las , porosity_curve, elevation\n\"15/9-F-11 A, \"\"alt\"\"\" , \"a,b.las\" , PHIF , 54.9\n",
-            "/d/f.csv", {{2, "15/9-F-11 A, \"alt\"", "", "/d/a,b.las", "", 54.9, "", "PHIF", "", {}, {}, {}}}},
+            "/d/f.csv", {{2, "15/9-F-11 A, \"alt\"", "", "/d/a,b.las", "", 54.9, "", "PHIF", "", {}, {}}}},
         {"a byte-order mark, a row of separators only, fewer fields than columns",
             "\xEF\xBB\xBFwell;document;contact;cutoff\n;;;\nA;a.kld\n", "/d/f.csv",
-            {{3, "A", "/d/a.kld", "", "", 0.0, "", "", "", {}, {}, {}}}},
+            {{3, "A", "/d/a.kld", "", "", 0.0, "", "", "", {}, {}}}},
         {"curves and an empty elevation (0, as keldo-batch)",
             "well,las,depth_curve,porosity_curve,sw_curve,elevation\nA,a.las,TVD,PHIE,SWT,\n", "/d/f.csv",
-            {{2, "A", "", "/d/a.las", "", 0.0, "TVD", "PHIE", "SWT", {}, {}, {}}}},
+            {{2, "A", "", "/d/a.las", "", 0.0, "TVD", "PHIE", "SWT", {}, {}}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -65,7 +74,7 @@ TEST(FieldFile, GrammarOfTheRows)
         ASSERT_EQ(study.wells.size(), c.wells.size());
         for (size_t i = 0; i < c.wells.size(); ++i) {
             const FieldWell& got = study.wells[i];
-            const FieldWell& want = c.wells[i];
+            const Want& want = c.wells[i];
             EXPECT_EQ(got.line, want.line);
             EXPECT_EQ(got.name, want.name);
             EXPECT_EQ(got.document, want.document);
@@ -168,4 +177,23 @@ TEST(FieldFile, AFileThatCannotBeReadSaysWhy)
     EXPECT_EQ(error.rfind("Die Felddatei \"" + dir.file("fehlt.csv") + "\" kann nicht gelesen werden.\n", 0), 0u)
         << error;
     EXPECT_FALSE(keldo::ReadFieldFile(dir.path().string(), study, error)); // a folder
+}
+
+// The program's table of wells keeps a row's cells as written and reads
+// them with the file's grammar.
+TEST(FieldFile, RowsKeepTheirCellsAndReadThemAgain)
+{
+    const FieldStudy study = Parse("well;las;elevation;contact\nA;sub/a.las;auto;3027,5\n", "/d/feld.csv");
+    ASSERT_EQ(study.wells.size(), 1u);
+    const auto& cells = study.wells[0].cells;
+    EXPECT_EQ(cells[static_cast<size_t>(keldo::FieldColumn::Las)], "sub/a.las");
+    EXPECT_EQ(cells[static_cast<size_t>(keldo::FieldColumn::Contact)], "3027,5");
+    EXPECT_EQ(cells[static_cast<size_t>(keldo::FieldColumn::Document)], "");
+
+    std::vector<FieldWell> wells = {keldo::ReadFieldRow(0, cells, "/d"), keldo::ReadFieldRow(0, cells, "/d")};
+    EXPECT_EQ(wells[0].las, "/d/sub/a.las");
+    EXPECT_EQ(wells[0].contact, 3027.5f);
+    keldo::CheckWellNames(wells);
+    EXPECT_EQ(Errors(wells[0]), "");
+    EXPECT_EQ(Errors(wells[1]), "Spalte well: Die Bohrung \"A\" steht schon in der Liste.\n");
 }
