@@ -25,6 +25,7 @@
 #include "FileDialogFolder.h"
 #include "MessageBox.h"
 #include "QtFieldGraphExport.h"
+#include "SummaryTable.h"
 #include "TextFormat.h"
 #include "WellReportWindow.h"
 
@@ -75,7 +76,8 @@ CFieldStudyWindow::CFieldStudyWindow(keldo::IMessageBox& messages, TemplateSourc
     auto* splitter = new QSplitter(Qt::Vertical, this);
     splitter->addWidget(CreateWellsPart());
     splitter->addWidget(CreateResultsPart());
-    splitter->setStretchFactor(1, 2);
+    splitter->setStretchFactor(1, 3);
+    splitter->setSizes({220, 540});
 
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
@@ -185,6 +187,14 @@ QWidget* CFieldStudyWindow::CreateResultsPart()
     m_pSummaryView->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pSummaryView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pSummaryView->verticalHeader()->hide();
+    // What compares the wells first; the columns stay those of summary.csv.
+    const std::vector<keldo::SummaryColumn>& columns = keldo::SummaryColumns();
+    int visual = 0;
+    for (const char* key : {"well", "status", "measurements", "contact", "p10", "median", "p90", "rms", "rms_n"})
+        for (size_t c = 0; c < columns.size(); ++c)
+            if (std::string(columns[c].key) == key)
+                m_pSummaryView->horizontalHeader()->moveSection(
+                    m_pSummaryView->horizontalHeader()->visualIndex(static_cast<int>(c)), visual++);
     m_pSummaryView->setToolTip(QStringLiteral("Doppelklick oder Eingabetaste: die Berichte der Bohrung"));
     connect(m_pSummaryView, &QTableView::activated, this,
         [this](const QModelIndex& index) { OpenReport(m_pSorted->mapToSource(index).row()); });
@@ -329,6 +339,7 @@ void CFieldStudyWindow::OnRunFinished(bool cancelled)
         text = QStringLiteral("Fertig: ") + text;
     m_pStatus->setText(text);
     SetRunning(false);
+    m_pSummaryView->resizeColumnsToContents();
     emit runFinished();
 }
 

@@ -25,6 +25,10 @@ CFieldWellTable::CFieldWellTable(QWidget* parent) : QTableWidget(0, ColumnCount,
     setColumnWidth(Source, 260);
     setColumnWidth(Survey, 200);
     setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Long paths keep their beginning and their file name.
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideMiddle);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     setEditTriggers(
         QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     connect(this, &QTableWidget::itemChanged, this, &CFieldWellTable::TakeEdit);
