@@ -1,20 +1,8 @@
 #include "CsvFields.h"
 
+#include "TextHelpers.h"
+
 namespace keldo {
-namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-} // namespace
 
 char DetectSeparator(std::string_view header)
 {
@@ -57,11 +45,11 @@ bool SplitCsvLine(std::string_view line, char separator, std::vector<std::string
                 return false;
             // Blanks after the closing quote; anything else is kept as text.
             const size_t end = line.find(separator, i);
-            field += Trimmed(line.substr(i, end == std::string_view::npos ? std::string_view::npos : end - i));
+            field += TrimBlanks(line.substr(i, end == std::string_view::npos ? std::string_view::npos : end - i));
             i = end;
         } else {
             const size_t end = line.find(separator, i);
-            field = Trimmed(line.substr(i, end == std::string_view::npos ? std::string_view::npos : end - i));
+            field = TrimBlanks(line.substr(i, end == std::string_view::npos ? std::string_view::npos : end - i));
             i = end;
         }
         fields.push_back(std::move(field));

@@ -3,22 +3,13 @@
 #include "DocumentFile.h"
 #include "FileAccess.h"
 #include "KeldoDoc.h"
-#include "MessageBox.h"
+#include "MessageLog.h"
 
 namespace keldo {
-namespace {
-
-class NoMessages : public IMessageBox {
-public:
-    void Show(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return true; }
-};
-
-} // namespace
 
 bool LoadFieldTemplate(const std::string& path, FieldTemplate& model, std::string& error)
 {
-    NoMessages box;
+    MessageLog box; // loading shows nothing
     CKeldoDoc doc(box);
     int err = 0;
     // A file that cannot be read is tried once more as a document, for the

@@ -10,6 +10,7 @@
 #include "BatchRun.h"
 #include "FieldChart.h"
 #include "FieldCommand.h"
+#include "FieldOutputFiles.h"
 #include "FieldTestFiles.h"
 #include "GraphPainter.h"
 #include "QtFieldGraphExport.h"
@@ -18,34 +19,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-QByteArray Bytes(const std::string& path)
-{
-    QFile file(QString::fromStdString(path));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// A PDF's creation date is the time it was written; everything else of it
-// is compared.
-QByteArray WithoutCreationDate(QByteArray pdf)
-{
-    const int at = pdf.indexOf("/CreationDate (");
-    if (at >= 0)
-        pdf.remove(at, pdf.indexOf(')', at) - at);
-    return pdf;
-}
-
-std::map<std::string, QByteArray> FolderContents(const fs::path& folder)
-{
-    std::map<std::string, QByteArray> files;
-    for (const auto& entry : fs::recursive_directory_iterator(folder))
-        if (entry.is_regular_file()) {
-            const QByteArray bytes = Bytes(entry.path().string());
-            files[fs::relative(entry.path(), folder).string()]
-                = entry.path().extension() == ".pdf" ? WithoutCreationDate(bytes) : bytes;
-        }
-    return files;
-}
 
 int RunField(const std::string& out, int jobs)
 {
@@ -71,7 +44,7 @@ private slots:
         const std::string one = dir.filePath("eins").toStdString(), four = dir.filePath("vier").toStdString();
         QCOMPARE(RunField(one, 1), int(keldo::kFieldCompleted));
         QCOMPARE(RunField(four, 4), int(keldo::kFieldCompleted));
-        const auto files = FolderContents(one);
+        const auto files = OutputFiles(one);
         QCOMPARE(files.size(), size_t(4 + 3 * 5));
         for (const char* well : {"15_9-F-12", "15_9-F-11_A", "15_9-F-11_B"})
             for (const char* file : {"saturation.txt", "contact.txt", "saturation.svg", "contact.svg", "messages.txt"})
@@ -81,7 +54,7 @@ private slots:
         const QImage png = QImage::fromData(files.at("field.png"), "PNG");
         QVERIFY(!png.isNull() && png.width() > 1000);
 
-        const auto again = FolderContents(four);
+        const auto again = OutputFiles(four);
         QCOMPARE(again.size(), files.size());
         for (const auto& [name, bytes] : files)
             QVERIFY2(again.at(name) == bytes, name.c_str());
@@ -104,7 +77,7 @@ private slots:
             options.graphFile = dir.filePath(QStringLiteral("batch-%1.svg").arg(mode)).toStdString();
             std::ostringstream report, messages;
             QCOMPARE(keldo::RunBatch(options, report, messages, keldo::QtGraphExporter()), int(keldo::kBatchCompleted));
-            QVERIFY2(Bytes(options.graphFile) == Bytes(out + "/15_9-F-11_A/" + mode + ".svg"), mode);
+            QVERIFY2(FileBytes(options.graphFile) == FileBytes(out + "/15_9-F-11_A/" + mode + ".svg"), mode);
         }
     }
 

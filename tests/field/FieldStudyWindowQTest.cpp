@@ -19,6 +19,7 @@
 #include "ChartView.h"
 #include "DocumentFile.h"
 #include "FieldCommand.h"
+#include "FieldOutputFiles.h"
 #include "FieldRunner.h"
 #include "FieldStudyWindow.h"
 #include "FieldSummaryModel.h"
@@ -34,34 +35,6 @@ namespace fs = std::filesystem;
 namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-QByteArray Bytes(const fs::path& path)
-{
-    QFile file(Q(path.string()));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// A PDF's creation date is the time it was written; everything else of it
-// is compared.
-QByteArray WithoutCreationDate(QByteArray pdf)
-{
-    const int at = pdf.indexOf("/CreationDate (");
-    if (at >= 0)
-        pdf.remove(at, pdf.indexOf(')', at) - at);
-    return pdf;
-}
-
-std::map<std::string, QByteArray> FolderContents(const fs::path& folder)
-{
-    std::map<std::string, QByteArray> files;
-    for (const auto& entry : fs::recursive_directory_iterator(folder))
-        if (entry.is_regular_file()) {
-            const QByteArray bytes = Bytes(entry.path());
-            files[fs::relative(entry.path(), folder).string()]
-                = entry.path().extension() == ".pdf" ? WithoutCreationDate(bytes) : bytes;
-        }
-    return files;
-}
 
 QString SummaryText(CFieldStudyWindow& window, int row, const char* key)
 {
@@ -266,8 +239,8 @@ private slots:
         std::ostringstream progress;
         QCOMPARE(keldo::RunFieldCommand(options, progress, keldo::QtFieldGraphExport()), int(keldo::kFieldCompleted));
 
-        const auto window = FolderContents(dir.filePath(QStringLiteral("fenster")).toStdString());
-        const auto tool = FolderContents(options.outDir);
+        const auto window = OutputFiles(dir.filePath(QStringLiteral("fenster")).toStdString());
+        const auto tool = OutputFiles(options.outDir);
         QCOMPARE(window.size(), size_t(4 + 3 * 5)); // summary, chart ×3; per well 2 reports, 2 graphs, messages
         QCOMPARE(window.size(), tool.size());
         for (const auto& [name, bytes] : tool) {
