@@ -106,7 +106,12 @@ CFieldStudyWindow::CFieldStudyWindow(keldo::IMessageBox& messages, TemplateSourc
     resize(1000, 760);
 }
 
-CFieldStudyWindow::~CFieldStudyWindow() = default;
+CFieldStudyWindow::~CFieldStudyWindow()
+{
+    // The threads of a study still running end before the results they
+    // would report to are gone.
+    delete m_pRunner;
+}
 
 QWidget* CFieldStudyWindow::CreateWellsPart()
 {

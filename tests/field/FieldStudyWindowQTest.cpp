@@ -1,6 +1,7 @@
 // The window of the field study, driven as a user drives it: wells in,
 // start, progress, calling off, the sortable summary, the reports by
 // double-click and Enter, the chart, export.
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
@@ -270,6 +271,26 @@ private slots:
         QTest::keyClick(w.WellTable(), Qt::Key_Delete);
         QCOMPARE(w.WellTable()->rowCount(), 1);
         QCOMPARE(w.WellTable()->item(0, CFieldWellTable::Name)->text(), QStringLiteral("zweite"));
+    }
+
+    // Closing the window calls the study off; destroying it waits only for
+    // the wells running.
+    void closingCallsTheStudyOff()
+    {
+        CFieldStudyWindow& w = NewWindow();
+        QStringList files;
+        for (int i = 0; i < 40; ++i)
+            files << Q(VolveLas("15_9-F-11_B"));
+        w.AddFiles(files);
+        w.JobsBox()->setValue(2);
+        w.Start();
+        QVERIFY(w.IsRunning());
+        w.close();
+        QCOMPARE(w.StatusLabel()->text(), QStringLiteral("Wird nach den laufenden Bohrungen abgebrochen ..."));
+        QElapsedTimer clock;
+        clock.start();
+        window.reset();
+        QVERIFY(clock.elapsed() < 20000);
     }
 
     // Without wells nothing starts; a field file that cannot be used says why.
