@@ -24,6 +24,16 @@ inline QByteArray WithoutCreationDate(QByteArray pdf)
     return pdf;
 }
 
+// A text as a PDF's document information holds it: UTF-16 with a
+// byte-order mark.
+inline QByteArray PdfText(const QString& text)
+{
+    QByteArray bytes("\xFE\xFF", 2);
+    for (const QChar c : text)
+        bytes.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
+    return bytes;
+}
+
 // Every file below `folder`, by its path relative to it, with its bytes
 // (a PDF without its creation date).
 inline std::map<std::string, QByteArray> OutputFiles(const std::filesystem::path& folder)

@@ -310,3 +310,35 @@ TEST(FieldRun, VolveExampleShowsTheDeeperBlockOfF11B)
         for (const char* file : {"saturation.txt", "contact.txt", "messages.txt"})
             EXPECT_TRUE(fs::exists(dir.file("feld/" + row.at("folder") + "/" + file))) << row.at("folder") << file;
 }
+
+// What keeps the study from starting at all: status 2 (1 for an output
+// folder that cannot be made), one message, nothing written.
+TEST(FieldRun, AFieldFileOrTemplateThatCannotBeUsedStopsTheStudy)
+{
+    ScratchFolder dir;
+    WriteBytes(dir.file("feld.csv"), "well,document\nA," + GasDocument() + "\n");
+    WriteBytes(dir.file("leer.csv"), "# nur ein Kommentar\n");
+    WriteBytes(dir.file("datei"), "kein Ordner");
+    const struct {
+        const char* what;
+        std::string csv, model, out;
+        int status;
+        std::string message;
+    } cases[] = {
+        {"missing field file", dir.file("fehlt.csv"), OilTemplate(), dir.file("aus"), keldo::kFieldBadInput,
+            "Die Felddatei \"" + dir.file("fehlt.csv") + "\" kann nicht gelesen werden."},
+        {"field file without header", dir.file("leer.csv"), OilTemplate(), dir.file("aus"), keldo::kFieldBadInput,
+            "Die Felddatei \"" + dir.file("leer.csv") + "\" hat keine Kopfzeile (well, document oder las, …)."},
+        {"template that is no document", dir.file("feld.csv"), dir.file("feld.csv"), dir.file("aus"),
+            keldo::kFieldBadInput, "Das Dokument \"" + dir.file("feld.csv") + "\" kann nicht geöffnet werden."},
+        {"output folder in a file's place", dir.file("feld.csv"), OilTemplate(), dir.file("datei/aus"),
+            keldo::kFieldUnreadable, "Der Ordner \"" + dir.file("datei/aus") + "\" kann nicht angelegt werden."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const FieldOutcome run = Field(c.csv, c.out, 2, c.model);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_EQ(run.progress.rfind(c.message, 0), 0u) << run.progress;
+        EXPECT_FALSE(fs::exists(dir.file("aus")));
+    }
+}

@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -317,6 +318,36 @@ private slots:
         QCOMPARE(w.Progress()->value(), 3);
         QTest::keyClick(&w, Qt::Key_R, Qt::AltModifier);
         QCOMPARE(w.ResultTabs()->currentIndex(), 1);
+
+        // Ctrl+P prints the chart: the print dialog opens (and is called off here).
+        QString dialog;
+        QTimer::singleShot(100, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                dialog = QString::fromLatin1(modal->metaObject()->className());
+                modal->close();
+            }
+        });
+        w.ResultTabs()->setCurrentIndex(0);
+        QTest::keyClick(&w, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(dialog, QStringLiteral("QPrintDialog"));
+        QCOMPARE(w.ResultTabs()->currentIndex(), 1);
+    }
+
+    // The chart prints onto one sheet, titled as the study.
+    void theChartPrints()
+    {
+        QTemporaryDir dir;
+        CFieldStudyWindow& w = NewWindow();
+        QVERIFY(w.OpenFieldFile(Q(Example("volve-field.csv"))));
+        QVERIFY(RunToEnd(w));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("feld.pdf")));
+        w.Chart()->Print(printer);
+        const QByteArray pdf = FileBytes(dir.filePath(QStringLiteral("feld.pdf")).toStdString());
+        QVERIFY(pdf.startsWith("%PDF"));
+        QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page "), qsizetype(1));
+        QVERIFY(pdf.contains(PdfText(QStringLiteral("Feldstudie"))));
     }
 };
 
