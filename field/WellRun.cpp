@@ -90,10 +90,13 @@ FieldColumn ColumnOfFailure(const FieldWell& well, const std::string& fileMessag
     return FieldColumn::Las;
 }
 
+// The well cannot be computed: the message names line and column and ends
+// the well's messages.
 void Fail(WellOutcome& out, const FieldWell& well, FieldColumn column, const std::string& text)
 {
     out.summary.status = WellStatus::Unreadable;
     out.summary.message = OneLine(FieldRowMessage(well.line, FieldColumnName(column), text));
+    out.messages.push_back(out.summary.message);
 }
 
 // Measurement lines inside the depth window with three numbers.
@@ -134,6 +137,46 @@ void TakeContactStatistics(const CKeldoDoc& doc, WellSummary& summary)
     summary.p90 = q.p90;
 }
 
+// The well's document, prepared as keldo-batch prepares it, with the row's
+// contact. False after Fail.
+bool PrepareWell(const FieldWell& well, const FieldTemplate* model, const FieldSettings& settings, CKeldoDoc& doc,
+    MessageLog& log, WellOutcome& out)
+{
+    const BatchOptions options = OptionsOf(well, model, settings);
+    std::ostringstream fileMessages;
+    int status = kBatchCompleted;
+    if (!well.document.empty()) {
+        status = PrepareBatchDocument(options, doc, log, fileMessages);
+    } else if (!model) {
+        Fail(out, well, FieldColumn::Las, "Für eine LAS-Datei fehlt das Modelldokument (Vorlage).");
+        return false;
+    } else if (std::string error; !ApplyTemplate(*model, doc, error)) {
+        Fail(out, well, FieldColumn::Las, error);
+        return false;
+    } else {
+        status = PrepareLoadedBatchDocument(options, doc, log, fileMessages);
+    }
+    out.messages = log.Texts();
+    if (status != kBatchCompleted) {
+        const std::string fileMessage = fileMessages.str();
+        // The checks reset a cut-off they refuse; a file error comes before them.
+        const bool cutoffRefused = fileMessage.empty() && well.cutoff && doc.m_fCutoff != *well.cutoff;
+        Fail(out, well, ColumnOfFailure(well, fileMessage, cutoffRefused),
+            fileMessage.empty() && !log.Texts().empty() ? log.Texts().back() : fileMessage);
+        return false;
+    }
+    if (well.contact) {
+        // The row's contact passes the dialog's checks as the document's did.
+        doc.m_fKontakt = *well.contact;
+        MessageLog refusal;
+        if (CheckInputs(doc, refusal) != 0) {
+            Fail(out, well, FieldColumn::Contact, refusal.Texts().back());
+            return false;
+        }
+    }
+    return true;
+}
+
 void Compute(const FieldWell& well, const FieldTemplate* model, const FieldSettings& settings, WellOutcome& out)
 {
     WellSummary& summary = out.summary;
@@ -143,43 +186,10 @@ void Compute(const FieldWell& well, const FieldTemplate* model, const FieldSetti
         out.messages = well.errors;
         return;
     }
-
     MessageLog log;
     CKeldoDoc doc(log);
-    const BatchOptions options = OptionsOf(well, model, settings);
-    std::ostringstream fileMessages;
-    int status = kBatchCompleted;
-    if (!well.document.empty()) {
-        status = PrepareBatchDocument(options, doc, log, fileMessages);
-    } else if (!model) {
-        Fail(out, well, FieldColumn::Las, "Für eine LAS-Datei fehlt das Modelldokument (Vorlage).");
+    if (!PrepareWell(well, model, settings, doc, log, out))
         return;
-    } else if (std::string error; !ApplyTemplate(*model, doc, error)) {
-        Fail(out, well, FieldColumn::Las, error);
-        return;
-    } else {
-        status = PrepareLoadedBatchDocument(options, doc, log, fileMessages);
-    }
-    out.messages = log.Texts();
-    if (const std::string text = fileMessages.str(); !text.empty())
-        out.messages.push_back(text.substr(0, text.size() - (text.back() == '\n')));
-    if (status != kBatchCompleted) {
-        const std::string fileMessage = fileMessages.str();
-        // The checks reset a cut-off they refuse; a file error comes before them.
-        const bool cutoffRefused = fileMessage.empty() && well.cutoff && doc.m_fCutoff != *well.cutoff;
-        Fail(out, well, ColumnOfFailure(well, fileMessage, cutoffRefused),
-            fileMessage.empty() && !log.Texts().empty() ? log.Texts().back() : fileMessage);
-        return;
-    }
-    if (well.contact) {
-        // The row's contact passes the dialog's checks as the document's did.
-        doc.m_fKontakt = *well.contact;
-        MessageLog refusal;
-        if (CheckInputs(doc, refusal) != 0) {
-            Fail(out, well, FieldColumn::Contact, refusal.Texts().back());
-            return;
-        }
-    }
 
     summary.prepared = true;
     summary.measurements = MeasurementsInWindow(doc);
