@@ -10,12 +10,12 @@
 
 // A synthetic well for the benchmarks: depths 1800 to 2100 m, porosity 0.08
 // to 0.30, and a water saturation that climbs from about 0.1 to 1 towards a
-// contact at 2050 m, so that both runs take their usual paths.
-inline std::vector<std::string> GenerateMeasurementLines(int count)
+// contact at 2050 m, so that both runs take their usual paths. Another
+// `seed` gives another well of the same kind.
+inline std::vector<std::string> GenerateMeasurementLines(int count, uint32_t seed = 12345)
 {
     std::vector<std::string> lines;
     lines.reserve(static_cast<size_t>(count));
-    uint32_t seed = 12345;
     auto next = [&seed] {
         seed = seed * 1664525u + 1013904223u;
         return static_cast<double>(seed >> 8) / static_cast<double>(1u << 24);

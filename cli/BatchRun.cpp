@@ -38,7 +38,12 @@ int PrepareBatchDocument(const BatchOptions& options, CKeldoDoc& doc, IMessageBo
         messages << loaded.Message() << '\n';
         return kBatchUnreadable;
     }
+    return PrepareLoadedBatchDocument(options, doc, box, messages, permeability);
+}
 
+int PrepareLoadedBatchDocument(const BatchOptions& options, CKeldoDoc& doc, IMessageBox& box, std::ostream& messages,
+    LasPermeability* permeability)
+{
     if (!options.lasFile.empty()) {
         if (const int status = ImportLasMeasurements(options, doc, box, messages, permeability);
             status != kBatchCompleted)

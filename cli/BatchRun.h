@@ -43,6 +43,12 @@ struct GraphExporter {
 int PrepareBatchDocument(const BatchOptions& options, CKeldoDoc& doc, IMessageBox& box, std::ostream& messages,
     LasPermeability* permeability = nullptr);
 
+// PrepareBatchDocument for a document that is already loaded: `doc` holds
+// what LoadDocument reads from options.document (a study of many wells
+// reads its model document once and gives every well a copy).
+int PrepareLoadedBatchDocument(const BatchOptions& options, CKeldoDoc& doc, IMessageBox& box, std::ostream& messages,
+    LasPermeability* permeability = nullptr);
+
 // Checks that the report and the graphs can be written, prepares the
 // document, runs the fits the options ask for (their short report goes to
 // `report` first), saves the document when asked, computes and writes the

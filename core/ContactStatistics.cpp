@@ -6,28 +6,6 @@
 
 namespace {
 
-// Smallest, largest and summed contact depth of the rows above one porosity
-// cut-off; all single precision, as they are printed.
-struct CutoffClass {
-    int nAnzahl = 0;
-    float fMin = 0;
-    float fMax = 0;
-    float fSumme = 0;
-
-    void Add(float kontakt)
-    {
-        if (nAnzahl == 0) {
-            fMin = kontakt;
-            fMax = kontakt;
-        } else {
-            fMin = std::min(fMin, kontakt);
-            fMax = std::max(fMax, kontakt);
-        }
-        ++nAnzahl;
-        fSumme += kontakt;
-    }
-};
-
 // A contact depth truncated toward zero. Depths beyond any real well (from a
 // vanishing density difference) are held at a bound instead of overflowing.
 int64_t TruncateDepth(float value)
@@ -40,6 +18,19 @@ int64_t TruncateDepth(float value)
 constexpr int kKlassen = 31;
 
 } // namespace
+
+void CKeldoDoc::Kontaktklasse::Add(float kontakt)
+{
+    if (nAnzahl == 0) {
+        fMin = kontakt;
+        fMax = kontakt;
+    } else {
+        fMin = std::min(fMin, kontakt);
+        fMax = std::max(fMax, kontakt);
+    }
+    ++nAnzahl;
+    fSumme += kontakt;
+}
 
 bool CKeldoDoc::LeseKontaktzeile(const std::string& zeile, Kontaktzeile& row)
 {
@@ -58,7 +49,9 @@ void CKeldoDoc::KontaktStatistik()
 {
     m_fKontaktMin = 0;
     m_fKontaktMax = 0;
-    CutoffClass klassen[3];
+    m_KontaktKlassen = {};
+    m_KontakteKlasse1.clear();
+    auto& klassen = m_KontaktKlassen;
     const float c = m_fCutoff;
     const double cutoff2 = c + 0.02;
     const double cutoff3 = c + 0.04;
@@ -83,6 +76,7 @@ void CKeldoDoc::KontaktStatistik()
             continue;
         if (phi >= c) {
             klassen[0].Add(kontakt);
+            m_KontakteKlasse1.push_back(kontakt);
             m_fKontaktMin = klassen[0].fMin;
             m_fKontaktMax = klassen[0].fMax;
         }
@@ -94,7 +88,7 @@ void CKeldoDoc::KontaktStatistik()
 
     // A class without rows prints its zeroed minimum and maximum (0.0).
     for (int k = 0; k < 3; ++k) {
-        const CutoffClass& klasse = klassen[k];
+        const Kontaktklasse& klasse = klassen[k];
         AddLine(m_Ergebnisse, "");
         m_strZeile = keldo::Format("  Bei Porositäten größer als %4.1f Prozent", static_cast<double>(100 * c + 2 * k));
         AddLine(m_Ergebnisse, m_strZeile);
@@ -104,7 +98,7 @@ void CKeldoDoc::KontaktStatistik()
         AddLine(m_Ergebnisse, m_strZeile);
         if (klasse.nAnzahl > 0) {
             m_strZeile = keldo::Format("  Mittlerer Gas-Wasser-Kontakt mit %d Werten: %8.1f", klasse.nAnzahl,
-                static_cast<double>(klasse.fSumme / klasse.nAnzahl));
+                static_cast<double>(klasse.Mittel()));
             AddLine(m_Ergebnisse, m_strZeile);
         }
     }

@@ -75,6 +75,8 @@ void CKeldoDoc::Compute()
     if (m_pHost)
         m_pHost->BeginWaitCursor();
     m_Kontakte.clear();
+    m_KontaktKlassen = {};
+    m_KontakteKlasse1.clear();
     InitGrafik();
     ReportHeader();
     if (m_nModus != 0) {

@@ -86,6 +86,18 @@ public:
     void SwProfil(float teufe, float phi, float sw);
 
     // --- contact statistics and histogram ---------------------------------
+    // One porosity class of the statistics: smallest, largest and summed
+    // contact depth of its rows, all single precision, as they are printed.
+    struct Kontaktklasse {
+        int nAnzahl = 0;
+        float fMin = 0;
+        float fMax = 0;
+        float fSumme = 0;
+
+        void Add(float kontakt);
+        // The mean as the report prints it; 0 without rows.
+        float Mittel() const { return nAnzahl > 0 ? fSumme / static_cast<float>(nAnzahl) : 0.0f; }
+    };
     void KontaktStatistik();
     void Haeufigkeit();
     // Reads a contact row back (depth, porosity, Sw, contact); shows the
@@ -144,6 +156,12 @@ public:
 
     float m_fKontaktMin = 0;
     float m_fKontaktMax = 0;
+
+    // The three porosity classes of the last contact statistics (cut-off,
+    // +2 and +4 points) and the contact depths of the first one in row
+    // order, as read back from the contact rows; empty after any other run.
+    std::array<Kontaktklasse, 3> m_KontaktKlassen{};
+    std::vector<float> m_KontakteKlasse1;
 
     StringArray m_Messwerte; // measurement lines, in the order loaded
     std::string m_strZeile;  // scratch line of every formatted report line and message

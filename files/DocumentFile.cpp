@@ -97,23 +97,33 @@ FileResult DeserializeDocument(std::string_view bytes, CKeldoDoc& doc)
     return FileResult::Success();
 }
 
+namespace {
+
+FileResult CannotOpen(const std::string& path, const std::string& reason)
+{
+    return FileResult::Failure(
+        Format("Das Dokument \"%s\" kann nicht geöffnet werden.\n%s", path.c_str(), reason.c_str()));
+}
+
+} // namespace
+
 FileResult LoadDocument(const std::string& path, CKeldoDoc& doc)
 {
     std::string bytes;
     int err = 0;
-    std::string reason;
-    if (!ReadWholeFile(path, bytes, err)) {
-        reason = SystemErrorReason(err);
-    } else if (FileResult read = DeserializeDocument(bytes, doc); !read) {
-        reason = read.Message();
-    } else {
-        doc.SetValuesAfterLoading();
-        doc.SetPathName(path);
-        doc.SetModifiedFlag(false);
-        return FileResult::Success();
-    }
-    return FileResult::Failure(
-        Format("Das Dokument \"%s\" kann nicht geöffnet werden.\n%s", path.c_str(), reason.c_str()));
+    if (!ReadWholeFile(path, bytes, err))
+        return CannotOpen(path, SystemErrorReason(err));
+    return LoadDocumentBytes(bytes, path, doc);
+}
+
+FileResult LoadDocumentBytes(std::string_view bytes, const std::string& path, CKeldoDoc& doc)
+{
+    if (FileResult read = DeserializeDocument(bytes, doc); !read)
+        return CannotOpen(path, read.Message());
+    doc.SetValuesAfterLoading();
+    doc.SetPathName(path);
+    doc.SetModifiedFlag(false);
+    return FileResult::Success();
 }
 
 FileResult SaveDocument(const std::string& path, const CKeldoDoc& doc)

@@ -20,6 +20,11 @@ namespace keldo {
 // never touched.
 FileResult LoadDocument(const std::string& path, CKeldoDoc& doc);
 
+// LoadDocument for the bytes of the file at `path`, read before (a study of
+// many wells reads its model document once and loads every well's copy
+// from the bytes).
+FileResult LoadDocumentBytes(std::string_view bytes, const std::string& path, CKeldoDoc& doc);
+
 // Writes the document file. A failure never destroys the previous file: the
 // bytes go to a temporary file in the same folder, which replaces the target
 // only once it is completely on the disk. On failure the result holds a

@@ -11,6 +11,8 @@
 #include "AboutDlg.h"
 #include "CommandIds.h"
 #include "DocumentFile.h"
+#include "FieldStudyWindow.h"
+#include "FieldTemplate.h"
 #include "FileDialogFolder.h"
 #include "MainFrame.h"
 #include "ResultsFile.h"
@@ -96,6 +98,7 @@ void CKeldoApp::ConnectCommands()
     on(ID_DATEN_AENDERN, &CKeldoApp::OnDataChange);
     on(ID_ERGEBNISSE_AUSGEBEN, &CKeldoApp::OnErgebnisseAusgeben);
     on(ID_ERGEBNISSE_EINLESEN, &CKeldoApp::OnErgebnisseEinlesen);
+    on(ID_FELDSTUDIE, &CKeldoApp::OnFeldstudie);
     connect(frame, &CMainFrame::recentFileChosen, this, &CKeldoApp::OpenDocumentFile);
     // Opened after the drop has finished, so the dialog does not hold up the
     // program the file came from.
@@ -279,4 +282,19 @@ void CKeldoApp::OnErgebnisseEinlesen()
     m_pDoc->UpdateAllViews();
     m_pDoc->m_strZeile = keldo::Format("%d Zeilen wurden eingelesen", static_cast<int>(m_pDoc->m_Ergebnisse.size()));
     m_pDoc->Message(m_pDoc->m_strZeile);
+}
+
+void CKeldoApp::OnFeldstudie()
+{
+    if (!m_pFieldStudy) {
+        m_pFieldStudy = new CFieldStudyWindow(
+            *m_pMessages, [this] { return keldo::TemplateOfDocument(*m_pDoc); }, m_pFrame.get());
+        m_pFieldStudy->SetPrinter(&m_printer);
+        // A well's own document opens in the main window, as "Öffnen" would.
+        connect(
+            m_pFieldStudy, &CFieldStudyWindow::openDocument, this, &CKeldoApp::OpenDocumentFile, Qt::QueuedConnection);
+    }
+    m_pFieldStudy->show();
+    m_pFieldStudy->raise();
+    m_pFieldStudy->activateWindow();
 }

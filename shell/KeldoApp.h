@@ -9,6 +9,7 @@
 #include "QtMessageBox.h"
 #include "RecentFileList.h"
 
+class CFieldStudyWindow;
 class CMainFrame;
 class CShellDocumentHost;
 class QSettings;
@@ -43,6 +44,10 @@ public:
     void OnDataChange();
     void OnErgebnisseAusgeben();
     void OnErgebnisseEinlesen();
+    // Shows the window of the field study (created on first use); its
+    // model is the open document.
+    void OnFeldstudie();
+    CFieldStudyWindow* FieldStudyWindow() const { return m_pFieldStudy; }
 
     // Loads `path`, then runs the input dialog on it. A file that cannot be
     // read is reported; the document and the recent-file list then stay as
@@ -72,4 +77,5 @@ private:
     std::unique_ptr<CShellDocumentHost> m_pHost;
     CRecentFileList m_recentFiles;
     QPrinter m_printer;
+    CFieldStudyWindow* m_pFieldStudy = nullptr; // a child of the main frame
 };

@@ -33,6 +33,9 @@ const std::map<int, std::string>& Table()
         {ID_HILFE, "Online-Hilfe"},
         {ID_GRAFIKLUPE, "Grafik Lupe\nGrafik lupe"},
         {ID_GRAFIK_EXPORTIEREN, "Speichert die Grafik als Bild (PNG, SVG) oder PDF.\nGrafik exportieren"},
+        {ID_FELDSTUDIE,
+            "Rechnet viele Bohrungen mit dem Modell des aktiven Dokuments und vergleicht ihre "
+            "Kontakte.\nFeldstudie"},
     };
     return table;
 }

@@ -114,6 +114,45 @@ TEST_F(ContactStatistics, CutoffClassesAdmitEqualityAndAddInDouble)
     EXPECT_TRUE(InReport("  FEHLER! In Teufe:2000 GWC:2000 < minTeufe:2010!"));
 }
 
+// The classes stay in the document for a summary of many wells: the same
+// numbers the report prints, and the first class's contacts in row order.
+TEST_F(ContactStatistics, ClassesAndFirstClassContactsStayInTheDocument)
+{
+    Row(2000, 0.06, 0.95, 2010.0);
+    Row(2000, 0.09, 0.95, 2030.0);
+    Row(2000, 0.12, 0.95, 2050.5);
+    Row(2000, 0.05, 0.95, 2000.0);
+    Row(2000, 0.10, 0.95, 2040.0);
+    doc.KontaktStatistik();
+    const struct {
+        int count;
+        const char* min;
+        const char* max;
+        const char* mean; // as the report's mean line prints it
+    } expected[]
+        = {{4, "2010.0", "2050.5", "2032.6"}, {3, "2030.0", "2050.5", "2040.2"}, {2, "2040.0", "2050.5", "2045.2"}};
+    for (size_t k = 0; k < 3; ++k) {
+        SCOPED_TRACE(k);
+        const CKeldoDoc::Kontaktklasse& klasse = doc.m_KontaktKlassen[k];
+        EXPECT_EQ(klasse.nAnzahl, expected[k].count);
+        EXPECT_EQ(keldo::Format("%.1f", double(klasse.fMin)), expected[k].min);
+        EXPECT_EQ(keldo::Format("%.1f", double(klasse.fMax)), expected[k].max);
+        EXPECT_EQ(keldo::Format("%.1f", double(klasse.Mittel())), expected[k].mean);
+        EXPECT_TRUE(InReport(keldo::Format(
+            "  Mittlerer Gas-Wasser-Kontakt mit %d Werten: %8.1f", klasse.nAnzahl, double(klasse.Mittel()))));
+    }
+    EXPECT_EQ(doc.m_KontakteKlasse1, (std::vector<float>{2010.0f, 2030.0f, 2050.5f, 2040.0f}));
+
+    // A water-saturation run leaves no statistics behind.
+    doc.m_Messwerte = {"2000.000 0.20000 0.50000"};
+    doc.m_fMinTeufe = 1900;
+    doc.m_fMaxTeufe = 2100;
+    doc.m_nModus = 0;
+    doc.Compute();
+    EXPECT_EQ(doc.m_KontaktKlassen[0].nAnzahl, 0);
+    EXPECT_TRUE(doc.m_KontakteKlasse1.empty());
+}
+
 TEST_F(ContactStatistics, MeanIsSummedInSinglePrecision)
 {
     for (int i = 0; i < 3000; ++i)

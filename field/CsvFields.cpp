@@ -1,0 +1,77 @@
+#include "CsvFields.h"
+
+#include "TextHelpers.h"
+
+namespace keldo {
+
+char DetectSeparator(std::string_view header)
+{
+    bool quoted = false;
+    for (char c : header) {
+        if (c == '"')
+            quoted = !quoted;
+        else if (c == ';' && !quoted)
+            return ';';
+    }
+    return ',';
+}
+
+bool SplitCsvLine(std::string_view line, char separator, std::vector<std::string>& fields)
+{
+    fields.clear();
+    size_t i = 0;
+    while (true) {
+        while (i < line.size() && IsBlank(line[i]))
+            ++i;
+        std::string field;
+        if (i < line.size() && line[i] == '"') {
+            // A quoted field: everything up to the closing quote, "" as one quote.
+            ++i;
+            bool closed = false;
+            while (i < line.size()) {
+                if (line[i] == '"') {
+                    if (i + 1 < line.size() && line[i + 1] == '"') {
+                        field += '"';
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    closed = true;
+                    break;
+                }
+                field += line[i++];
+            }
+            if (!closed)
+                return false;
+            // Blanks after the closing quote; anything else is kept as text.
+            const size_t end = line.find(separator, i);
+            field += TrimBlanks(line.substr(i, end == std::string_view::npos ? std::string_view::npos : end - i));
+            i = end;
+        } else {
+            const size_t end = line.find(separator, i);
+            field = TrimBlanks(line.substr(i, end == std::string_view::npos ? std::string_view::npos : end - i));
+            i = end;
+        }
+        fields.push_back(std::move(field));
+        if (i == std::string_view::npos)
+            return true;
+        ++i; // past the separator
+    }
+}
+
+std::string CsvField(std::string_view text)
+{
+    const bool plain = text.find_first_of(",\"\r\n") == std::string_view::npos
+        && (text.empty() || (!IsBlank(text.front()) && !IsBlank(text.back())));
+    if (plain)
+        return std::string(text);
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+} // namespace keldo

@@ -1,0 +1,27 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "GraphPrimitives.h"
+#include "WellSummary.h"
+
+// The field chart: the contacts of every well side by side on one depth
+// axis, so that the blocks of a field stand out. One page for the screen,
+// the printer and the exported files alike.
+namespace keldo {
+
+// One column per well, in the given order, on a common TVD axis (depth
+// increasing downwards): a shaded box from P10 to P90 of the well's
+// per-measurement contacts above the cut-off, the median as a thick line,
+// minimum and maximum as whiskers, the well's assumed contact as a dashed
+// red line across the column, and the well's name under it. Names that do
+// not fit side by side are turned to run downwards; with more wells than
+// the width holds names for, only every second (third, …) column is named.
+// A well without contacts keeps its column and its name.
+GraphPage FieldChart(const std::vector<WellSummary>& wells);
+
+// Width (logical units) that a text takes at most in the label font: the
+// graph fonts are monospaced, 24 units a character.
+int LabelWidthAtMost(const std::string& text);
+
+} // namespace keldo

@@ -1,0 +1,80 @@
+#include "FieldCommand.h"
+
+#include <chrono>
+
+#include "FieldFile.h"
+#include "FieldRun.h"
+#include "TextFormat.h"
+
+namespace keldo {
+namespace {
+
+// "[2/3] 15/9-F-11 A: 1533 Messwerte, 0.08 s"
+std::string ProgressLine(size_t done, size_t count, const WellSummary& s)
+{
+    std::string line = Format("[%zu/%zu] ", done, count) + s.well + ": ";
+    if (!s.prepared)
+        return line + StatusText(s.status) + ": " + s.message;
+    line += Format("%d Messwerte, %.2f s", s.measurements, s.seconds);
+    if (s.status != WellStatus::Completed)
+        line += std::string(", ") + StatusText(s.status) + ": " + s.message;
+    return line;
+}
+
+} // namespace
+
+int RunFieldCommand(const FieldOptions& options, std::ostream& progress, const FieldGraphExport& graphs)
+{
+    const auto start = std::chrono::steady_clock::now();
+    std::string error;
+    FieldStudy study;
+    if (!ReadFieldFile(options.fieldFile, study, error)) {
+        progress << error << '\n';
+        return kFieldBadInput;
+    }
+    FieldTemplate model;
+    if (!options.templateFile.empty() && !LoadFieldTemplate(options.templateFile, model, error)) {
+        progress << error << '\n';
+        return kFieldBadInput;
+    }
+    if (!MakeFolder(options.outDir, error)) {
+        progress << error << '\n';
+        return kFieldUnreadable;
+    }
+    if (!graphs.Available())
+        progress << "Diese Ausgabe von keldo-field kann keine Grafik speichern: nur Berichte und Übersicht.\n";
+
+    FieldSettings settings;
+    settings.cutoff = options.cutoff;
+    settings.keepGraphs = graphs.Available();
+    const int jobs = options.jobs > 0 ? options.jobs : DefaultJobs();
+    std::vector<WellSummary> rows(study.wells.size());
+    int counts[4] = {};
+    size_t done = 0;
+    bool writeFailed = false;
+    RunField(study, options.templateFile.empty() ? nullptr : &model, settings, jobs, [&](WellOutcome&& outcome) {
+        std::string writeError;
+        if (!WriteWellOutputs(options.outDir, outcome, graphs, writeError)) {
+            progress << writeError << '\n';
+            writeFailed = true;
+        }
+        progress << ProgressLine(++done, rows.size(), outcome.summary) << '\n' << std::flush;
+        ++counts[static_cast<int>(outcome.summary.status)];
+        rows[outcome.index] = std::move(outcome.summary);
+    });
+    if (!WriteFieldOutputs(options.outDir, rows, graphs, error)) {
+        progress << error << '\n';
+        writeFailed = true;
+    }
+
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    progress << Format("Feldstudie: %zu Bohrungen, %d abgeschlossen, %d abgebrochen, %d nicht gelesen; %.2f s mit %d "
+                       "Threads\n",
+        rows.size(), counts[static_cast<int>(WellStatus::Completed)], counts[static_cast<int>(WellStatus::Stopped)],
+        counts[static_cast<int>(WellStatus::Unreadable)], seconds, std::min<int>(jobs, static_cast<int>(rows.size())));
+    if (writeFailed || counts[static_cast<int>(WellStatus::Unreadable)] > 0)
+        return kFieldUnreadable;
+    return counts[static_cast<int>(WellStatus::Stopped)] > 0 ? kFieldStopped : kFieldCompleted;
+}
+
+} // namespace keldo

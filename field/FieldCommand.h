@@ -1,0 +1,24 @@
+#pragma once
+#include <ostream>
+
+#include "FieldOptions.h"
+#include "FieldOutputs.h"
+
+namespace keldo {
+
+// Exit statuses of keldo-field.
+enum FieldExitStatus {
+    kFieldCompleted = 0,  // every well completed
+    kFieldUnreadable = 1, // a well could not be read (or an output not written)
+    kFieldBadInput = 2,   // usage error, a field file or template that cannot be used
+    kFieldStopped = 3,    // a run of a well stopped early
+};
+
+// keldo-field without its main: reads the field file and the template,
+// computes every well (RunField), writes each well's folder as soon as it
+// is finished and the summary and field chart at the end, and writes one
+// progress line per finished well and a closing line to `progress`.
+// Returns the exit status.
+int RunFieldCommand(const FieldOptions& options, std::ostream& progress, const FieldGraphExport& graphs = {});
+
+} // namespace keldo

@@ -1,0 +1,331 @@
+#include "FieldFile.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <map>
+
+#include "CsvFields.h"
+#include "FileAccess.h"
+#include "NumberText.h"
+#include "TextFormat.h"
+#include "TextHelpers.h"
+
+namespace keldo {
+namespace {
+
+constexpr std::array<const char*, kFieldColumnCount> kColumnNames = {
+    "well", "document", "las", "survey", "elevation", "depth_curve", "porosity_curve", "sw_curve", "contact", "cutoff"};
+
+// "Die Felddatei "f.csv" hat keine Kopfzeile."
+std::string FileMessage(const std::string& path, const std::string& text)
+{
+    return "Die Felddatei \"" + path + "\" " + text;
+}
+
+// "Die Felddatei "f.csv", Zeile 1, Spalte 2: Die Spalte hat keinen Namen."
+std::string PlaceMessage(const std::string& path, const std::string& place, const std::string& text)
+{
+    return "Die Felddatei \"" + path + "\", " + place + ": " + text;
+}
+
+std::string FolderOf(const std::string& path)
+{
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+std::string Resolved(const std::string& folder, std::string_view path)
+{
+    if (path.empty() || path.front() == '/' || folder.empty())
+        return std::string(path);
+    return folder + "/" + std::string(path);
+}
+
+// A number with one decimal comma and no point, written with a point.
+std::string WithDecimalPoint(std::string_view text)
+{
+    std::string number(text);
+    const size_t comma = number.find(',');
+    if (comma != std::string::npos && comma == number.rfind(',') && number.find('.') == std::string::npos)
+        number[comma] = '.';
+    return number;
+}
+
+bool IsSkipped(std::string_view line)
+{
+    const std::string_view text = TrimBlanks(line);
+    return text.empty() || text.front() == '#';
+}
+
+// The lines of the text without their line ends ("\n" or "\r\n").
+std::vector<std::string_view> Lines(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        lines.push_back(line);
+        if (end == std::string_view::npos)
+            break;
+        text.remove_prefix(end + 1);
+    }
+    return lines;
+}
+
+bool AllEmpty(const std::vector<std::string>& fields)
+{
+    for (const std::string& f : fields)
+        if (!f.empty())
+            return false;
+    return true;
+}
+
+// The header's columns in their order; false with the message for an
+// unknown, unnamed or repeated column, or a missing required one.
+bool ReadHeader(const std::vector<std::string>& names, int line, const std::string& path,
+    std::vector<FieldColumn>& columns, std::string& error)
+{
+    std::map<int, int> seen; // column → its position (1-based)
+    for (size_t i = 0; i < names.size(); ++i) {
+        const std::string& name = names[i];
+        int found = -1;
+        for (int c = 0; c < kFieldColumnCount; ++c)
+            if (EqualsIgnoringCase(name, kColumnNames[static_cast<size_t>(c)]))
+                found = c;
+        const std::string place = Format("Zeile %d, Spalte %zu", line, i + 1);
+        if (name.empty()) {
+            error = PlaceMessage(path, place, "Die Spalte hat keinen Namen.");
+            return false;
+        }
+        if (found < 0) {
+            error = PlaceMessage(path, place,
+                "Die Spalte " + QuotedFileText(name)
+                    + " ist unbekannt. Bekannt sind well, document, las, survey, elevation, depth_curve, "
+                      "porosity_curve, sw_curve, contact und cutoff.");
+            return false;
+        }
+        if (const auto it = seen.find(found); it != seen.end()) {
+            error = PlaceMessage(
+                path, place, "Die Spalte " + name + Format(" steht schon als Spalte %d in der Kopfzeile.", it->second));
+            return false;
+        }
+        seen[found] = static_cast<int>(i) + 1;
+        columns.push_back(static_cast<FieldColumn>(found));
+    }
+    if (!seen.count(static_cast<int>(FieldColumn::Well))) {
+        error = PlaceMessage(path, Format("Zeile %d", line), "Die Spalte well (Name der Bohrung) fehlt.");
+        return false;
+    }
+    if (!seen.count(static_cast<int>(FieldColumn::Document)) && !seen.count(static_cast<int>(FieldColumn::Las))) {
+        error = PlaceMessage(path, Format("Zeile %d", line), "Es fehlt eine Spalte document oder las.");
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+const char* FieldColumnName(FieldColumn column) { return kColumnNames[static_cast<size_t>(column)]; }
+
+std::string FieldRowMessage(int line, std::string_view column, std::string_view text)
+{
+    std::string where = line > 0 ? Format("Zeile %d, ", line) : std::string();
+    return where + "Spalte " + std::string(column) + ": " + std::string(text);
+}
+
+bool ParseFieldNumber(std::string_view text, std::optional<float>& value)
+{
+    value.reset();
+    if (text.empty())
+        return true;
+    float v = 0;
+    if (!ParseWholeFloat(WithDecimalPoint(text), v) || !std::isfinite(v))
+        return false;
+    value = v;
+    return true;
+}
+
+namespace {
+
+void SetFieldValue(FieldWell& well, FieldColumn column, std::string_view text, const std::string& folder)
+{
+    auto fail = [&](const std::string& why) {
+        well.errors.push_back(FieldRowMessage(well.line, FieldColumnName(column), why));
+    };
+    switch (column) {
+    case FieldColumn::Well:
+        well.name = text;
+        break;
+    case FieldColumn::Document:
+        well.document = Resolved(folder, text);
+        break;
+    case FieldColumn::Las:
+        well.las = Resolved(folder, text);
+        break;
+    case FieldColumn::Survey:
+        well.survey = Resolved(folder, text);
+        break;
+    case FieldColumn::Elevation:
+        if (EqualsIgnoringCase(text, "auto")) {
+            well.elevation.reset();
+        } else if (text.empty()) {
+            well.elevation = 0.0;
+        } else if (double v = 0; ParseNumber(WithDecimalPoint(text), v)) {
+            well.elevation = v; // in double, as keldo-batch reads --elevation
+        } else {
+            fail(QuotedFileText(text) + " ist weder eine Zahl noch auto.");
+        }
+        break;
+    case FieldColumn::DepthCurve:
+        well.depthCurve = text;
+        break;
+    case FieldColumn::PorosityCurve:
+        well.porosityCurve = text;
+        break;
+    case FieldColumn::SwCurve:
+        well.swCurve = text;
+        break;
+    case FieldColumn::Contact:
+    case FieldColumn::Cutoff: {
+        std::optional<float>& value = column == FieldColumn::Contact ? well.contact : well.cutoff;
+        if (!ParseFieldNumber(text, value))
+            fail(QuotedFileText(text) + " ist keine Zahl.");
+        break;
+    }
+    }
+}
+
+void CheckFieldWell(FieldWell& well)
+{
+    auto fail = [&](FieldColumn column, const std::string& why) {
+        well.errors.push_back(FieldRowMessage(well.line, FieldColumnName(column), why));
+    };
+    if (well.name.empty())
+        fail(FieldColumn::Well, "Der Name der Bohrung fehlt.");
+    if (!well.document.empty() && !well.las.empty())
+        fail(FieldColumn::Las,
+            "Eine Bohrung hat entweder ein Dokument (document) oder eine LAS-Datei (las), nicht beides.");
+    if (well.document.empty() && well.las.empty())
+        fail(FieldColumn::Document, "Weder ein Dokument (document) noch eine LAS-Datei (las) angegeben.");
+    if (!well.las.empty())
+        return;
+    const struct {
+        FieldColumn column;
+        bool given;
+    } lasOnly[] = {
+        {FieldColumn::Survey, !well.survey.empty()},
+        {FieldColumn::Elevation, !well.elevation || *well.elevation != 0.0},
+        {FieldColumn::DepthCurve, !well.depthCurve.empty()},
+        {FieldColumn::PorosityCurve, !well.porosityCurve.empty()},
+        {FieldColumn::SwCurve, !well.swCurve.empty()},
+    };
+    for (const auto& c : lasOnly)
+        if (c.given && !well.document.empty())
+            fail(c.column, "Gilt nur für eine LAS-Datei (Spalte las); ein Dokument hat seine Messwerte schon.");
+}
+
+} // namespace
+
+FieldWell ReadFieldRow(int line, const std::array<std::string, kFieldColumnCount>& cells, const std::string& folder)
+{
+    FieldWell well;
+    well.line = line;
+    well.cells = cells;
+    for (int c = 0; c < kFieldColumnCount; ++c)
+        SetFieldValue(well, static_cast<FieldColumn>(c), cells[static_cast<size_t>(c)], folder);
+    CheckFieldWell(well);
+    return well;
+}
+
+void CheckWellNames(std::vector<FieldWell>& wells)
+{
+    std::map<std::string, int> names; // name → line of its first well
+    for (FieldWell& well : wells) {
+        if (well.name.empty())
+            continue;
+        const auto [it, first] = names.emplace(well.name, well.line);
+        if (first)
+            continue;
+        const std::string where = it->second > 0 ? Format("in Zeile %d", it->second) : std::string("in der Liste");
+        well.errors.push_back(
+            FieldRowMessage(well.line, "well", "Die Bohrung \"" + well.name + "\" steht schon " + where + "."));
+    }
+}
+
+bool ParseFieldFile(std::string_view text, const std::string& path, FieldStudy& study, std::string& error)
+{
+    study = FieldStudy{path, {}};
+    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+        text.remove_prefix(3); // a byte-order mark of an exported spreadsheet
+    const std::vector<std::string_view> lines = Lines(text);
+    const std::string folder = FolderOf(path);
+
+    std::vector<FieldColumn> columns;
+    char separator = ',';
+    std::vector<std::string> fields;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const int lineNumber = static_cast<int>(i) + 1;
+        const std::string_view line = lines[i];
+        if (!IsValidUtf8(line)) {
+            error = FileMessage(path, Format("ist keine UTF-8-Datei (Zeile %d).", lineNumber));
+            return false;
+        }
+        if (IsSkipped(line))
+            continue;
+        if (columns.empty()) {
+            separator = DetectSeparator(line);
+            if (!SplitCsvLine(line, separator, fields)) {
+                error = PlaceMessage(
+                    path, Format("Zeile %d", lineNumber), "Ein Anführungszeichen ist nicht geschlossen.");
+                return false;
+            }
+            if (!ReadHeader(fields, lineNumber, path, columns, error))
+                return false;
+            continue;
+        }
+
+        const bool closed = SplitCsvLine(line, separator, fields);
+        if (AllEmpty(fields) && closed)
+            continue; // a row of separators only, as spreadsheets write them
+        std::array<std::string, kFieldColumnCount> cells;
+        for (size_t c = 0; c < fields.size() && c < columns.size(); ++c)
+            cells[static_cast<size_t>(columns[c])] = fields[c];
+        FieldWell well = ReadFieldRow(lineNumber, cells, folder);
+        // A row that does not fit the header says only that.
+        if (!closed) {
+            const size_t c = std::min(fields.size(), columns.size() - 1);
+            well.errors = {FieldRowMessage(
+                lineNumber, FieldColumnName(columns[c]), "Ein Anführungszeichen ist nicht geschlossen.")};
+        } else if (fields.size() > columns.size()) {
+            well.errors = {Format("Zeile %d, Spalte %zu: Die Kopfzeile hat nur %zu Spalten.", lineNumber,
+                columns.size() + 1, columns.size())};
+        }
+        study.wells.push_back(std::move(well));
+    }
+    if (columns.empty()) {
+        error = FileMessage(path, "hat keine Kopfzeile (well, document oder las, …).");
+        return false;
+    }
+    if (study.wells.empty()) {
+        error = FileMessage(path, "nennt keine Bohrung.");
+        return false;
+    }
+    CheckWellNames(study.wells);
+    return true;
+}
+
+bool ReadFieldFile(const std::string& path, FieldStudy& study, std::string& error)
+{
+    std::string bytes;
+    int err = 0;
+    if (!ReadWholeFile(path, bytes, err)) {
+        error = FileMessage(path, "kann nicht gelesen werden.\n" + SystemErrorReason(err));
+        return false;
+    }
+    return ParseFieldFile(bytes, path, study, error);
+}
+
+} // namespace keldo

@@ -1,0 +1,103 @@
+#include "FieldOptions.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "TextFormat.h"
+
+namespace keldo {
+namespace {
+
+constexpr int kMaxJobs = 256;
+
+bool ParseJobs(const std::string& text, int& jobs)
+{
+    if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    jobs = std::atoi(text.c_str());
+    return jobs >= 1 && jobs <= kMaxJobs;
+}
+
+} // namespace
+
+const char* FieldUsage()
+{
+    return "Aufruf: keldo-field FELD.csv --template MODELL.kld --out ORDNER [--jobs N] [--cutoff F]\n"
+           "\n"
+           "Rechnet jede Bohrung der Felddatei in beiden Betriebsarten (Wassersättigung und\n"
+           "Kontaktberechnung), mehrere Bohrungen gleichzeitig, und schreibt eine Übersicht.\n"
+           "\n"
+           "  --template MODELL.kld  Dokument, dessen Modellparameter die Bohrungen mit LAS-Datei\n"
+           "                         bekommen (für Bohrungen mit eigenem Dokument nicht nötig)\n"
+           "  --out ORDNER           Ausgabeordner (wird angelegt)\n"
+           "  --jobs N               N Bohrungen gleichzeitig (Vorgabe: ein Thread je Kern)\n"
+           "  --cutoff F             Porositäts-Cutoff der Bohrungen ohne eigenen (Vorgabe 0.06)\n"
+           "  --help                 diese Hilfe\n"
+           "\n"
+           "Felddatei: UTF-8, Komma oder Semikolon, eine Kopfzeile, Zeilen mit # sind Kommentare.\n"
+           "Spalten: well, document oder las, dazu survey, elevation (Zahl oder auto),\n"
+           "depth_curve, porosity_curve, sw_curve (nur mit las), contact, cutoff.\n"
+           "Relative Pfade gelten vom Ordner der Felddatei aus.\n"
+           "\n"
+           "Ausgabe: ORDNER/summary.csv, ORDNER/field.svg, field.png, field.pdf und je Bohrung\n"
+           "ORDNER/<Bohrung>/saturation.txt, contact.txt, saturation.svg, contact.svg, messages.txt.\n"
+           "Auf der Standardfehlerausgabe eine Zeile je fertige Bohrung und eine Schlusszeile.\n"
+           "\n"
+           "Rückgabewert: 0 alle Bohrungen abgeschlossen, 3 eine Berechnung abgebrochen,\n"
+           "1 eine Bohrung nicht lesbar (oder eine Ausgabe nicht schreibbar),\n"
+           "2 falscher Aufruf, Felddatei oder Vorlage nicht verwendbar.\n";
+}
+
+std::optional<FieldOptions> ParseFieldOptions(const std::vector<std::string>& args, std::string& error)
+{
+    FieldOptions options;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool takesValue = arg == "--template" || arg == "--out" || arg == "--jobs" || arg == "--cutoff";
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+            continue;
+        }
+        if (takesValue) {
+            if (i + 1 >= args.size()) {
+                error = "Option " + arg + " braucht einen Wert";
+                return std::nullopt;
+            }
+            const std::string& value = args[++i];
+            if (arg == "--template") {
+                options.templateFile = value;
+            } else if (arg == "--out") {
+                options.outDir = value;
+            } else if (arg == "--jobs") {
+                if (!ParseJobs(value, options.jobs)) {
+                    error = "Option --jobs: \"" + value + "\" ist keine ganze Zahl von 1 bis 256";
+                    return std::nullopt;
+                }
+            } else if (!ParseWholeFloat(value, options.cutoff) || !std::isfinite(options.cutoff)) {
+                error = "Option --cutoff: \"" + value + "\" ist keine Zahl";
+                return std::nullopt;
+            }
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            error = "unbekannte Option " + arg;
+            return std::nullopt;
+        } else if (options.fieldFile.empty()) {
+            options.fieldFile = arg;
+        } else {
+            error = "mehr als eine Felddatei angegeben: " + arg;
+            return std::nullopt;
+        }
+    }
+    if (options.help)
+        return options;
+    if (options.fieldFile.empty()) {
+        error = "keine Felddatei angegeben";
+        return std::nullopt;
+    }
+    if (options.outDir.empty()) {
+        error = "kein Ausgabeordner angegeben (--out)";
+        return std::nullopt;
+    }
+    return options;
+}
+
+} // namespace keldo

@@ -1,0 +1,401 @@
+#include "FieldStudyWindow.h"
+
+#include <QCloseEvent>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "ChartView.h"
+#include "FieldChart.h"
+#include "FieldFile.h"
+#include "FieldRunner.h"
+#include "FieldSummaryModel.h"
+#include "FieldWellTable.h"
+#include "FileDialogFolder.h"
+#include "MessageBox.h"
+#include "QtFieldGraphExport.h"
+#include "SummaryTable.h"
+#include "TextFormat.h"
+#include "WellReportWindow.h"
+
+namespace {
+
+QPushButton* Button(const QString& text, QWidget* parent, QBoxLayout* layout)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setAutoDefault(false);
+    layout->addWidget(button);
+    return button;
+}
+
+} // namespace
+
+CFieldStudyWindow::CFieldStudyWindow(keldo::IMessageBox& messages, TemplateSource model, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_messages(messages), m_model(std::move(model)), m_pRunner(new CFieldRunner(this))
+{
+    setObjectName(QStringLiteral("Feldstudie"));
+    setWindowTitle(QStringLiteral("Feldstudie - Keldo"));
+
+    m_chooseFieldFile = [this] {
+        const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Felddatei öffnen"),
+            keldo::StartFolder(QString()), QStringLiteral("Felddatei (*.csv *.txt);;Alle Dateien (*)"));
+        keldo::RememberFolder(path);
+        return path;
+    };
+    m_chooseWellFiles = [this] {
+        const QStringList paths = QFileDialog::getOpenFileNames(this, QStringLiteral("Bohrungen hinzufügen"),
+            keldo::StartFolder(QString()),
+            QStringLiteral("Dokumente und LAS-Dateien (*.kld *.las *.LAS);;Dateityp Keldo (*.kld);;LAS-Datei (*.las "
+                           "*.LAS);;Alle Dateien (*)"));
+        if (!paths.isEmpty())
+            keldo::RememberFolder(paths.first());
+        return paths;
+    };
+    m_chooseSurvey = [this] {
+        const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Bohrpfad wählen"),
+            keldo::StartFolder(QString()), QStringLiteral("Bohrpfad (*.txt *.csv *.dev);;Alle Dateien (*)"));
+        keldo::RememberFolder(path);
+        return path;
+    };
+    m_chooseExportFolder = [this] {
+        return QFileDialog::getExistingDirectory(
+            this, QStringLiteral("Feldstudie exportieren nach"), keldo::StartFolder(QString()));
+    };
+
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->addWidget(CreateWellsPart());
+    splitter->addWidget(CreateResultsPart());
+    splitter->setStretchFactor(1, 3);
+    splitter->setSizes({220, 540});
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    m_pExport = Button(QStringLiteral("E&xportieren..."), this, bottom);
+    QPushButton* close = Button(QStringLiteral("Schließen"), this, bottom);
+    m_pExport->setEnabled(false);
+    connect(m_pExport, &QPushButton::clicked, this, [this] {
+        const QString folder = m_chooseExportFolder();
+        if (!folder.isEmpty())
+            Export(folder);
+    });
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(splitter);
+    layout->addLayout(bottom);
+
+    connect(m_pRunner, &CFieldRunner::wellFinished, this, &CFieldStudyWindow::OnWellFinished);
+    connect(m_pRunner, &CFieldRunner::finished, this, &CFieldStudyWindow::OnRunFinished);
+    auto* print = new QShortcut(QKeySequence::Print, this);
+    connect(print, &QShortcut::activated, this, [this] {
+        m_pResults->setCurrentWidget(m_pChart->parentWidget());
+        m_pChart->FilePrint();
+    });
+    UpdateChart();
+    resize(1000, 760);
+}
+
+CFieldStudyWindow::~CFieldStudyWindow()
+{
+    // The threads of a study still running end before the results they
+    // would report to are gone.
+    delete m_pRunner;
+}
+
+QWidget* CFieldStudyWindow::CreateWellsPart()
+{
+    auto* part = new QWidget(this);
+    m_pModel = new QLabel(part);
+    m_pWells = new CFieldWellTable(part);
+
+    auto* buttons = new QHBoxLayout;
+    QPushButton* open = Button(QStringLiteral("&Felddatei öffnen..."), part, buttons);
+    QPushButton* add = Button(QStringLiteral("Bohrungen &hinzufügen..."), part, buttons);
+    QPushButton* survey = Button(QStringLiteral("&Bohrpfad..."), part, buttons);
+    QPushButton* remove = Button(QStringLiteral("&Entfernen"), part, buttons);
+    m_wellButtons = {open, add, survey, remove};
+    buttons->addStretch();
+    auto* cutoffLabel = new QLabel(QStringLiteral("Porositäts-&Cutoff:"), part);
+    m_pCutoff = new QDoubleSpinBox(part);
+    m_pCutoff->setDecimals(3);
+    m_pCutoff->setRange(0.001, 0.4);
+    m_pCutoff->setSingleStep(0.01);
+    m_pCutoff->setValue(0.06);
+    m_pCutoff->setToolTip(QStringLiteral("Für die Bohrungen ohne eigenen Cutoff"));
+    cutoffLabel->setBuddy(m_pCutoff);
+    auto* jobsLabel = new QLabel(QStringLiteral("&Gleichzeitig:"), part);
+    m_pJobs = new QSpinBox(part);
+    m_pJobs->setRange(1, 256);
+    m_pJobs->setValue(keldo::DefaultJobs());
+    m_pJobs->setSuffix(QStringLiteral(" Bohrungen"));
+    jobsLabel->setBuddy(m_pJobs);
+    for (QWidget* w : std::initializer_list<QWidget*>{cutoffLabel, m_pCutoff, jobsLabel, m_pJobs})
+        buttons->addWidget(w);
+
+    connect(open, &QPushButton::clicked, this, [this] {
+        const QString path = m_chooseFieldFile();
+        if (!path.isEmpty())
+            OpenFieldFile(path);
+    });
+    connect(add, &QPushButton::clicked, this, [this] { AddFiles(m_chooseWellFiles()); });
+    connect(survey, &QPushButton::clicked, this, &CFieldStudyWindow::ChooseSurvey);
+    connect(remove, &QPushButton::clicked, m_pWells, &CFieldWellTable::RemoveSelectedRows);
+    auto* del = new QShortcut(QKeySequence::Delete, m_pWells, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(del, &QShortcut::activated, m_pWells, &CFieldWellTable::RemoveSelectedRows);
+
+    auto* layout = new QVBoxLayout(part);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_pModel);
+    layout->addWidget(m_pWells);
+    layout->addLayout(buttons);
+    return part;
+}
+
+QWidget* CFieldStudyWindow::CreateResultsPart()
+{
+    auto* part = new QWidget(this);
+    auto* run = new QHBoxLayout;
+    m_pStart = Button(QStringLiteral("&Start"), part, run);
+    m_pCancel = Button(QStringLiteral("&Abbrechen"), part, run);
+    m_pCancel->setEnabled(false);
+    m_pProgress = new QProgressBar(part);
+    m_pProgress->setRange(0, 1);
+    m_pProgress->setValue(0);
+    m_pProgress->setFormat(QStringLiteral("%v von %m"));
+    run->addWidget(m_pProgress, 1);
+    m_pStatus = new QLabel(part);
+    run->addWidget(m_pStatus, 1);
+    connect(m_pStart, &QPushButton::clicked, this, &CFieldStudyWindow::Start);
+    connect(m_pCancel, &QPushButton::clicked, this, &CFieldStudyWindow::Cancel);
+
+    m_pSummary = new CFieldSummaryModel(this);
+    m_pSorted = new CSummarySortProxy(this);
+    m_pSorted->setSourceModel(m_pSummary);
+    m_pSummaryView = new QTableView(part);
+    m_pSummaryView->setObjectName(QStringLiteral("Uebersicht"));
+    m_pSummaryView->setModel(m_pSorted);
+    // The order of the study until a header is clicked.
+    m_pSummaryView->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_pSummaryView->setSortingEnabled(true);
+    m_pSummaryView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_pSummaryView->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_pSummaryView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_pSummaryView->verticalHeader()->hide();
+    // What compares the wells first; the columns stay those of summary.csv.
+    const std::vector<keldo::SummaryColumn>& columns = keldo::SummaryColumns();
+    int visual = 0;
+    for (const char* key : {"well", "status", "measurements", "contact", "p10", "median", "p90", "rms", "rms_n"})
+        for (size_t c = 0; c < columns.size(); ++c)
+            if (std::string(columns[c].key) == key)
+                m_pSummaryView->horizontalHeader()->moveSection(
+                    m_pSummaryView->horizontalHeader()->visualIndex(static_cast<int>(c)), visual++);
+    m_pSummaryView->setToolTip(QStringLiteral("Doppelklick oder Eingabetaste: die Berichte der Bohrung"));
+    connect(m_pSummaryView, &QTableView::activated, this,
+        [this](const QModelIndex& index) { OpenReport(m_pSorted->mapToSource(index).row()); });
+
+    auto* chartPage = new QWidget(part);
+    m_pChart = new CChartView(m_messages, chartPage);
+    auto* chartButtons = new QHBoxLayout;
+    QPushButton* print = Button(QStringLiteral("&Drucken..."), chartPage, chartButtons);
+    QPushButton* preview = Button(QStringLiteral("Sei&tenansicht"), chartPage, chartButtons);
+    QPushButton* save = Button(QStringLiteral("Grafik ex&portieren..."), chartPage, chartButtons);
+    chartButtons->addStretch();
+    connect(print, &QPushButton::clicked, m_pChart, &CChartView::FilePrint);
+    connect(preview, &QPushButton::clicked, m_pChart, &CChartView::FilePrintPreview);
+    connect(save, &QPushButton::clicked, m_pChart, &CChartView::ExportDialog);
+    auto* chartLayout = new QVBoxLayout(chartPage);
+    chartLayout->addWidget(m_pChart, 1);
+    chartLayout->addLayout(chartButtons);
+
+    m_pResults = new QTabWidget(part);
+    m_pResults->addTab(m_pSummaryView, QStringLiteral("&Übersicht"));
+    m_pResults->addTab(chartPage, QStringLiteral("Feldg&rafik"));
+
+    auto* layout = new QVBoxLayout(part);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(run);
+    layout->addWidget(m_pResults, 1);
+    return part;
+}
+
+void CFieldStudyWindow::SetPrinter(QPrinter* printer) { m_pChart->SetPrinter(printer); }
+
+bool CFieldStudyWindow::IsRunning() const { return m_pRunner->IsRunning(); }
+
+void CFieldStudyWindow::showEvent(QShowEvent* event)
+{
+    const keldo::FieldTemplate model = m_model();
+    m_pModel->setText(
+        QStringLiteral("Modell (für LAS-Dateien): das aktive Dokument %1").arg(QString::fromStdString(model.title)));
+    QWidget::showEvent(event);
+}
+
+bool CFieldStudyWindow::OpenFieldFile(const QString& path)
+{
+    keldo::FieldStudy study;
+    std::string error;
+    if (!keldo::ReadFieldFile(path.toStdString(), study, error)) {
+        m_messages.Show(error);
+        return false;
+    }
+    m_pWells->SetStudy(study);
+    m_pStatus->setText(QStringLiteral("%1 Bohrungen aus %2").arg(study.wells.size()).arg(QFileInfo(path).fileName()));
+    return true;
+}
+
+void CFieldStudyWindow::AddFiles(const QStringList& paths)
+{
+    for (const QString& path : paths)
+        m_pWells->AddFile(path);
+}
+
+void CFieldStudyWindow::ChooseSurvey()
+{
+    const int row = m_pWells->currentRow();
+    if (!m_pWells->IsLasRow(row)) {
+        m_messages.Show("Einen Bohrpfad braucht nur eine Bohrung mit LAS-Datei: bitte eine solche Zeile wählen.");
+        return;
+    }
+    const QString path = m_chooseSurvey();
+    if (!path.isEmpty())
+        m_pWells->SetSurvey(row, path);
+}
+
+void CFieldStudyWindow::Start()
+{
+    if (IsRunning())
+        return;
+    keldo::FieldStudy study = m_pWells->Study();
+    if (study.wells.empty()) {
+        m_messages.Show("Die Liste der Bohrungen ist leer: bitte eine Felddatei öffnen oder Bohrungen hinzufügen.");
+        return;
+    }
+    m_study = study;
+    const size_t count = study.wells.size();
+    m_outcomes.assign(count, nullptr);
+    m_summaries.assign(count, keldo::WellSummary());
+    std::vector<std::string> names;
+    for (size_t i = 0; i < count; ++i) {
+        m_summaries[i].well = study.wells[i].name;
+        names.push_back(study.wells[i].name);
+    }
+    m_pSummary->Reset(names);
+    m_nFinished = 0;
+    m_pProgress->setRange(0, static_cast<int>(count));
+    m_pProgress->setValue(0);
+    m_pStatus->setText(QStringLiteral("Läuft ..."));
+    UpdateChart();
+
+    keldo::FieldSettings settings;
+    settings.cutoff = static_cast<float>(m_pCutoff->value());
+    settings.keepGraphs = true;
+    SetRunning(true);
+    m_pRunner->Start(std::move(study), m_model(), settings, m_pJobs->value());
+}
+
+void CFieldStudyWindow::Cancel()
+{
+    if (!IsRunning())
+        return;
+    m_pRunner->Cancel();
+    m_pCancel->setEnabled(false);
+    m_pStatus->setText(QStringLiteral("Wird nach den laufenden Bohrungen abgebrochen ..."));
+}
+
+void CFieldStudyWindow::OnWellFinished(std::shared_ptr<keldo::WellOutcome> outcome)
+{
+    const size_t index = outcome->index;
+    if (index >= m_outcomes.size())
+        return;
+    m_summaries[index] = outcome->summary;
+    m_pSummary->SetSummary(static_cast<int>(index), outcome->summary);
+    // Wells that were called off before their turn do not count as done.
+    if (outcome->summary.status != keldo::WellStatus::NotRun)
+        m_pProgress->setValue(++m_nFinished);
+    m_outcomes[index] = std::move(outcome);
+    if (!m_pRunner->IsCancelled())
+        m_pStatus->setText(QStringLiteral("%1 von %2 Bohrungen gerechnet").arg(m_nFinished).arg(m_outcomes.size()));
+    UpdateChart();
+}
+
+void CFieldStudyWindow::OnRunFinished(bool cancelled)
+{
+    int counts[4] = {};
+    for (const keldo::WellSummary& s : m_summaries)
+        ++counts[static_cast<int>(s.status)];
+    QString text = QStringLiteral("%1 abgeschlossen, %2 abgebrochen, %3 nicht gelesen")
+                       .arg(counts[static_cast<int>(keldo::WellStatus::Completed)])
+                       .arg(counts[static_cast<int>(keldo::WellStatus::Stopped)])
+                       .arg(counts[static_cast<int>(keldo::WellStatus::Unreadable)]);
+    if (cancelled)
+        text = QStringLiteral("Abgebrochen nach %1 von %2 Bohrungen: ").arg(m_nFinished).arg(m_summaries.size()) + text;
+    else
+        text = QStringLiteral("Fertig: ") + text;
+    m_pStatus->setText(text);
+    SetRunning(false);
+    m_pSummaryView->resizeColumnsToContents();
+    emit runFinished();
+}
+
+void CFieldStudyWindow::SetRunning(bool running)
+{
+    for (QPushButton* button : m_wellButtons)
+        button->setEnabled(!running);
+    m_pWells->setEnabled(!running);
+    m_pStart->setEnabled(!running);
+    m_pCancel->setEnabled(running);
+    m_pExport->setEnabled(!running && !m_outcomes.empty());
+    if (!running)
+        m_pStart->setFocus();
+}
+
+void CFieldStudyWindow::UpdateChart() { m_pChart->SetPage(keldo::FieldChart(m_summaries)); }
+
+bool CFieldStudyWindow::Export(const QString& folder)
+{
+    if (IsRunning() || m_outcomes.empty())
+        return false;
+    const std::string out = folder.toStdString();
+    const keldo::FieldGraphExport graphs = keldo::QtFieldGraphExport();
+    std::string error;
+    bool written = keldo::MakeFolder(out, error);
+    for (size_t i = 0; written && i < m_outcomes.size(); ++i)
+        if (m_outcomes[i])
+            written = keldo::WriteWellOutputs(out, *m_outcomes[i], graphs, error);
+    if (written)
+        written = keldo::WriteFieldOutputs(out, m_summaries, graphs, error);
+    if (!written) {
+        m_messages.Show(error);
+        return false;
+    }
+    m_pStatus->setText(QStringLiteral("Exportiert nach %1").arg(folder));
+    return true;
+}
+
+void CFieldStudyWindow::OpenReport(int row)
+{
+    if (row < 0 || row >= static_cast<int>(m_outcomes.size()) || !m_outcomes[size_t(row)])
+        return;
+    const std::string& document = m_study.wells[size_t(row)].document;
+    auto* window = new CWellReportWindow(m_outcomes[size_t(row)], QString::fromStdString(document), this);
+    connect(window, &CWellReportWindow::openDocument, this, &CFieldStudyWindow::openDocument);
+    window->show();
+}
+
+void CFieldStudyWindow::closeEvent(QCloseEvent* event)
+{
+    // A study still running is called off; its results so far stay.
+    Cancel();
+    QWidget::closeEvent(event);
+}

@@ -1,0 +1,115 @@
+#pragma once
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "FieldRun.h"
+
+class CChartView;
+class CFieldRunner;
+class CFieldSummaryModel;
+class CFieldWellTable;
+class CSummarySortProxy;
+class QDoubleSpinBox;
+class QLabel;
+class QPrinter;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
+class QTableView;
+
+namespace keldo {
+class IMessageBox;
+}
+
+// "Feldstudie": many wells computed with the model of the open document,
+// in the background. The user puts the wells together (a field file, or
+// .kld and LAS files one by one), starts the study, may call it off between
+// wells, and gets the summary (sortable), the field chart (printable like
+// the other graphs) and, by double-click or Enter on a well, its reports.
+// "Exportieren…" writes the folder keldo-field writes.
+class CFieldStudyWindow : public QWidget {
+    Q_OBJECT
+public:
+    // The model of the study: the open document as it would be saved now.
+    using TemplateSource = std::function<keldo::FieldTemplate()>;
+
+    CFieldStudyWindow(keldo::IMessageBox& messages, TemplateSource model, QWidget* parent = nullptr);
+    ~CFieldStudyWindow() override;
+
+    // The commands of the buttons.
+    bool OpenFieldFile(const QString& path);
+    void AddFiles(const QStringList& paths);
+    void ChooseSurvey();
+    void Start();
+    void Cancel();
+    bool Export(const QString& folder);
+    // The reports of the well in row `row` of the study (not of the sorted view).
+    void OpenReport(int row);
+
+    void SetPrinter(QPrinter* printer);
+    bool IsRunning() const;
+
+    // The user's choices, replaceable (tests and automation).
+    std::function<QString()> m_chooseFieldFile;
+    std::function<QStringList()> m_chooseWellFiles;
+    std::function<QString()> m_chooseSurvey;
+    std::function<QString()> m_chooseExportFolder;
+
+    // Parts of the window, for tests and screenshots.
+    QLabel* ModelLabel() const { return m_pModel; }
+    CFieldWellTable* WellTable() const { return m_pWells; }
+    QTableView* SummaryView() const { return m_pSummaryView; }
+    CFieldSummaryModel* SummaryModel() const { return m_pSummary; }
+    CChartView* Chart() const { return m_pChart; }
+    QTabWidget* ResultTabs() const { return m_pResults; }
+    QProgressBar* Progress() const { return m_pProgress; }
+    QLabel* StatusLabel() const { return m_pStatus; }
+    QPushButton* StartButton() const { return m_pStart; }
+    QPushButton* CancelButton() const { return m_pCancel; }
+    QPushButton* ExportButton() const { return m_pExport; }
+    QSpinBox* JobsBox() const { return m_pJobs; }
+    const std::vector<std::shared_ptr<const keldo::WellOutcome>>& Outcomes() const { return m_outcomes; }
+
+signals:
+    void openDocument(const QString& path);
+    void runFinished();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QWidget* CreateWellsPart();
+    QWidget* CreateResultsPart();
+    void OnWellFinished(std::shared_ptr<keldo::WellOutcome> outcome);
+    void OnRunFinished(bool cancelled);
+    void SetRunning(bool running);
+    void UpdateChart();
+
+    keldo::IMessageBox& m_messages;
+    TemplateSource m_model;
+    CFieldRunner* m_pRunner;
+    keldo::FieldStudy m_study; // of the last start
+    std::vector<keldo::WellSummary> m_summaries;
+    std::vector<std::shared_ptr<const keldo::WellOutcome>> m_outcomes;
+    int m_nFinished = 0;
+
+    QLabel* m_pModel = nullptr;
+    CFieldWellTable* m_pWells = nullptr;
+    QList<QPushButton*> m_wellButtons;
+    QDoubleSpinBox* m_pCutoff = nullptr;
+    QSpinBox* m_pJobs = nullptr;
+    QPushButton* m_pStart = nullptr;
+    QPushButton* m_pCancel = nullptr;
+    QProgressBar* m_pProgress = nullptr;
+    QLabel* m_pStatus = nullptr;
+    QTabWidget* m_pResults = nullptr;
+    CFieldSummaryModel* m_pSummary = nullptr;
+    CSummarySortProxy* m_pSorted = nullptr;
+    QTableView* m_pSummaryView = nullptr;
+    CChartView* m_pChart = nullptr;
+    QPushButton* m_pExport = nullptr;
+};

@@ -1,0 +1,49 @@
+#pragma once
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The wells of a field study, as the field file lists them (or as the user
+// puts them together in the program): each well either a document of its
+// own or a LAS file computed with the model of the study's template.
+namespace keldo {
+
+// The columns of a row, in the order of FieldColumnName (FieldFile.h).
+enum class FieldColumn { Well, Document, Las, Survey, Elevation, DepthCurve, PorosityCurve, SwCurve, Contact, Cutoff };
+inline constexpr int kFieldColumnCount = 10;
+
+struct FieldWell {
+    int line = 0;     // line of the field file (1-based); 0 for a well not read from a file
+    std::string name; // shown everywhere
+
+    // Exactly one of the two; paths as they are opened (relative paths of
+    // the field file are already joined to its folder).
+    std::string document;
+    std::string las;
+
+    // Only with a LAS file, as keldo-batch takes them.
+    std::string survey;
+    std::optional<double> elevation = 0.0; // m; nothing: "auto", from the LAS header
+    std::string depthCurve;                // empty: the index curve
+    std::string porosityCurve;             // empty: the suggestion
+    std::string swCurve;                   // empty: the suggestion
+
+    std::optional<float> contact; // m TVD; replaces the document's assumed contact
+    std::optional<float> cutoff;  // fraction; else the study's cut-off
+
+    // Why the row cannot be computed, one German message each, naming line
+    // and column; empty when the row is fine.
+    std::vector<std::string> errors;
+
+    // The texts of the row's cells as written (paths not yet joined to the
+    // field file's folder), by FieldColumn; empty for an empty cell.
+    std::array<std::string, kFieldColumnCount> cells;
+};
+
+struct FieldStudy {
+    std::string path; // the field file; empty when put together in the program
+    std::vector<FieldWell> wells;
+};
+
+} // namespace keldo

@@ -1,0 +1,150 @@
+#include "FieldWellTable.h"
+
+#include <QFileInfo>
+#include <QHeaderView>
+#include <set>
+
+#include "FieldFile.h"
+
+using keldo::FieldColumn;
+
+namespace {
+
+size_t Cell(FieldColumn column) { return static_cast<size_t>(column); }
+
+} // namespace
+
+CFieldWellTable::CFieldWellTable(QWidget* parent) : QTableWidget(0, ColumnCount, parent)
+{
+    setObjectName(QStringLiteral("Bohrungen"));
+    setHorizontalHeaderLabels({QStringLiteral("Bohrung"), QStringLiteral("Datei"), QStringLiteral("Bohrpfad"),
+        QStringLiteral("Bezugshöhe (m)"), QStringLiteral("Kontakt (m)"), QStringLiteral("Cutoff")});
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setStretchLastSection(true);
+    setColumnWidth(Name, 140);
+    setColumnWidth(Source, 260);
+    setColumnWidth(Survey, 200);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Long paths keep their beginning and their file name.
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideMiddle);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    setEditTriggers(
+        QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+    connect(this, &QTableWidget::itemChanged, this, &CFieldWellTable::TakeEdit);
+}
+
+FieldColumn CFieldWellTable::FieldColumnOf(const Row& row, int column)
+{
+    switch (column) {
+    case Name:
+        return FieldColumn::Well;
+    case Source:
+        return row.cells[Cell(FieldColumn::Las)].empty() ? FieldColumn::Document : FieldColumn::Las;
+    case Survey:
+        return FieldColumn::Survey;
+    case Elevation:
+        return FieldColumn::Elevation;
+    case Contact:
+        return FieldColumn::Contact;
+    default:
+        return FieldColumn::Cutoff;
+    }
+}
+
+void CFieldWellTable::SetStudy(const keldo::FieldStudy& study)
+{
+    m_rows.clear();
+    setRowCount(0);
+    const std::string folder = QFileInfo(QString::fromStdString(study.path)).path().toStdString();
+    for (const keldo::FieldWell& well : study.wells)
+        AppendRow({well.line, folder, well.cells});
+}
+
+void CFieldWellTable::AddFile(const QString& path)
+{
+    const QFileInfo file(path);
+    Row row;
+    const bool document = file.suffix().compare(QStringLiteral("kld"), Qt::CaseInsensitive) == 0;
+    row.cells[Cell(document ? FieldColumn::Document : FieldColumn::Las)] = file.absoluteFilePath().toStdString();
+    if (!document)
+        row.cells[Cell(FieldColumn::Elevation)] = "auto";
+    // The file's name, made unique among the rows.
+    std::set<std::string> names;
+    for (const Row& r : m_rows)
+        names.insert(r.cells[Cell(FieldColumn::Well)]);
+    std::string name = file.completeBaseName().toStdString();
+    for (int n = 2; names.count(name); ++n)
+        name = file.completeBaseName().toStdString() + " (" + std::to_string(n) + ")";
+    row.cells[Cell(FieldColumn::Well)] = name;
+    AppendRow(std::move(row));
+}
+
+bool CFieldWellTable::IsLasRow(int row) const
+{
+    return row >= 0 && row < static_cast<int>(m_rows.size())
+        && !m_rows[size_t(row)].cells[Cell(FieldColumn::Las)].empty();
+}
+
+bool CFieldWellTable::SetSurvey(int row, const QString& path)
+{
+    if (!IsLasRow(row))
+        return false;
+    m_rows[size_t(row)].cells[Cell(FieldColumn::Survey)] = QFileInfo(path).absoluteFilePath().toStdString();
+    ShowRow(row);
+    return true;
+}
+
+void CFieldWellTable::RemoveSelectedRows()
+{
+    std::set<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows())
+        rows.insert(index.row());
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
+        m_rows.erase(m_rows.begin() + *it);
+        removeRow(*it);
+    }
+}
+
+keldo::FieldStudy CFieldWellTable::Study() const
+{
+    keldo::FieldStudy study;
+    for (const Row& row : m_rows)
+        study.wells.push_back(keldo::ReadFieldRow(row.line, row.cells, row.folder));
+    keldo::CheckWellNames(study.wells);
+    return study;
+}
+
+void CFieldWellTable::AppendRow(Row row)
+{
+    m_rows.push_back(std::move(row));
+    insertRow(rowCount());
+    ShowRow(rowCount() - 1);
+}
+
+void CFieldWellTable::ShowRow(int row)
+{
+    m_showing = true;
+    const Row& r = m_rows[size_t(row)];
+    const bool las = IsLasRow(row);
+    for (int column = 0; column < ColumnCount; ++column) {
+        auto* item = new QTableWidgetItem(QString::fromStdString(r.cells[Cell(FieldColumnOf(r, column))]));
+        Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+        const bool editable = column == Name || column == Contact || column == Cutoff || (column == Elevation && las);
+        if (editable)
+            flags |= Qt::ItemIsEditable;
+        item->setFlags(flags);
+        if (column == Source || column == Survey)
+            item->setToolTip(item->text());
+        setItem(row, column, item);
+    }
+    m_showing = false;
+}
+
+void CFieldWellTable::TakeEdit(QTableWidgetItem* item)
+{
+    if (m_showing || !item)
+        return;
+    Row& r = m_rows[size_t(item->row())];
+    r.cells[Cell(FieldColumnOf(r, item->column()))] = item->text().trimmed().toStdString();
+}

@@ -1,0 +1,25 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "MessageBox.h"
+
+namespace keldo {
+
+// The message boxes of one well of a study, kept in their order instead of
+// shown; questions are answered with "Ja", as in keldo-batch.
+class MessageLog : public IMessageBox {
+public:
+    void Show(const std::string& text) override { m_texts.push_back(text); }
+    bool AskYesNo(const std::string& text) override
+    {
+        m_texts.push_back(text);
+        return true;
+    }
+    const std::vector<std::string>& Texts() const { return m_texts; }
+
+private:
+    std::vector<std::string> m_texts;
+};
+
+} // namespace keldo

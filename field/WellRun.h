@@ -1,0 +1,46 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "FieldTemplate.h"
+#include "FieldWell.h"
+#include "WellGraphs.h"
+#include "WellSummary.h"
+
+namespace keldo {
+
+struct FieldSettings {
+    float cutoff = 0.06f;    // of the wells whose row gives none
+    bool keepGraphs = false; // keep each well's two graphs (WellOutcome::graphs)
+};
+
+// Everything one well gives: its reports as keldo-batch prints them, its
+// message boxes, its summary row and, when asked for, its graphs.
+struct WellOutcome {
+    size_t index = 0; // of the well in the study
+    WellSummary summary;
+    std::vector<std::string> saturationReport;
+    std::vector<std::string> contactReport;
+    std::vector<std::string> messages; // every message of the well, in order
+    std::unique_ptr<WellGraphs> graphs;
+};
+
+// Computes one well in both modes on a document of its own. The document is
+// prepared as keldo-batch prepares it (PrepareBatchDocument): from the
+// well's .kld, or from a copy of `model` with the LAS file's measurements;
+// depth window of the whole list, the row's cut-off (else the settings'),
+// detail and warnings off, pressure-dependent permeability, the inputs
+// checked as the dialog checks them. Then the row's contact replaces the
+// document's, so that it is the assumed contact of the water-saturation run
+// and stands in the header of both reports; the contact run computes its
+// contacts without it. Each report is byte for byte what
+// `keldo-batch --mode saturation|contact --cutoff F` prints for that
+// document. Never throws; safe to call from several threads at once (each
+// call has its own document, `model` is only read).
+WellOutcome RunWell(const FieldWell& well, const FieldTemplate* model, const FieldSettings& settings);
+
+// The outcome of a well whose turn never came.
+WellOutcome NotRunOutcome(const FieldWell& well);
+
+} // namespace keldo

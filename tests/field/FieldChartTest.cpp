@@ -1,0 +1,167 @@
+// The field chart, readable with few and with many wells.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "FieldChart.h"
+#include "FieldFile.h"
+#include "FieldRun.h"
+#include "FieldTestFiles.h"
+
+using keldo::GraphPrimitive;
+
+namespace {
+
+// The summaries of the three Volve wells of examples/volve-field.csv.
+std::vector<keldo::WellSummary> VolveSummaries()
+{
+    keldo::FieldStudy study;
+    std::string error;
+    keldo::FieldTemplate model;
+    EXPECT_TRUE(keldo::ReadFieldFile(Example("volve-field.csv"), study, error)) << error;
+    EXPECT_TRUE(keldo::LoadFieldTemplate(OilTemplate(), model, error)) << error;
+    std::vector<keldo::WellSummary> rows(study.wells.size());
+    keldo::RunField(study, &model, {}, 2, [&](keldo::WellOutcome&& out) { rows[out.index] = out.summary; });
+    return rows;
+}
+
+// `count` columns: the Volve wells over and over, numbered.
+std::vector<keldo::WellSummary> Wells(const std::vector<keldo::WellSummary>& volve, size_t count)
+{
+    std::vector<keldo::WellSummary> wells;
+    for (size_t i = 0; i < count; ++i) {
+        keldo::WellSummary w = volve[i % volve.size()];
+        if (count > volve.size())
+            w.well += " (" + std::to_string(i + 1) + ")";
+        wells.push_back(w);
+    }
+    return wells;
+}
+
+struct Box {
+    int left, top, right, bottom;
+    bool Overlaps(const Box& o) const { return left < o.right && o.left < right && bottom < o.top && o.bottom < top; }
+};
+
+// The cell a name takes: side by side it hangs down from its point, centred
+// on it; turned by 90° it runs down from its point, centred on it.
+Box NameCell(const GraphPrimitive& p)
+{
+    const int w = keldo::LabelWidthAtMost(p.text), h = keldo::FontHeight(p.font);
+    const keldo::GraphPoint at = p.points[0];
+    if (p.angle == 90)
+        return {at.x - h / 2, at.y, at.x + (h + 1) / 2, at.y - w};
+    return {at.x - w / 2, at.y, at.x + (w + 1) / 2, at.y - h};
+}
+
+} // namespace
+
+TEST(FieldChart, ReadableWithFewAndWithManyWells)
+{
+    const std::vector<keldo::WellSummary> volve = VolveSummaries();
+    ASSERT_EQ(volve.size(), 3u);
+    const struct Case {
+        size_t wells;
+        int angle;    // of the names
+        size_t named; // columns with a name
+    } cases[] = {{2, 0, 2}, {3, 0, 3}, {50, 90, 50}, {200, 90, 50}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.wells);
+        const std::vector<keldo::WellSummary> wells = Wells(volve, c.wells);
+        const keldo::GraphPage page = keldo::FieldChart(wells);
+
+        // The names: below the plot, inside the page, none on another or on
+        // the axis label.
+        std::vector<const GraphPrimitive*> names, boxes, medians, assumed;
+        const GraphPrimitive* xLabel = nullptr;
+        for (const GraphPrimitive& p : page.list) {
+            if (p.kind == GraphPrimitive::Kind::Text && p.text == "Bohrung")
+                xLabel = &p;
+            else if (p.kind == GraphPrimitive::Kind::Text && p.text.rfind("15/9-F-1", 0) == 0)
+                names.push_back(&p);
+            else if (p.kind == GraphPrimitive::Kind::Rectangle && p.brush == keldo::BrushKind::Shade
+                && p.points[0].y <= 0)
+                boxes.push_back(&p);
+            else if (p.kind == GraphPrimitive::Kind::Line && p.pen == keldo::PenKind::Thick && p.points[0].y <= 0)
+                medians.push_back(&p);
+            else if (p.kind == GraphPrimitive::Kind::Line && p.pen == keldo::PenKind::Dashed && p.points[0].y <= 0)
+                assumed.push_back(&p);
+        }
+        ASSERT_NE(xLabel, nullptr);
+        ASSERT_EQ(names.size(), c.named);
+        const Box label{xLabel->points[0].x - 200, xLabel->points[0].y, xLabel->points[0].x + 200,
+            xLabel->points[0].y - keldo::FontHeight(xLabel->font)};
+        for (size_t i = 0; i < names.size(); ++i) {
+            EXPECT_EQ(names[i]->angle, c.angle);
+            const Box cell = NameCell(*names[i]);
+            EXPECT_GE(cell.left, page.extent.left);
+            EXPECT_LE(cell.right, page.extent.right);
+            EXPECT_GE(cell.bottom, page.extent.bottom);
+            EXPECT_FALSE(cell.Overlaps(label)) << names[i]->text;
+            if (i > 0) {
+                EXPECT_FALSE(cell.Overlaps(NameCell(*names[i - 1]))) << names[i]->text;
+            }
+        }
+
+        // One box, median and assumed contact per well, each in its column
+        // and in the order of the wells; the median inside the box.
+        ASSERT_EQ(boxes.size(), c.wells);
+        ASSERT_EQ(medians.size(), c.wells);
+        ASSERT_EQ(assumed.size(), c.wells);
+        for (size_t i = 0; i < c.wells; ++i) {
+            const int left = std::min(boxes[i]->points[0].x, boxes[i]->points[1].x);
+            const int right = std::max(boxes[i]->points[0].x, boxes[i]->points[1].x);
+            EXPECT_LT(left, right);
+            if (i > 0) {
+                EXPECT_LT(std::max(boxes[i - 1]->points[0].x, boxes[i - 1]->points[1].x), left);
+            }
+            const int y = medians[i]->points[0].y;
+            EXPECT_LE(y, std::max(boxes[i]->points[0].y, boxes[i]->points[1].y));
+            EXPECT_GE(y, std::min(boxes[i]->points[0].y, boxes[i]->points[1].y));
+            EXPECT_LE(assumed[i]->points[0].x, left);
+            EXPECT_GE(assumed[i]->points[1].x, right);
+        }
+    }
+}
+
+// Depth grows downwards: 15/9-F-11 B's median, deeper than 15/9-F-11 A's,
+// stands lower on the page, and so does its assumed contact of 3137 m.
+TEST(FieldChart, DeeperContactsStandLower)
+{
+    const keldo::GraphPage page = keldo::FieldChart(VolveSummaries());
+    std::vector<int> medians, assumed;
+    for (const GraphPrimitive& p : page.list) {
+        if (p.kind == GraphPrimitive::Kind::Line && p.pen == keldo::PenKind::Thick && p.points[0].y <= 0)
+            medians.push_back(p.points[0].y);
+        if (p.kind == GraphPrimitive::Kind::Line && p.pen == keldo::PenKind::Dashed && p.points[0].y <= 0)
+            assumed.push_back(p.points[0].y);
+    }
+    ASSERT_EQ(medians.size(), 3u); // F-12, F-11 A, F-11 B
+    EXPECT_LT(medians[2], medians[1]);
+    EXPECT_LT(assumed[2], assumed[1]);
+    EXPECT_EQ(assumed[0], assumed[1]); // both 3027 m
+    const auto has = [&](const std::string& text) {
+        return std::any_of(page.list.begin(), page.list.end(), [&](const GraphPrimitive& p) { return p.text == text; });
+    };
+    EXPECT_TRUE(has("Feldstudie: Öl-Wasser-Kontakte der Bohrungen"));
+    EXPECT_TRUE(has("Vertikale Teufe TVD des OWC (m)"));
+    EXPECT_EQ(page.title, "Feldstudie");
+}
+
+// A well without contacts keeps its column and its name, and nothing else.
+TEST(FieldChart, AWellWithoutValuesKeepsItsColumn)
+{
+    keldo::WellSummary unread;
+    unread.well = "nicht gelesen";
+    unread.status = keldo::WellStatus::Unreadable;
+    std::vector<keldo::WellSummary> wells = VolveSummaries();
+    wells.insert(wells.begin() + 1, unread);
+    const keldo::GraphPage page = keldo::FieldChart(wells);
+    int boxes = 0, named = 0;
+    for (const GraphPrimitive& p : page.list) {
+        boxes += p.kind == GraphPrimitive::Kind::Rectangle && p.brush == keldo::BrushKind::Shade && p.points[0].y <= 0;
+        named += p.kind == GraphPrimitive::Kind::Text && p.text == "nicht gelesen";
+    }
+    EXPECT_EQ(boxes, 3);
+    EXPECT_EQ(named, 1);
+}

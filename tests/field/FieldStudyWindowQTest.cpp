@@ -1,0 +1,355 @@
+// The window of the field study, driven as a user drives it: wells in,
+// start, progress, calling off, the sortable summary, the reports by
+// double-click and Enter, the chart, export.
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <filesystem>
+#include <map>
+#include <sstream>
+
+#include "ChartView.h"
+#include "DocumentFile.h"
+#include "FieldCommand.h"
+#include "FieldOutputFiles.h"
+#include "FieldRunner.h"
+#include "FieldStudyWindow.h"
+#include "FieldSummaryModel.h"
+#include "FieldTestFiles.h"
+#include "FieldWellTable.h"
+#include "QtFieldGraphExport.h"
+#include "RecordingMessageBox.h"
+#include "SummaryTable.h"
+#include "WellReportWindow.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+QString SummaryText(CFieldStudyWindow& window, int row, const char* key)
+{
+    const auto& columns = keldo::SummaryColumns();
+    for (size_t c = 0; c < columns.size(); ++c)
+        if (std::string(columns[c].key) == key)
+            return window.SummaryView()->model()->index(row, static_cast<int>(c)).data().toString();
+    return QString();
+}
+
+int ColumnOf(const char* key)
+{
+    const auto& columns = keldo::SummaryColumns();
+    for (size_t c = 0; c < columns.size(); ++c)
+        if (std::string(columns[c].key) == key)
+            return static_cast<int>(c);
+    return -1;
+}
+
+} // namespace
+
+class FieldStudyWindowQTest : public QObject {
+    Q_OBJECT
+
+    RecordingMessageBox messages;
+    std::unique_ptr<CKeldoDoc> model;
+    std::unique_ptr<CFieldStudyWindow> window;
+
+    CFieldStudyWindow& NewWindow()
+    {
+        window = std::make_unique<CFieldStudyWindow>(messages, [this] { return keldo::TemplateOfDocument(*model); });
+        window->show();
+        return *window;
+    }
+    bool RunToEnd(CFieldStudyWindow& w)
+    {
+        QSignalSpy finished(&w, &CFieldStudyWindow::runFinished);
+        QTest::mouseClick(w.StartButton(), Qt::LeftButton);
+        return finished.count() > 0 || finished.wait(60000);
+    }
+
+private slots:
+    void init()
+    {
+        messages.shown.clear();
+        model = std::make_unique<CKeldoDoc>(messages);
+        QVERIFY(keldo::LoadDocument(OilTemplate(), *model));
+    }
+    void cleanup() { window.reset(); }
+
+    // The Volve field: progress to the end, the summary in the order of the
+    // field file, the chart with a column per well, the buttons' states.
+    void startRunsTheStudyInTheBackground()
+    {
+        CFieldStudyWindow& w = NewWindow();
+        QVERIFY(w.OpenFieldFile(Q(Example("volve-field.csv"))));
+        QCOMPARE(w.WellTable()->rowCount(), 3);
+        QVERIFY(w.ModelLabel()->text().contains(QStringLiteral("oil-well-F-11A.kld")));
+
+        // The window goes on answering while the wells are computed.
+        int ticks = 0;
+        QTimer timer;
+        connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+        timer.start(1);
+        QSignalSpy finished(&w, &CFieldStudyWindow::runFinished);
+        QTest::mouseClick(w.StartButton(), Qt::LeftButton);
+        QVERIFY(w.IsRunning());
+        QVERIFY(!w.StartButton()->isEnabled());
+        QVERIFY(w.CancelButton()->isEnabled());
+        QVERIFY(!w.ExportButton()->isEnabled());
+        QVERIFY(!w.WellTable()->isEnabled());
+        QVERIFY(finished.wait(60000));
+        QVERIFY(ticks > 0);
+
+        QCOMPARE(w.Progress()->maximum(), 3);
+        QCOMPARE(w.Progress()->value(), 3);
+        QCOMPARE(w.StatusLabel()->text(), QStringLiteral("Fertig: 3 abgeschlossen, 0 abgebrochen, 0 nicht gelesen"));
+        QVERIFY(w.StartButton()->isEnabled());
+        QVERIFY(!w.CancelButton()->isEnabled());
+        QVERIFY(w.ExportButton()->isEnabled());
+        QCOMPARE(w.SummaryView()->model()->rowCount(), 3);
+        const QStringList wells = {"15/9-F-12", "15/9-F-11 A", "15/9-F-11 B"};
+        for (int row = 0; row < 3; ++row) {
+            QCOMPARE(SummaryText(w, row, "well"), wells[row]);
+            QCOMPARE(SummaryText(w, row, "status"), QStringLiteral("abgeschlossen"));
+            QCOMPARE(SummaryText(w, row, "fluid"), QStringLiteral("Öl"));
+        }
+        QCOMPARE(SummaryText(w, 2, "contact"), QStringLiteral("3137.00"));
+        int named = 0;
+        for (const keldo::GraphPrimitive& p : w.Chart()->Page().list)
+            named += p.kind == keldo::GraphPrimitive::Kind::Text && wells.contains(Q(p.text));
+        QCOMPARE(named, 3);
+    }
+
+    // Calling off stops between wells: the wells not begun stay not
+    // computed, the progress shows the wells done.
+    void cancelStopsBetweenWells()
+    {
+        CFieldStudyWindow& w = NewWindow();
+        QStringList files;
+        for (int i = 0; i < 30; ++i)
+            files << Q(VolveLas("15_9-F-11_B"));
+        w.AddFiles(files);
+        QCOMPARE(w.WellTable()->rowCount(), 30);
+        QCOMPARE(w.WellTable()->item(1, CFieldWellTable::Name)->text(),
+            QStringLiteral("15_9-F-11_B_WLC_PETRO_COMPUTED_OUTPUT_1 (2)"));
+        w.JobsBox()->setValue(1);
+        QSignalSpy finished(&w, &CFieldStudyWindow::runFinished);
+        // "Abbrechen" as soon as the first well is done.
+        auto* runner = w.findChild<CFieldRunner*>();
+        QVERIFY(runner);
+        QMetaObject::Connection first = connect(runner, &CFieldRunner::wellFinished, &w, [&] {
+            disconnect(first);
+            QTest::mouseClick(w.CancelButton(), Qt::LeftButton);
+            QVERIFY(!w.CancelButton()->isEnabled());
+            QCOMPARE(w.StatusLabel()->text(), QStringLiteral("Wird nach den laufenden Bohrungen abgebrochen ..."));
+        });
+        QTest::mouseClick(w.StartButton(), Qt::LeftButton);
+        QVERIFY(finished.wait(60000));
+
+        const int done = w.Progress()->value();
+        // The first well, and at most the one begun meanwhile and the next.
+        QVERIFY2(done >= 1 && done <= 3, qPrintable(QString::number(done)));
+        int notRun = 0;
+        for (int row = 0; row < 30; ++row)
+            notRun += SummaryText(w, row, "status") == QStringLiteral("nicht gerechnet");
+        QCOMPARE(notRun, 30 - done);
+        QVERIFY(w.StatusLabel()->text().startsWith(QStringLiteral("Abgebrochen nach %1 von 30 Bohrungen: ").arg(done)));
+        QVERIFY(w.StartButton()->isEnabled());
+    }
+
+    // A click on a header sorts by that column, numbers as numbers; a
+    // double-click or Enter on a well opens its reports.
+    void summarySortsAndOpensReports()
+    {
+        CFieldStudyWindow& w = NewWindow();
+        QVERIFY(w.OpenFieldFile(Q(Example("volve-field.csv"))));
+        w.AddFiles({Q(GasDocument())});
+        QVERIFY(RunToEnd(w));
+        QTableView* view = w.SummaryView();
+        view->horizontalHeader()->setSortIndicatorShown(true);
+        const int median = ColumnOf("median");
+        QTest::mouseClick(view->horizontalHeader()->viewport(), Qt::LeftButton, {},
+            QPoint(view->horizontalHeader()->sectionViewportPosition(median) + 5, 5));
+        double last = -1;
+        for (int row = 0; row < 4; ++row) {
+            const double value = view->model()->index(row, median).data().toString().toDouble();
+            QVERIFY2(value >= last, qPrintable(QString::number(value)));
+            last = value;
+        }
+
+        // Double-click: the reports of the well in that row.
+        const int row = 1;
+        const QString well = view->model()->index(row, 0).data().toString();
+        view->scrollTo(view->model()->index(row, 0));
+        const QRect cell = view->visualRect(view->model()->index(row, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+        auto* reports = w.findChild<CWellReportWindow*>();
+        QVERIFY(reports);
+        QCOMPARE(reports->windowTitle(), QStringLiteral("Bohrung ") + well);
+        QCOMPARE(reports->Tabs()->count(), 3);
+        reports->close();
+        QTRY_VERIFY(!w.findChild<CWellReportWindow*>());
+
+        // Enter on the gas document's row: it offers to open the document.
+        int gasRow = 0;
+        while (view->model()->index(gasRow, 0).data().toString() != QStringLiteral("gas-well-F-12"))
+            ++gasRow;
+        view->setFocus();
+        view->setCurrentIndex(view->model()->index(gasRow, 0));
+        QTest::keyClick(view, Qt::Key_Return);
+        reports = w.findChild<CWellReportWindow*>();
+        QVERIFY(reports);
+        QSignalSpy open(&w, &CFieldStudyWindow::openDocument);
+        QPushButton* openButton = nullptr;
+        for (QPushButton* b : reports->findChildren<QPushButton*>())
+            if (b->text() == QStringLiteral("&Dokument öffnen"))
+                openButton = b;
+        QVERIFY(openButton);
+        QTest::mouseClick(openButton, Qt::LeftButton);
+        QCOMPARE(open.count(), 1);
+        QCOMPARE(open.at(0).at(0).toString(), QFileInfo(Q(GasDocument())).absoluteFilePath());
+    }
+
+    // "Exportieren..." writes what keldo-field writes for the same wells.
+    void exportWritesTheFolderOfKeldoField()
+    {
+        QTemporaryDir dir;
+        CFieldStudyWindow& w = NewWindow();
+        QVERIFY(w.OpenFieldFile(Q(Example("volve-field.csv"))));
+        QVERIFY(RunToEnd(w));
+        w.m_chooseExportFolder = [&] { return dir.filePath(QStringLiteral("fenster")); };
+        QTest::mouseClick(w.ExportButton(), Qt::LeftButton);
+        QVERIFY2(messages.shown.empty(), messages.shown.empty() ? "" : messages.shown.front().c_str());
+        QVERIFY(w.StatusLabel()->text().startsWith(QStringLiteral("Exportiert nach ")));
+
+        keldo::FieldOptions options;
+        options.fieldFile = Example("volve-field.csv");
+        options.templateFile = OilTemplate();
+        options.outDir = dir.filePath(QStringLiteral("werkzeug")).toStdString();
+        std::ostringstream progress;
+        QCOMPARE(keldo::RunFieldCommand(options, progress, keldo::QtFieldGraphExport()), int(keldo::kFieldCompleted));
+
+        const auto window = OutputFiles(dir.filePath(QStringLiteral("fenster")).toStdString());
+        const auto tool = OutputFiles(options.outDir);
+        QCOMPARE(window.size(), size_t(4 + 3 * 5)); // summary, chart ×3; per well 2 reports, 2 graphs, messages
+        QCOMPARE(window.size(), tool.size());
+        for (const auto& [name, bytes] : tool) {
+            QVERIFY2(window.count(name), name.c_str());
+            QVERIFY2(window.at(name) == bytes, name.c_str());
+        }
+    }
+
+    // Cells edited in the table count as a field file's cells; a value that
+    // is not one is reported with the well.
+    void editedCellsAreReadAsTheFieldFile()
+    {
+        CFieldStudyWindow& w = NewWindow();
+        w.AddFiles({Q(GasDocument()), Q(GasDocument())});
+        w.WellTable()->item(0, CFieldWellTable::Contact)->setText(QStringLiteral("2960,5"));
+        w.WellTable()->item(1, CFieldWellTable::Contact)->setText(QStringLiteral("tief"));
+        w.WellTable()->item(1, CFieldWellTable::Name)->setText(QStringLiteral("zweite"));
+        QVERIFY(RunToEnd(w));
+        QCOMPARE(SummaryText(w, 0, "contact"), QStringLiteral("2960.50"));
+        QCOMPARE(SummaryText(w, 1, "well"), QStringLiteral("zweite"));
+        QCOMPARE(SummaryText(w, 1, "status"), QStringLiteral("nicht gelesen"));
+        QCOMPARE(SummaryText(w, 1, "message"), QStringLiteral("Spalte contact: \"tief\" ist keine Zahl."));
+
+        // Rows go with Delete, as with "Entfernen".
+        w.WellTable()->setFocus();
+        w.WellTable()->selectRow(0);
+        QTest::keyClick(w.WellTable(), Qt::Key_Delete);
+        QCOMPARE(w.WellTable()->rowCount(), 1);
+        QCOMPARE(w.WellTable()->item(0, CFieldWellTable::Name)->text(), QStringLiteral("zweite"));
+    }
+
+    // Closing the window calls the study off; destroying it waits only for
+    // the wells running.
+    void closingCallsTheStudyOff()
+    {
+        CFieldStudyWindow& w = NewWindow();
+        QStringList files;
+        for (int i = 0; i < 40; ++i)
+            files << Q(VolveLas("15_9-F-11_B"));
+        w.AddFiles(files);
+        w.JobsBox()->setValue(2);
+        w.Start();
+        QVERIFY(w.IsRunning());
+        w.close();
+        QCOMPARE(w.StatusLabel()->text(), QStringLiteral("Wird nach den laufenden Bohrungen abgebrochen ..."));
+        QElapsedTimer clock;
+        clock.start();
+        window.reset();
+        QVERIFY(clock.elapsed() < 20000);
+    }
+
+    // Without wells nothing starts; a field file that cannot be used says why.
+    void refusesWhatCannotBeComputed()
+    {
+        CFieldStudyWindow& w = NewWindow();
+        QTest::mouseClick(w.StartButton(), Qt::LeftButton);
+        QVERIFY(!w.IsRunning());
+        QCOMPARE(messages.shown.size(), size_t(1));
+        QVERIFY(!w.OpenFieldFile(Q(OilTemplate())));
+        QCOMPARE(messages.shown.size(), size_t(2));
+        QVERIFY(Q(messages.shown.back()).startsWith(QStringLiteral("Die Felddatei \"")));
+    }
+
+    // The keys: Alt+S starts, the chart tab is reached with its mnemonic.
+    void worksWithTheKeyboard()
+    {
+        CFieldStudyWindow& w = NewWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(w.OpenFieldFile(Q(Example("volve-field.csv"))));
+        QSignalSpy finished(&w, &CFieldStudyWindow::runFinished);
+        QTest::keyClick(&w, Qt::Key_S, Qt::AltModifier);
+        QVERIFY(finished.count() > 0 || finished.wait(60000));
+        QCOMPARE(w.Progress()->value(), 3);
+        QTest::keyClick(&w, Qt::Key_R, Qt::AltModifier);
+        QCOMPARE(w.ResultTabs()->currentIndex(), 1);
+
+        // Ctrl+P prints the chart: the print dialog opens (and is called off here).
+        QString dialog;
+        QTimer::singleShot(100, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                dialog = QString::fromLatin1(modal->metaObject()->className());
+                modal->close();
+            }
+        });
+        w.ResultTabs()->setCurrentIndex(0);
+        QTest::keyClick(&w, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(dialog, QStringLiteral("QPrintDialog"));
+        QCOMPARE(w.ResultTabs()->currentIndex(), 1);
+    }
+
+    // The chart prints onto one sheet, titled as the study.
+    void theChartPrints()
+    {
+        QTemporaryDir dir;
+        CFieldStudyWindow& w = NewWindow();
+        QVERIFY(w.OpenFieldFile(Q(Example("volve-field.csv"))));
+        QVERIFY(RunToEnd(w));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("feld.pdf")));
+        w.Chart()->Print(printer);
+        const QByteArray pdf = FileBytes(dir.filePath(QStringLiteral("feld.pdf")).toStdString());
+        QVERIFY(pdf.startsWith("%PDF"));
+        QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page "), qsizetype(1));
+        QVERIFY(pdf.contains(PdfText(QStringLiteral("Feldstudie"))));
+    }
+};
+
+QTEST_MAIN(FieldStudyWindowQTest)
+#include "FieldStudyWindowQTest.moc"
