@@ -15,6 +15,8 @@ enum : int {
     ID_GRAFIKLUPE = 32781,
     // Beyond the original command set: saving the graph as an image file.
     ID_GRAFIK_EXPORTIEREN = 32790,
+    // Fitting the Phi-K relation and the contact to the data.
+    ID_MODELL_ANPASSEN = 32791,
 
     ID_FILE_NEW = 57600,
     ID_FILE_OPEN = 57601,
