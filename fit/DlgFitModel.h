@@ -89,7 +89,7 @@ private:
     QWidget* CreatePhiKPage();
     QWidget* CreateContactPage();
     void AddChartMenu(CChartView* chart);
-    // Enter presses "Anpassen" of the tab shown.
+    // "Anpassen" of the tab shown is the default button (Enter).
     void OnTabChanged(int index);
     void ShowContactBasis();
     void ShowPhiKSource();

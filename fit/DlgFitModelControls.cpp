@@ -1,7 +1,8 @@
 // The controls of "Modell anpassen" and where they stand: on each tab the
 // data or range, "Anpassen" and the numbers on the left, the graph on the
 // right; "Übernehmen" and "Schließen" below the tabs. The tab order runs the
-// same way, and Enter presses "Anpassen" of the tab shown.
+// same way, and Enter presses "Anpassen" of the tab shown unless a button has
+// the focus.
 #include <QAction>
 #include <QFontDatabase>
 #include <QFormLayout>
@@ -23,10 +24,12 @@ namespace {
 // The widest report line ("  PHI/K-Korrelation: log(K) =…") in characters.
 constexpr int kNumbersColumns = 70;
 
+// Enter presses the button that has the focus, else "Anpassen" of the tab
+// shown (the dialog's default button).
 QPushButton* Button(const char* text)
 {
     auto* button = new QPushButton(QString::fromUtf8(text));
-    button->setAutoDefault(false);
+    button->setAutoDefault(true);
     return button;
 }
 
