@@ -21,22 +21,6 @@
 
 namespace {
 
-// Messages go to the console; a picture after a message would be wrong.
-class ConsoleMessages : public keldo::IMessageBox {
-public:
-    void Show(const std::string& text) override
-    {
-        std::fprintf(stderr, "%s\n", text.c_str());
-        failed = true;
-    }
-    bool AskYesNo(const std::string& text) override
-    {
-        Show(text);
-        return false;
-    }
-    bool failed = false;
-};
-
 // The LAS import answered with the survey chosen and OK.
 bool ImportWithSurvey(DlgLasImport& las, const std::string& survey)
 {
@@ -60,7 +44,7 @@ int main(int argc, char** argv)
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     const std::string lasFile = argv[3], survey = argv[4];
 
-    ConsoleMessages messages;
+    ShotMessages messages;
     CKeldoDoc doc(messages);
     if (const keldo::FileResult loaded = keldo::LoadDocument(argv[2], doc); !loaded) {
         std::fprintf(stderr, "%s\n", loaded.Message().c_str());

@@ -29,20 +29,7 @@ using namespace keldo::cmd;
 namespace {
 
 // Runs `act` on the fit dialog as soon as its modal loop is up.
-void WhenFitDialogOpens(std::function<void(DlgFitModel&)> act, int attempts = 200)
-{
-    QTimer::singleShot(20, [act, attempts] {
-        auto* dlg = qobject_cast<DlgFitModel*>(QApplication::activeModalWidget());
-        if (!dlg) {
-            if (attempts > 0)
-                WhenFitDialogOpens(act, attempts - 1);
-            return;
-        }
-        act(*dlg);
-        if (dlg->isVisible())
-            dlg->reject(); // never leave the test waiting on the dialog
-    });
-}
+void WhenFitDialogOpens(std::function<void(DlgFitModel&)> act) { WhenModalDialogOpens<DlgFitModel>(std::move(act)); }
 
 // 15/9-F-12 as a core table (tests/data/volve/klogh: TVDSS, PHIF, KLOGH).
 std::string VolveCoreTable() { return SourceFile("tests/data/volve/klogh/15_9-F-12_phif_klogh.txt").toStdString(); }
