@@ -3,13 +3,12 @@
 #include "BatchRun.h"
 #include "ContactFit.h"
 #include "CoreTable.h"
+#include "DocumentFits.h"
 #include "FitGraphs.h"
 #include "FitReport.h"
 #include "KeldoDoc.h"
 #include "MeasurementImport.h"
 #include "PhiKFit.h"
-#include "SaturationRunMisfit.h"
-#include "TextFormat.h"
 
 namespace keldo {
 namespace {
@@ -42,7 +41,7 @@ std::optional<Refusal> FitPhiKRelation(
             const bool unreadable = error == CannotOpenMessage(options.coreFile);
             return Refusal{error, unreadable ? kBatchUnreadable : kBatchRefused};
         }
-        source = "Kerntabelle " + options.coreFile;
+        source = CoreTableSource(options.coreFile);
     } else if (las) {
         samples = &las->samples;
         source = las->source;
@@ -65,28 +64,14 @@ std::optional<Refusal> FitPhiKRelation(
 
 std::optional<Refusal> FitContactDepth(const BatchOptions& options, const CKeldoDoc& doc, Fitted& fitted)
 {
-    ContactRange range;
-    if (options.contactRange) {
-        range = {options.contactRange->from, options.contactRange->to};
-    } else if (const auto found = DefaultContactRange(doc.m_Messwerte, doc.m_fMinTeufe, doc.m_fMaxTeufe)) {
-        range = *found;
-    } else {
-        return Refusal{Format("ABBRUCH!!Für die Kontaktanpassung liegt kein Messwert im Teufenbereich %.1f m bis "
-                              "%.1f m vor!",
-            doc.m_fMinTeufe, doc.m_fMaxTeufe)};
-    }
-
+    std::optional<ContactRange> range;
+    if (options.contactRange)
+        range = ContactRange{options.contactRange->from, options.contactRange->to};
     // The misfit of the water-saturation run with the model as it now stands,
     // the Phi-K relation just fitted included.
-    const ContactFitResult fit = FitContact(SaturationRunMisfit(fitted.inputs, doc.m_Messwerte), range.from, range.to);
+    const ContactFitResult fit = FitDocumentContact(fitted.inputs, doc.m_Messwerte, range);
     if (!fit.ok)
         return Refusal{fit.message};
-    if (!(fit.contact > 0)) {
-        // The input dialog would refuse such a contact on the next OK.
-        return Refusal{Format("ABBRUCH!!Der angepasste %s %.2f m ist nicht größer Null und kann nicht übernommen "
-                              "werden!",
-            ContactName(doc.m_nFluid, false).c_str(), fit.contact)};
-    }
     fitted.inputs.m_fKontakt = fit.contact;
     fitted.warnings.insert(fitted.warnings.end(), fit.warnings.begin(), fit.warnings.end());
     const std::vector<std::string> lines = ContactFitReport(fit, doc.m_nFluid);

@@ -3,6 +3,7 @@
 #include "BatchRun.h"
 #include "CurveChoice.h"
 #include "CurveUnits.h"
+#include "DocumentFits.h"
 #include "KeldoDoc.h"
 #include "LasImport.h"
 #include "LasInfoJson.h"
@@ -39,11 +40,10 @@ void TakePermeability(
     const LasHeaderItem& item = result.log.header.curves[curve];
     const UnitConversion unit = PermeabilityUnit(item.unit);
     if (!unit.known)
-        box.Show("Die Einheit \"" + item.unit + "\" der Permeabilitätskurve " + item.mnemonic
-            + " ist unbekannt; die Werte werden als mD genommen.");
+        box.Show(UnknownPermeabilityUnitMessage(item.unit, item.mnemonic));
     permeability.samples
         = PhiKSamplesAtLines(result.rows.lines, ValuesAtRows(result.log, curve, result.rows.rows, unit));
-    permeability.source = "LAS-Datei " + options.lasFile + ", Kurve " + item.mnemonic + " (mD)";
+    permeability.source = LasPermeabilitySource(options.lasFile, item.mnemonic);
 }
 
 } // namespace

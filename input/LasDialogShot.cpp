@@ -9,26 +9,6 @@
 #include "DlgLasImport.h"
 #include "WidgetShot.h"
 
-namespace {
-
-// Messages go to the console; a picture with a message box would be wrong.
-class ConsoleMessages : public keldo::IMessageBox {
-public:
-    void Show(const std::string& text) override
-    {
-        std::fprintf(stderr, "%s\n", text.c_str());
-        failed = true;
-    }
-    bool AskYesNo(const std::string& text) override
-    {
-        Show(text);
-        return false;
-    }
-    bool failed = false;
-};
-
-} // namespace
-
 int main(int argc, char** argv)
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
@@ -41,7 +21,7 @@ int main(int argc, char** argv)
     const QString out = QString::fromLocal8Bit(argv[1]);
     const std::string survey = argc > 3 ? argv[3] : "";
 
-    ConsoleMessages messages;
+    ShotMessages messages;
     DlgLasImport dlg(messages);
     if (!dlg.Open(argv[2]))
         return 1;

@@ -17,6 +17,8 @@ enum : int {
     ID_GRAFIK_EXPORTIEREN = 32790,
     // Many wells with the model of the open document.
     ID_FELDSTUDIE = 32791,
+    // Fitting the Phi-K relation and the contact to the data.
+    ID_MODELL_ANPASSEN = 32792,
 
     ID_FILE_NEW = 57600,
     ID_FILE_OPEN = 57601,

@@ -66,6 +66,7 @@ void CMainFrame::CreateMenus()
     QMenu* bearbeiten = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
     bearbeiten->addAction(AddCommand(
         ID_DATEN_AENDERN, QStringLiteral("Daten ändern"), QStringLiteral("daten"), QKeySequence(Qt::Key_F2)));
+    bearbeiten->addAction(AddCommand(ID_MODELL_ANPASSEN, QStringLiteral("&Modell anpassen...")));
     bearbeiten->addAction(AddCommand(ID_ERGEBNISSE_AUSGEBEN, QStringLiteral("Ergebnisse ausgeben")));
     bearbeiten->addAction(AddCommand(ID_ERGEBNISSE_EINLESEN, QStringLiteral("Ergebnisse einlesen")));
 

@@ -10,7 +10,9 @@
 
 #include "AboutDlg.h"
 #include "CommandIds.h"
+#include "DlgFitModel.h"
 #include "DocumentFile.h"
+#include "DocumentFits.h"
 #include "FieldStudyWindow.h"
 #include "FieldTemplate.h"
 #include "FileDialogFolder.h"
@@ -73,6 +75,7 @@ CKeldoApp::CKeldoApp(keldo::IMessageBox* messages) : m_printer(QPrinter::HighRes
             return m_pOwnMessages->AskYesNoCancel(question);
         return m_pMessages->AskYesNo(question) ? keldo::SaveAnswer::Yes : keldo::SaveAnswer::No;
     };
+    m_runFitDialog = [](DlgFitModel& dialog) { return dialog.exec() == QDialog::Accepted; };
     ConnectCommands();
 }
 
@@ -96,6 +99,7 @@ void CKeldoApp::ConnectCommands()
     on(ID_FILE_PRINT_SETUP, &CKeldoApp::OnFilePrintSetup);
     on(ID_APP_ABOUT, &CKeldoApp::OnAppAbout);
     on(ID_DATEN_AENDERN, &CKeldoApp::OnDataChange);
+    on(ID_MODELL_ANPASSEN, &CKeldoApp::OnModellAnpassen);
     on(ID_ERGEBNISSE_AUSGEBEN, &CKeldoApp::OnErgebnisseAusgeben);
     on(ID_ERGEBNISSE_EINLESEN, &CKeldoApp::OnErgebnisseEinlesen);
     on(ID_FELDSTUDIE, &CKeldoApp::OnFeldstudie);
@@ -267,6 +271,15 @@ void CKeldoApp::OnAppAbout()
 }
 
 void CKeldoApp::OnDataChange() { m_pDoc->OnDataChange(); }
+
+void CKeldoApp::OnModellAnpassen()
+{
+    DlgFitModel dialog(*m_pDoc, m_pDoc->m_Messwerte, *m_pMessages, m_pFrame.get());
+    if (!m_runFitDialog(dialog))
+        return; // closed: the document stays exactly as it was
+    keldo::TakeOverFit(*m_pDoc, dialog.Fitted());
+    m_pFrame->UpdateCaption();
+}
 
 void CKeldoApp::OnErgebnisseAusgeben()
 {

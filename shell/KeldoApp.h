@@ -12,6 +12,7 @@
 class CFieldStudyWindow;
 class CMainFrame;
 class CShellDocumentHost;
+class DlgFitModel;
 class QSettings;
 
 // The application: one document with its main frame. Carries out the
@@ -42,6 +43,9 @@ public:
     void OnFilePrintSetup();
     void OnAppAbout();
     void OnDataChange();
+    // "Modell anpassen": the fit dialog on the document; "Übernehmen" writes
+    // the fitted values into it.
+    void OnModellAnpassen();
     void OnErgebnisseAusgeben();
     void OnErgebnisseEinlesen();
     // Shows the window of the field study (created on first use); its
@@ -61,6 +65,8 @@ public:
     std::function<QString()> m_chooseOpenFile;
     std::function<QString(const QString& suggestion)> m_chooseSaveFile;
     std::function<keldo::SaveAnswer(const std::string& question)> m_askSave;
+    // Runs the fit dialog; true when it ended with "Übernehmen".
+    std::function<bool(DlgFitModel& dialog)> m_runFitDialog;
 
 private:
     bool DoSave(const QString& path);

@@ -22,6 +22,7 @@ const std::map<int, std::string>& Table()
         {ID_FILE_MRU_FILE1, "Öffnet dieses Dokument."},
         {ID_APP_EXIT, "Verläßt die Anwendung; fragt, ob Dokumente gespeichert werden sollen.\nBeenden"},
         {ID_DATEN_AENDERN, "Eingabedatei aufbauen bzw. ändern\nDaten ändern"},
+        {ID_MODELL_ANPASSEN, "Passt die Phi-K-Relation und den Kontakt an die Messwerte an.\nModell anpassen"},
         {ID_ERGEBNISSE_AUSGEBEN, "Schreibt die Ergebnisse in die Datei AUS.TXT"},
         // Held under 32779; the read command 32780 has no entry of its own.
         {ID_ERGEBNISSE_EINLESEN_PROMPT, "Liest die Datei AUS.TXT ein"},

@@ -36,20 +36,7 @@ using Id = keldo::ControlId;
 constexpr rlim_t kFullAfter = 16;
 
 // Runs `act` on the input dialog as soon as its modal loop is up.
-void WhenDialogOpens(std::function<void(DlgInput&)> act, int attempts = 200)
-{
-    QTimer::singleShot(20, [act, attempts] {
-        auto* dlg = qobject_cast<DlgInput*>(QApplication::activeModalWidget());
-        if (!dlg) {
-            if (attempts > 0)
-                WhenDialogOpens(act, attempts - 1);
-            return;
-        }
-        act(*dlg);
-        if (dlg->isVisible())
-            dlg->reject(); // never leave the test waiting on the dialog
-    });
-}
+void WhenDialogOpens(std::function<void(DlgInput&)> act) { WhenModalDialogOpens<DlgInput>(std::move(act)); }
 
 void Press(DlgInput& dlg, Id id) { static_cast<QAbstractButton*>(dlg.GetDlgItem(id))->click(); }
 

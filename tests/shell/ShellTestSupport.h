@@ -1,5 +1,8 @@
 #pragma once
+#include <functional>
+
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QPushButton>
 #include <QSettings>
@@ -61,5 +64,23 @@ inline void PressOkWhenDialogOpens(int attempts = 100)
                 button->click();
                 return;
             }
+    });
+}
+
+// Runs `act` on the next modal dialog of class `Dialog` as soon as its modal
+// loop is up, then closes it if `act` left it open, so that a test never
+// waits on it.
+template <class Dialog> void WhenModalDialogOpens(std::function<void(Dialog&)> act, int attempts = 200)
+{
+    QTimer::singleShot(20, [act, attempts] {
+        auto* dlg = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!dlg) {
+            if (attempts > 0)
+                WhenModalDialogOpens<Dialog>(act, attempts - 1);
+            return;
+        }
+        act(*dlg);
+        if (dlg->isVisible())
+            dlg->reject();
     });
 }

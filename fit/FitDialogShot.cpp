@@ -1,0 +1,76 @@
+// Renders "Modell anpassen" on a well to two PNGs, its tab "Phi-K" and its
+// tab "Kontakt", as the user sees them after both fits:
+//   keldo-fit-dialog-shot FOLDER DOCUMENT LAS_FILE SURVEY_FILE
+// The document gives the model; its measurements become those of the LAS
+// file with the survey and the header's elevation, as after "Datei lesen"
+// and OK in the input dialog, and the same import gives the Phi-K pairs.
+// Writes FOLDER/keldo-fit-phik.png and FOLDER/keldo-fit-kontakt.png. Runs on
+// the offscreen platform without a display.
+#include <cstdio>
+
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+
+#include "DlgFitModel.h"
+#include "DlgLasImport.h"
+#include "DocumentFile.h"
+#include "KeldoDoc.h"
+#include "MeasurementImport.h"
+#include "WidgetShot.h"
+
+namespace {
+
+// The LAS import answered with the survey chosen and OK.
+bool ImportWithSurvey(DlgLasImport& las, const std::string& survey)
+{
+    las.SetSurveyChooser([&survey](QWidget*) { return survey; });
+    las.OnChooseSurvey();
+    las.OnOk();
+    return las.result() == QDialog::Accepted;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc < 5) {
+        std::fprintf(stderr, "Aufruf: keldo-fit-dialog-shot ORDNER DOKUMENT LAS-DATEI BOHRPFADDATEI\n");
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    const std::string lasFile = argv[3], survey = argv[4];
+
+    ShotMessages messages;
+    CKeldoDoc doc(messages);
+    if (const keldo::FileResult loaded = keldo::LoadDocument(argv[2], doc); !loaded) {
+        std::fprintf(stderr, "%s\n", loaded.Message().c_str());
+        return 1;
+    }
+    {
+        DlgLasImport las(messages);
+        if (!las.Open(lasFile) || !ImportWithSurvey(las, survey))
+            return 1;
+        doc.m_Messwerte = las.TakeMeasurementLines();
+    }
+    keldo::DepthWindowFromLines(doc.m_Messwerte, doc.m_fMinTeufe, doc.m_fMaxTeufe);
+
+    DlgFitModel dlg(doc, doc.m_Messwerte, messages);
+    dlg.SetLasImportRunner([&survey](DlgLasImport& las) { return ImportWithSurvey(las, survey); });
+    if (!dlg.ReadLasPairs(lasFile))
+        return 1;
+    dlg.OnFitPhiK();
+    dlg.Tabs()->setCurrentIndex(1);
+    dlg.OnFitContact();
+    if (messages.failed)
+        return 1;
+
+    dlg.Tabs()->setCurrentIndex(0);
+    if (const int status = SaveWidgetShot(dlg, folder.filePath(QStringLiteral("keldo-fit-phik.png"))); status != 0)
+        return status;
+    dlg.Tabs()->setCurrentIndex(1);
+    return SaveWidgetShot(dlg, folder.filePath(QStringLiteral("keldo-fit-kontakt.png")));
+}
