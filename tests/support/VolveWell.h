@@ -1,20 +1,18 @@
 #pragma once
-#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include "DefaultParameters.h"
+#include "WellDataTestFiles.h"
 
 // The measurement lines of a Volve well kept in tests/data/volve (depth TVDSS,
 // porosity, Sw per line), below the source folder given or, without one,
 // the folder in KELDO_SOURCE_DIR. Empty when the file cannot be read.
 inline std::vector<std::string> ReadVolveWell(const std::string& file, std::string sourceDir = {})
 {
-    if (sourceDir.empty()) {
-        const char* dir = std::getenv("KELDO_SOURCE_DIR");
-        sourceDir = dir ? dir : ".";
-    }
+    if (sourceDir.empty())
+        sourceDir = SourceDir();
     std::ifstream in(sourceDir + "/tests/data/volve/" + file);
     std::vector<std::string> lines;
     for (std::string line; std::getline(in, line);)
