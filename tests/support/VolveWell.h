@@ -20,6 +20,11 @@ inline std::vector<std::string> ReadVolveWell(const std::string& file, std::stri
     return lines;
 }
 
+// The first and the last depth of tests/data/volve/15_9-F-11_B.txt (m TVDSS):
+// the depth window over the whole logged range of 15/9-F-11 B.
+constexpr float kF11BTop = 2791.782f;
+constexpr float kF11BBottom = 3182.238f;
+
 // The model of the oil example document examples/oil-well-F-11A.kld (the
 // default coefficients, oil of 830 kg/m3, contact angle 30°, 110 °C, PI
 // 320 bar, water 1070 kg/m3), the one to run the F-11 wells with.
