@@ -127,7 +127,9 @@ TEST(FieldRun, OutputsAreTheSameWhateverTheNumberOfThreads)
     EXPECT_EQ(files.size(), 1u + 8 * 3);
     for (const char* name : {"F-12_Gas/saturation.txt", "F-12_Gas_10_%/contact.txt", "F-12_Öl/messages.txt"})
         EXPECT_EQ(files.count(name), 1u) << name;
-    for (const auto& row : Summary(dir.file("eins")))
+    const auto summary = Summary(dir.file("eins"));
+    ASSERT_EQ(summary.size(), 8u);
+    for (const auto& row : summary)
         EXPECT_EQ(row.at("status"), "completed") << row.at("well");
 
     // One progress line per well, in the order they finished, and a closing line.

@@ -178,14 +178,22 @@ private slots:
         QVERIFY(RunToEnd(w));
         QTableView* view = w.SummaryView();
         view->horizontalHeader()->setSortIndicatorShown(true);
-        const int median = ColumnOf("median");
-        QTest::mouseClick(view->horizontalHeader()->viewport(), Qt::LeftButton, {},
-            QPoint(view->horizontalHeader()->sectionViewportPosition(median) + 5, 5));
-        double last = -1;
-        for (int row = 0; row < 4; ++row) {
-            const double value = view->model()->index(row, median).data().toString().toDouble();
-            QVERIFY2(value >= last, qPrintable(QString::number(value)));
-            last = value;
+        QCOMPARE(view->model()->rowCount(), 4);
+        // The counts of rows have four and five digits: sorted as text, 13709
+        // would stand before 1533.
+        for (const char* key : {"median", "measurements"}) {
+            const int column = ColumnOf(key);
+            QTest::mouseClick(view->horizontalHeader()->viewport(), Qt::LeftButton, {},
+                QPoint(view->horizontalHeader()->sectionViewportPosition(column) + 5, 5));
+            QCOMPARE(view->horizontalHeader()->sortIndicatorSection(), column);
+            double last = -1;
+            for (int row = 0; row < 4; ++row) {
+                bool number = false;
+                const double value = view->model()->index(row, column).data().toString().toDouble(&number);
+                QVERIFY2(
+                    number && value >= last, qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(key)).arg(value)));
+                last = value;
+            }
         }
 
         // Double-click: the reports of the well in that row.
