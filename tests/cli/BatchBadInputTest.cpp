@@ -14,16 +14,11 @@
 #include "DocumentFile.h"
 #include "FileResultCheck.h"
 #include "RecordingMessageBox.h"
+#include "WellDataTestFiles.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Example()
-{
-    const char* dir = std::getenv("KELDO_SOURCE_DIR");
-    return std::string(dir ? dir : ".") + "/examples/gas-well-F-12.kld";
-}
 
 std::string ReadText(const fs::path& path)
 {
@@ -69,7 +64,7 @@ protected:
     {
         RecordingMessageBox box;
         CKeldoDoc doc(box);
-        EXPECT_TRUE(Succeeded(keldo::LoadDocument(Example(), doc)));
+        EXPECT_TRUE(Succeeded(keldo::LoadDocument(GasExampleDocument(), doc)));
         change(doc);
         const std::string path = Path(name);
         EXPECT_TRUE(Succeeded(keldo::SaveDocument(path, doc)));
@@ -128,14 +123,14 @@ TEST_F(BatchBadInput, MeasurementFilesFromOtherPrograms)
     // Byte-order mark and CR LF: read like any other file.
     std::ofstream(Path("bom.txt"), std::ios::binary) << "\xEF\xBB\xBF"
                                                         "2900 0.2 0.5\r\n2890 0.21 0.4\r\n";
-    BatchResult run = Batch("--measurements '" + Path("bom.txt") + "' '" + Example() + "'");
+    BatchResult run = Batch("--measurements '" + Path("bom.txt") + "' '" + GasExampleDocument() + "'");
     EXPECT_EQ(run.status, keldo::kBatchCompleted) << run.err;
     EXPECT_NE(run.out.find("\n  2900.0    0.200 "), std::string::npos);
 
     // Decimal commas: refused with the line shown and the decimal point
     // suggested, nothing computed.
     std::ofstream(Path("komma.txt"), std::ios::binary) << "2900 0,2 0,5\r\n2890 0,21 0,4\r\n";
-    run = Batch("--measurements '" + Path("komma.txt") + "' '" + Example() + "'");
+    run = Batch("--measurements '" + Path("komma.txt") + "' '" + GasExampleDocument() + "'");
     EXPECT_EQ(run.status, keldo::kBatchRefused);
     EXPECT_EQ(run.err,
         "Die Zeile enhält keine 3 Werte\n 2900 0,2 0,5\n"
@@ -145,8 +140,8 @@ TEST_F(BatchBadInput, MeasurementFilesFromOtherPrograms)
 
 TEST_F(BatchBadInput, PermeabilityCurveWithoutLasIsAUsageError)
 {
-    const BatchResult run
-        = Batch("--fit-phik --permeability-curve KLOGH --save-as '" + Path("nie.kld") + "' '" + Example() + "'");
+    const BatchResult run = Batch(
+        "--fit-phik --permeability-curve KLOGH --save-as '" + Path("nie.kld") + "' '" + GasExampleDocument() + "'");
     EXPECT_EQ(run.status, keldo::kBatchRefused);
     EXPECT_EQ(run.err.rfind("keldo-batch: --permeability-curve braucht --las: die Permeabilitätskurve ist eine Kurve "
                             "der LAS-Datei\n\nAufruf: keldo-batch",

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <sstream>
@@ -28,14 +27,12 @@ using keldo::BatchOptions;
 
 namespace {
 
-std::string Example(const std::string& document) { return SourceDir() + "/examples/" + document; }
-
 // Both fits on a Volve well read from its LAS file with the survey and the
 // header's elevation, the model from an example document.
 BatchOptions LasFits(const std::string& well, const std::string& document)
 {
     BatchOptions options;
-    options.document = Example(document);
+    options.document = ExampleFile(document);
     options.lasFile = VolveWellLas(well);
     options.surveyFile = VolveWellSurvey(well);
     options.elevation.reset();
@@ -98,8 +95,8 @@ TEST(BatchFit, VolveWellsGetTheFitsOfFitFromTheirLogs)
         RecordingMessageBox box;
         CKeldoDoc expected(box);
         BatchOptions text;
-        text.document = Example(w.document);
-        text.measurementsFile = SourceDir() + "/tests/data/volve/" + w.well + ".txt";
+        text.document = ExampleFile(w.document);
+        text.measurementsFile = VolveMeasurementPath(std::string(w.well) + ".txt");
         text.descending = false;
         std::ostringstream ignored;
         ASSERT_EQ(keldo::PrepareBatchDocument(text, expected, box, ignored), keldo::kBatchCompleted);
@@ -109,7 +106,7 @@ TEST(BatchFit, VolveWellsGetTheFitsOfFitFromTheirLogs)
         if (!w.coreTable)
             samples = ImportedPairs(w.well);
         else
-            ASSERT_TRUE(keldo::ReadCoreTable(SourceDir() + "/tests/data/volve/klogh/" + w.coreTable, samples, error))
+            ASSERT_TRUE(keldo::ReadCoreTable(VolveMeasurementPath(std::string("klogh/") + w.coreTable), samples, error))
                 << error;
         // The same pairs to the bit: keldo-batch's from the LAS file, the
         // expected ones from the core table.
@@ -184,7 +181,7 @@ TEST(BatchFit, LasPermeabilityIsTakenInMillidarcy)
                 + " :\n~A\n 2900.0 0.20 0.50 0.25\n 2901.0 0.22 0.40 -999.25\n 2902.0 0.18 0.60 0.01\n"
                   " 2903.0 -999.25 0.60 0.02\n");
         BatchOptions options;
-        options.document = Example("gas-well-F-12.kld");
+        options.document = GasExampleDocument();
         options.lasFile = las;
         options.fitPhiK = true;
         RecordingMessageBox box;
@@ -255,7 +252,8 @@ TEST(BatchFit, FitsThatCannotBeMadeStopWithTheirMessage)
             "ABBRUCH!!Aus einem einzigen Wertepaar ist die Phi-K-Beziehung nicht bestimmbar!\n"},
         {"a core table with a bad line", core("komma.txt"), keldo::kBatchRefused,
             "ABBRUCH in der 2.Zeile der Datei " + dir.file("komma.txt") + "\n2910.0 0,18 35\n"},
-        {"a core table that is not there", core("fehlt.txt"), keldo::kBatchUnreadable, ""},
+        {"a core table that is not there", core("fehlt.txt"), keldo::kBatchUnreadable,
+            "ABBRUCH!!Die Datei " + dir.file("fehlt.txt") + " kann nicht gelesen werden!\n"},
         {"a one-row well",
             [&](BatchOptions& o) {
                 contact(2850, 3000)(o);
@@ -276,13 +274,13 @@ TEST(BatchFit, FitsThatCannotBeMadeStopWithTheirMessage)
         {"a permeability curve the LAS file lacks", lasCurve(VolveWellLas("15_9-F-11_A"), "PERM"), keldo::kBatchRefused,
             "ABBRUCH!!LAS-Datei " + VolveWellLas("15_9-F-11_A")
                 + ": Die Kurve \"PERM\" (Permeabilität) gibt es in der Datei"},
-        {"a LAS file without a permeability curve", lasCurve(SourceDir() + "/tests/data/las/las12.las", ""),
-            keldo::kBatchRefused, "ABBRUCH!!LAS-Datei "},
+        {"a LAS file without a permeability curve", lasCurve(TestLasPath("las12.las"), ""), keldo::kBatchRefused,
+            "ABBRUCH!!LAS-Datei " + TestLasPath("las12.las") + ": Keine Kurve ist als Permeabilität zu erkennen"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         BatchOptions options;
-        options.document = Example("gas-well-F-12.kld");
+        options.document = GasExampleDocument();
         options.saveAs = dir.file("nie.kld");
         c.change(options);
         const Outcome out = RunTool(options);

@@ -16,12 +16,10 @@ using keldo::BatchOptions;
 
 namespace {
 
-std::string Template() { return SourceDir() + "/examples/oil-well-F-11A.kld"; }
-
 BatchOptions LasOptions(const std::string& well)
 {
     BatchOptions options;
-    options.document = Template();
+    options.document = OilExampleDocument();
     options.lasFile = VolveWellLas(well);
     options.surveyFile = VolveWellSurvey(well);
     options.elevation.reset(); // auto: 54.9 m from the header
@@ -48,8 +46,8 @@ TEST(BatchLas, VolveWellsComputeAsTheirMeasurementFiles)
             BatchOptions las = LasOptions(well);
             las.modus = modus;
             BatchOptions text;
-            text.document = Template();
-            text.measurementsFile = SourceDir() + "/tests/data/volve/" + well + ".txt";
+            text.document = OilExampleDocument();
+            text.measurementsFile = VolveMeasurementPath(std::string(well) + ".txt");
             text.descending = false;
             text.modus = modus;
             const Outcome fromLas = RunTool(las), fromText = RunTool(text);
@@ -76,22 +74,31 @@ TEST(BatchLas, BadFilesAndNamesGiveTheirExitStatus)
         const char* what;
         void (*change)(BatchOptions&, const ScratchFolder&);
         int status;
-        const char* message; // the beginning of the one message
+        std::string message; // the beginning of the one message
     } cases[] = {
         {"missing LAS file", [](BatchOptions& o, const ScratchFolder& d) { o.lasFile = d.file("fehlt.las"); },
-            keldo::kBatchUnreadable, "ABBRUCH!!LAS-Datei "},
+            keldo::kBatchUnreadable,
+            "ABBRUCH!!LAS-Datei " + dir.file("fehlt.las")
+                + ": Die Datei kann nicht gelesen werden. Die Datei oder der Ordner existiert nicht.\n"},
         {"not a LAS file", [](BatchOptions& o, const ScratchFolder& d) { o.lasFile = d.file("kein.las"); },
-            keldo::kBatchUnreadable, "ABBRUCH!!LAS-Datei "},
+            keldo::kBatchUnreadable,
+            "ABBRUCH!!LAS-Datei " + notLas
+                + ", Zeile 1: Die Datei beginnt nicht mit einem LAS-Abschnitt wie ~VERSION; sie ist keine "
+                  "LAS-Datei.\n"},
         {"LAS 3.0", [](BatchOptions& o, const ScratchFolder& d) { o.lasFile = d.file("v3.las"); },
-            keldo::kBatchUnreadable, "ABBRUCH!!LAS-Datei "},
+            keldo::kBatchUnreadable,
+            "ABBRUCH!!LAS-Datei " + las3 + ", Zeile 2: Die Datei ist im LAS-Format \"3.0\" geschrieben"},
         {"survey with MD going back",
             [](BatchOptions& o, const ScratchFolder& d) { o.surveyFile = d.file("bohrpfad.txt"); },
-            keldo::kBatchUnreadable, "ABBRUCH!!Bohrpfaddatei "},
+            keldo::kBatchUnreadable,
+            "ABBRUCH!!Bohrpfaddatei " + dir.file("bohrpfad.txt")
+                + ", Zeile 3: MD \"90\" nimmt gegenüber der Station davor nicht zu.\n"},
         {"no usable row",
             [](BatchOptions& o, const ScratchFolder& d) { o.lasFile = d.file("leer.las"), o.surveyFile.clear(); },
-            keldo::kBatchRefused, "ABBRUCH!!LAS-Datei "},
+            keldo::kBatchRefused, "ABBRUCH!!LAS-Datei " + noRows + ": Keine Zeile ist verwertbar. "},
         {"unknown curve", [](BatchOptions& o, const ScratchFolder&) { o.swCurve = "SWX"; }, keldo::kBatchRefused,
-            "ABBRUCH!!LAS-Datei "},
+            "ABBRUCH!!LAS-Datei " + VolveWellLas("15_9-F-11_A")
+                + ": Die Kurve \"SWX\" (Wassersättigung) gibt es in der Datei nicht."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -115,7 +122,7 @@ TEST(BatchLas, SaveAsKeepsTheImportedWellBeforeComputing)
     RecordingMessageBox box;
     CKeldoDoc saved(box), model(box);
     ASSERT_TRUE(Succeeded(keldo::LoadDocument(options.saveAs, saved)));
-    ASSERT_TRUE(Succeeded(keldo::LoadDocument(Template(), model)));
+    ASSERT_TRUE(Succeeded(keldo::LoadDocument(OilExampleDocument(), model)));
     EXPECT_EQ(saved.m_Messwerte.size(), 1533u); // the rows of the measurement file
     EXPECT_EQ(saved.m_strBohrung, "15/9-F-11 A");
     saved.m_strBohrung = model.m_strBohrung;
@@ -134,6 +141,6 @@ TEST(BatchLas, InfoPrintsTheHeaderAsJson)
     EXPECT_NE(out.report.find("{\"mnemonic\": \"KLOGH\", \"unit\": \"mD\", \"description\": \""), std::string::npos)
         << out.report;
 
-    options.lasInfoFile = SourceDir() + "/examples/gas-well-F-12.kld";
+    options.lasInfoFile = GasExampleDocument();
     EXPECT_EQ(RunTool(options).status, keldo::kBatchUnreadable);
 }

@@ -17,12 +17,10 @@ using keldo::RunBatch;
 
 namespace {
 
-std::string Example() { return SourceDir() + "/examples/gas-well-F-12.kld"; }
-
 BatchOptions ForExample(int modus)
 {
     BatchOptions options;
-    options.document = Example();
+    options.document = GasExampleDocument();
     options.modus = modus;
     return options;
 }
@@ -86,7 +84,7 @@ TEST(BatchRun, UnreadableDocumentsExitWithOne)
     EXPECT_FALSE(missing.messages.empty());
 
     // Cut the example off in the middle of its measurement lines.
-    std::ifstream in(Example(), std::ios::binary);
+    std::ifstream in(GasExampleDocument(), std::ios::binary);
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     options.document = (dir.path() / "truncated.kld").string();
     std::ofstream(options.document, std::ios::binary) << bytes.substr(0, bytes.size() / 2);

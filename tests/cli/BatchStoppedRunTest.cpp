@@ -2,11 +2,11 @@
 // it stopped, with the run's message on standard error.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <sstream>
 #include <string>
 
 #include "BatchRun.h"
+#include "WellDataTestFiles.h"
 
 TEST(BatchStoppedRun, ExitStatusFollowsTheRun)
 {
@@ -26,11 +26,10 @@ TEST(BatchStoppedRun, ExitStatusFollowsTheRun)
         {"below the log, contacts", 1, 2970, 3000, keldo::kBatchStopped,
             "ABBRUCH!!Im Teufenbereich von 2970 m bis 3000 m liegt kein Messwert!\n"},
     };
-    const char* dir = std::getenv("KELDO_SOURCE_DIR");
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         keldo::BatchOptions options;
-        options.document = std::string(dir ? dir : ".") + "/examples/gas-well-F-12.kld";
+        options.document = GasExampleDocument();
         options.modus = row.modus;
         options.minTeufe = row.minTeufe;
         options.maxTeufe = row.maxTeufe;

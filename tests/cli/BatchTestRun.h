@@ -1,9 +1,9 @@
 #pragma once
-#include <cstdlib>
 #include <sstream>
 #include <string>
 
 #include "BatchRun.h"
+#include "WellDataTestFiles.h"
 #ifdef KELDO_GRAPH_EXPORT
 #include "QtGraphExporter.h"
 #endif
@@ -24,10 +24,4 @@ inline Outcome RunTool(const keldo::BatchOptions& options)
     const int status = keldo::RunBatch(options, report, messages);
 #endif
     return {status, report.str(), messages.str()};
-}
-
-inline std::string SourceDir()
-{
-    const char* dir = std::getenv("KELDO_SOURCE_DIR");
-    return dir ? dir : ".";
 }

@@ -36,8 +36,8 @@ TEST(LastRunCompleted, OnlyARunThatRanToItsEnd)
         CKeldoDoc doc(box);
         SetOilExampleParameters(doc);
         doc.m_Messwerte = lines;
-        doc.m_fMinTeufe = 2791.782f;
-        doc.m_fMaxTeufe = 3182.238f;
+        doc.m_fMinTeufe = kF11BTop;
+        doc.m_fMaxTeufe = kF11BBottom;
         doc.m_nModus = row.modus;
         row.set(doc);
         doc.m_bGeaendert = 1; // as the dialog cycle leaves it for changed inputs

@@ -20,8 +20,8 @@ struct WellF11B : ::testing::Test {
     WellF11B()
     {
         SetOilExampleParameters(inputs);
-        inputs.m_fMinTeufe = 2791.782f;
-        inputs.m_fMaxTeufe = 3182.238f;
+        inputs.m_fMinTeufe = kF11BTop;
+        inputs.m_fMaxTeufe = kF11BBottom;
     }
 };
 
@@ -97,7 +97,7 @@ TEST(SaturationMisfit, SideBySideSearchesGiveTheRunsSaturations)
             {2810, 2850, 2950}},
         // The relation keldo-batch --fit-phik fits to the well's KLOGH curve
         // makes the sands far more permeable than the example's.
-        {"15/9-F-11 B, the Phi-K relation fitted to its KLOGH", "15_9-F-11_B.txt", 2791.782f, 3182.238f,
+        {"15/9-F-11 B, the Phi-K relation fitted to its KLOGH", "15_9-F-11_B.txt", kF11BTop, kF11BBottom,
             [](CKeldoInputs& in) {
                 SetOilExampleParameters(in);
                 in.m_fPhiK0 = -1.88064f;

@@ -6,7 +6,7 @@
 #include "FieldChart.h"
 #include "FieldFile.h"
 #include "FieldRun.h"
-#include "FieldTestFiles.h"
+#include "WellDataTestFiles.h"
 
 using keldo::GraphPrimitive;
 
@@ -18,8 +18,8 @@ std::vector<keldo::WellSummary> VolveSummaries()
     keldo::FieldStudy study;
     std::string error;
     keldo::FieldTemplate model;
-    EXPECT_TRUE(keldo::ReadFieldFile(Example("volve-field.csv"), study, error)) << error;
-    EXPECT_TRUE(keldo::LoadFieldTemplate(OilTemplate(), model, error)) << error;
+    EXPECT_TRUE(keldo::ReadFieldFile(ExampleFile("volve-field.csv"), study, error)) << error;
+    EXPECT_TRUE(keldo::LoadFieldTemplate(OilExampleDocument(), model, error)) << error;
     std::vector<keldo::WellSummary> rows(study.wells.size());
     keldo::RunField(study, &model, {}, 2, [&](keldo::WellOutcome&& out) { rows[out.index] = out.summary; });
     return rows;
@@ -137,6 +137,7 @@ TEST(FieldChart, DeeperContactsStandLower)
             assumed.push_back(p.points[0].y);
     }
     ASSERT_EQ(medians.size(), 3u); // F-12, F-11 A, F-11 B
+    ASSERT_EQ(assumed.size(), 3u);
     EXPECT_LT(medians[2], medians[1]);
     EXPECT_LT(assumed[2], assumed[1]);
     EXPECT_EQ(assumed[0], assumed[1]); // both 3027 m

@@ -171,12 +171,20 @@ TEST(FieldFile, ErrorsOfTheWholeFile)
 TEST(FieldFile, AFileThatCannotBeReadSaysWhy)
 {
     ScratchFolder dir;
-    FieldStudy study;
-    std::string error;
-    EXPECT_FALSE(keldo::ReadFieldFile(dir.file("fehlt.csv"), study, error));
-    EXPECT_EQ(error.rfind("Die Felddatei \"" + dir.file("fehlt.csv") + "\" kann nicht gelesen werden.\n", 0), 0u)
-        << error;
-    EXPECT_FALSE(keldo::ReadFieldFile(dir.path().string(), study, error)); // a folder
+    const struct {
+        std::string path;
+        const char* reason;
+    } cases[] = {
+        {dir.file("fehlt.csv"), "Die Datei oder der Ordner existiert nicht."},
+        {dir.path().string(), "Unter diesem Namen gibt es einen Ordner, keine Datei."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        FieldStudy study;
+        std::string error;
+        EXPECT_FALSE(keldo::ReadFieldFile(c.path, study, error));
+        EXPECT_EQ(error, "Die Felddatei \"" + c.path + "\" kann nicht gelesen werden.\n" + c.reason);
+    }
 }
 
 // The program's table of wells keeps a row's cells as written and reads

@@ -1,18 +1,11 @@
 #pragma once
-#include <QByteArray>
-#include <QFile>
-#include <QString>
 #include <filesystem>
 #include <map>
 #include <string>
 
-// The files of an output folder, to compare two of them byte for byte.
+#include "ExportedFiles.h"
 
-inline QByteArray FileBytes(const std::filesystem::path& path)
-{
-    QFile file(QString::fromStdString(path.string()));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+// The files of an output folder, to compare two of them byte for byte.
 
 // A PDF's creation date is the time it was written; everything else of it
 // is compared.
@@ -22,16 +15,6 @@ inline QByteArray WithoutCreationDate(QByteArray pdf)
     if (at >= 0)
         pdf.remove(at, pdf.indexOf(')', at) - at);
     return pdf;
-}
-
-// A text as a PDF's document information holds it: UTF-16 with a
-// byte-order mark.
-inline QByteArray PdfText(const QString& text)
-{
-    QByteArray bytes("\xFE\xFF", 2);
-    for (const QChar c : text)
-        bytes.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
-    return bytes;
 }
 
 // Every file below `folder`, by its path relative to it, with its bytes

@@ -11,10 +11,10 @@
 #include "FieldChart.h"
 #include "FieldCommand.h"
 #include "FieldOutputFiles.h"
-#include "FieldTestFiles.h"
 #include "GraphPainter.h"
 #include "QtFieldGraphExport.h"
 #include "QtGraphExporter.h"
+#include "WellDataTestFiles.h"
 
 namespace fs = std::filesystem;
 
@@ -23,8 +23,8 @@ namespace {
 int RunField(const std::string& out, int jobs)
 {
     keldo::FieldOptions options;
-    options.fieldFile = Example("volve-field.csv");
-    options.templateFile = OilTemplate();
+    options.fieldFile = ExampleFile("volve-field.csv");
+    options.templateFile = OilExampleDocument();
     options.outDir = out;
     options.jobs = jobs;
     std::ostringstream progress;
@@ -69,9 +69,9 @@ private slots:
         QCOMPARE(RunField(out, 2), int(keldo::kFieldCompleted));
         for (const char* mode : {"saturation", "contact"}) {
             keldo::BatchOptions options;
-            options.document = OilTemplate();
-            options.lasFile = VolveLas("15_9-F-11_A");
-            options.surveyFile = VolveSurvey("15_9-F-11_A");
+            options.document = OilExampleDocument();
+            options.lasFile = VolveWellLas("15_9-F-11_A");
+            options.surveyFile = VolveWellSurvey("15_9-F-11_A");
             options.elevation.reset();
             options.modus = std::string(mode) == "contact" ? 1 : 0;
             options.graphFile = dir.filePath(QStringLiteral("batch-%1.svg").arg(mode)).toStdString();

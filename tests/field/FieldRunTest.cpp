@@ -12,10 +12,10 @@
 #include "FieldCommand.h"
 #include "FieldFile.h"
 #include "FieldRun.h"
-#include "FieldTestFiles.h"
 #include "LocaleGuard.h"
 #include "RecordingMessageBox.h"
 #include "ScratchFolder.h"
+#include "WellDataTestFiles.h"
 
 namespace fs = std::filesystem;
 
@@ -36,7 +36,7 @@ void SaveChangedGasDocument(const std::string& path, void (*change)(CKeldoDoc&))
 {
     RecordingMessageBox box;
     CKeldoDoc doc(box);
-    ASSERT_TRUE(keldo::LoadDocument(GasDocument(), doc));
+    ASSERT_TRUE(keldo::LoadDocument(GasExampleDocument(), doc));
     change(doc);
     ASSERT_TRUE(keldo::SaveDocument(path, doc));
 }
@@ -46,7 +46,8 @@ struct FieldOutcome {
     std::string progress;
 };
 
-FieldOutcome Field(const std::string& csv, const std::string& out, int jobs, const std::string& model = OilTemplate())
+FieldOutcome Field(
+    const std::string& csv, const std::string& out, int jobs, const std::string& model = OilExampleDocument())
 {
     keldo::FieldOptions options;
     options.fieldFile = csv;
@@ -82,15 +83,15 @@ std::vector<std::map<std::string, std::string>> Summary(const std::string& out)
 std::string GoodField(const ScratchFolder& dir)
 {
     fs::create_directories(dir.path() / "docs");
-    fs::copy_file(GasDocument(), dir.path() / "docs" / "gas.kld");
-    const std::string las = "auto;" + VolveLas("15_9-F-11_A") + ";" + VolveSurvey("15_9-F-11_A");
+    fs::copy_file(GasExampleDocument(), dir.path() / "docs" / "gas.kld");
+    const std::string las = "auto;" + VolveWellLas("15_9-F-11_A") + ";" + VolveWellSurvey("15_9-F-11_A");
     WriteBytes(dir.file("feld.csv"),
         "# Testfeld: Dokumente und LAS-Dateien\n"
         "well;document;elevation;las;survey;contact;cutoff\n"
         "F-12 Gas;docs/gas.kld;;;;;\n"
         "F-12 Gas 10 %;docs/gas.kld;;;;;0,1\n"
         "F-12 Gas tief;"
-            + GasDocument()
+            + GasExampleDocument()
             + ";;;;2960;\n"
               "F-11 A;;"
             + las
@@ -102,10 +103,10 @@ std::string GoodField(const ScratchFolder& dir)
             + las
             + ";3050;\n"
               "F-11 B;;auto;"
-            + VolveLas("15_9-F-11_B") + ";" + VolveSurvey("15_9-F-11_B")
+            + VolveWellLas("15_9-F-11_B") + ";" + VolveWellSurvey("15_9-F-11_B")
             + ";3137;\n"
               "F-12 Öl;;54.9;"
-            + VolveLas("15_9-F-12") + ";" + VolveSurvey("15_9-F-12") + ";;\n");
+            + VolveWellLas("15_9-F-12") + ";" + VolveWellSurvey("15_9-F-12") + ";;\n");
     return dir.file("feld.csv");
 }
 
@@ -126,7 +127,9 @@ TEST(FieldRun, OutputsAreTheSameWhateverTheNumberOfThreads)
     EXPECT_EQ(files.size(), 1u + 8 * 3);
     for (const char* name : {"F-12_Gas/saturation.txt", "F-12_Gas_10_%/contact.txt", "F-12_Öl/messages.txt"})
         EXPECT_EQ(files.count(name), 1u) << name;
-    for (const auto& row : Summary(dir.file("eins")))
+    const auto summary = Summary(dir.file("eins"));
+    ASSERT_EQ(summary.size(), 8u);
+    for (const auto& row : summary)
         EXPECT_EQ(row.at("status"), "completed") << row.at("well");
 
     // One progress line per well, in the order they finished, and a closing line.
@@ -152,7 +155,7 @@ TEST(FieldRun, BrokenRowsAreReportedAndTheOtherWellsComplete)
 {
     ScratchFolder dir;
     SaveChangedGasDocument(dir.file("wasser.kld"), [](CKeldoDoc& d) { d.m_fWasserdichte = 0; });
-    const std::string lasA = VolveLas("15_9-F-11_A"), surveyA = VolveSurvey("15_9-F-11_A");
+    const std::string lasA = VolveWellLas("15_9-F-11_A"), surveyA = VolveWellSurvey("15_9-F-11_A");
     const struct Row {
         const char* what;
         std::string row;     // well;document;las;survey;sw_curve;contact;cutoff
@@ -167,16 +170,16 @@ TEST(FieldRun, BrokenRowsAreReportedAndTheOtherWellsComplete)
             "Zeile 7, Spalte sw_curve: ABBRUCH!!LAS-Datei " + lasA + ": Die Kurve \"SWX\" (Wassersättigung) gibt es"},
         {"document refused by the input checks", "Wasser;wasser.kld;;;;;",
             "Zeile 8, Spalte document: ABBRUCH!!Die Wasserdichte liegt nicht im Bereich 950 - 1250!"},
-        {"cut-off refused by the input checks", "Cutoff;" + GasDocument() + ";;;;;0.5",
+        {"cut-off refused by the input checks", "Cutoff;" + GasExampleDocument() + ";;;;;0.5",
             "Zeile 9, Spalte cutoff: Der Porositäts-Cutoff muss kleiner 0.4 sein!"},
-        {"contact refused by the input checks", "Kontakt;" + GasDocument() + ";;;;-5;",
+        {"contact refused by the input checks", "Kontakt;" + GasExampleDocument() + ";;;;-5;",
             "Zeile 10, Spalte contact: ABBRUCH!!Der angenommene Gas-Wasser-Kontakt muß größer Null sein!"},
-        {"a value that is no number", "Zahl;" + GasDocument() + ";;;;tief;",
+        {"a value that is no number", "Zahl;" + GasExampleDocument() + ";;;;tief;",
             "Zeile 11, Spalte contact: \"tief\" ist keine Zahl."},
     };
     std::string csv = "# Bohrungen mit Fehlern zwischen zwei guten\nwell;document;las;survey;sw_curve;contact;cutoff\n"
                       "gut 1;"
-        + GasDocument() + ";;;;;\n";
+        + GasExampleDocument() + ";;;;;\n";
     for (const Row& r : rows)
         csv += r.row + "\n";
     csv += "gut 2;;" + lasA + ";" + surveyA + ";;;\n";
@@ -210,7 +213,7 @@ TEST(FieldRun, BrokenRowsAreReportedAndTheOtherWellsComplete)
 TEST(FieldRun, ALasWellWithoutTemplateCannotBeRead)
 {
     ScratchFolder dir;
-    WriteBytes(dir.file("feld.csv"), "well,las\nA," + VolveLas("15_9-F-11_A") + "\n");
+    WriteBytes(dir.file("feld.csv"), "well,las\nA," + VolveWellLas("15_9-F-11_A") + "\n");
     const FieldOutcome run = Field(dir.file("feld.csv"), dir.file("aus"), 1, "");
     EXPECT_EQ(run.status, keldo::kFieldUnreadable);
     EXPECT_EQ(Summary(dir.file("aus"))[0].at("message"),
@@ -224,7 +227,7 @@ TEST(FieldRun, AStoppedRunIsReportedWithItsMessages)
     ScratchFolder dir;
     // 0.23 bar/m at 2850 m is 655.5 bar: both runs stop at the first line.
     SaveChangedGasDocument(dir.file("druck.kld"), [](CKeldoDoc& d) { d.m_fInitialdruck = 1000; });
-    WriteBytes(dir.file("feld.csv"), "well,document\nDruck,druck.kld\nGas," + GasDocument() + "\n");
+    WriteBytes(dir.file("feld.csv"), "well,document\nDruck,druck.kld\nGas," + GasExampleDocument() + "\n");
     const FieldOutcome run = Field(dir.file("feld.csv"), dir.file("aus"), 2);
     EXPECT_EQ(run.status, keldo::kFieldStopped) << run.progress;
     const auto summary = Summary(dir.file("aus"));
@@ -246,7 +249,7 @@ TEST(FieldRun, CallingOffStopsBetweenWells)
     for (int i = 0; i < 12; ++i) {
         keldo::FieldWell well;
         well.name = "F-12 Nr. " + std::to_string(i + 1);
-        well.document = GasDocument();
+        well.document = GasExampleDocument();
         study.wells.push_back(well);
     }
     for (int jobs : {1, 3}) {
@@ -291,7 +294,7 @@ TEST(FieldRun, SummaryNumbersHaveADecimalPointWhateverTheLocale)
 TEST(FieldRun, VolveExampleShowsTheDeeperBlockOfF11B)
 {
     ScratchFolder dir;
-    const FieldOutcome run = Field(Example("volve-field.csv"), dir.file("feld"), 2);
+    const FieldOutcome run = Field(ExampleFile("volve-field.csv"), dir.file("feld"), 2);
     EXPECT_EQ(run.status, keldo::kFieldCompleted) << run.progress;
     const auto summary = Summary(dir.file("feld"));
     ASSERT_EQ(summary.size(), 3u);
@@ -316,7 +319,7 @@ TEST(FieldRun, VolveExampleShowsTheDeeperBlockOfF11B)
 TEST(FieldRun, AFieldFileOrTemplateThatCannotBeUsedStopsTheStudy)
 {
     ScratchFolder dir;
-    WriteBytes(dir.file("feld.csv"), "well,document\nA," + GasDocument() + "\n");
+    WriteBytes(dir.file("feld.csv"), "well,document\nA," + GasExampleDocument() + "\n");
     WriteBytes(dir.file("leer.csv"), "# nur ein Kommentar\n");
     WriteBytes(dir.file("datei"), "kein Ordner");
     const struct {
@@ -325,13 +328,14 @@ TEST(FieldRun, AFieldFileOrTemplateThatCannotBeUsedStopsTheStudy)
         int status;
         std::string message;
     } cases[] = {
-        {"missing field file", dir.file("fehlt.csv"), OilTemplate(), dir.file("aus"), keldo::kFieldBadInput,
+        {"missing field file", dir.file("fehlt.csv"), OilExampleDocument(), dir.file("aus"), keldo::kFieldBadInput,
             "Die Felddatei \"" + dir.file("fehlt.csv") + "\" kann nicht gelesen werden."},
-        {"field file without header", dir.file("leer.csv"), OilTemplate(), dir.file("aus"), keldo::kFieldBadInput,
+        {"field file without header", dir.file("leer.csv"), OilExampleDocument(), dir.file("aus"),
+            keldo::kFieldBadInput,
             "Die Felddatei \"" + dir.file("leer.csv") + "\" hat keine Kopfzeile (well, document oder las, …)."},
         {"template that is no document", dir.file("feld.csv"), dir.file("feld.csv"), dir.file("aus"),
             keldo::kFieldBadInput, "Das Dokument \"" + dir.file("feld.csv") + "\" kann nicht geöffnet werden."},
-        {"output folder in a file's place", dir.file("feld.csv"), OilTemplate(), dir.file("datei/aus"),
+        {"output folder in a file's place", dir.file("feld.csv"), OilExampleDocument(), dir.file("datei/aus"),
             keldo::kFieldUnreadable, "Der Ordner \"" + dir.file("datei/aus") + "\" kann nicht angelegt werden."},
     };
     for (const auto& c : cases) {

@@ -25,11 +25,11 @@
 #include "FieldRunner.h"
 #include "FieldStudyWindow.h"
 #include "FieldSummaryModel.h"
-#include "FieldTestFiles.h"
 #include "FieldWellTable.h"
 #include "QtFieldGraphExport.h"
 #include "RecordingMessageBox.h"
 #include "SummaryTable.h"
+#include "WellDataTestFiles.h"
 #include "WellReportWindow.h"
 
 namespace fs = std::filesystem;
@@ -83,7 +83,7 @@ private slots:
     {
         messages.shown.clear();
         model = std::make_unique<CKeldoDoc>(messages);
-        QVERIFY(keldo::LoadDocument(OilTemplate(), *model));
+        QVERIFY(keldo::LoadDocument(OilExampleDocument(), *model));
     }
     void cleanup() { window.reset(); }
 
@@ -92,7 +92,7 @@ private slots:
     void startRunsTheStudyInTheBackground()
     {
         CFieldStudyWindow& w = NewWindow();
-        QVERIFY(w.OpenFieldFile(Q(Example("volve-field.csv"))));
+        QVERIFY(w.OpenFieldFile(Q(ExampleFile("volve-field.csv"))));
         QCOMPARE(w.WellTable()->rowCount(), 3);
         QVERIFY(w.ModelLabel()->text().contains(QStringLiteral("oil-well-F-11A.kld")));
 
@@ -138,7 +138,7 @@ private slots:
         CFieldStudyWindow& w = NewWindow();
         QStringList files;
         for (int i = 0; i < 30; ++i)
-            files << Q(VolveLas("15_9-F-11_B"));
+            files << Q(VolveWellLas("15_9-F-11_B"));
         w.AddFiles(files);
         QCOMPARE(w.WellTable()->rowCount(), 30);
         QCOMPARE(w.WellTable()->item(1, CFieldWellTable::Name)->text(),
@@ -173,19 +173,27 @@ private slots:
     void summarySortsAndOpensReports()
     {
         CFieldStudyWindow& w = NewWindow();
-        QVERIFY(w.OpenFieldFile(Q(Example("volve-field.csv"))));
-        w.AddFiles({Q(GasDocument())});
+        QVERIFY(w.OpenFieldFile(Q(ExampleFile("volve-field.csv"))));
+        w.AddFiles({Q(GasExampleDocument())});
         QVERIFY(RunToEnd(w));
         QTableView* view = w.SummaryView();
         view->horizontalHeader()->setSortIndicatorShown(true);
-        const int median = ColumnOf("median");
-        QTest::mouseClick(view->horizontalHeader()->viewport(), Qt::LeftButton, {},
-            QPoint(view->horizontalHeader()->sectionViewportPosition(median) + 5, 5));
-        double last = -1;
-        for (int row = 0; row < 4; ++row) {
-            const double value = view->model()->index(row, median).data().toString().toDouble();
-            QVERIFY2(value >= last, qPrintable(QString::number(value)));
-            last = value;
+        QCOMPARE(view->model()->rowCount(), 4);
+        // The counts of rows have four and five digits: sorted as text, 13709
+        // would stand before 1533.
+        for (const char* key : {"median", "measurements"}) {
+            const int column = ColumnOf(key);
+            QTest::mouseClick(view->horizontalHeader()->viewport(), Qt::LeftButton, {},
+                QPoint(view->horizontalHeader()->sectionViewportPosition(column) + 5, 5));
+            QCOMPARE(view->horizontalHeader()->sortIndicatorSection(), column);
+            double last = -1;
+            for (int row = 0; row < 4; ++row) {
+                bool number = false;
+                const double value = view->model()->index(row, column).data().toString().toDouble(&number);
+                QVERIFY2(
+                    number && value >= last, qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(key)).arg(value)));
+                last = value;
+            }
         }
 
         // Double-click: the reports of the well in that row.
@@ -219,7 +227,7 @@ private slots:
         QVERIFY(openButton);
         QTest::mouseClick(openButton, Qt::LeftButton);
         QCOMPARE(open.count(), 1);
-        QCOMPARE(open.at(0).at(0).toString(), QFileInfo(Q(GasDocument())).absoluteFilePath());
+        QCOMPARE(open.at(0).at(0).toString(), QFileInfo(Q(GasExampleDocument())).absoluteFilePath());
     }
 
     // "Exportieren..." writes what keldo-field writes for the same wells.
@@ -227,7 +235,7 @@ private slots:
     {
         QTemporaryDir dir;
         CFieldStudyWindow& w = NewWindow();
-        QVERIFY(w.OpenFieldFile(Q(Example("volve-field.csv"))));
+        QVERIFY(w.OpenFieldFile(Q(ExampleFile("volve-field.csv"))));
         QVERIFY(RunToEnd(w));
         w.m_chooseExportFolder = [&] { return dir.filePath(QStringLiteral("fenster")); };
         QTest::mouseClick(w.ExportButton(), Qt::LeftButton);
@@ -235,8 +243,8 @@ private slots:
         QVERIFY(w.StatusLabel()->text().startsWith(QStringLiteral("Exportiert nach ")));
 
         keldo::FieldOptions options;
-        options.fieldFile = Example("volve-field.csv");
-        options.templateFile = OilTemplate();
+        options.fieldFile = ExampleFile("volve-field.csv");
+        options.templateFile = OilExampleDocument();
         options.outDir = dir.filePath(QStringLiteral("werkzeug")).toStdString();
         std::ostringstream progress;
         QCOMPARE(keldo::RunFieldCommand(options, progress, keldo::QtFieldGraphExport()), int(keldo::kFieldCompleted));
@@ -256,7 +264,7 @@ private slots:
     void editedCellsAreReadAsTheFieldFile()
     {
         CFieldStudyWindow& w = NewWindow();
-        w.AddFiles({Q(GasDocument()), Q(GasDocument())});
+        w.AddFiles({Q(GasExampleDocument()), Q(GasExampleDocument())});
         w.WellTable()->item(0, CFieldWellTable::Contact)->setText(QStringLiteral("2960,5"));
         w.WellTable()->item(1, CFieldWellTable::Contact)->setText(QStringLiteral("tief"));
         w.WellTable()->item(1, CFieldWellTable::Name)->setText(QStringLiteral("zweite"));
@@ -281,7 +289,7 @@ private slots:
         CFieldStudyWindow& w = NewWindow();
         QStringList files;
         for (int i = 0; i < 40; ++i)
-            files << Q(VolveLas("15_9-F-11_B"));
+            files << Q(VolveWellLas("15_9-F-11_B"));
         w.AddFiles(files);
         w.JobsBox()->setValue(2);
         w.Start();
@@ -301,7 +309,7 @@ private slots:
         QTest::mouseClick(w.StartButton(), Qt::LeftButton);
         QVERIFY(!w.IsRunning());
         QCOMPARE(messages.shown.size(), size_t(1));
-        QVERIFY(!w.OpenFieldFile(Q(OilTemplate())));
+        QVERIFY(!w.OpenFieldFile(Q(OilExampleDocument())));
         QCOMPARE(messages.shown.size(), size_t(2));
         QVERIFY(Q(messages.shown.back()).startsWith(QStringLiteral("Die Felddatei \"")));
     }
@@ -311,7 +319,7 @@ private slots:
     {
         CFieldStudyWindow& w = NewWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QVERIFY(w.OpenFieldFile(Q(Example("volve-field.csv"))));
+        QVERIFY(w.OpenFieldFile(Q(ExampleFile("volve-field.csv"))));
         QSignalSpy finished(&w, &CFieldStudyWindow::runFinished);
         QTest::keyClick(&w, Qt::Key_S, Qt::AltModifier);
         QVERIFY(finished.count() > 0 || finished.wait(60000));
@@ -338,7 +346,7 @@ private slots:
     {
         QTemporaryDir dir;
         CFieldStudyWindow& w = NewWindow();
-        QVERIFY(w.OpenFieldFile(Q(Example("volve-field.csv"))));
+        QVERIFY(w.OpenFieldFile(Q(ExampleFile("volve-field.csv"))));
         QVERIFY(RunToEnd(w));
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);

@@ -9,10 +9,10 @@
 #include "DocumentFile.h"
 #include "FieldFile.h"
 #include "FieldStatistics.h"
-#include "FieldTestFiles.h"
 #include "RecordingMessageBox.h"
 #include "ScratchFolder.h"
 #include "TextFormat.h"
+#include "WellDataTestFiles.h"
 #include "WellRun.h"
 
 using keldo::BatchOptions;
@@ -70,8 +70,8 @@ FieldWell LasWell(const std::string& name, const std::string& file)
 {
     FieldWell well;
     well.name = name;
-    well.las = VolveLas(file);
-    well.survey = VolveSurvey(file);
+    well.las = VolveWellLas(file);
+    well.survey = VolveWellSurvey(file);
     well.elevation.reset();
     return well;
 }
@@ -80,8 +80,8 @@ BatchOptions LasBatch(const std::string& file, const std::string& document)
 {
     BatchOptions options;
     options.document = document;
-    options.lasFile = VolveLas(file);
-    options.surveyFile = VolveSurvey(file);
+    options.lasFile = VolveWellLas(file);
+    options.surveyFile = VolveWellSurvey(file);
     options.elevation.reset();
     return options;
 }
@@ -93,13 +93,13 @@ TEST(WellRun, ReportsAreThoseOfKeldoBatchForTheWellsDocument)
     ScratchFolder dir;
     keldo::FieldTemplate model;
     std::string error;
-    ASSERT_TRUE(keldo::LoadFieldTemplate(OilTemplate(), model, error)) << error;
+    ASSERT_TRUE(keldo::LoadFieldTemplate(OilExampleDocument(), model, error)) << error;
 
     // The document of a row with a contact of its own: the template with
     // that contact, as the user would save it for keldo-batch.
     RecordingMessageBox box;
     CKeldoDoc withContact(box);
-    ASSERT_TRUE(keldo::LoadDocument(OilTemplate(), withContact));
+    ASSERT_TRUE(keldo::LoadDocument(OilExampleDocument(), withContact));
     withContact.m_fKontakt = 3137;
     const std::string blockTemplate = dir.file("F-11B-Block.kld");
     ASSERT_TRUE(keldo::SaveDocument(blockTemplate, withContact));
@@ -107,7 +107,7 @@ TEST(WellRun, ReportsAreThoseOfKeldoBatchForTheWellsDocument)
     std::vector<WellCase> cases;
     {
         WellCase c{"LAS well with the template, the study's cut-off", LasWell("15/9-F-11 A", "15_9-F-11_A"), 0.06f,
-            LasBatch("15_9-F-11_A", OilTemplate())};
+            LasBatch("15_9-F-11_A", OilExampleDocument())};
         cases.push_back(c);
     }
     {
@@ -118,7 +118,7 @@ TEST(WellRun, ReportsAreThoseOfKeldoBatchForTheWellsDocument)
     }
     {
         WellCase c{"LAS well with named curves, elevation and the study's cut-off 0.08",
-            LasWell("15/9-F-12", "15_9-F-12"), 0.08f, LasBatch("15_9-F-12", OilTemplate())};
+            LasWell("15/9-F-12", "15_9-F-12"), 0.08f, LasBatch("15_9-F-12", OilExampleDocument())};
         c.well.porosityCurve = c.batch.porosityCurve = "PHIF";
         c.well.swCurve = c.batch.swCurve = "SW";
         c.well.elevation = c.batch.elevation = 54.9;
@@ -128,7 +128,7 @@ TEST(WellRun, ReportsAreThoseOfKeldoBatchForTheWellsDocument)
     {
         WellCase c{"a document of its own with the row's cut-off", FieldWell{}, 0.06f, BatchOptions{}};
         c.well.name = "15/9-F-12 Gas";
-        c.well.document = c.batch.document = GasDocument();
+        c.well.document = c.batch.document = GasExampleDocument();
         c.well.cutoff = c.batch.cutoff = 0.1f;
         cases.push_back(c);
     }
@@ -170,13 +170,13 @@ TEST(WellRun, RmsAndQuantilesAgreeWithTheDetailedReports)
 {
     keldo::FieldTemplate model;
     std::string error;
-    ASSERT_TRUE(keldo::LoadFieldTemplate(OilTemplate(), model, error)) << error;
+    ASSERT_TRUE(keldo::LoadFieldTemplate(OilExampleDocument(), model, error)) << error;
     for (const char* file : {"15_9-F-11_A", "15_9-F-12"}) {
         SCOPED_TRACE(file);
         const FieldWell well = LasWell(file, file);
         const keldo::WellOutcome out = keldo::RunWell(well, &model, {});
         ASSERT_EQ(out.summary.status, keldo::WellStatus::Completed);
-        const BatchOptions batch = LasBatch(file, OilTemplate());
+        const BatchOptions batch = LasBatch(file, OilExampleDocument());
 
         // The measurement lines of the well's document, row by row beside
         // the detailed saturation rows.

@@ -1,10 +1,10 @@
-#include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "ChartFrame.h"
 #include "ChartView.h"
+#include "ExportedFiles.h"
 #include "GraphPixels.h"
 #include "RecordingMessageBox.h"
 
@@ -54,12 +54,10 @@ private slots:
         CChartView view(messages);
         view.SetPage(MarkerPage());
         view.Print(printer);
-        QFile file(dir.filePath("chart.pdf"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray pdf = file.readAll();
+        const QByteArray pdf = FileBytes(dir.filePath("chart.pdf").toStdString());
         QVERIFY(pdf.startsWith("%PDF"));
-        QVERIFY(pdf.contains(QByteArray("\xFE\xFF\0K\0r\0e\0u\0z\0p\0l\0o\0t", 20)));
-        QVERIFY(pdf.contains(QByteArray("\xFE\xFF\0K\0e\0l\0d\0o", 12)));
+        QVERIFY(pdf.contains(PdfText(QStringLiteral("Kreuzplot"))));
+        QVERIFY(pdf.contains(PdfText(QStringLiteral("Keldo"))));
         QVERIFY(messages.shown.empty());
     }
 };

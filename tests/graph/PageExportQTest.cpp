@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "ChartFrame.h"
+#include "ExportedFiles.h"
 #include "GraphPixels.h"
 #include "PageExport.h"
 
@@ -30,12 +31,6 @@ keldo::GraphPage SampleChart()
     page.extent = frame.Extent();
     page.title = "Feldstudie Volve";
     return page;
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -78,18 +73,11 @@ private slots:
         std::string error;
         QVERIFY2(keldo::ExportPage(page, dir.filePath("chart.svg").toStdString(), error), error.c_str());
         QVERIFY2(keldo::ExportPage(page, dir.filePath("chart.pdf").toStdString(), error), error.c_str());
-        QVERIFY(ReadAll(dir.filePath("chart.svg")).contains("<title>Feldstudie Volve</title>"));
-        const QByteArray pdf = ReadAll(dir.filePath("chart.pdf"));
+        QVERIFY(FileBytes(dir.filePath("chart.svg").toStdString()).contains("<title>Feldstudie Volve</title>"));
+        const QByteArray pdf = FileBytes(dir.filePath("chart.pdf").toStdString());
         QVERIFY(pdf.startsWith("%PDF"));
-        // PDF text strings are UTF-16 with a byte-order mark.
-        const auto utf16 = [](const char* text) {
-            QByteArray bytes("\xFE\xFF", 2);
-            for (const QChar c : QString::fromLatin1(text))
-                bytes.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
-            return bytes;
-        };
-        QVERIFY(pdf.contains(utf16("Feldstudie Volve")));
-        QVERIFY(pdf.contains(utf16("Keldo")));
+        QVERIFY(pdf.contains(PdfText(QStringLiteral("Feldstudie Volve"))));
+        QVERIFY(pdf.contains(PdfText(QStringLiteral("Keldo"))));
     }
 
     void refusesOtherFileTypesAndKeepsNoHalfFile()

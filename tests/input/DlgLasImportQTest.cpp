@@ -168,13 +168,17 @@ private slots:
             const char* elevation; // typed into "Bezugshöhe (m)"; nullptr: as the header fills it
             std::optional<double> batchElevation;
             const char* countsSay;
+            bool renamed = false; // copied under a .txt name: recognised by its first line
         } cases[] = {
             {"F-12 as suggested", "15_9-F-12", true, nullptr, std::nullopt, "2647 von 2650 Zeilen übernommen."},
             {"F-11 A with elevation 0", "15_9-F-11_A", true, "0", 0.0, "1533 von 1869 Zeilen übernommen."},
             {"F-11 B as suggested", "15_9-F-11_B", true, nullptr, std::nullopt,
                 "224 mit nicht fortschreitender Teufe."},
             {"F-11 B without survey", "15_9-F-11_B", false, " 54.9 ", 54.9, "(gemessene Teufe MD) als TVD genommen"},
+            {"F-12 under a .txt name", "15_9-F-12", true, nullptr, std::nullopt, "2647 von 2650 Zeilen übernommen.",
+                true},
         };
+        ScratchFolder folder;
         for (const auto& c : cases) {
             const BatchImport batch
                 = RunBatchImport(VolveWellLas(c.well), c.survey ? VolveWellSurvey(c.well) : "", c.batchElevation);
@@ -182,6 +186,10 @@ private slots:
 
             OpenDialog o;
             o.chosen = VolveWellLas(c.well);
+            if (c.renamed) {
+                o.chosen = folder.file(std::string(c.well) + "-log.txt");
+                std::filesystem::copy_file(VolveWellLas(c.well), o.chosen);
+            }
             QString counts;
             NextLasDialog answer([&](DlgLasImport& las) {
                 if (c.survey)
@@ -205,7 +213,7 @@ private slots:
             QCOMPARE(o.dlg.m_fMinTeufe, top);
             QCOMPARE(o.dlg.m_fMaxTeufe, bottom);
             QCOMPARE(o.Text(Id::Cutoff), QStringLiteral("0.06"));
-            QVERIFY(o.box.shown.empty() && o.box.questions.empty());
+            QVERIFY(o.box.shown.empty() && o.box.questions.empty()); // no order question for a LAS file
         }
     }
 
@@ -468,24 +476,6 @@ private slots:
         QVERIFY(box.questions.empty() && box.shown.empty());
     }
 
-    void aLasFileUnderAnotherNameIsRecognisedByItsFirstLine()
-    {
-        ScratchFolder folder;
-        const std::string renamed = folder.file("F-12-log.txt");
-        std::filesystem::copy_file(VolveWellLas("15_9-F-12"), renamed);
-        OpenDialog o;
-        o.chosen = renamed;
-        NextLasDialog answer([](DlgLasImport& las) {
-            ChooseSurvey(las, VolveWellSurvey("15_9-F-12"));
-            QTest::mouseClick(las.OkButton(), Qt::LeftButton);
-        });
-        o.dlg.FileOpen();
-        QVERIFY(answer.Seen());
-        QVERIFY(o.box.questions.empty()); // no order question for a LAS file
-        QVERIFY(o.dlg.m_Messwerte
-            == RunBatchImport(VolveWellLas("15_9-F-12"), VolveWellSurvey("15_9-F-12"), std::nullopt).lines);
-    }
-
     void curveTableAndChoosersShowTheFile()
     {
         RecordingMessageBox box;
@@ -558,7 +548,7 @@ private slots:
             QCOMPARE(las.result(), int(QDialog::Accepted));
             const keldo::KeptRowValues values = las.KeptValues();
             QCOMPARE(values.depths.size(), size_t(2647));
-            QCOMPARE(values.depths.front(), double(2804.301f));
+            QCOMPARE(values.depths.front(), double(2804.301f)); // the first row of that table
             QCOMPARE(values.permeabilities.size(), c.permeabilities);
             if (c.permeabilities)
                 QCOMPARE(values.permeabilities.front(), c.first);

@@ -9,6 +9,15 @@ inline std::filesystem::path SourceFolder()
     const char* source = std::getenv("KELDO_SOURCE_DIR");
     return std::filesystem::path(source ? source : ".");
 }
+inline std::string SourceDir() { return SourceFolder().string(); }
+
+// The example documents and files in examples/.
+inline std::string ExampleFile(const std::string& relative)
+{
+    return (SourceFolder() / "examples" / relative).string();
+}
+inline std::string GasExampleDocument() { return ExampleFile("gas-well-F-12.kld"); }
+inline std::string OilExampleDocument() { return ExampleFile("oil-well-F-11A.kld"); }
 
 inline std::string VolveLasPath(const std::string& name)
 {

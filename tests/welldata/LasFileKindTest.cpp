@@ -14,8 +14,10 @@ namespace {
 struct KindCase {
     const char* what;
     const char* name;
-    const char* content; // nullptr: no such file
+    const char* content; // nullptr: no such file, or the one below
     bool las;
+    const char* copyOf = nullptr; // a file of the repository, copied under `name`
+    bool folder = false;          // a folder of that name: looked at by its name only
 };
 
 const KindCase kCases[] = {
@@ -35,6 +37,10 @@ const KindCase kCases[] = {
     {"blank lines only", "leer.txt", "\n\n  \n", false},
     {"missing file", "fehlt.txt", nullptr, false},
     {"LAS-like text in the name only", "las.txt", "1500 0.2 0.3\n", false},
+    {"a Volve log under another name", "F-12-log.txt", nullptr, true,
+        "examples/volve/las/15_9-F-12_WLC_PETRO_COMPUTED_OUTPUT_1.LAS"},
+    {"a Volve measurement file", "15_9-F-12.txt", nullptr, false, "tests/data/volve/15_9-F-12.txt"},
+    {"a folder named like a text file", "logs.txt", nullptr, false, nullptr, true},
 };
 
 } // namespace
@@ -47,20 +53,12 @@ TEST(LasFileKind, ByNameOrByTheFirstLine)
         const std::string path = folder.file(c.name);
         if (c.content)
             WriteBytes(path, c.content);
+        if (c.copyOf)
+            std::filesystem::copy_file(SourceFolder() / c.copyOf, path);
+        if (c.folder)
+            std::filesystem::create_directory(path);
         EXPECT_EQ(keldo::IsLasFile(path), c.las);
     }
-}
-
-TEST(LasFileKind, AVolveLogUnderAnotherNameAndAFolderNamedLikeOne)
-{
-    ScratchFolder folder;
-    const std::string renamed = folder.file("F-12-log.txt");
-    std::filesystem::copy_file(VolveLasPath("15_9-F-12_WLC_PETRO_COMPUTED_OUTPUT_1.LAS"), renamed);
-    EXPECT_TRUE(keldo::IsLasFile(renamed));
-    EXPECT_FALSE(keldo::IsLasFile(VolveMeasurementPath("15_9-F-12.txt")));
-    // A folder is looked at by its name only (its content cannot be read).
-    std::filesystem::create_directory(folder.file("logs.txt"));
-    EXPECT_FALSE(keldo::IsLasFile(folder.file("logs.txt")));
 }
 
 TEST(LasFileKind, OnlyTheBeginningIsRead)

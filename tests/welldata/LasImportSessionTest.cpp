@@ -195,7 +195,9 @@ TEST(LasImportSession, TheMissingElevationIsNotedUntilTheUserGivesOne)
     keldo::LasImportSession session = Opened(NoElevation(folder));
     auto noted = [&] {
         const auto notes = session.DeriveRows().notes;
-        return std::find(notes.begin(), notes.end(), keldo::kNoElevationNote) != notes.end();
+        return std::find(notes.begin(), notes.end(),
+                   "Der Kopf der LAS-Datei nennt keine Bezugshöhe (EKB, EDF, ELZ, EREF, ELEV); 0 m angenommen.")
+            != notes.end();
     };
     EXPECT_TRUE(noted());
     session.SetElevation(0);
