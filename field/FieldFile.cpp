@@ -136,7 +136,11 @@ std::string FieldRowMessage(int line, std::string_view column, std::string_view 
     return where + "Spalte " + std::string(column) + ": " + std::string(text);
 }
 
-bool ParseFieldNumber(std::string_view text, std::optional<float>& value)
+namespace {
+
+// A number column's value: empty is no value; a decimal comma counts as a
+// decimal point. False for a text that is not one finite number.
+bool ParseNumberCell(std::string_view text, std::optional<float>& value)
 {
     value.reset();
     if (text.empty())
@@ -147,8 +151,6 @@ bool ParseFieldNumber(std::string_view text, std::optional<float>& value)
     value = v;
     return true;
 }
-
-namespace {
 
 void SetFieldValue(FieldWell& well, FieldColumn column, std::string_view text, const std::string& folder)
 {
@@ -191,7 +193,7 @@ void SetFieldValue(FieldWell& well, FieldColumn column, std::string_view text, c
     case FieldColumn::Contact:
     case FieldColumn::Cutoff: {
         std::optional<float>& value = column == FieldColumn::Contact ? well.contact : well.cutoff;
-        if (!ParseFieldNumber(text, value))
+        if (!ParseNumberCell(text, value))
             fail(QuotedFileText(text) + " ist keine Zahl.");
         break;
     }

@@ -1,5 +1,4 @@
 #pragma once
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -51,9 +50,5 @@ void CheckWellNames(std::vector<FieldWell>& wells);
 // "Zeile 4, Spalte contact: <text>", or "Spalte contact: <text>" for a
 // well that was not read from a file.
 std::string FieldRowMessage(int line, std::string_view column, std::string_view text);
-
-// A number column's value: empty is no value; a decimal comma counts as a
-// decimal point. False for a text that is not one finite number.
-bool ParseFieldNumber(std::string_view text, std::optional<float>& value);
 
 } // namespace keldo
