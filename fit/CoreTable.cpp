@@ -7,6 +7,7 @@
 #include "CodePage.h"
 #include "MeasurementImport.h"
 #include "TextFormat.h"
+#include "TextHelpers.h"
 
 namespace keldo {
 namespace {
@@ -15,23 +16,6 @@ namespace {
 constexpr std::streamoff kMaxFileBytes = 64 << 20;
 // The beginning of a bad line that its message quotes.
 constexpr size_t kQuotedChars = 100;
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
-
-bool IsValidUtf8(std::string_view s)
-{
-    for (size_t i = 0; i < s.size();) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        const size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-        if (length == 0 || i + length > s.size())
-            return false;
-        for (size_t k = 1; k < length; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
-                return false;
-        i += length;
-    }
-    return true;
-}
 
 // The line as a message shows it: its beginning, in the program's UTF-8
 // whether the file was written in UTF-8 or in the Windows code page.

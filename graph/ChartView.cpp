@@ -1,11 +1,10 @@
 #include "ChartView.h"
 
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "ExportFileDialog.h"
 #include "MessageBox.h"
 #include "PageExport.h"
 #include "PrintJob.h"
@@ -63,16 +62,9 @@ void CChartView::FilePrintPreview()
 
 void CChartView::ExportDialog()
 {
-    const QString pngFilter = QStringLiteral("PNG-Bild (*.png)");
-    const QString svgFilter = QStringLiteral("SVG-Grafik (*.svg)");
-    const QString pdfFilter = QStringLiteral("PDF-Dokument (*.pdf)");
-    QString selected = pngFilter;
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Grafik exportieren"),
-        QStringLiteral("Grafik.png"), pngFilter + ";;" + svgFilter + ";;" + pdfFilter, &selected);
+    const QString path = keldo::AskGraphExportPath(this, QStringLiteral("Grafik"));
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += selected == svgFilter ? ".svg" : selected == pdfFilter ? ".pdf" : ".png";
     std::string error;
     if (!keldo::ExportPage(m_page, path.toStdString(), error))
         m_messages.Show(error);

@@ -1,6 +1,5 @@
 #include "Grafik.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPaintEvent>
@@ -10,6 +9,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "ExportFileDialog.h"
 #include "GraphExport.h"
 #include "GraphPainter.h"
 #include "KeldoDoc.h"
@@ -162,20 +162,12 @@ void CGrafik::FilePrintPreview()
 
 void CGrafik::ExportGraphDialog()
 {
-    const QString pngFilter = QStringLiteral("PNG-Bild (*.png)");
-    const QString svgFilter = QStringLiteral("SVG-Grafik (*.svg)");
-    const QString pdfFilter = QStringLiteral("PDF-Dokument (*.pdf)");
     QString proposal = QFileInfo(QString::fromStdString(m_doc.GetTitle())).completeBaseName();
     if (proposal.isEmpty())
         proposal = QStringLiteral("Grafik");
-    QString selected = pngFilter;
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Grafik exportieren"), proposal + ".png",
-        pngFilter + ";;" + svgFilter + ";;" + pdfFilter, &selected);
+    const QString path = keldo::AskGraphExportPath(this, proposal);
     if (path.isEmpty())
         return;
-    // A name without an extension gets the one of the chosen file type.
-    if (QFileInfo(path).suffix().isEmpty())
-        path += selected == svgFilter ? ".svg" : selected == pdfFilter ? ".pdf" : ".png";
     std::string error;
     if (!keldo::ExportGraph(m_doc, path.toStdString(), error))
         m_doc.Message(error);

@@ -17,6 +17,7 @@ TEST(LastRunCompleted, OnlyARunThatRanToItsEnd)
         bool completed;
     };
     // Well 15/9-F-11 B with the oil example's model over its logged range.
+    // An empty depth window is EmptyDepthWindowTest's.
     const Row rows[] = {
         {"water saturation", 0, [](CKeldoDoc&) {}, true},
         {"contacts", 1, [](CKeldoDoc&) {}, true},
@@ -24,8 +25,6 @@ TEST(LastRunCompleted, OnlyARunThatRanToItsEnd)
         {"pore pressure above 0.23 bar/m at the first line", 1, [](CKeldoDoc& d) { d.m_fInitialdruck = 700; }, false},
         {"no measurements", 0, [](CKeldoDoc& d) { d.m_Messwerte.clear(); }, false},
         {"no measurements, contacts", 1, [](CKeldoDoc& d) { d.m_Messwerte.clear(); }, false},
-        {"empty depth window", 0, [](CKeldoDoc& d) { d.m_fMaxTeufe = 2700; }, false},
-        {"empty depth window, contacts", 1, [](CKeldoDoc& d) { d.m_fMaxTeufe = 2700; }, false},
         {"oil heavier than water", 0, [](CKeldoDoc& d) { d.m_fDichteKW = 1100; }, false},
     };
     const std::vector<std::string> lines = ReadVolveWell("15_9-F-11_B.txt");
