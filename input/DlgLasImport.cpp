@@ -98,7 +98,7 @@ void DlgLasImport::FillControls()
         m_curveTable->setItem(row, 5, Cell(keldo::ShortestNumberText(s.lastIndex), true));
     }
 
-    for (CurveRole role : {CurveRole::Depth, CurveRole::Porosity, CurveRole::WaterSaturation, CurveRole::Permeability})
+    for (CurveRole role : keldo::kChosenRoles)
         FillChooser(role);
     m_surveyName->clear();
     m_surveyName->setToolTip({});

@@ -94,8 +94,8 @@ private:
 
     QLabel* m_fileText = nullptr;
     QTableWidget* m_curveTable = nullptr;
-    // By role: depth, porosity, Sw, permeability (nullptr when not offered).
-    std::array<QComboBox*, 4> m_choosers{};
+    // By role, as keldo::kChosenRoles (nullptr when not offered).
+    std::array<QComboBox*, keldo::kChosenRoles.size()> m_choosers{};
     QLineEdit* m_surveyName = nullptr;
     QPushButton* m_surveyButton = nullptr;
     QPushButton* m_noSurveyButton = nullptr;
