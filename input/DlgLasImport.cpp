@@ -98,7 +98,7 @@ void DlgLasImport::FillControls()
         m_curveTable->setItem(row, 5, Cell(keldo::ShortestNumberText(s.lastIndex), true));
     }
 
-    for (CurveRole role : {CurveRole::Depth, CurveRole::Porosity, CurveRole::WaterSaturation, CurveRole::Permeability})
+    for (CurveRole role : keldo::kChosenRoles)
         FillChooser(role);
     m_surveyName->clear();
     m_surveyName->setToolTip({});
@@ -160,16 +160,22 @@ void DlgLasImport::OnNoSurvey()
     Refresh();
 }
 
-bool DlgLasImport::ReadElevation(double& metres) const
+bool DlgLasImport::ApplyElevation()
 {
-    return keldo::ParseNumber(keldo::TrimBlanks(m_elevation->text().toStdString()), metres);
+    double elevation = 0;
+    if (!keldo::ParseNumber(keldo::TrimBlanks(m_elevation->text().toStdString()), elevation))
+        return false;
+    // Only a changed value is the user's: the 0 shown for a header without an
+    // elevation stays noted as assumed.
+    if (elevation != m_session.Elevation())
+        m_session.SetElevation(elevation);
+    return true;
 }
 
 void DlgLasImport::Refresh()
 {
-    double elevation = 0;
     std::string problem;
-    if (!ReadElevation(elevation))
+    if (!ApplyElevation())
         problem = keldo::NotANumberMessage(kElevationName);
     else if (const auto role = m_session.UnchosenRole())
         problem = ChooseCurveMessage(*role);
@@ -178,8 +184,6 @@ void DlgLasImport::Refresh()
         m_preview->clear();
         return;
     }
-    if (elevation != m_session.Elevation())
-        m_session.SetElevation(elevation);
     const keldo::MeasurementRows rows = m_session.DeriveRows(kPreviewLines);
     m_counts->setText(Utf8(keldo::SummaryMessage(rows)));
     std::string preview = kPreviewHeading;
@@ -197,15 +201,12 @@ void DlgLasImport::OnOk()
         Chooser(*role)->setFocus();
         return;
     }
-    double elevation = 0;
-    if (!ReadElevation(elevation)) {
+    if (!ApplyElevation()) {
         m_messages.Show(keldo::NotANumberMessage(kElevationName));
         m_elevation->setFocus();
         m_elevation->selectAll();
         return;
     }
-    if (elevation != m_session.Elevation())
-        m_session.SetElevation(elevation);
     keldo::MeasurementRows rows = m_session.DeriveRows();
     if (rows.counts.kept == 0) {
         m_messages.Show("Keine Zeile ist verwertbar.\n" + keldo::SummaryMessage(rows));

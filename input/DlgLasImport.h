@@ -50,8 +50,6 @@ public:
     // them leaves none for KeptValues).
     const std::vector<std::string>& MeasurementLines() const { return m_accepted.lines; }
     std::vector<std::string> TakeMeasurementLines() { return std::move(m_accepted.lines); }
-    // After OK: the rows, their counts and notes.
-    const keldo::MeasurementRows& AcceptedRows() const { return m_accepted; }
     // After OK: depth, porosity and permeability of every kept row (the
     // permeabilities empty when "(keine)" was chosen).
     keldo::KeptRowValues KeptValues() const { return m_session.ValuesOfKeptRows(m_accepted); }
@@ -85,7 +83,9 @@ private:
     // Derives the rows for the choices as they stand and shows their counts
     // and first lines.
     void Refresh();
-    bool ReadElevation(double& metres) const;
+    // Takes the elevation field into the session; false when it holds no
+    // number.
+    bool ApplyElevation();
 
     keldo::IMessageBox& m_messages;
     FileChooser m_chooseSurvey;
@@ -94,8 +94,8 @@ private:
 
     QLabel* m_fileText = nullptr;
     QTableWidget* m_curveTable = nullptr;
-    // By role: depth, porosity, Sw, permeability (nullptr when not offered).
-    std::array<QComboBox*, 4> m_choosers{};
+    // By role, as keldo::kChosenRoles (nullptr when not offered).
+    std::array<QComboBox*, keldo::kChosenRoles.size()> m_choosers{};
     QLineEdit* m_surveyName = nullptr;
     QPushButton* m_surveyButton = nullptr;
     QPushButton* m_noSurveyButton = nullptr;

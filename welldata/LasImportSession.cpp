@@ -17,7 +17,7 @@ bool LasImportSession::Open(const std::string& lasFile, WellDataError& error)
     m_log = std::move(log);
     m_headerElevation = ElevationFromHeader(m_log.header);
     m_elevation = m_headerElevation.value_or(0.0);
-    for (CurveRole role : {CurveRole::Depth, CurveRole::Porosity, CurveRole::WaterSaturation, CurveRole::Permeability})
+    for (CurveRole role : kChosenRoles)
         ChooseCurve(role, SuggestCurve(Curves(), role));
     return true;
 }

@@ -25,6 +25,10 @@ struct KeptRowValues {
     std::vector<double> permeabilities; // mD from the permeability curve, NaN where missing; empty without one
 };
 
+// The roles a session holds a curve for, in this order (their enum values).
+inline constexpr std::array<CurveRole, 4> kChosenRoles{
+    CurveRole::Depth, CurveRole::Porosity, CurveRole::WaterSaturation, CurveRole::Permeability};
+
 class LasImportSession {
 public:
     // Reads the whole file. The suggestions of SuggestCurve are chosen, the
@@ -70,8 +74,8 @@ private:
     std::string m_lasFile;
     LasLog m_log;
     std::optional<double> m_headerElevation;
-    // By role: depth, porosity, Sw, permeability.
-    std::array<std::optional<size_t>, 4> m_curves;
+    // By role, as kChosenRoles.
+    std::array<std::optional<size_t>, kChosenRoles.size()> m_curves;
     std::string m_surveyFile;
     std::optional<WellPath> m_survey;
     double m_elevation = 0;

@@ -381,12 +381,12 @@ private slots:
             {"eine-station.txt", "MD INC AZI\n100 5 10\n"},
             {"ohne-spalten.txt", "Tiefe Winkel\n100 5\n"},
         };
+        const BatchImport withoutSurvey = RunBatchImport(VolveWellLas("15_9-F-12"), "", std::nullopt);
         for (const auto& s : surveys) {
             const std::string path = folder.file(s.name);
             WriteBytes(path, s.content);
             const BatchImport batch = RunBatchImport(VolveWellLas("15_9-F-12"), path, std::nullopt);
             QCOMPARE(batch.status, int(keldo::kBatchUnreadable));
-            const BatchImport withoutSurvey = RunBatchImport(VolveWellLas("15_9-F-12"), "", std::nullopt);
 
             OpenDialog o;
             o.chosen = VolveWellLas("15_9-F-12");
@@ -546,9 +546,8 @@ private slots:
             las.OnChooseSurvey();
             las.OnOk();
             QCOMPARE(las.result(), int(QDialog::Accepted));
+            // The values themselves are checked against that table with the session.
             const keldo::KeptRowValues values = las.KeptValues();
-            QCOMPARE(values.depths.size(), size_t(2647));
-            QCOMPARE(values.depths.front(), double(2804.301f)); // the first row of that table
             QCOMPARE(values.permeabilities.size(), c.permeabilities);
             if (c.permeabilities)
                 QCOMPARE(values.permeabilities.front(), c.first);

@@ -110,7 +110,9 @@ TEST(LasImportSession, EveryChoiceGivesTheRowsOfTheOneCallImport)
         {"feet and percent", TestLasPath("feet-percent.las"), "", "", "", std::nullopt},
         {"wrapped, NPHI as porosity", TestLasPath("wrapped.las"), "", "NPHI", "SWT", std::nullopt},
         {"Windows-1252, tabs, CR LF", TestLasPath("cp1252-crlf-tabs.las"), "", "", "", std::nullopt},
+        // The header's missing elevation is noted until the user gives one, 0 too.
         {"no elevation in the header", NoElevation(folder), "", "", "", std::nullopt},
+        {"no elevation in the header, 0 given", NoElevation(folder), "", "", "", 0.0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -187,24 +189,6 @@ TEST(LasImportSession, ASurveyThatCannotBeReadKeepsTheOneBefore)
         const bool saysVertical = !rows.notes.empty() && rows.notes.front().rfind("Ohne Bohrpfad", 0) == 0;
         EXPECT_EQ(saysVertical, s.surveyAfter.empty());
     }
-}
-
-TEST(LasImportSession, TheMissingElevationIsNotedUntilTheUserGivesOne)
-{
-    ScratchFolder folder;
-    keldo::LasImportSession session = Opened(NoElevation(folder));
-    auto noted = [&] {
-        const auto notes = session.DeriveRows().notes;
-        return std::find(notes.begin(), notes.end(),
-                   "Der Kopf der LAS-Datei nennt keine Bezugshöhe (EKB, EDF, ELZ, EREF, ELEV); 0 m angenommen.")
-            != notes.end();
-    };
-    EXPECT_TRUE(noted());
-    session.SetElevation(0);
-    EXPECT_FALSE(noted());
-    // A header with an elevation is never noted.
-    session = Opened(TestLasPath("wrapped.las"));
-    EXPECT_FALSE(noted());
 }
 
 TEST(LasImportSession, WithoutTheThreeCurvesThereAreNoRows)
