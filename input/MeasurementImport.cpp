@@ -121,22 +121,6 @@ std::string AbortMessage(long long n, const std::string& line, const char* reaso
 
 } // namespace
 
-void AppendMeasurementLine(std::string& out, double tvd, float porosity, float sw)
-{
-    AppendFixed(out, tvd, 10, 3);
-    out.append(3, ' ');
-    AppendFixed(out, porosity, 10, 5);
-    out.append(2, ' ');
-    AppendFixed(out, sw, 10, 5);
-}
-
-std::string FormatMeasurementLine(double tvd, float porosity, float sw)
-{
-    std::string line;
-    AppendMeasurementLine(line, tvd, porosity, sw);
-    return line;
-}
-
 bool ImportMeasurementStream(std::istream& in, bool descending, IMessageBox& messages, std::vector<std::string>& lines)
 {
     auto reader = std::make_unique<LineReader>(in); // 64 KiB: keep it off the stack
@@ -217,20 +201,6 @@ bool ImportMeasurementFile(
         return false;
     }
     return ImportMeasurementStream(in, descending, messages, lines);
-}
-
-bool DepthWindowFromLines(const std::vector<std::string>& lines, float& minTeufe, float& maxTeufe)
-{
-    if (lines.empty())
-        return false;
-    float first[3], last[3];
-    if (ScanFloats(lines.front(), first, 3) < 1 || ScanFloats(lines.back(), last, 3) < 1)
-        return false;
-    minTeufe = first[0];
-    maxTeufe = last[0];
-    if (maxTeufe < minTeufe)
-        std::swap(minTeufe, maxTeufe);
-    return true;
 }
 
 } // namespace keldo

@@ -3,21 +3,16 @@
 #include <string>
 #include <vector>
 
+#include "MeasurementLine.h"
 #include "MessageBox.h"
 
 // Reading a measurement file: one line per measurement with TVD (m), porosity
 // and water saturation, depths strictly monotonic. Every accepted line is
-// stored reformatted as "%10.3f   %10.5f  %10.5f".
+// stored reformatted as a measurement line (MeasurementLine.h).
 namespace keldo {
 
 // The question that decides the expected order of the depths.
 inline constexpr const char* kOrderQuestion = "Die Teufenwerte TVD sind absteigend geordnet?";
-
-// Appends the stored form of one measurement to `out`. The text import passes
-// the depth as the float it read; the LAS import passes the double it
-// computed, so that the depth is the correctly rounded millimetre of it.
-void AppendMeasurementLine(std::string& out, double tvd, float porosity, float sw);
-std::string FormatMeasurementLine(double tvd, float porosity, float sw);
 
 // Reads measurement lines from `in` (bytes in Windows-1252, CR LF or LF line
 // ends) and appends the accepted ones to `lines`. Stops at the first bad line
@@ -35,10 +30,5 @@ bool ImportMeasurementFile(
 // directory.
 bool OpenMeasurementFile(const std::string& path, std::ifstream& in);
 std::string CannotOpenMessage(const std::string& path);
-
-// The depth window of a monotonic list: the TVD of the first and of the last
-// line, the smaller one as minTeufe. False (and both untouched) when the list
-// is empty or either line does not begin with a number.
-bool DepthWindowFromLines(const std::vector<std::string>& lines, float& minTeufe, float& maxTeufe);
 
 } // namespace keldo

@@ -2,8 +2,8 @@
 
 #include "CurveUnits.h"
 #include "LasReader.h"
+#include "MeasurementLine.h"
 #include "SurveyReader.h"
-#include "TextFormat.h"
 
 namespace keldo {
 
@@ -89,10 +89,10 @@ KeptRowValues LasImportSession::ValuesOfKeptRows(const MeasurementRows& rows) co
     values.porosities.reserve(rows.lines.size());
     for (const auto& line : rows.lines) {
         // As the document reads a stored line back.
-        float stored[3] = {};
-        ScanFloats(line, stored, 3);
-        values.depths.push_back(stored[0]);
-        values.porosities.push_back(stored[1]);
+        MeasurementValues stored;
+        ReadMeasurementLine(line, stored);
+        values.depths.push_back(stored.tvd);
+        values.porosities.push_back(stored.porosity);
     }
     if (const auto permeability = Curve(CurveRole::Permeability))
         values.permeabilities

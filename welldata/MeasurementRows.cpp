@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "CurveChoice.h"
-#include "MeasurementImport.h"
+#include "MeasurementLine.h"
 #include "TextFormat.h"
 
 namespace keldo {

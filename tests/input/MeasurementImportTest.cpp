@@ -52,15 +52,6 @@ private:
 
 } // namespace
 
-TEST(MeasurementLine, FixedWidthFormat)
-{
-    GermanLocale german;
-    EXPECT_EQ(keldo::FormatMeasurementLine(1234.5f, 0.2f, 0.35f), "  1234.500      0.20000     0.35000");
-    EXPECT_EQ(keldo::FormatMeasurementLine(-12.25f, 0.123456f, 1.0f), "   -12.250      0.12346     1.00000");
-    // wider values push the columns out instead of being cut
-    EXPECT_EQ(keldo::FormatMeasurementLine(1234567.0f, 0.5f, 0.5f), "1234567.000      0.50000     0.50000");
-}
-
 TEST(MeasurementImport, TenDescendingLines)
 {
     std::string text;
@@ -210,21 +201,6 @@ TEST(MeasurementImport, FromFile)
         EXPECT_TRUE(lines.empty());
         EXPECT_EQ(box.shown.at(0), keldo::CannotOpenMessage(missing));
     }
-}
-
-TEST(DepthWindow, FirstAndLastLineSmallerFirst)
-{
-    float minT = 7, maxT = 8;
-    EXPECT_FALSE(keldo::DepthWindowFromLines({}, minT, maxT));
-    EXPECT_EQ(minT, 7.0f);
-    EXPECT_FALSE(keldo::DepthWindowFromLines({"1500 0.2 0.3", "Unsinn"}, minT, maxT));
-    EXPECT_EQ(maxT, 8.0f);
-    EXPECT_TRUE(keldo::DepthWindowFromLines({"  1400.000 0.2 0.3", "x", "  1500.500 0.2 0.3"}, minT, maxT));
-    EXPECT_EQ(minT, 1400.0f);
-    EXPECT_EQ(maxT, 1500.5f);
-    EXPECT_TRUE(keldo::DepthWindowFromLines({"1500.5 0.2 0.3"}, minT, maxT));
-    EXPECT_EQ(minT, 1500.5f);
-    EXPECT_EQ(maxT, 1500.5f);
 }
 
 TEST(LineOrder, SortedByText)
