@@ -102,6 +102,7 @@ bool ResolveCurve(const std::vector<LasHeaderItem>& curves, std::string_view nam
         }
         error.kind = WellDataErrorKind::NoSuggestion;
         error.line = 0;
+        error.curve = role;
         error.detail = std::string("Keine Kurve ist als ") + RoleName(role)
             + " zu erkennen; bitte eine wählen. Kurven der Datei: " + CurveList(curves) + ".";
         return false;
@@ -113,6 +114,7 @@ bool ResolveCurve(const std::vector<LasHeaderItem>& curves, std::string_view nam
         }
     error.kind = WellDataErrorKind::UnknownCurve;
     error.line = 0;
+    error.curve = role;
     error.detail = "Die Kurve \"" + std::string(name) + "\" (" + RoleName(role)
         + ") gibt es in der Datei nicht. Kurven der Datei: " + CurveList(curves) + ".";
     return false;

@@ -5,15 +5,13 @@
 #include <string_view>
 #include <vector>
 
+#include "CurveRole.h"
 #include "LasHeaderLine.h"
 #include "WellDataError.h"
 
 // Which LAS curves give depth, porosity, water saturation (and permeability):
 // suggestions from the mnemonics, and names given by the user.
 namespace keldo {
-
-// Other: any further curve a caller wants; it has no suggestion.
-enum class CurveRole { Depth, Porosity, WaterSaturation, Permeability, Other };
 
 // The role's German name for messages and the dialog ("Porosität").
 const char* RoleName(CurveRole role);

@@ -62,6 +62,7 @@ bool ImportLas(const LasImportRequest& request, LasImportResult& result, WellDat
     if (result.rows.counts.kept == 0) {
         error.kind = WellDataErrorKind::NoUsableRow;
         error.line = 0;
+        error.curve.reset();
         error.detail = "Keine Zeile ist verwertbar. " + SummaryMessage(result.rows);
         return false;
     }

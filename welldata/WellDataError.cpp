@@ -20,6 +20,7 @@ bool Fail(WellDataError& error, WellDataErrorKind kind, long long line, std::str
 {
     error.kind = kind;
     error.line = line;
+    error.curve.reset();
     error.detail = std::move(detail);
     return false;
 }

@@ -1,9 +1,14 @@
 #pragma once
+#include <optional>
 #include <string>
 
-// Why a LAS file or a deviation survey could not be used. Each failure is one
-// German sentence (`detail`), the file it concerns and, where there is one,
-// the line; Message() joins them into the text the user sees.
+#include "CurveRole.h"
+
+// Why a LAS file or a deviation survey could not be used. Each failure has
+// its kind, the file it concerns and, where there is one, the line or the
+// role of the curve at fault, for callers to decide on; and one German
+// sentence (`detail`) that Message() joins with the file and line into the
+// text the user sees.
 namespace keldo {
 
 enum class WellDataErrorKind {
@@ -28,7 +33,10 @@ struct WellDataError {
     std::string file;    // the path as the caller gave it
     bool survey = false; // the file is a deviation survey, not a LAS file
     long long line = 0;  // 1-based; 0 when no single line is at fault
-    std::string detail;  // one German sentence
+    // The role of the curve at fault (UnknownCurve, NoSuggestion); nothing
+    // when no curve is.
+    std::optional<CurveRole> curve;
+    std::string detail; // one German sentence
 
     // "ABBRUCH!!LAS-Datei <file>, Zeile <n>: <detail>"; without the line part
     // when there is no line, "Bohrpfaddatei" for a survey.

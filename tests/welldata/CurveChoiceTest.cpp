@@ -84,6 +84,7 @@ TEST(CurveChoice, NamesAreFoundWithoutRegardToCaseElseTheMessageListsTheCurves)
             EXPECT_EQ(index, *c.index);
         } else {
             EXPECT_EQ(error.kind, c.kind);
+            EXPECT_EQ(error.curve, c.role);
             EXPECT_EQ(error.detail, c.detail);
             EXPECT_EQ(keldo::GroupOf(error.kind), keldo::WellDataErrorGroup::NothingToUse);
         }

@@ -2,10 +2,12 @@
 // each failure with its kind.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "CurveRole.h"
 #include "LasImport.h"
 #include "ScratchFolder.h"
 #include "WellDataTestFiles.h"
@@ -116,24 +118,26 @@ struct FailureCase {
     const char* extraCurve;
     Kind kind;
     bool survey_error;
+    std::optional<keldo::CurveRole> curve; // the role of the curve at fault
     const char* detailStart;
 };
 
 const FailureCase kFailures[] = {
     {"unknown curve", "~V\n~C\n DEPT.M :\n PHIE. :\n SW. :\n~A\n 1 0.2 0.3\n", "", "PHIX", "", Kind::UnknownCurve,
-        false, "Die Kurve \"PHIX\" (Porosität) gibt es in der Datei nicht."},
+        false, keldo::CurveRole::Porosity, "Die Kurve \"PHIX\" (Porosität) gibt es in der Datei nicht."},
     {"no suggestion", "~V\n~C\n DEPT.M :\n GR. :\n SW. :\n~A\n 1 20 0.3\n", "", "", "", Kind::NoSuggestion, false,
-        "Keine Kurve ist als Porosität zu erkennen"},
+        keldo::CurveRole::Porosity, "Keine Kurve ist als Porosität zu erkennen"},
     {"no usable row", "~V\n~C\n DEPT.M :\n PHIE. :\n SW. :\n~A\n 1 0 0.3\n 2 -999.25 0.3\n", "", "", "",
-        Kind::NoUsableRow, false,
+        Kind::NoUsableRow, false, std::nullopt,
         "Keine Zeile ist verwertbar. 0 von 2 Zeilen übernommen. Verworfen: 1 mit fehlendem Wert, 1 mit Wert "
         "außerhalb des Bereichs"},
     {"bad survey", "~V\n~C\n DEPT.M :\n PHIE. :\n SW. :\n~A\n 1 0.2 0.3\n", "MD INC AZI\n100 0 0\n", "", "",
-        Kind::BadSurvey, true, "Die Datei hat 1 Station"},
+        Kind::BadSurvey, true, std::nullopt, "Die Datei hat 1 Station"},
     {"unknown extra curve", "~V\n~C\n DEPT.M :\n PHIE. :\n SW. :\n~A\n 1 0.2 0.3\n", "", "", "KLOGH",
-        Kind::UnknownCurve, false, "Die Kurve \"KLOGH\" (zusätzliche Kurve) gibt es in der Datei nicht."},
+        Kind::UnknownCurve, false, keldo::CurveRole::Other,
+        "Die Kurve \"KLOGH\" (zusätzliche Kurve) gibt es in der Datei nicht."},
     {"malformed LAS", "~V\n~C\n DEPT.M :\n PHIE. :\n SW. :\n~A\n 1 0.2\n", "", "", "", Kind::Malformed, false,
-        "Die Zeile hat 2 Werte statt 3"},
+        std::nullopt, "Die Zeile hat 2 Werte statt 3"},
 };
 
 TEST(LasImport, EachFailureHasItsKindAndNamesItsFile)
@@ -155,6 +159,7 @@ TEST(LasImport, EachFailureHasItsKindAndNamesItsFile)
         EXPECT_FALSE(keldo::ImportLas(request, result, error));
         EXPECT_EQ(error.kind, c.kind);
         EXPECT_EQ(error.survey, c.survey_error);
+        EXPECT_EQ(error.curve, c.curve);
         EXPECT_EQ(error.file, c.survey_error ? request.surveyFile : request.lasFile);
         EXPECT_EQ(error.detail.rfind(c.detailStart, 0), 0u) << error.detail;
     }
