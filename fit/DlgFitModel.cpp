@@ -36,17 +36,12 @@ QString ReportText(const std::vector<std::string>& lines)
     return text;
 }
 
-// Keeps the refusal of the input checks, not their warnings, so that a
-// contact fit on inputs the input dialog would refuse says why in one message.
-class RefusalOfChecks : public keldo::IMessageBox {
+// The input checks without their message boxes: a contact fit on inputs the
+// input dialog would refuse says why in one message, without the warnings.
+class SilentChecks : public keldo::IMessageBox {
 public:
-    void Show(const std::string& text) override
-    {
-        if (text.rfind("WARNUNG!!", 0) != 0)
-            refusal = text;
-    }
+    void Show(const std::string&) override {}
     bool AskYesNo(const std::string&) override { return true; }
-    std::string refusal;
 };
 
 QStringList CoreTableFilters()
@@ -204,9 +199,9 @@ void DlgFitModel::OnFitContact()
     CKeldoInputs inputs = ContactFitInputs();
     {
         CKeldoInputs checked = inputs;
-        RefusalOfChecks checks;
-        if (keldo::CheckInputs(checked, checks) != 0) {
-            m_messages.Show(checks.refusal + "\nBitte die Eingaben unter „Daten ändern“ berichtigen.");
+        SilentChecks silent;
+        if (const keldo::InputRefusal refusal = keldo::CheckInputFields(checked, silent); refusal.Refused()) {
+            m_messages.Show(keldo::RefusalMessage(refusal) + "\nBitte die Eingaben unter „Daten ändern“ berichtigen.");
             return;
         }
     }

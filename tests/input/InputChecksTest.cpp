@@ -233,3 +233,58 @@ TEST(ParseFieldNumber, OneFiniteDecimalNumberOnly)
         EXPECT_EQ(v, 42.0f) << bad;
     }
 }
+
+// The refusal says which check refused, and its message is the one the check
+// showed: a caller acts on the check (the cut-off, the contact) and words the
+// message from it.
+TEST(CheckInputFields, NameTheRefusedInput)
+{
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const struct {
+        const char* what;
+        std::function<void(CKeldoInputs&)> change;
+        keldo::InputCheck check;
+        float CKeldoInputs::*field; // NotANumber: the field named
+    } rows[] = {
+        {"valid oil", [](auto&) {}, keldo::InputCheck::Accepted, nullptr},
+        {"contact not a number", [&](auto& in) { in.m_fKontakt = nan; }, keldo::InputCheck::NotANumber,
+            &CKeldoInputs::m_fKontakt},
+        {"density not a number", [&](auto& in) { in.m_fDichteKW = nan; }, keldo::InputCheck::NotANumber,
+            &CKeldoInputs::m_fDichteKW},
+        {"fluid 2", [](auto& in) { in.m_nFluid = 2; }, keldo::InputCheck::NoFluid, nullptr},
+        {"cut-off 0", [](auto& in) { in.m_fCutoff = 0.0f; }, keldo::InputCheck::CutoffNotPositive, nullptr},
+        {"cut-off 0.5", [](auto& in) { in.m_fCutoff = 0.5f; }, keldo::InputCheck::CutoffTooLarge, nullptr},
+        {"pressure 1", [](auto& in) { in.m_fInitialdruck = 1.0f; }, keldo::InputCheck::InitialPressure, nullptr},
+        {"contact -5", [](auto& in) { in.m_fKontakt = -5.0f; }, keldo::InputCheck::Contact, nullptr},
+        {"pcsperr1 0", [](auto& in) { in.m_fPcsperr1 = 0.0f; }, keldo::InputCheck::Pcsperr, nullptr},
+        {"swmin1 0", [](auto& in) { in.m_fSwmin1 = 0.0f; }, keldo::InputCheck::Swmin, nullptr},
+        {"water 900", [](auto& in) { in.m_fWasserdichte = 900.0f; }, keldo::InputCheck::WaterDensity, nullptr},
+        {"gas density 0.5", [](auto& in) { in.m_nFluid = 0, in.m_fDichteKW = 0.5f; }, keldo::InputCheck::GasDensity,
+            nullptr},
+        {"angle 91", [](auto& in) { in.m_fKontaktwinkel = 91.0f; }, keldo::InputCheck::ContactAngle, nullptr},
+        {"oil density 599", [](auto& in) { in.m_fDichteKW = 599.0f; }, keldo::InputCheck::OilDensity, nullptr},
+        {"pcmax 10", [](auto& in) { in.m_fPcMax = 10.0f; }, keldo::InputCheck::PcMax, nullptr},
+        {"beta 0/0 after the warnings", [](auto& in) { in.m_fBeta0 = in.m_fBeta1 = in.m_fPhiK0 = 0.0f; },
+            keldo::InputCheck::BetaMissing, nullptr},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        CKeldoInputs in = ValidOil();
+        row.change(in);
+        CKeldoInputs again = in;
+        const float cutoff = in.m_fCutoff;
+        RecordingMessageBox box, boxAgain;
+        const keldo::InputRefusal refusal = keldo::CheckInputFields(in, box);
+        EXPECT_EQ(refusal.check, row.check);
+        EXPECT_EQ(refusal.field ? refusal.field->member : nullptr, row.field);
+        EXPECT_EQ(keldo::CheckInputs(again, boxAgain), refusal.Refused() ? 1 : 0);
+        EXPECT_EQ(box.shown, boxAgain.shown);
+        if (refusal.Refused()) {
+            ASSERT_FALSE(box.shown.empty());
+            EXPECT_EQ(box.shown.back(), keldo::RefusalMessage(refusal));
+        } else {
+            EXPECT_EQ(keldo::RefusalMessage(refusal), "");
+        }
+        EXPECT_EQ(in.m_fCutoff, refusal.OfCutoff() ? 0.06f : cutoff);
+    }
+}
