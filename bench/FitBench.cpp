@@ -38,9 +38,9 @@ void BM_PhiKFitVolveTable(benchmark::State& state)
     for (auto _ : state) {
         const CpuClock clock;
         std::vector<keldo::PhiKSample> samples;
-        std::string error;
+        keldo::CoreTableError error;
         if (!keldo::ReadCoreTable(path, samples, error)) {
-            state.SkipWithError(error.c_str());
+            state.SkipWithError(error.Message().c_str());
             return;
         }
         const auto fit = keldo::FitPhiK(keldo::SelectPhiKPairs(samples, 0, 5000), 2);

@@ -7,7 +7,6 @@
 #include "FitGraphs.h"
 #include "FitReport.h"
 #include "KeldoDoc.h"
-#include "MeasurementImport.h"
 #include "PhiKFit.h"
 
 namespace keldo {
@@ -35,11 +34,11 @@ std::optional<Refusal> FitPhiKRelation(
     const std::vector<PhiKSample>* samples = &coreSamples;
     std::string source;
     if (!options.coreFile.empty()) {
-        std::string error;
+        CoreTableError error;
         if (!ReadCoreTable(options.coreFile, coreSamples, error)) {
             // A file that cannot be opened is unreadable; a bad line is refused input.
-            const bool unreadable = error == CannotOpenMessage(options.coreFile);
-            return Refusal{error, unreadable ? kBatchUnreadable : kBatchRefused};
+            const bool unreadable = error.kind == CoreTableErrorKind::CannotOpen;
+            return Refusal{error.Message(), unreadable ? kBatchUnreadable : kBatchRefused};
         }
         source = CoreTableSource(options.coreFile);
     } else if (las) {

@@ -54,8 +54,22 @@ bool StartsWithLetter(std::string_view trimmed)
 
 } // namespace
 
+std::string CoreTableError::Message() const
+{
+    switch (kind) {
+    case CoreTableErrorKind::CannotOpen:
+        return CannotOpenMessage(file);
+    case CoreTableErrorKind::TooLarge:
+        return "ABBRUCH!!Die Datei " + file + " ist mit mehr als 64 MB zu groß für eine Tabelle von Kerndaten!";
+    case CoreTableErrorKind::BadLine:
+        return Format("ABBRUCH in der %lld.Zeile der Datei ", line) + file + "\n" + quoted
+            + "\nDie Zeile enthält nicht Teufe, Porosität und Permeabilität (mD) als drei Zahlen!";
+    }
+    return {};
+}
+
 bool ReadCoreTableText(
-    std::string_view text, const std::string& name, std::vector<PhiKSample>& samples, std::string& error)
+    std::string_view text, const std::string& name, std::vector<PhiKSample>& samples, CoreTableError& error)
 {
     samples.clear();
     if (text.substr(0, 3) == "\xEF\xBB\xBF")
@@ -82,8 +96,7 @@ bool ReadCoreTableText(
         double v[3];
         if (!ParseThreeNumbers(line, v)) {
             samples.clear();
-            error = Format("ABBRUCH in der %lld.Zeile der Datei ", lineNumber) + name + "\n" + Quoted(line)
-                + "\nDie Zeile enthält nicht Teufe, Porosität und Permeabilität (mD) als drei Zahlen!";
+            error = {CoreTableErrorKind::BadLine, name, lineNumber, Quoted(line)};
             return false;
         }
         dataSeen = true;
@@ -92,24 +105,24 @@ bool ReadCoreTableText(
     return true;
 }
 
-bool ReadCoreTable(const std::string& path, std::vector<PhiKSample>& samples, std::string& error)
+bool ReadCoreTable(const std::string& path, std::vector<PhiKSample>& samples, CoreTableError& error)
 {
     samples.clear();
     std::ifstream in;
     if (!OpenMeasurementFile(path, in)) {
-        error = CannotOpenMessage(path);
+        error = {CoreTableErrorKind::CannotOpen, path, 0, {}};
         return false;
     }
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
     in.seekg(0, std::ios::beg);
     if (size > kMaxFileBytes) {
-        error = "ABBRUCH!!Die Datei " + path + " ist mit mehr als 64 MB zu groß für eine Tabelle von Kerndaten!";
+        error = {CoreTableErrorKind::TooLarge, path, 0, {}};
         return false;
     }
     const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (in.bad()) {
-        error = CannotOpenMessage(path);
+        error = {CoreTableErrorKind::CannotOpen, path, 0, {}};
         return false;
     }
     return ReadCoreTableText(text, path, samples, error);

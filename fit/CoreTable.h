@@ -23,12 +23,30 @@
 // ranges) is decided by SelectPhiKPairs, not here.
 namespace keldo {
 
-// Reads `text` (the whole file) named `name` in messages. False with a
-// German `error` on the first bad line; `samples` then holds nothing.
+enum class CoreTableErrorKind {
+    CannotOpen, // missing, a folder, not readable, a read error
+    TooLarge,   // more than 64 MB
+    BadLine,    // a line that is not three numbers
+};
+
+// Why a core table could not be read: the kind, the file as messages name
+// it and, for a bad line, its number and its beginning as the message
+// quotes it. Message() makes the German text the user sees.
+struct CoreTableError {
+    CoreTableErrorKind kind = CoreTableErrorKind::CannotOpen;
+    std::string file;
+    long long line = 0; // BadLine: 1-based
+    std::string quoted; // BadLine: the beginning of the line, in UTF-8
+
+    std::string Message() const;
+};
+
+// Reads `text` (the whole file) named `name` in messages. False with the
+// first bad line in `error`; `samples` then holds nothing.
 bool ReadCoreTableText(
-    std::string_view text, const std::string& name, std::vector<PhiKSample>& samples, std::string& error);
+    std::string_view text, const std::string& name, std::vector<PhiKSample>& samples, CoreTableError& error);
 
 // The same for the file at `path`, which messages name.
-bool ReadCoreTable(const std::string& path, std::vector<PhiKSample>& samples, std::string& error);
+bool ReadCoreTable(const std::string& path, std::vector<PhiKSample>& samples, CoreTableError& error);
 
 } // namespace keldo

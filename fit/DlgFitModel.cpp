@@ -99,9 +99,9 @@ bool DlgFitModel::ReadLasPairs(const std::string& lasFile)
 bool DlgFitModel::ReadCorePairs(const std::string& coreFile)
 {
     std::vector<keldo::PhiKSample> samples;
-    std::string error;
+    keldo::CoreTableError error;
     if (!keldo::ReadCoreTable(coreFile, samples, error)) {
-        m_messages.Show(error);
+        m_messages.Show(error.Message());
         return false;
     }
     m_samples = std::move(samples);

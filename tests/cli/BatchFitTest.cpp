@@ -102,12 +102,12 @@ TEST(BatchFit, VolveWellsGetTheFitsOfFitFromTheirLogs)
         ASSERT_EQ(keldo::PrepareBatchDocument(text, expected, box, ignored), keldo::kBatchCompleted);
 
         std::vector<keldo::PhiKSample> samples;
-        std::string error;
+        keldo::CoreTableError error;
         if (!w.coreTable)
             samples = ImportedPairs(w.well);
         else
             ASSERT_TRUE(keldo::ReadCoreTable(VolveMeasurementPath(std::string("klogh/") + w.coreTable), samples, error))
-                << error;
+                << error.Message();
         // The same pairs to the bit: keldo-batch's from the LAS file, the
         // expected ones from the core table.
         CKeldoDoc fromLas(box);

@@ -17,40 +17,48 @@ struct TableCase {
     std::string text;
     std::vector<PhiKSample> samples; // when read
     const char* error;               // else: the message, exactly
+    long long line = 0;              // and the bad line's number
 };
 
 const TableCase kTables[] = {
-    {"three columns", "2850.5 0.21 120\n2851 0.19 85.5\n", {{2850.5, 0.21f, 120}, {2851, 0.19f, 85.5}}, nullptr},
+    {"three columns", "2850.5 0.21 120\n2851 0.19 85.5\n", {{2850.5, 0.21f, 120}, {2851, 0.19f, 85.5}}, nullptr, 0},
     {"column headings, comments and blank lines",
         "Teufe Porosität Permeabilität\n# Labor 2009\n\n  2850.5\t0.21\t120\n   \n# Ende\n", {{2850.5, 0.21f, 120}},
-        nullptr},
+        nullptr, 0},
     {"Windows file: byte-order mark, CR LF", "\xEF\xBB\xBFTiefe;Phi;K\r\n2850.5 0.21 120\r\n2851 0.19 1.5e2\r\n",
-        {{2850.5, 0.21f, 120}, {2851, 0.19f, 150}}, nullptr},
-    {"further columns are ignored", "2850.5 0.21 120 2.65 Kern-7\n", {{2850.5, 0.21f, 120}}, nullptr},
+        {{2850.5, 0.21f, 120}, {2851, 0.19f, 150}}, nullptr, 0},
+    {"further columns are ignored", "2850.5 0.21 120 2.65 Kern-7\n", {{2850.5, 0.21f, 120}}, nullptr, 0},
     {"values outside the fit's ranges are read", "2850 0 -999.25\n2851 21.5 0\n",
-        {{2850, 0, -999.25f}, {2851, 21.5f, 0}}, nullptr},
-    {"no line at all", "", {}, nullptr},
+        {{2850, 0, -999.25f}, {2851, 21.5f, 0}}, nullptr, 0},
+    {"no line at all", "", {}, nullptr, 0},
     {"decimal comma", "# Kerndaten\n2850.5 0.21 120\n2851,0 0,19 85\n", {},
         "ABBRUCH in der 3.Zeile der Datei kern.txt\n2851,0 0,19 85\n"
-        "Die Zeile enthält nicht Teufe, Porosität und Permeabilität (mD) als drei Zahlen!"},
+        "Die Zeile enthält nicht Teufe, Porosität und Permeabilität (mD) als drei Zahlen!",
+        3},
     {"semicolons", "2850.5;0.21;120\n", {},
         "ABBRUCH in der 1.Zeile der Datei kern.txt\n2850.5;0.21;120\n"
-        "Die Zeile enthält nicht Teufe, Porosität und Permeabilität (mD) als drei Zahlen!"},
+        "Die Zeile enthält nicht Teufe, Porosität und Permeabilität (mD) als drei Zahlen!",
+        1},
     {"two numbers", "2850.5 0.21\n", {},
         "ABBRUCH in der 1.Zeile der Datei kern.txt\n2850.5 0.21\n"
-        "Die Zeile enthält nicht Teufe, Porosität und Permeabilität (mD) als drei Zahlen!"},
+        "Die Zeile enthält nicht Teufe, Porosität und Permeabilität (mD) als drei Zahlen!",
+        1},
     {"a heading after the numbers", "2850.5 0.21 120\r\nKern 2\r\n", {},
         "ABBRUCH in der 2.Zeile der Datei kern.txt\nKern 2\n"
-        "Die Zeile enthält nicht Teufe, Porosität und Permeabilität (mD) als drei Zahlen!"},
+        "Die Zeile enthält nicht Teufe, Porosität und Permeabilität (mD) als drei Zahlen!",
+        2},
     {"too large for a float", "2850.5 0.21 1e39\n", {},
         "ABBRUCH in der 1.Zeile der Datei kern.txt\n2850.5 0.21 1e39\n"
-        "Die Zeile enthält nicht Teufe, Porosität und Permeabilität (mD) als drei Zahlen!"},
+        "Die Zeile enthält nicht Teufe, Porosität und Permeabilität (mD) als drei Zahlen!",
+        1},
     {"unit text glued to the number", "2850.5m 0.21 120\n", {},
         "ABBRUCH in der 1.Zeile der Datei kern.txt\n2850.5m 0.21 120\n"
-        "Die Zeile enthält nicht Teufe, Porosität und Permeabilität (mD) als drei Zahlen!"},
+        "Die Zeile enthält nicht Teufe, Porosität und Permeabilität (mD) als drei Zahlen!",
+        1},
     {"Windows code page in the quoted line", "2850.5 0.21 120\n2851 0.19 85 \xB5m\xB2 x\n2852 \xE4\n", {},
         "ABBRUCH in der 3.Zeile der Datei kern.txt\n2852 ä\n"
-        "Die Zeile enthält nicht Teufe, Porosität und Permeabilität (mD) als drei Zahlen!"},
+        "Die Zeile enthält nicht Teufe, Porosität und Permeabilität (mD) als drei Zahlen!",
+        3},
 };
 
 } // namespace
@@ -60,11 +68,13 @@ TEST(CoreTable, ReadsLinesOfThreeNumbers)
     for (const TableCase& c : kTables) {
         SCOPED_TRACE(c.what);
         std::vector<PhiKSample> samples{{1, 2, 3}};
-        std::string error;
+        keldo::CoreTableError error;
         const bool read = ReadCoreTableText(c.text, "kern.txt", samples, error);
         EXPECT_EQ(read, c.error == nullptr);
         if (c.error) {
-            EXPECT_EQ(error, c.error);
+            EXPECT_EQ(error.Message(), c.error);
+            EXPECT_EQ(error.kind, keldo::CoreTableErrorKind::BadLine);
+            EXPECT_EQ(error.line, c.line);
             EXPECT_TRUE(samples.empty());
             continue;
         }
@@ -90,7 +100,9 @@ TEST(CoreTable, ReadsTheVolveTableAndNamesAMissingFile)
     EXPECT_EQ(samples.back().depth, 3044.615f);
 
     ScratchFolder folder;
-    EXPECT_FALSE(keldo::ReadCoreTable(folder.file("fehlt.txt"), samples, error));
-    EXPECT_EQ(error, "ABBRUCH!!Die Datei " + folder.file("fehlt.txt") + " kann nicht gelesen werden!");
+    keldo::CoreTableError missing;
+    EXPECT_FALSE(keldo::ReadCoreTable(folder.file("fehlt.txt"), samples, missing));
+    EXPECT_EQ(missing.Message(), "ABBRUCH!!Die Datei " + folder.file("fehlt.txt") + " kann nicht gelesen werden!");
+    EXPECT_EQ(missing.kind, keldo::CoreTableErrorKind::CannotOpen);
     EXPECT_TRUE(samples.empty());
 }

@@ -12,6 +12,8 @@ inline std::vector<keldo::PhiKSample> ReadVolveTable(std::string& error)
     const char* root = std::getenv("KELDO_SOURCE_DIR");
     const std::string path = std::string(root ? root : ".") + "/tests/data/volve/klogh/15_9-F-12_phif_klogh.txt";
     std::vector<keldo::PhiKSample> samples;
-    keldo::ReadCoreTable(path, samples, error);
+    keldo::CoreTableError failure;
+    if (!keldo::ReadCoreTable(path, samples, failure))
+        error = failure.Message();
     return samples;
 }
