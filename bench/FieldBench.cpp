@@ -124,7 +124,7 @@ void BM_FieldStudy(benchmark::State& state)
     for (int i = 0; i < wells; ++i) {
         keldo::FieldWell well;
         well.name = "Bohrung " + std::to_string(i + 1);
-        well.document = documents[static_cast<size_t>(i)];
+        well.inputs.document = documents[static_cast<size_t>(i)];
         study.wells.push_back(well);
     }
     double wall = 0, cpu = 0, peakMB = 0;

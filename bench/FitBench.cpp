@@ -2,12 +2,9 @@
 
 #include <ctime>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "BatchFit.h"
-#include "BatchRun.h"
 #include "ContactFit.h"
 #include "CoreTable.h"
 #include "DefaultParameters.h"
@@ -16,6 +13,7 @@
 #include "PhiKFit.h"
 #include "RecordingMessageBox.h"
 #include "SaturationRunMisfit.h"
+#include "WellPreparation.h"
 
 namespace {
 
@@ -129,18 +127,26 @@ std::unique_ptr<PreparedWell> PrepareWell(benchmark::State& state)
     auto out = std::make_unique<PreparedWell>();
     out->well = &kVolveLasWells[state.range(0)];
     const std::string volve = KELDO_SOURCE_DIR "/examples/volve/";
-    keldo::BatchOptions options;
-    options.document = KELDO_SOURCE_DIR "/examples/" + std::string(out->well->document);
-    options.lasFile = volve + "las/" + out->well->well + "_WLC_PETRO_COMPUTED_OUTPUT_1.LAS";
-    options.surveyFile = volve + "trajectories/" + out->well->well + "_ACTUAL.txt";
-    options.elevation.reset();
+    keldo::WellInputs inputs;
+    inputs.document = KELDO_SOURCE_DIR "/examples/" + std::string(out->well->document);
+    inputs.lasFile = volve + "las/" + out->well->well + "_WLC_PETRO_COMPUTED_OUTPUT_1.LAS";
+    inputs.surveyFile = volve + "trajectories/" + out->well->well + "_ACTUAL.txt";
+    inputs.elevation.reset();
     out->doc = std::make_unique<CKeldoDoc>(out->box);
-    std::ostringstream messages;
-    if (keldo::PrepareBatchDocument(options, *out->doc, out->box, messages, &out->permeability)
-        != keldo::kBatchCompleted) {
-        state.SkipWithError(messages.str().c_str());
+    const keldo::WellSettings settings; // keldo-batch's
+    keldo::WellPreparation prepared
+        = keldo::PrepareWell({.inputs = inputs, .settings = settings, .permeabilityPairs = true}, *out->doc, out->box);
+    if (!prepared.Prepared()) {
+        // The file that stopped it, else the message of the checks.
+        const std::string why = prepared.status == keldo::PreparationStatus::WellDataUnusable
+            ? prepared.wellData.Message()
+            : !prepared.file         ? prepared.file.Message()
+            : out->box.shown.empty() ? std::string()
+                                     : out->box.shown.back();
+        state.SkipWithError(why.c_str());
         return nullptr;
     }
+    out->permeability = std::move(prepared.permeability);
     out->selection = keldo::SelectPhiKPairs(out->permeability.samples, out->doc->m_fMinTeufe, out->doc->m_fMaxTeufe);
     state.SetLabel(out->well->well);
     return out;

@@ -1,6 +1,6 @@
 #include "BatchFit.h"
 
-#include "BatchRun.h"
+#include "BatchStatus.h"
 #include "ContactFit.h"
 #include "CoreTable.h"
 #include "DocumentFits.h"
@@ -35,11 +35,8 @@ std::optional<Refusal> FitPhiKRelation(
     std::string source;
     if (!options.coreFile.empty()) {
         CoreTableError error;
-        if (!ReadCoreTable(options.coreFile, coreSamples, error)) {
-            // A file that cannot be opened is unreadable; a bad line is refused input.
-            const bool unreadable = error.kind == CoreTableErrorKind::CannotOpen;
-            return Refusal{error.Message(), unreadable ? kBatchUnreadable : kBatchRefused};
-        }
+        if (!ReadCoreTable(options.coreFile, coreSamples, error))
+            return Refusal{error.Message(), StatusOf(error)};
         source = CoreTableSource(options.coreFile);
     } else if (las) {
         samples = &las->samples;

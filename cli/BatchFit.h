@@ -6,7 +6,7 @@
 
 #include "BatchOptions.h"
 #include "GraphPrimitives.h"
-#include "PhiKSamples.h"
+#include "LasMeasurements.h"
 
 class CKeldoDoc;
 
@@ -14,14 +14,6 @@ class CKeldoDoc;
 // prepared document before it is computed, the fitted values then taken
 // over into the document as the fit dialog's "Übernehmen" does.
 namespace keldo {
-
-// The Phi-K samples of a LAS file: its kept measurement rows that have a
-// permeability, at their depths (TVDSS) and porosities as the measurement
-// lines hold them.
-struct LasPermeability {
-    std::vector<PhiKSample> samples;
-    std::string source; // "LAS-Datei F.las, Kurve KLOGH (mD)"
-};
 
 // The graph pages of the fits made, for --fit-graph.
 struct BatchFitPages {
@@ -42,8 +34,8 @@ std::vector<std::string> FitGraphFiles(const BatchOptions& options);
 // fit succeeds the fitted values are written into `doc` and the pages kept in
 // `pages`; returns kBatchCompleted. A fit that cannot be made leaves `doc`
 // unchanged and writes nothing to `report`: its message goes to `messages`,
-// and the status is kBatchRefused (kBatchUnreadable for a core table that
-// cannot be opened).
+// and the status is kBatchRefused (StatusOf the core table's error for a
+// core table that cannot be read).
 int FitBatchDocument(const BatchOptions& options, const LasPermeability* las, CKeldoDoc& doc, std::ostream& report,
     std::ostream& messages, BatchFitPages& pages);
 

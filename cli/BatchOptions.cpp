@@ -15,15 +15,15 @@ bool ParseNumber(const std::string& text, float& value) { return ParseWholeFloat
 std::string* TextOption(BatchOptions& options, const std::string& name)
 {
     if (name == "--las")
-        return &options.lasFile;
+        return &options.inputs.lasFile;
     if (name == "--depth-curve")
-        return &options.depthCurve;
+        return &options.inputs.depthCurve;
     if (name == "--porosity-curve")
-        return &options.porosityCurve;
+        return &options.inputs.porosityCurve;
     if (name == "--sw-curve")
-        return &options.swCurve;
+        return &options.inputs.swCurve;
     if (name == "--survey")
-        return &options.surveyFile;
+        return &options.inputs.surveyFile;
     if (name == "--las-info")
         return &options.lasInfoFile;
     if (name == "--save-as")
@@ -31,7 +31,7 @@ std::string* TextOption(BatchOptions& options, const std::string& name)
     if (name == "--core")
         return &options.coreFile;
     if (name == "--permeability-curve")
-        return &options.permeabilityCurve;
+        return &options.inputs.permeabilityCurve;
     if (name == "--fit-graph")
         return &options.fitGraphFile;
     return nullptr;
@@ -56,17 +56,17 @@ bool CheckFitOptions(const BatchOptions& options, bool orderGiven, std::string& 
         return refuse("--phik-order gilt nur mit --fit-phik");
     if (!options.coreFile.empty() && !options.fitPhiK)
         return refuse("--core gilt nur mit --fit-phik");
-    if (!options.permeabilityCurve.empty() && !options.fitPhiK)
+    if (!options.inputs.permeabilityCurve.empty() && !options.fitPhiK)
         return refuse("--permeability-curve gilt nur mit --fit-phik");
-    if (!options.coreFile.empty() && !options.permeabilityCurve.empty())
+    if (!options.coreFile.empty() && !options.inputs.permeabilityCurve.empty())
         return refuse("--core und --permeability-curve schließen einander aus");
-    if (!options.permeabilityCurve.empty() && options.lasFile.empty())
+    if (!options.inputs.permeabilityCurve.empty() && options.inputs.lasFile.empty())
         return refuse("--permeability-curve braucht --las: die Permeabilitätskurve ist eine Kurve der LAS-Datei");
-    if (options.fitPhiK && options.coreFile.empty() && options.lasFile.empty())
+    if (options.fitPhiK && options.coreFile.empty() && options.inputs.lasFile.empty())
         return refuse("--fit-phik braucht --core DATEI oder --las DATEI mit einer Permeabilitätskurve");
     if (options.contactRange && !options.fitContact)
         return refuse("--contact-range gilt nur mit --fit-contact");
-    if (options.fitContact && options.modus == 1)
+    if (options.fitContact && options.settings.modus == 1)
         return refuse("--fit-contact gilt nur für die Wassersättigung: die Kontaktberechnung nimmt keinen Kontakt an");
     if (!options.fitGraphFile.empty() && !options.fitPhiK && !options.fitContact)
         return refuse("--fit-graph gilt nur mit --fit-phik oder --fit-contact");
@@ -160,9 +160,9 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
             if (!value)
                 return std::nullopt;
             if (*value == "saturation") {
-                options.modus = 0;
+                options.settings.modus = 0;
             } else if (*value == "contact") {
-                options.modus = 1;
+                options.settings.modus = 1;
             } else {
                 error = "Option --mode: \"" + *value + "\" ist weder saturation noch contact";
                 return std::nullopt;
@@ -171,18 +171,18 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
             float v = 0;
             if (!needNumber(i, arg, v))
                 return std::nullopt;
-            (arg == "--min-depth" ? options.minTeufe : options.maxTeufe) = v;
+            (arg == "--min-depth" ? options.settings.minTeufe : options.settings.maxTeufe) = v;
         } else if (arg == "--cutoff") {
-            if (!needNumber(i, arg, options.cutoff))
+            if (!needNumber(i, arg, options.settings.cutoff))
                 return std::nullopt;
         } else if (arg == "--detail") {
-            options.detail = true;
+            options.settings.detail = true;
         } else if (arg == "--warnings") {
-            options.warnungen = true;
+            options.settings.warnungen = true;
         } else if (arg == "--constant-permeability") {
-            options.druckabhaengig = false;
+            options.settings.druckabhaengig = false;
         } else if (arg == "--ascending" || arg == "--descending") {
-            options.descending = arg == "--descending";
+            options.inputs.descending = arg == "--descending";
         } else if (arg == "--fit-phik") {
             options.fitPhiK = true;
         } else if (arg == "--fit-contact") {
@@ -213,9 +213,9 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
                 return std::nullopt;
             double metres = 0;
             if (*value == "auto") {
-                options.elevation.reset();
+                options.inputs.elevation.reset();
             } else if (ParseNumber(std::string_view(*value), metres)) { // in double, as the depths are computed
-                options.elevation = metres;
+                options.inputs.elevation = metres;
             } else {
                 error = "Option --elevation: \"" + *value + "\" ist weder eine Zahl noch auto";
                 return std::nullopt;
@@ -231,23 +231,23 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
                 return std::nullopt;
             (arg == "--report"         ? options.reportFile
                     : arg == "--graph" ? options.graphFile
-                                       : options.measurementsFile)
+                                       : options.inputs.measurementsFile)
                 = *value;
         } else if (arg.size() > 1 && arg[0] == '-') {
             error = "unbekannte Option " + arg;
             return std::nullopt;
-        } else if (options.document.empty()) {
-            options.document = arg;
+        } else if (options.inputs.document.empty()) {
+            options.inputs.document = arg;
         } else {
             error = "mehr als ein Dokument angegeben: " + arg;
             return std::nullopt;
         }
     }
-    if (!options.help && options.document.empty() && options.lasInfoFile.empty()) {
+    if (!options.help && options.inputs.document.empty() && options.lasInfoFile.empty()) {
         error = "kein Dokument angegeben";
         return std::nullopt;
     }
-    if (!options.lasFile.empty() && !options.measurementsFile.empty()) {
+    if (!options.inputs.lasFile.empty() && !options.inputs.measurementsFile.empty()) {
         error = "--las und --measurements schließen einander aus";
         return std::nullopt;
     }

@@ -4,63 +4,47 @@
 #include "BatchLas.h"
 #include "BatchOutputs.h"
 #include "DocumentFile.h"
-#include "InputChecks.h"
 #include "KeldoDoc.h"
-#include "MeasurementImport.h"
 #include "StreamMessageBox.h"
+#include "WellPreparation.h"
 
 namespace keldo {
 namespace {
 
-// The settings that the user would make in the input dialog before OK.
-void ApplyOptions(const BatchOptions& options, CKeldoDoc& doc)
+// The words for a preparation that stopped on a file; the import and the
+// checks have said theirs through the message box.
+void PrintFailure(const WellPreparation& preparation, std::ostream& messages)
 {
-    doc.m_nModus = options.modus;
-    doc.m_fCutoff = options.cutoff;
-    doc.m_bDetail = options.detail ? 1 : 0;
-    doc.m_bWarnungen = options.warnungen ? 1 : 0;
-    doc.m_bDruckabhaengig = options.druckabhaengig ? 1 : 0;
-
-    // Without a window the dialog shows the depths of the first and last
-    // measurement line, smaller first.
-    float minTeufe = 0, maxTeufe = 0;
-    DepthWindowFromLines(doc.m_Messwerte, minTeufe, maxTeufe);
-    doc.m_fMinTeufe = options.minTeufe.value_or(minTeufe);
-    doc.m_fMaxTeufe = options.maxTeufe.value_or(maxTeufe);
+    switch (preparation.status) {
+    case PreparationStatus::DocumentUnreadable:
+    case PreparationStatus::ModelUnreadable:
+        messages << preparation.file.Message() << '\n';
+        break;
+    case PreparationStatus::WellDataUnusable:
+        messages << preparation.wellData.Message() << '\n';
+        break;
+    case PreparationStatus::ModelMissing:
+        messages << "kein Dokument angegeben\n";
+        break;
+    case PreparationStatus::Prepared:
+    case PreparationStatus::MeasurementsRefused:
+    case PreparationStatus::InputsRefused:
+        break;
+    }
 }
 
 } // namespace
 
-int PrepareBatchDocument(const BatchOptions& options, CKeldoDoc& doc, IMessageBox& box, std::ostream& messages,
+int PrepareBatchWell(const BatchOptions& options, CKeldoDoc& doc, IMessageBox& box, std::ostream& messages,
     LasPermeability* permeability)
 {
-    if (const FileResult loaded = LoadDocument(options.document, doc); !loaded) {
-        messages << loaded.Message() << '\n';
-        return kBatchUnreadable;
-    }
-    return PrepareLoadedBatchDocument(options, doc, box, messages, permeability);
-}
-
-int PrepareLoadedBatchDocument(const BatchOptions& options, CKeldoDoc& doc, IMessageBox& box, std::ostream& messages,
-    LasPermeability* permeability)
-{
-    if (!options.lasFile.empty()) {
-        if (const int status = ImportLasMeasurements(options, doc, box, messages, permeability);
-            status != kBatchCompleted)
-            return status;
-    } else if (!options.measurementsFile.empty()) {
-        std::vector<std::string> lines;
-        if (!ImportMeasurementFile(options.measurementsFile, options.descending, box, lines))
-            return kBatchRefused;
-        // As after OK in the dialog: an empty list keeps the document's lines.
-        if (!lines.empty())
-            doc.m_Messwerte = std::move(lines);
-    }
-
-    ApplyOptions(options, doc);
-    if (CheckInputs(doc, box) != 0)
-        return kBatchRefused;
-    return kBatchCompleted;
+    WellPreparation preparation = PrepareWell(
+        {.inputs = options.inputs, .settings = options.settings, .permeabilityPairs = permeability != nullptr}, doc,
+        box);
+    PrintFailure(preparation, messages);
+    if (permeability)
+        *permeability = std::move(preparation.permeability);
+    return StatusOf(preparation);
 }
 
 int RunBatch(const BatchOptions& options, std::ostream& report, std::ostream& messages, const GraphExporter& graphs)
@@ -74,8 +58,8 @@ int RunBatch(const BatchOptions& options, std::ostream& report, std::ostream& me
     CKeldoDoc doc(box);
     // A Phi-K fit without a core table takes its pairs from the LAS file.
     LasPermeability lasPermeability;
-    const bool pairsFromLas = options.fitPhiK && options.coreFile.empty() && !options.lasFile.empty();
-    if (const int status = PrepareBatchDocument(options, doc, box, messages, pairsFromLas ? &lasPermeability : nullptr);
+    const bool pairsFromLas = options.fitPhiK && options.coreFile.empty() && !options.inputs.lasFile.empty();
+    if (const int status = PrepareBatchWell(options, doc, box, messages, pairsFromLas ? &lasPermeability : nullptr);
         status != kBatchCompleted)
         return status;
 

@@ -3,19 +3,12 @@
 #include <string>
 
 #include "BatchOptions.h"
+#include "BatchStatus.h"
 #include "GraphPrimitives.h"
 
 class CKeldoDoc;
 
 namespace keldo {
-
-// Exit statuses of keldo-batch.
-enum BatchStatus {
-    kBatchCompleted = 0,
-    kBatchUnreadable = 1, // document (or another file) cannot be read or written
-    kBatchRefused = 2,    // usage error or inputs refused
-    kBatchStopped = 3,    // the computation stopped early
-};
 
 class IMessageBox;
 struct LasPermeability;
@@ -32,21 +25,13 @@ struct GraphExporter {
     bool PagesAvailable() const { return isGraphFileName && exportPage; }
 };
 
-// The document as keldo-batch computes it: loaded from options.document, its
-// measurements replaced when the options name a measurement file, and the
-// settings made that the user would make in the input dialog before OK (mode,
-// depth window, cut-off, switches); then the inputs are checked as the dialog
-// checks them. Returns kBatchCompleted when `doc` is ready to compute, else
-// the exit status; every message goes through `box` or to `messages`. With
-// `permeability` and a LAS file, the Phi-K samples of its permeability curve
-// are read into it as well.
-int PrepareBatchDocument(const BatchOptions& options, CKeldoDoc& doc, IMessageBox& box, std::ostream& messages,
-    LasPermeability* permeability = nullptr);
-
-// PrepareBatchDocument for a document that is already loaded: `doc` holds
-// what LoadDocument reads from options.document (a study of many wells
-// reads its model document once and gives every well a copy).
-int PrepareLoadedBatchDocument(const BatchOptions& options, CKeldoDoc& doc, IMessageBox& box, std::ostream& messages,
+// The document as keldo-batch computes it (PrepareWell with the options'
+// inputs and settings). The messages of the import and the checks go
+// through `box`; a file that stopped the preparation is named on `messages`.
+// Returns kBatchCompleted when `doc` is ready to compute, else the exit
+// status. With `permeability` and a LAS file, the Phi-K samples of its
+// permeability curve are read into it as well.
+int PrepareBatchWell(const BatchOptions& options, CKeldoDoc& doc, IMessageBox& box, std::ostream& messages,
     LasPermeability* permeability = nullptr);
 
 // Checks that the report and the graphs can be written, prepares the

@@ -162,33 +162,33 @@ void SetFieldValue(FieldWell& well, FieldColumn column, std::string_view text, c
         well.name = text;
         break;
     case FieldColumn::Document:
-        well.document = Resolved(folder, text);
+        well.inputs.document = Resolved(folder, text);
         break;
     case FieldColumn::Las:
-        well.las = Resolved(folder, text);
+        well.inputs.lasFile = Resolved(folder, text);
         break;
     case FieldColumn::Survey:
-        well.survey = Resolved(folder, text);
+        well.inputs.surveyFile = Resolved(folder, text);
         break;
     case FieldColumn::Elevation:
         if (EqualsIgnoringCase(text, "auto")) {
-            well.elevation.reset();
+            well.inputs.elevation.reset();
         } else if (text.empty()) {
-            well.elevation = 0.0;
+            well.inputs.elevation = 0.0;
         } else if (double v = 0; ParseNumber(WithDecimalPoint(text), v)) {
-            well.elevation = v; // in double, as keldo-batch reads --elevation
+            well.inputs.elevation = v; // in double, as keldo-batch reads --elevation
         } else {
             fail(QuotedFileText(text) + " ist weder eine Zahl noch auto.");
         }
         break;
     case FieldColumn::DepthCurve:
-        well.depthCurve = text;
+        well.inputs.depthCurve = text;
         break;
     case FieldColumn::PorosityCurve:
-        well.porosityCurve = text;
+        well.inputs.porosityCurve = text;
         break;
     case FieldColumn::SwCurve:
-        well.swCurve = text;
+        well.inputs.swCurve = text;
         break;
     case FieldColumn::Contact:
     case FieldColumn::Cutoff: {
@@ -207,25 +207,25 @@ void CheckFieldWell(FieldWell& well)
     };
     if (well.name.empty())
         fail(FieldColumn::Well, "Der Name der Bohrung fehlt.");
-    if (!well.document.empty() && !well.las.empty())
+    if (!well.inputs.document.empty() && !well.inputs.lasFile.empty())
         fail(FieldColumn::Las,
             "Eine Bohrung hat entweder ein Dokument (document) oder eine LAS-Datei (las), nicht beides.");
-    if (well.document.empty() && well.las.empty())
+    if (well.inputs.document.empty() && well.inputs.lasFile.empty())
         fail(FieldColumn::Document, "Weder ein Dokument (document) noch eine LAS-Datei (las) angegeben.");
-    if (!well.las.empty())
+    if (!well.inputs.lasFile.empty())
         return;
     const struct {
         FieldColumn column;
         bool given;
     } lasOnly[] = {
-        {FieldColumn::Survey, !well.survey.empty()},
-        {FieldColumn::Elevation, !well.elevation || *well.elevation != 0.0},
-        {FieldColumn::DepthCurve, !well.depthCurve.empty()},
-        {FieldColumn::PorosityCurve, !well.porosityCurve.empty()},
-        {FieldColumn::SwCurve, !well.swCurve.empty()},
+        {FieldColumn::Survey, !well.inputs.surveyFile.empty()},
+        {FieldColumn::Elevation, !well.inputs.elevation || *well.inputs.elevation != 0.0},
+        {FieldColumn::DepthCurve, !well.inputs.depthCurve.empty()},
+        {FieldColumn::PorosityCurve, !well.inputs.porosityCurve.empty()},
+        {FieldColumn::SwCurve, !well.inputs.swCurve.empty()},
     };
     for (const auto& c : lasOnly)
-        if (c.given && !well.document.empty())
+        if (c.given && !well.inputs.document.empty())
             fail(c.column, "Gilt nur für eine LAS-Datei (Spalte las); ein Dokument hat seine Messwerte schon.");
 }
 

@@ -387,7 +387,7 @@ void CFieldStudyWindow::OpenReport(int row)
 {
     if (row < 0 || row >= static_cast<int>(m_outcomes.size()) || !m_outcomes[size_t(row)])
         return;
-    const std::string& document = m_study.wells[size_t(row)].document;
+    const std::string& document = m_study.wells[size_t(row)].inputs.document;
     auto* window = new CWellReportWindow(m_outcomes[size_t(row)], QString::fromStdString(document), this);
     connect(window, &CWellReportWindow::openDocument, this, &CFieldStudyWindow::openDocument);
     window->show();

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "WellInputs.h"
+
 // The wells of a field study, as the field file lists them (or as the user
 // puts them together in the program): each well either a document of its
 // own or a LAS file computed with the model of the study's template.
@@ -17,17 +19,11 @@ struct FieldWell {
     int line = 0;     // line of the field file (1-based); 0 for a well not read from a file
     std::string name; // shown everywhere
 
-    // Exactly one of the two; paths as they are opened (relative paths of
-    // the field file are already joined to its folder).
-    std::string document;
-    std::string las;
-
-    // Only with a LAS file, as keldo-batch takes them.
-    std::string survey;
-    std::optional<double> elevation = 0.0; // m; nothing: "auto", from the LAS header
-    std::string depthCurve;                // empty: the index curve
-    std::string porosityCurve;             // empty: the suggestion
-    std::string swCurve;                   // empty: the suggestion
+    // The well's files as keldo-batch takes them: exactly one of document
+    // and lasFile; survey, elevation and curves only with a LAS file, whose
+    // model is the study's template. Paths as they are opened (relative
+    // paths of the field file are already joined to its folder).
+    WellInputs inputs;
 
     std::optional<float> contact; // m TVD; replaces the document's assumed contact
     std::optional<float> cutoff;  // fraction; else the study's cut-off

@@ -2,15 +2,13 @@
 
 #include <chrono>
 #include <exception>
-#include <sstream>
 
-#include "BatchRun.h"
 #include "FieldFile.h"
 #include "FieldStatistics.h"
 #include "InputChecks.h"
+#include "MeasurementLine.h"
 #include "MessageLog.h"
 #include "SaturationMisfit.h"
-#include "TextFormat.h"
 
 namespace keldo {
 namespace {
@@ -46,50 +44,6 @@ std::string Joined(const std::vector<std::string>& texts, size_t from, size_t to
     return joined;
 }
 
-BatchOptions OptionsOf(const FieldWell& well, const FieldTemplate* model, const FieldSettings& settings)
-{
-    BatchOptions options;
-    options.modus = 0;
-    options.cutoff = well.cutoff.value_or(settings.cutoff);
-    if (!well.document.empty()) {
-        options.document = well.document;
-        return options;
-    }
-    options.document = model ? model->path : std::string();
-    options.lasFile = well.las;
-    options.surveyFile = well.survey;
-    options.elevation = well.elevation;
-    options.depthCurve = well.depthCurve;
-    options.porosityCurve = well.porosityCurve;
-    options.swCurve = well.swCurve;
-    return options;
-}
-
-// The column a failed preparation is to blame on: the file that could not
-// be read, the curve that is missing, the cut-off the checks refused, else
-// the row's document or LAS file.
-FieldColumn ColumnOfFailure(const FieldWell& well, const std::string& fileMessage, bool cutoffRefused)
-{
-    if (cutoffRefused)
-        return FieldColumn::Cutoff;
-    if (!well.document.empty())
-        return FieldColumn::Document;
-    if (fileMessage.rfind("ABBRUCH!!Bohrpfaddatei", 0) == 0)
-        return FieldColumn::Survey;
-    const struct {
-        const char* role;
-        FieldColumn column;
-    } roles[] = {{"Teufe", FieldColumn::DepthCurve}, {"Porosität", FieldColumn::PorosityCurve},
-        {"Wassersättigung", FieldColumn::SwCurve}};
-    for (const auto& r : roles) {
-        const std::string role = r.role;
-        if (fileMessage.find("(" + role + ")") != std::string::npos
-            || fileMessage.find("als " + role + " zu erkennen") != std::string::npos)
-            return r.column;
-    }
-    return FieldColumn::Las;
-}
-
 // The well cannot be computed: the message names line and column and ends
 // the well's messages.
 void Fail(WellOutcome& out, const FieldWell& well, FieldColumn column, const std::string& text)
@@ -104,8 +58,8 @@ int MeasurementsInWindow(const CKeldoDoc& doc)
 {
     int count = 0;
     for (const std::string& line : doc.m_Messwerte) {
-        float v[3];
-        if (ScanFloats(line, v, 3) == 3 && v[0] >= doc.m_fMinTeufe && v[0] <= doc.m_fMaxTeufe)
+        MeasurementValues v;
+        if (ReadMeasurementLine(line, v) && v.tvd >= doc.m_fMinTeufe && v.tvd <= doc.m_fMaxTeufe)
             ++count;
     }
     return count;
@@ -139,38 +93,24 @@ void TakeContactStatistics(const CKeldoDoc& doc, WellSummary& summary)
 
 // The well's document, prepared as keldo-batch prepares it, with the row's
 // contact. False after Fail.
-bool PrepareWell(const FieldWell& well, const FieldTemplate* model, const FieldSettings& settings, CKeldoDoc& doc,
-    MessageLog& log, WellOutcome& out)
+bool PrepareWellDocument(const FieldWell& well, const FieldTemplate* model, const FieldSettings& settings,
+    CKeldoDoc& doc, MessageLog& log, WellOutcome& out)
 {
-    const BatchOptions options = OptionsOf(well, model, settings);
-    std::ostringstream fileMessages;
-    int status = kBatchCompleted;
-    if (!well.document.empty()) {
-        status = PrepareBatchDocument(options, doc, log, fileMessages);
-    } else if (!model) {
-        Fail(out, well, FieldColumn::Las, "Für eine LAS-Datei fehlt das Modelldokument (Vorlage).");
-        return false;
-    } else if (std::string error; !ApplyTemplate(*model, doc, error)) {
-        Fail(out, well, FieldColumn::Las, error);
-        return false;
-    } else {
-        status = PrepareLoadedBatchDocument(options, doc, log, fileMessages);
-    }
+    WellSettings wellSettings;
+    wellSettings.cutoff = well.cutoff.value_or(settings.cutoff);
+    const WellPreparation preparation
+        = PrepareWell({.inputs = well.inputs, .settings = wellSettings, .model = model}, doc, log);
     out.messages = log.Texts();
-    if (status != kBatchCompleted) {
-        const std::string fileMessage = fileMessages.str();
-        // The checks reset a cut-off they refuse; a file error comes before them.
-        const bool cutoffRefused = fileMessage.empty() && well.cutoff && doc.m_fCutoff != *well.cutoff;
-        Fail(out, well, ColumnOfFailure(well, fileMessage, cutoffRefused),
-            fileMessage.empty() && !log.Texts().empty() ? log.Texts().back() : fileMessage);
+    if (!preparation.Prepared()) {
+        Fail(out, well, ColumnOfFailure(well, preparation), FailureText(preparation, log.Texts()));
         return false;
     }
     if (well.contact) {
         // The row's contact passes the dialog's checks as the document's did.
         doc.m_fKontakt = *well.contact;
-        MessageLog refusal;
-        if (CheckInputs(doc, refusal) != 0) {
-            Fail(out, well, FieldColumn::Contact, refusal.Texts().back());
+        MessageLog silent;
+        if (const InputRefusal refusal = CheckInputFields(doc, silent); refusal.Refused()) {
+            Fail(out, well, FieldColumn::Contact, RefusalMessage(refusal));
             return false;
         }
     }
@@ -188,7 +128,7 @@ void Compute(const FieldWell& well, const FieldTemplate* model, const FieldSetti
     }
     MessageLog log;
     CKeldoDoc doc(log);
-    if (!PrepareWell(well, model, settings, doc, log, out))
+    if (!PrepareWellDocument(well, model, settings, doc, log, out))
         return;
 
     summary.prepared = true;
@@ -233,6 +173,61 @@ void Compute(const FieldWell& well, const FieldTemplate* model, const FieldSetti
 }
 
 } // namespace
+
+FieldColumn ColumnOfFailure(const FieldWell& well, const WellPreparation& preparation)
+{
+    const FieldColumn file = well.inputs.document.empty() ? FieldColumn::Las : FieldColumn::Document;
+    switch (preparation.status) {
+    case PreparationStatus::InputsRefused:
+        // A cut-off of the row's own; else the file that gave the inputs.
+        return preparation.refusal.OfCutoff() && well.cutoff ? FieldColumn::Cutoff : file;
+    case PreparationStatus::WellDataUnusable: {
+        const WellDataError& error = preparation.wellData;
+        if (error.survey)
+            return FieldColumn::Survey;
+        switch (error.curve.value_or(CurveRole::Other)) {
+        case CurveRole::Depth:
+            return FieldColumn::DepthCurve;
+        case CurveRole::Porosity:
+            return FieldColumn::PorosityCurve;
+        case CurveRole::WaterSaturation:
+            return FieldColumn::SwCurve;
+        case CurveRole::Permeability:
+        case CurveRole::Other:
+            break;
+        }
+        return FieldColumn::Las;
+    }
+    case PreparationStatus::Prepared:
+    case PreparationStatus::DocumentUnreadable:
+    case PreparationStatus::ModelMissing:
+    case PreparationStatus::ModelUnreadable:
+    case PreparationStatus::MeasurementsRefused:
+        break;
+    }
+    return file;
+}
+
+std::string FailureText(const WellPreparation& preparation, const std::vector<std::string>& messages)
+{
+    switch (preparation.status) {
+    case PreparationStatus::Prepared:
+        break;
+    case PreparationStatus::DocumentUnreadable:
+    case PreparationStatus::ModelUnreadable:
+        return preparation.file.Message();
+    case PreparationStatus::ModelMissing:
+        return "Für eine LAS-Datei fehlt das Modelldokument (Vorlage).";
+    case PreparationStatus::WellDataUnusable:
+        return preparation.wellData.Message();
+    case PreparationStatus::InputsRefused:
+        return RefusalMessage(preparation.refusal);
+    case PreparationStatus::MeasurementsRefused:
+        // The import's message box says why.
+        return messages.empty() ? std::string() : messages.back();
+    }
+    return {};
+}
 
 WellOutcome RunWell(const FieldWell& well, const FieldTemplate* model, const FieldSettings& settings)
 {

@@ -6,6 +6,7 @@
 #include "FieldTemplate.h"
 #include "FieldWell.h"
 #include "WellGraphs.h"
+#include "WellPreparation.h"
 #include "WellSummary.h"
 
 namespace keldo {
@@ -27,8 +28,8 @@ struct WellOutcome {
 };
 
 // Computes one well in both modes on a document of its own. The document is
-// prepared as keldo-batch prepares it (PrepareBatchDocument): from the
-// well's .kld, or from a copy of `model` with the LAS file's measurements;
+// prepared as keldo-batch prepares it (PrepareWell): from the well's .kld,
+// or from a copy of `model` with the LAS file's measurements;
 // depth window of the whole list, the row's cut-off (else the settings'),
 // detail and warnings off, pressure-dependent permeability, the inputs
 // checked as the dialog checks them. Then the row's contact replaces the
@@ -42,5 +43,15 @@ WellOutcome RunWell(const FieldWell& well, const FieldTemplate* model, const Fie
 
 // The outcome of a well whose turn never came.
 WellOutcome NotRunOutcome(const FieldWell& well);
+
+// The column of the row that a failed preparation is to blame on, by the
+// kind of the failure: the survey or the curve that could not be used, the
+// row's own cut-off when the checks refused it, else the row's document or
+// LAS file.
+FieldColumn ColumnOfFailure(const FieldWell& well, const WellPreparation& preparation);
+
+// What the row's message says of a failed preparation; `messages` are the
+// well's message boxes up to then.
+std::string FailureText(const WellPreparation& preparation, const std::vector<std::string>& messages);
 
 } // namespace keldo

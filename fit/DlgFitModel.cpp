@@ -10,12 +10,12 @@
 
 #include "ChartView.h"
 #include "CoreTable.h"
-#include "CurveUnits.h"
 #include "DlgLasImport.h"
 #include "FileDialogFolder.h"
 #include "FitGraphs.h"
 #include "FitReport.h"
 #include "InputChecks.h"
+#include "LasMeasurements.h"
 #include "OpenFileDialog.h"
 #include "TextFormat.h"
 
@@ -85,13 +85,12 @@ bool DlgFitModel::ReadLasPairs(const std::string& lasFile)
         m_messages.Show("Für die Phi-K-Anpassung wurde keine Permeabilitätskurve gewählt.");
         return false;
     }
-    const keldo::LasHeaderItem& item = session.Curves()[*curve];
-    if (!keldo::PermeabilityUnit(item.unit).known)
-        m_messages.Show(keldo::UnknownPermeabilityUnitMessage(item.unit, item.mnemonic));
     // The pairs of keldo-batch: the kept rows with their lines' depth and
     // porosity, the permeability at each row.
-    m_samples = keldo::PhiKSamplesAtLines(las.MeasurementLines(), las.KeptValues().permeabilities);
-    m_source = keldo::LasPermeabilitySource(lasFile, item.mnemonic);
+    keldo::LasPermeability pairs
+        = keldo::PermeabilityAtRows(session.Log(), *curve, las.AcceptedRows(), lasFile, m_messages);
+    m_samples = std::move(pairs.samples);
+    m_source = std::move(pairs.source);
     ShowPhiKSource();
     return true;
 }

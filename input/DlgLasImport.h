@@ -50,6 +50,8 @@ public:
     // them leaves none for KeptValues).
     const std::vector<std::string>& MeasurementLines() const { return m_accepted.lines; }
     std::vector<std::string> TakeMeasurementLines() { return std::move(m_accepted.lines); }
+    // After OK: the kept rows, their lines (unless taken) and LAS rows.
+    const keldo::MeasurementRows& AcceptedRows() const { return m_accepted; }
     // After OK: depth, porosity and permeability of every kept row (the
     // permeabilities empty when "(keine)" was chosen).
     keldo::KeptRowValues KeptValues() const { return m_session.ValuesOfKeptRows(m_accepted); }

@@ -32,10 +32,10 @@ namespace {
 BatchOptions LasFits(const std::string& well, const std::string& document)
 {
     BatchOptions options;
-    options.document = ExampleFile(document);
-    options.lasFile = VolveWellLas(well);
-    options.surveyFile = VolveWellSurvey(well);
-    options.elevation.reset();
+    options.inputs.document = ExampleFile(document);
+    options.inputs.lasFile = VolveWellLas(well);
+    options.inputs.surveyFile = VolveWellSurvey(well);
+    options.inputs.elevation.reset();
     options.fitPhiK = true;
     options.fitContact = true;
     return options;
@@ -95,11 +95,11 @@ TEST(BatchFit, VolveWellsGetTheFitsOfFitFromTheirLogs)
         RecordingMessageBox box;
         CKeldoDoc expected(box);
         BatchOptions text;
-        text.document = ExampleFile(w.document);
-        text.measurementsFile = VolveMeasurementPath(std::string(w.well) + ".txt");
-        text.descending = false;
+        text.inputs.document = ExampleFile(w.document);
+        text.inputs.measurementsFile = VolveMeasurementPath(std::string(w.well) + ".txt");
+        text.inputs.descending = false;
         std::ostringstream ignored;
-        ASSERT_EQ(keldo::PrepareBatchDocument(text, expected, box, ignored), keldo::kBatchCompleted);
+        ASSERT_EQ(keldo::PrepareBatchWell(text, expected, box, ignored), keldo::kBatchCompleted);
 
         std::vector<keldo::PhiKSample> samples;
         keldo::CoreTableError error;
@@ -112,7 +112,7 @@ TEST(BatchFit, VolveWellsGetTheFitsOfFitFromTheirLogs)
         // expected ones from the core table.
         CKeldoDoc fromLas(box);
         keldo::LasPermeability permeability;
-        ASSERT_EQ(keldo::PrepareBatchDocument(options, fromLas, box, ignored, &permeability), keldo::kBatchCompleted);
+        ASSERT_EQ(keldo::PrepareBatchWell(options, fromLas, box, ignored, &permeability), keldo::kBatchCompleted);
         ASSERT_EQ(permeability.samples.size(), samples.size());
         for (size_t i = 0; i < samples.size(); ++i) {
             const keldo::PhiKSample &got = permeability.samples[i], &want = samples[i];
@@ -153,54 +153,12 @@ TEST(BatchFit, VolveWellsGetTheFitsOfFitFromTheirLogs)
 
         // The fit report, then the report of the document holding those values.
         std::vector<std::string> fitReport
-            = keldo::PhiKFitReport(pairs, phiK, "LAS-Datei " + options.lasFile + ", Kurve KLOGH (mD)");
+            = keldo::PhiKFitReport(pairs, phiK, "LAS-Datei " + options.inputs.lasFile + ", Kurve KLOGH (mD)");
         const std::vector<std::string> contactReport = keldo::ContactFitReport(contact, expected.m_nFluid);
         fitReport.insert(fitReport.end(), contactReport.begin(), contactReport.end());
         expected.m_bGeaendert = 1;
         expected.Compute();
         EXPECT_EQ(out.report, Joined(fitReport) + Joined(expected.m_Ergebnisse));
-    }
-}
-
-// The permeability curve of a LAS file in its unit: the kept rows with a
-// value become pairs in mD; a unit the program does not know is said.
-TEST(BatchFit, LasPermeabilityIsTakenInMillidarcy)
-{
-    const struct {
-        const char* unit;
-        double factor;
-        bool noted;
-    } cases[] = {{"MD", 1, false}, {"D", 1000, false}, {"DARCY", 1000, false}, {"MDX", 1, true}};
-    ScratchFolder dir;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.unit);
-        const std::string las = dir.file(std::string("k-") + c.unit + ".las");
-        WriteBytes(las,
-            "~V\n VERS. 2.0 :\n WRAP. NO :\n~W\n NULL. -999.25 :\n~C\n DEPT.M :\n PHIE. :\n SW. :\n PERM."
-                + std::string(c.unit)
-                + " :\n~A\n 2900.0 0.20 0.50 0.25\n 2901.0 0.22 0.40 -999.25\n 2902.0 0.18 0.60 0.01\n"
-                  " 2903.0 -999.25 0.60 0.02\n");
-        BatchOptions options;
-        options.document = GasExampleDocument();
-        options.lasFile = las;
-        options.fitPhiK = true;
-        RecordingMessageBox box;
-        CKeldoDoc doc(box);
-        std::ostringstream messages;
-        keldo::LasPermeability permeability;
-        ASSERT_EQ(keldo::PrepareBatchDocument(options, doc, box, messages, &permeability), keldo::kBatchCompleted)
-            << messages.str();
-        EXPECT_EQ(permeability.source, "LAS-Datei " + las + ", Kurve PERM (mD)");
-        // The row without porosity is not kept, the one without K makes no pair.
-        ASSERT_EQ(permeability.samples.size(), 2u);
-        EXPECT_EQ(permeability.samples[0].depth, 2900.0);
-        EXPECT_EQ(permeability.samples[0].porosity, 0.2f);
-        EXPECT_EQ(permeability.samples[0].permeability, static_cast<float>(0.25 * c.factor));
-        EXPECT_EQ(permeability.samples[1].depth, 2902.0);
-        EXPECT_EQ(permeability.samples[1].permeability, static_cast<float>(0.01 * c.factor));
-        const std::string note = std::string("Die Einheit \"") + c.unit
-            + "\" der Permeabilitätskurve PERM ist unbekannt; die Werte werden als mD genommen.";
-        EXPECT_EQ(std::find(box.shown.begin(), box.shown.end(), note) != box.shown.end(), c.noted);
     }
 }
 
@@ -230,8 +188,8 @@ TEST(BatchFit, FitsThatCannotBeMadeStopWithTheirMessage)
     const auto lasCurve = [](const std::string& las, const char* curve) {
         return [=](BatchOptions& o) {
             o.fitPhiK = true;
-            o.lasFile = las;
-            o.permeabilityCurve = curve;
+            o.inputs.lasFile = las;
+            o.inputs.permeabilityCurve = curve;
         };
     };
     const struct {
@@ -257,7 +215,7 @@ TEST(BatchFit, FitsThatCannotBeMadeStopWithTheirMessage)
         {"a one-row well",
             [&](BatchOptions& o) {
                 contact(2850, 3000)(o);
-                o.measurementsFile = dir.file("eine-zeile.txt");
+                o.inputs.measurementsFile = dir.file("eine-zeile.txt");
             },
             keldo::kBatchRefused, "ABBRUCH!!Für die Kontaktanpassung liegt nur ein Messwert im Teufenbereich"},
         {"a range whose start lies below its end", contact(3000, 2900), keldo::kBatchRefused,
@@ -268,7 +226,7 @@ TEST(BatchFit, FitsThatCannotBeMadeStopWithTheirMessage)
         {"no row at or above the cut-off",
             [&](BatchOptions& o) {
                 contact(2850, 3000)(o);
-                o.cutoff = 0.39f;
+                o.settings.cutoff = 0.39f;
             },
             keldo::kBatchRefused, "ABBRUCH!!Für die Kontaktanpassung liegt kein Messwert im Teufenbereich"},
         {"a permeability curve the LAS file lacks", lasCurve(VolveWellLas("15_9-F-11_A"), "PERM"), keldo::kBatchRefused,
@@ -280,7 +238,7 @@ TEST(BatchFit, FitsThatCannotBeMadeStopWithTheirMessage)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         BatchOptions options;
-        options.document = GasExampleDocument();
+        options.inputs.document = GasExampleDocument();
         options.saveAs = dir.file("nie.kld");
         c.change(options);
         const Outcome out = RunTool(options);

@@ -19,10 +19,10 @@ namespace {
 BatchOptions LasOptions(const std::string& well)
 {
     BatchOptions options;
-    options.document = OilExampleDocument();
-    options.lasFile = VolveWellLas(well);
-    options.surveyFile = VolveWellSurvey(well);
-    options.elevation.reset(); // auto: 54.9 m from the header
+    options.inputs.document = OilExampleDocument();
+    options.inputs.lasFile = VolveWellLas(well);
+    options.inputs.surveyFile = VolveWellSurvey(well);
+    options.inputs.elevation.reset(); // auto: 54.9 m from the header
     return options;
 }
 
@@ -44,12 +44,12 @@ TEST(BatchLas, VolveWellsComputeAsTheirMeasurementFiles)
         for (int modus : {0, 1}) {
             SCOPED_TRACE(std::string(well) + (modus ? " contact" : " saturation"));
             BatchOptions las = LasOptions(well);
-            las.modus = modus;
+            las.settings.modus = modus;
             BatchOptions text;
-            text.document = OilExampleDocument();
-            text.measurementsFile = VolveMeasurementPath(std::string(well) + ".txt");
-            text.descending = false;
-            text.modus = modus;
+            text.inputs.document = OilExampleDocument();
+            text.inputs.measurementsFile = VolveMeasurementPath(std::string(well) + ".txt");
+            text.inputs.descending = false;
+            text.settings.modus = modus;
             const Outcome fromLas = RunTool(las), fromText = RunTool(text);
             ASSERT_EQ(fromLas.status, fromText.status) << fromLas.messages;
             EXPECT_EQ(WithoutWellLine(fromLas.report), WithoutWellLine(fromText.report));
@@ -76,27 +76,29 @@ TEST(BatchLas, BadFilesAndNamesGiveTheirExitStatus)
         int status;
         std::string message; // the beginning of the one message
     } cases[] = {
-        {"missing LAS file", [](BatchOptions& o, const ScratchFolder& d) { o.lasFile = d.file("fehlt.las"); },
+        {"missing LAS file", [](BatchOptions& o, const ScratchFolder& d) { o.inputs.lasFile = d.file("fehlt.las"); },
             keldo::kBatchUnreadable,
             "ABBRUCH!!LAS-Datei " + dir.file("fehlt.las")
                 + ": Die Datei kann nicht gelesen werden. Die Datei oder der Ordner existiert nicht.\n"},
-        {"not a LAS file", [](BatchOptions& o, const ScratchFolder& d) { o.lasFile = d.file("kein.las"); },
+        {"not a LAS file", [](BatchOptions& o, const ScratchFolder& d) { o.inputs.lasFile = d.file("kein.las"); },
             keldo::kBatchUnreadable,
             "ABBRUCH!!LAS-Datei " + notLas
                 + ", Zeile 1: Die Datei beginnt nicht mit einem LAS-Abschnitt wie ~VERSION; sie ist keine "
                   "LAS-Datei.\n"},
-        {"LAS 3.0", [](BatchOptions& o, const ScratchFolder& d) { o.lasFile = d.file("v3.las"); },
+        {"LAS 3.0", [](BatchOptions& o, const ScratchFolder& d) { o.inputs.lasFile = d.file("v3.las"); },
             keldo::kBatchUnreadable,
             "ABBRUCH!!LAS-Datei " + las3 + ", Zeile 2: Die Datei ist im LAS-Format \"3.0\" geschrieben"},
         {"survey with MD going back",
-            [](BatchOptions& o, const ScratchFolder& d) { o.surveyFile = d.file("bohrpfad.txt"); },
+            [](BatchOptions& o, const ScratchFolder& d) { o.inputs.surveyFile = d.file("bohrpfad.txt"); },
             keldo::kBatchUnreadable,
             "ABBRUCH!!Bohrpfaddatei " + dir.file("bohrpfad.txt")
                 + ", Zeile 3: MD \"90\" nimmt gegenüber der Station davor nicht zu.\n"},
         {"no usable row",
-            [](BatchOptions& o, const ScratchFolder& d) { o.lasFile = d.file("leer.las"), o.surveyFile.clear(); },
+            [](BatchOptions& o, const ScratchFolder& d) {
+                o.inputs.lasFile = d.file("leer.las"), o.inputs.surveyFile.clear();
+            },
             keldo::kBatchRefused, "ABBRUCH!!LAS-Datei " + noRows + ": Keine Zeile ist verwertbar. "},
-        {"unknown curve", [](BatchOptions& o, const ScratchFolder&) { o.swCurve = "SWX"; }, keldo::kBatchRefused,
+        {"unknown curve", [](BatchOptions& o, const ScratchFolder&) { o.inputs.swCurve = "SWX"; }, keldo::kBatchRefused,
             "ABBRUCH!!LAS-Datei " + VolveWellLas("15_9-F-11_A")
                 + ": Die Kurve \"SWX\" (Wassersättigung) gibt es in der Datei nicht."},
     };

@@ -9,15 +9,15 @@ TEST(BatchOptions, DefaultsAreThoseOfTheDialogAfterLoading)
     std::string error;
     auto options = ParseBatchOptions({"well.kld"}, error);
     ASSERT_TRUE(options) << error;
-    EXPECT_EQ(options->document, "well.kld");
-    EXPECT_EQ(options->modus, 0);
-    EXPECT_FALSE(options->minTeufe);
-    EXPECT_FALSE(options->maxTeufe);
-    EXPECT_FLOAT_EQ(options->cutoff, 0.06f);
-    EXPECT_FALSE(options->detail);
-    EXPECT_FALSE(options->warnungen);
-    EXPECT_TRUE(options->druckabhaengig);
-    EXPECT_TRUE(options->descending);
+    EXPECT_EQ(options->inputs.document, "well.kld");
+    EXPECT_EQ(options->settings.modus, 0);
+    EXPECT_FALSE(options->settings.minTeufe);
+    EXPECT_FALSE(options->settings.maxTeufe);
+    EXPECT_FLOAT_EQ(options->settings.cutoff, 0.06f);
+    EXPECT_FALSE(options->settings.detail);
+    EXPECT_FALSE(options->settings.warnungen);
+    EXPECT_TRUE(options->settings.druckabhaengig);
+    EXPECT_TRUE(options->inputs.descending);
 }
 
 TEST(BatchOptions, EveryOptionIsTaken)
@@ -29,18 +29,18 @@ TEST(BatchOptions, EveryOptionIsTaken)
                                 "--measurements", "m.txt", "--ascending", "--graph", "g.png", "w.kld"},
             error);
     ASSERT_TRUE(options) << error;
-    EXPECT_EQ(options->modus, 1);
-    EXPECT_EQ(*options->minTeufe, 1500.5f);
-    EXPECT_EQ(*options->maxTeufe, 1600.0f);
-    EXPECT_EQ(options->cutoff, 0.1f);
-    EXPECT_TRUE(options->detail);
-    EXPECT_TRUE(options->warnungen);
-    EXPECT_FALSE(options->druckabhaengig);
+    EXPECT_EQ(options->settings.modus, 1);
+    EXPECT_EQ(*options->settings.minTeufe, 1500.5f);
+    EXPECT_EQ(*options->settings.maxTeufe, 1600.0f);
+    EXPECT_EQ(options->settings.cutoff, 0.1f);
+    EXPECT_TRUE(options->settings.detail);
+    EXPECT_TRUE(options->settings.warnungen);
+    EXPECT_FALSE(options->settings.druckabhaengig);
     EXPECT_EQ(options->reportFile, "r.txt");
-    EXPECT_EQ(options->measurementsFile, "m.txt");
-    EXPECT_FALSE(options->descending);
+    EXPECT_EQ(options->inputs.measurementsFile, "m.txt");
+    EXPECT_FALSE(options->inputs.descending);
     EXPECT_EQ(options->graphFile, "g.png");
-    EXPECT_EQ(options->document, "w.kld");
+    EXPECT_EQ(options->inputs.document, "w.kld");
 }
 
 TEST(BatchOptions, UsageErrorsAreRefusedWithAReason)
@@ -81,7 +81,7 @@ TEST(BatchOptions, FitOptionsAreTaken)
     options = ParseBatchOptions({"--las", "w.las", "--fit-phik", "--permeability-curve", "KLOGH", "w.kld"}, error);
     ASSERT_TRUE(options) << error;
     EXPECT_EQ(options->phiKOrder, 2);
-    EXPECT_EQ(options->permeabilityCurve, "KLOGH");
+    EXPECT_EQ(options->inputs.permeabilityCurve, "KLOGH");
     EXPECT_FALSE(options->contactRange);
 }
 

@@ -20,8 +20,8 @@ namespace {
 BatchOptions ForExample(int modus)
 {
     BatchOptions options;
-    options.document = GasExampleDocument();
-    options.modus = modus;
+    options.inputs.document = GasExampleDocument();
+    options.settings.modus = modus;
     return options;
 }
 
@@ -78,7 +78,7 @@ TEST(BatchRun, UnreadableDocumentsExitWithOne)
 {
     ScratchFolder dir;
     BatchOptions options = ForExample(0);
-    options.document = (dir.path() / "missing.kld").string();
+    options.inputs.document = (dir.path() / "missing.kld").string();
     Outcome missing = RunTool(options);
     EXPECT_EQ(missing.status, keldo::kBatchUnreadable);
     EXPECT_FALSE(missing.messages.empty());
@@ -86,8 +86,8 @@ TEST(BatchRun, UnreadableDocumentsExitWithOne)
     // Cut the example off in the middle of its measurement lines.
     std::ifstream in(GasExampleDocument(), std::ios::binary);
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    options.document = (dir.path() / "truncated.kld").string();
-    std::ofstream(options.document, std::ios::binary) << bytes.substr(0, bytes.size() / 2);
+    options.inputs.document = (dir.path() / "truncated.kld").string();
+    std::ofstream(options.inputs.document, std::ios::binary) << bytes.substr(0, bytes.size() / 2);
     Outcome truncated = RunTool(options);
     EXPECT_EQ(truncated.status, keldo::kBatchUnreadable);
     EXPECT_FALSE(truncated.messages.empty());
@@ -97,7 +97,7 @@ TEST(BatchRun, UnreadableDocumentsExitWithOne)
 TEST(BatchRun, RefusedInputsExitWithTwoBeforeComputing)
 {
     BatchOptions options = ForExample(0);
-    options.cutoff = 0.4f;
+    options.settings.cutoff = 0.4f;
     Outcome out = RunTool(options);
     EXPECT_EQ(out.status, keldo::kBatchRefused);
     EXPECT_EQ(out.messages, "Der Porositäts-Cutoff muss kleiner 0.4 sein!\n");
@@ -108,16 +108,16 @@ TEST(BatchRun, MeasurementFileReplacesTheDocumentsLines)
 {
     ScratchFolder dir;
     BatchOptions options = ForExample(0);
-    options.measurementsFile = (dir.path() / "m.txt").string();
-    options.descending = true;
-    std::ofstream(options.measurementsFile) << "2900 0.2 0.5\n2890 0.21 0.4\n";
+    options.inputs.measurementsFile = (dir.path() / "m.txt").string();
+    options.inputs.descending = true;
+    std::ofstream(options.inputs.measurementsFile) << "2900 0.2 0.5\n2890 0.21 0.4\n";
     Outcome out = RunTool(options);
     EXPECT_EQ(out.status, keldo::kBatchCompleted) << out.messages;
     EXPECT_NE(out.report.find("\n  2900.0    0.200 "), std::string::npos);
     EXPECT_NE(out.report.find("\n  2890.0    0.210 "), std::string::npos);
 
     // A bad line stops the import; nothing is computed.
-    std::ofstream(options.measurementsFile) << "2900 0.2 0.5\n2910 0.21 0.4\n";
+    std::ofstream(options.inputs.measurementsFile) << "2900 0.2 0.5\n2910 0.21 0.4\n";
     Outcome bad = RunTool(options);
     EXPECT_EQ(bad.status, keldo::kBatchRefused);
     EXPECT_NE(bad.messages.find("Die Teufe nimmt nicht ab!"), std::string::npos);
@@ -129,8 +129,8 @@ TEST(BatchRun, AStoppedComputationExitsWithThree)
     // 0.23 * 1000 m is below the example's initial pressure of 300 bar.
     ScratchFolder dir;
     BatchOptions options = ForExample(0);
-    options.measurementsFile = (dir.path() / "shallow.txt").string();
-    std::ofstream(options.measurementsFile) << "1000 0.2 0.5\n";
+    options.inputs.measurementsFile = (dir.path() / "shallow.txt").string();
+    std::ofstream(options.inputs.measurementsFile) << "1000 0.2 0.5\n";
     Outcome out = RunTool(options);
     EXPECT_EQ(out.status, keldo::kBatchStopped);
     EXPECT_NE(out.messages.find("\tAbbruch der Sw-Berechnung"), std::string::npos);

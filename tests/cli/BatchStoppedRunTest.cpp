@@ -29,10 +29,10 @@ TEST(BatchStoppedRun, ExitStatusFollowsTheRun)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         keldo::BatchOptions options;
-        options.document = GasExampleDocument();
-        options.modus = row.modus;
-        options.minTeufe = row.minTeufe;
-        options.maxTeufe = row.maxTeufe;
+        options.inputs.document = GasExampleDocument();
+        options.settings.modus = row.modus;
+        options.settings.minTeufe = row.minTeufe;
+        options.settings.maxTeufe = row.maxTeufe;
         std::ostringstream report, messages;
         EXPECT_EQ(keldo::RunBatch(options, report, messages), row.status);
         EXPECT_EQ(messages.str(), row.message);

@@ -77,13 +77,13 @@ TEST(FieldFile, GrammarOfTheRows)
             const Want& want = c.wells[i];
             EXPECT_EQ(got.line, want.line);
             EXPECT_EQ(got.name, want.name);
-            EXPECT_EQ(got.document, want.document);
-            EXPECT_EQ(got.las, want.las);
-            EXPECT_EQ(got.survey, want.survey);
-            EXPECT_EQ(got.elevation, want.elevation);
-            EXPECT_EQ(got.depthCurve, want.depthCurve);
-            EXPECT_EQ(got.porosityCurve, want.porosityCurve);
-            EXPECT_EQ(got.swCurve, want.swCurve);
+            EXPECT_EQ(got.inputs.document, want.document);
+            EXPECT_EQ(got.inputs.lasFile, want.las);
+            EXPECT_EQ(got.inputs.surveyFile, want.survey);
+            EXPECT_EQ(got.inputs.elevation, want.elevation);
+            EXPECT_EQ(got.inputs.depthCurve, want.depthCurve);
+            EXPECT_EQ(got.inputs.porosityCurve, want.porosityCurve);
+            EXPECT_EQ(got.inputs.swCurve, want.swCurve);
             EXPECT_EQ(got.contact, want.contact);
             EXPECT_EQ(got.cutoff, want.cutoff);
             EXPECT_EQ(Errors(got), "");
@@ -199,7 +199,7 @@ TEST(FieldFile, RowsKeepTheirCellsAndReadThemAgain)
     EXPECT_EQ(cells[static_cast<size_t>(keldo::FieldColumn::Document)], "");
 
     std::vector<FieldWell> wells = {keldo::ReadFieldRow(0, cells, "/d"), keldo::ReadFieldRow(0, cells, "/d")};
-    EXPECT_EQ(wells[0].las, "/d/sub/a.las");
+    EXPECT_EQ(wells[0].inputs.lasFile, "/d/sub/a.las");
     EXPECT_EQ(wells[0].contact, 3027.5f);
     keldo::CheckWellNames(wells);
     EXPECT_EQ(Errors(wells[0]), "");

@@ -69,11 +69,11 @@ private slots:
         QCOMPARE(RunField(out, 2), int(keldo::kFieldCompleted));
         for (const char* mode : {"saturation", "contact"}) {
             keldo::BatchOptions options;
-            options.document = OilExampleDocument();
-            options.lasFile = VolveWellLas("15_9-F-11_A");
-            options.surveyFile = VolveWellSurvey("15_9-F-11_A");
-            options.elevation.reset();
-            options.modus = std::string(mode) == "contact" ? 1 : 0;
+            options.inputs.document = OilExampleDocument();
+            options.inputs.lasFile = VolveWellLas("15_9-F-11_A");
+            options.inputs.surveyFile = VolveWellSurvey("15_9-F-11_A");
+            options.inputs.elevation.reset();
+            options.settings.modus = std::string(mode) == "contact" ? 1 : 0;
             options.graphFile = dir.filePath(QStringLiteral("batch-%1.svg").arg(mode)).toStdString();
             std::ostringstream report, messages;
             QCOMPARE(keldo::RunBatch(options, report, messages, keldo::QtGraphExporter()), int(keldo::kBatchCompleted));

@@ -256,7 +256,7 @@ TEST(FieldRun, CallingOffStopsBetweenWells)
     for (int i = 0; i < 12; ++i) {
         keldo::FieldWell well;
         well.name = "F-12 Nr. " + std::to_string(i + 1);
-        well.document = GasExampleDocument();
+        well.inputs.document = GasExampleDocument();
         study.wells.push_back(well);
     }
     for (int jobs : {1, 3}) {

@@ -30,8 +30,8 @@ std::string Text(const std::vector<std::string>& lines)
 
 std::string Batch(BatchOptions options, int modus, bool detail = false)
 {
-    options.modus = modus;
-    options.detail = detail;
+    options.settings.modus = modus;
+    options.settings.detail = detail;
     std::ostringstream report, messages;
     EXPECT_EQ(keldo::RunBatch(options, report, messages), keldo::kBatchCompleted) << messages.str();
     return report.str();
@@ -70,19 +70,19 @@ FieldWell LasWell(const std::string& name, const std::string& file)
 {
     FieldWell well;
     well.name = name;
-    well.las = VolveWellLas(file);
-    well.survey = VolveWellSurvey(file);
-    well.elevation.reset();
+    well.inputs.lasFile = VolveWellLas(file);
+    well.inputs.surveyFile = VolveWellSurvey(file);
+    well.inputs.elevation.reset();
     return well;
 }
 
 BatchOptions LasBatch(const std::string& file, const std::string& document)
 {
     BatchOptions options;
-    options.document = document;
-    options.lasFile = VolveWellLas(file);
-    options.surveyFile = VolveWellSurvey(file);
-    options.elevation.reset();
+    options.inputs.document = document;
+    options.inputs.lasFile = VolveWellLas(file);
+    options.inputs.surveyFile = VolveWellSurvey(file);
+    options.inputs.elevation.reset();
     return options;
 }
 
@@ -119,17 +119,17 @@ TEST(WellRun, ReportsAreThoseOfKeldoBatchForTheWellsDocument)
     {
         WellCase c{"LAS well with named curves, elevation and the study's cut-off 0.08",
             LasWell("15/9-F-12", "15_9-F-12"), 0.08f, LasBatch("15_9-F-12", OilExampleDocument())};
-        c.well.porosityCurve = c.batch.porosityCurve = "PHIF";
-        c.well.swCurve = c.batch.swCurve = "SW";
-        c.well.elevation = c.batch.elevation = 54.9;
-        c.batch.cutoff = 0.08f;
+        c.well.inputs.porosityCurve = c.batch.inputs.porosityCurve = "PHIF";
+        c.well.inputs.swCurve = c.batch.inputs.swCurve = "SW";
+        c.well.inputs.elevation = c.batch.inputs.elevation = 54.9;
+        c.batch.settings.cutoff = 0.08f;
         cases.push_back(c);
     }
     {
         WellCase c{"a document of its own with the row's cut-off", FieldWell{}, 0.06f, BatchOptions{}};
         c.well.name = "15/9-F-12 Gas";
-        c.well.document = c.batch.document = GasExampleDocument();
-        c.well.cutoff = c.batch.cutoff = 0.1f;
+        c.well.inputs.document = c.batch.inputs.document = GasExampleDocument();
+        c.well.cutoff = c.batch.settings.cutoff = 0.1f;
         cases.push_back(c);
     }
 
@@ -183,7 +183,7 @@ TEST(WellRun, RmsAndQuantilesAgreeWithTheDetailedReports)
         RecordingMessageBox box;
         CKeldoDoc doc(box);
         std::ostringstream messages;
-        ASSERT_EQ(keldo::PrepareBatchDocument(batch, doc, box, messages), keldo::kBatchCompleted);
+        ASSERT_EQ(keldo::PrepareBatchWell(batch, doc, box, messages), keldo::kBatchCompleted);
         std::vector<std::string> rows;
         for (const std::string& line : Lines(Batch(batch, 0, true))) {
             float v[5];

@@ -5,7 +5,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <sstream>
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -21,13 +20,13 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "BatchLas.h"
-#include "BatchRun.h"
+#include "BatchStatus.h"
 #include "DefaultParameters.h"
 #include "DlgInput.h"
 #include "DlgLasImport.h"
 #include "InputFields.h"
 #include "KeldoDoc.h"
+#include "LasMeasurements.h"
 #include "LocaleGuard.h"
 #include "RecordingMessageBox.h"
 #include "ScratchFolder.h"
@@ -48,21 +47,22 @@ struct BatchImport {
 BatchImport RunBatchImport(const std::string& las, const std::string& survey, std::optional<double> elevation,
     const std::string& porosity = {}, const std::string& sw = {})
 {
-    keldo::BatchOptions options;
-    options.lasFile = las;
-    options.surveyFile = survey;
-    options.elevation = elevation;
-    options.porosityCurve = porosity;
-    options.swCurve = sw;
+    keldo::WellInputs inputs;
+    inputs.lasFile = las;
+    inputs.surveyFile = survey;
+    inputs.elevation = elevation;
+    inputs.porosityCurve = porosity;
+    inputs.swCurve = sw;
     RecordingMessageBox box;
     CKeldoDoc doc(box);
-    std::ostringstream messages;
+    keldo::WellDataError error;
     BatchImport out;
-    out.status = keldo::ImportLasMeasurements(options, doc, box, messages);
+    out.status = keldo::kBatchCompleted;
+    if (!keldo::ImportLasMeasurements(inputs, doc, box, error)) {
+        out.status = keldo::StatusOf(error);
+        out.message = error.Message();
+    }
     out.lines = doc.m_Messwerte;
-    out.message = messages.str();
-    if (!out.message.empty() && out.message.back() == '\n')
-        out.message.pop_back();
     return out;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "FileResult.h"
+
 class CKeldoDoc;
 
 namespace keldo {
@@ -24,8 +26,8 @@ bool LoadFieldTemplate(const std::string& path, FieldTemplate& model, std::strin
 FieldTemplate TemplateOfDocument(const CKeldoDoc& doc);
 
 // Gives `doc` the template's inputs and measurements, its path and title,
-// and the values that loading a document sets. False with a German
-// `error` when the bytes are not a document.
-bool ApplyTemplate(const FieldTemplate& model, CKeldoDoc& doc, std::string& error);
+// and the values that loading a document sets. A failure when the bytes are
+// not a document.
+FileResult ApplyTemplate(const FieldTemplate& model, CKeldoDoc& doc);
 
 } // namespace keldo

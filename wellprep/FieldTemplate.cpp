@@ -30,15 +30,12 @@ FieldTemplate TemplateOfDocument(const CKeldoDoc& doc)
     return {SerializeDocument(doc), doc.GetPathName(), doc.GetTitle()};
 }
 
-bool ApplyTemplate(const FieldTemplate& model, CKeldoDoc& doc, std::string& error)
+FileResult ApplyTemplate(const FieldTemplate& model, CKeldoDoc& doc)
 {
-    if (const FileResult loaded = LoadDocumentBytes(model.bytes, model.path, doc); !loaded) {
-        error = loaded.Message();
-        return false;
-    }
-    if (model.path.empty())
+    FileResult loaded = LoadDocumentBytes(model.bytes, model.path, doc);
+    if (loaded && model.path.empty())
         doc.SetTitle(model.title);
-    return true;
+    return loaded;
 }
 
 } // namespace keldo
