@@ -117,6 +117,8 @@ public:
 
     // Shows `text` in an OK message box.
     void Message(const std::string& text) { m_pMessages->Show(text); }
+    // The same for a text that tells of work done (IMessageBox::Inform).
+    void Notice(const std::string& text) { m_pMessages->Inform(text); }
 
     // --- graph data ---------------------------------------------------------
     std::string m_strTitel;

@@ -10,6 +10,10 @@ public:
     virtual ~IMessageBox() = default;
     // An OK box: returns once the user has confirmed the text.
     virtual void Show(const std::string& text) = 0;
+    // An OK box that tells of work done (a computation finished, a file read
+    // or written) rather than of a problem; where boxes have icons it gets
+    // the information icon. Elsewhere it is shown as Show shows it.
+    virtual void Inform(const std::string& text) { Show(text); }
     // A Yes/No question: true for "Ja".
     virtual bool AskYesNo(const std::string& text) = 0;
 };

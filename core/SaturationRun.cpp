@@ -88,7 +88,7 @@ void CKeldoDoc::ComputeSw()
             = keldo::Format(m_nFluid == 0 ? "Gas-Wasser-Kontakt:%5.1f" : "Öl-Wasser-Kontakt:%5.1f", m_fKontakt);
         SetSaturationGraphTexts();
         m_bGeaendert = 0;
-        Message("Berechnung der Saettigung abgeschlossen");
+        Notice("Berechnung der Saettigung abgeschlossen");
     } else {
         Message("\tAbbruch der Sw-Berechnung");
     }

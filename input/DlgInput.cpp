@@ -271,7 +271,7 @@ void DlgInput::FileOpen()
 
     std::ifstream file;
     const bool opened = keldo::OpenMeasurementFile(path, file);
-    m_messages.Show(path + " wird geöffnet");
+    m_messages.Inform(path + " wird geöffnet");
     if (!opened) {
         m_messages.Show(keldo::CannotOpenMessage(path));
     } else {

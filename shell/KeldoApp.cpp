@@ -284,7 +284,10 @@ void CKeldoApp::OnModellAnpassen()
 void CKeldoApp::OnErgebnisseAusgeben()
 {
     const keldo::FileResult written = keldo::WriteResultsFile(m_pDoc->GetTitle(), m_pDoc->m_Ergebnisse);
-    m_pDoc->Message(written ? "Die Detailergebnisse sind in die Datei aus.txt geschrieben!" : written.Message());
+    if (written)
+        m_pDoc->Notice("Die Detailergebnisse sind in die Datei aus.txt geschrieben!");
+    else
+        m_pDoc->Message(written.Message());
 }
 
 void CKeldoApp::OnErgebnisseEinlesen()
@@ -294,7 +297,7 @@ void CKeldoApp::OnErgebnisseEinlesen()
     m_pDoc->m_Ergebnisse = keldo::ReadResultsFile();
     m_pDoc->UpdateAllViews();
     m_pDoc->m_strZeile = keldo::Format("%d Zeilen wurden eingelesen", static_cast<int>(m_pDoc->m_Ergebnisse.size()));
-    m_pDoc->Message(m_pDoc->m_strZeile);
+    m_pDoc->Notice(m_pDoc->m_strZeile);
 }
 
 void CKeldoApp::OnFeldstudie()

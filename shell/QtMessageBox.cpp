@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
-#include <string_view>
 
 #include "StringTable.h"
 
@@ -41,11 +40,6 @@ private:
     bool m_active;
 };
 
-bool EndsWith(std::string_view text, std::string_view end)
-{
-    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
-}
-
 void Prepare(QMessageBox& box, const std::string& text, QMessageBox::Icon icon)
 {
     box.setWindowTitle(QString::fromLatin1(kAppName));
@@ -54,34 +48,20 @@ void Prepare(QMessageBox& box, const std::string& text, QMessageBox::Icon icon)
     box.setWindowModality(box.parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
 }
 
-} // namespace
-
-MessageKind KindOfMessage(const std::string& text)
+void ShowOkBox(QWidget* parent, const std::string& text, QMessageBox::Icon icon)
 {
-    std::string_view t = text;
-    while (!t.empty() && (t.back() == ' ' || t.back() == '\n' || t.back() == '\r' || t.back() == '\t'))
-        t.remove_suffix(1);
-    // A text that stops something or reports a fault is never good news,
-    // whatever it ends with.
-    for (std::string_view alarm : {"ABBRUCH", "Abbruch", "WARNUNG", "FEHLER", "Fehler"})
-        if (t.find(alarm) != std::string_view::npos)
-            return MessageKind::Warning;
-    const bool completed = EndsWith(t, "abgeschlossen") || EndsWith(t, "abgeschlossen!");
-    const bool opening = EndsWith(t, " wird geöffnet");
-    const bool counted = EndsWith(t, " Zeilen wurden eingelesen");
-    const bool written = t.starts_with("Die Detailergebnisse sind in die Datei ") && EndsWith(t, " geschrieben!");
-    return completed || opening || counted || written ? MessageKind::Information : MessageKind::Warning;
-}
-
-void QtMessageBox::Show(const std::string& text)
-{
-    QMessageBox box(ModalParent(m_parent));
-    Prepare(
-        box, text, KindOfMessage(text) == MessageKind::Information ? QMessageBox::Information : QMessageBox::Warning);
+    QMessageBox box(ModalParent(parent));
+    Prepare(box, text, icon);
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     ArrowWhileAsking arrow;
     box.exec();
 }
+
+} // namespace
+
+void QtMessageBox::Show(const std::string& text) { ShowOkBox(m_parent, text, QMessageBox::Warning); }
+
+void QtMessageBox::Inform(const std::string& text) { ShowOkBox(m_parent, text, QMessageBox::Information); }
 
 bool QtMessageBox::AskYesNo(const std::string& text)
 {

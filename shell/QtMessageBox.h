@@ -6,18 +6,12 @@
 
 namespace keldo {
 
-// What a message tells, which decides its icon: completion and information
-// texts ("...abgeschlossen", "... wird geöffnet", "... Zeilen wurden
-// eingelesen", the results file written) show the information icon; aborts,
-// warnings and errors keep the warning icon.
-enum class MessageKind { Warning, Information };
-MessageKind KindOfMessage(const std::string& text);
-
 // The answers to the question whether to save a modified document.
 enum class SaveAnswer { Yes, No, Cancel };
 
 // The program's message boxes on screen: captioned "Keldo", modal, an OK
-// button, or "Ja"/"Nein" for questions.
+// button, or "Ja"/"Nein" for questions. A message shown with Show has the
+// warning icon, one shown with Inform (work done) the information icon.
 class QtMessageBox : public IMessageBox {
 public:
     explicit QtMessageBox(QWidget* parent = nullptr) : m_parent(parent) {}
@@ -25,6 +19,7 @@ public:
     void SetParent(QWidget* parent) { m_parent = parent; }
 
     void Show(const std::string& text) override;
+    void Inform(const std::string& text) override;
     bool AskYesNo(const std::string& text) override;
     // "Ja", "Nein" and "Abbrechen": the question before a modified document
     // is closed, which the user may call off.

@@ -60,8 +60,14 @@ private slots:
 
         SeenBox done;
         AnswerNextBox(done, QStringLiteral("OK"));
-        messages.Show("Berechnung der Saettigung abgeschlossen");
+        messages.Inform("Berechnung der Saettigung abgeschlossen");
         QCOMPARE(done.icon, QMessageBox::Information);
+
+        // The icon follows the kind of box, not the words.
+        SeenBox shown;
+        AnswerNextBox(shown, QStringLiteral("OK"));
+        messages.Show("Berechnung der Saettigung abgeschlossen");
+        QCOMPARE(shown.icon, QMessageBox::Warning);
     }
 
     void questionsAreAnsweredJaOrNein()
