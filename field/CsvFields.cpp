@@ -1,6 +1,6 @@
 #include "CsvFields.h"
 
-#include "TextHelpers.h"
+#include "AsciiText.h"
 
 namespace keldo {
 

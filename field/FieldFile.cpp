@@ -5,11 +5,13 @@
 #include <cmath>
 #include <map>
 
+#include "AsciiText.h"
 #include "CsvFields.h"
+#include "DecimalNumber.h"
 #include "FileAccess.h"
-#include "NumberText.h"
+#include "QuotedFileText.h"
 #include "TextFormat.h"
-#include "TextHelpers.h"
+#include "Utf8Text.h"
 
 namespace keldo {
 namespace {
@@ -40,16 +42,6 @@ std::string Resolved(const std::string& folder, std::string_view path)
     if (path.empty() || path.front() == '/' || folder.empty())
         return std::string(path);
     return folder + "/" + std::string(path);
-}
-
-// A number with one decimal comma and no point, written with a point.
-std::string WithDecimalPoint(std::string_view text)
-{
-    std::string number(text);
-    const size_t comma = number.find(',');
-    if (comma != std::string::npos && comma == number.rfind(',') && number.find('.') == std::string::npos)
-        number[comma] = '.';
-    return number;
 }
 
 bool IsSkipped(std::string_view line)
@@ -175,7 +167,7 @@ void SetFieldValue(FieldWell& well, FieldColumn column, std::string_view text, c
             well.elevation.reset();
         } else if (text.empty()) {
             well.elevation = 0.0;
-        } else if (double v = 0; ParseNumber(WithDecimalPoint(text), v)) {
+        } else if (double v = 0; ParseNumberCell(text, DecimalMark::PointOrComma, v)) {
             well.elevation = v; // in double, as keldo-batch reads --elevation
         } else {
             fail(QuotedFileText(text) + " ist weder eine Zahl noch auto.");
