@@ -18,4 +18,15 @@ public:
     virtual bool AskYesNo(const std::string& text) = 0;
 };
 
+// The message boxes of a run with no one to answer: a question goes where the
+// messages go and is answered with "Ja", as keldo-batch documents it.
+class HeadlessMessageBox : public IMessageBox {
+public:
+    bool AskYesNo(const std::string& text) final
+    {
+        Show(text);
+        return true;
+    }
+};
+
 } // namespace keldo

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <locale.h>
 
+#include "AsciiText.h"
+
 namespace keldo {
 namespace {
 
@@ -28,8 +30,6 @@ public:
 private:
     locale_t m_old;
 };
-
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -219,7 +219,7 @@ namespace {
 // Reads one number at `pos` (after white space); advances `pos` past it.
 bool ScanOne(std::string_view text, size_t& pos, float& out)
 {
-    while (pos < text.size() && IsSpace(text[pos]))
+    while (pos < text.size() && IsBlank(text[pos])) // isspace of the "C" locale
         ++pos;
     std::string_view rest = text.substr(pos);
     const DecimalNumber n = ReadDecimalNumber(rest);
@@ -262,9 +262,7 @@ bool ParseWholeFloat(std::string_view text, float& value)
     float v = 0;
     if (!ScanOne(text, pos, v))
         return false;
-    while (pos < text.size() && IsSpace(text[pos]))
-        ++pos;
-    if (pos != text.size())
+    if (!IsBlankText(text.substr(pos)))
         return false;
     value = v;
     return true;

@@ -5,37 +5,24 @@
 
 #include "ChartFrame.h"
 #include "TextFormat.h"
+#include "Utf8Text.h"
 
 namespace keldo {
 namespace {
 
-constexpr int kMinWidth = 2000;   // plot width for a few wells
-constexpr int kMaxWidth = 3000;   // the widest plot: 50 named columns
-constexpr int kCharWidth = 25;    // label font, with a little to spare
-constexpr int kNameGap = 20;      // between the plot and a name
-constexpr int kMaxNameChars = 24; // longer names are cut with "…"
-constexpr int kLabelRoom = 150;   // below the names: the x axis label
-
-size_t CodePoints(const std::string& text)
-{
-    return static_cast<size_t>(
-        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
+constexpr int kMinWidth = 2000;      // plot width for a few wells
+constexpr int kMaxWidth = 3000;      // the widest plot: 50 named columns
+constexpr int kCharWidth = 25;       // label font, with a little to spare
+constexpr int kNameGap = 20;         // between the plot and a name
+constexpr size_t kMaxNameChars = 24; // longer names are cut with "…"
+constexpr int kLabelRoom = 150;      // below the names: the x axis label
 
 // The name cut to kMaxNameChars characters.
 std::string ShortName(const std::string& name)
 {
-    if (CodePoints(name) <= kMaxNameChars)
+    if (Utf8Length(name) <= kMaxNameChars)
         return name;
-    std::string cut;
-    size_t chars = 0;
-    for (char c : name) {
-        const bool starts = (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-        if (starts && ++chars > kMaxNameChars - 1)
-            break;
-        cut += c;
-    }
-    return cut + "…";
+    return std::string(CutToCharacters(name, kMaxNameChars - 1)) + "…";
 }
 
 bool HasContacts(const WellSummary& w) { return w.contacts && w.classes[0].count > 0; }
@@ -128,7 +115,7 @@ void AddColumn(DisplayList& out, const ChartFrame& frame, const WellSummary& w, 
 
 } // namespace
 
-int LabelWidthAtMost(const std::string& text) { return kCharWidth * static_cast<int>(CodePoints(text)); }
+int LabelWidthAtMost(const std::string& text) { return kCharWidth * static_cast<int>(Utf8Length(text)); }
 
 GraphPage FieldChart(const std::vector<WellSummary>& wells)
 {

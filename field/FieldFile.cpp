@@ -5,11 +5,12 @@
 #include <cmath>
 #include <map>
 
-#include "CsvFields.h"
+#include "AsciiText.h"
+#include "CsvTable.h"
+#include "DecimalNumber.h"
 #include "FileAccess.h"
-#include "NumberText.h"
+#include "QuotedFileText.h"
 #include "TextFormat.h"
-#include "TextHelpers.h"
 
 namespace keldo {
 namespace {
@@ -40,47 +41,6 @@ std::string Resolved(const std::string& folder, std::string_view path)
     if (path.empty() || path.front() == '/' || folder.empty())
         return std::string(path);
     return folder + "/" + std::string(path);
-}
-
-// A number with one decimal comma and no point, written with a point.
-std::string WithDecimalPoint(std::string_view text)
-{
-    std::string number(text);
-    const size_t comma = number.find(',');
-    if (comma != std::string::npos && comma == number.rfind(',') && number.find('.') == std::string::npos)
-        number[comma] = '.';
-    return number;
-}
-
-bool IsSkipped(std::string_view line)
-{
-    const std::string_view text = TrimBlanks(line);
-    return text.empty() || text.front() == '#';
-}
-
-// The lines of the text without their line ends ("\n" or "\r\n").
-std::vector<std::string_view> Lines(std::string_view text)
-{
-    std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        lines.push_back(line);
-        if (end == std::string_view::npos)
-            break;
-        text.remove_prefix(end + 1);
-    }
-    return lines;
-}
-
-bool AllEmpty(const std::vector<std::string>& fields)
-{
-    for (const std::string& f : fields)
-        if (!f.empty())
-            return false;
-    return true;
 }
 
 // The header's columns in their order; false with the message for an
@@ -175,7 +135,7 @@ void SetFieldValue(FieldWell& well, FieldColumn column, std::string_view text, c
             well.inputs.elevation.reset();
         } else if (text.empty()) {
             well.inputs.elevation = 0.0;
-        } else if (double v = 0; ParseNumber(WithDecimalPoint(text), v)) {
+        } else if (double v = 0; ParseNumberCell(text, DecimalMark::PointOrComma, v)) {
             well.inputs.elevation = v; // in double, as keldo-batch reads --elevation
         } else {
             fail(QuotedFileText(text) + " ist weder eine Zahl noch auto.");
@@ -260,52 +220,49 @@ void CheckWellNames(std::vector<FieldWell>& wells)
 bool ParseFieldFile(std::string_view text, const std::string& path, FieldStudy& study, std::string& error)
 {
     study = FieldStudy{path, {}};
-    if (text.substr(0, 3) == "\xEF\xBB\xBF")
-        text.remove_prefix(3); // a byte-order mark of an exported spreadsheet
-    const std::vector<std::string_view> lines = Lines(text);
+    CsvOptions options;
+    options.keepUnclosedRows = true; // the row's well says so, the others stay
+    const CsvTable table = ReadCsvTable(text, options);
     const std::string folder = FolderOf(path);
 
+    // The problems in the order of the lines: the header's before a later
+    // line that cannot be split.
     std::vector<FieldColumn> columns;
-    char separator = ',';
-    std::vector<std::string> fields;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const int lineNumber = static_cast<int>(i) + 1;
-        const std::string_view line = lines[i];
-        if (!IsValidUtf8(line)) {
-            error = FileMessage(path, Format("ist keine UTF-8-Datei (Zeile %d).", lineNumber));
-            return false;
-        }
-        if (IsSkipped(line))
-            continue;
-        if (columns.empty()) {
-            separator = DetectSeparator(line);
-            if (!SplitCsvLine(line, separator, fields)) {
-                error = PlaceMessage(
-                    path, Format("Zeile %d", lineNumber), "Ein Anführungszeichen ist nicht geschlossen.");
-                return false;
-            }
-            if (!ReadHeader(fields, lineNumber, path, columns, error))
-                return false;
-            continue;
-        }
-
-        const bool closed = SplitCsvLine(line, separator, fields);
-        if (AllEmpty(fields) && closed)
-            continue; // a row of separators only, as spreadsheets write them
+    if (table.headerLine > 0 && !ReadHeader(table.header, static_cast<int>(table.headerLine), path, columns, error))
+        return false;
+    for (const CsvRow& row : table.rows) {
+        const int lineNumber = static_cast<int>(row.line);
         std::array<std::string, kFieldColumnCount> cells;
-        for (size_t c = 0; c < fields.size() && c < columns.size(); ++c)
-            cells[static_cast<size_t>(columns[c])] = fields[c];
+        for (size_t c = 0; c < row.cells.size() && c < columns.size(); ++c)
+            cells[static_cast<size_t>(columns[c])] = row.cells[c];
         FieldWell well = ReadFieldRow(lineNumber, cells, folder);
         // A row that does not fit the header says only that.
-        if (!closed) {
-            const size_t c = std::min(fields.size(), columns.size() - 1);
+        if (row.unclosedQuote) {
+            const size_t c = std::min(row.cells.size(), columns.size() - 1);
             well.errors = {FieldRowMessage(
                 lineNumber, FieldColumnName(columns[c]), "Ein Anführungszeichen ist nicht geschlossen.")};
-        } else if (fields.size() > columns.size()) {
+        } else if (row.cells.size() > columns.size()) {
             well.errors = {Format("Zeile %d, Spalte %zu: Die Kopfzeile hat nur %zu Spalten.", lineNumber,
                 columns.size() + 1, columns.size())};
         }
         study.wells.push_back(std::move(well));
+    }
+    const int errorLine = static_cast<int>(table.errorLine);
+    switch (table.error) {
+    case CsvErrorKind::None:
+        break;
+    case CsvErrorKind::NotUtf8:
+        error = FileMessage(path, Format("ist keine UTF-8-Datei (Zeile %d).", errorLine));
+        return false;
+    case CsvErrorKind::UnclosedQuote: // of the header: a row's stays with its well
+        error = PlaceMessage(path, Format("Zeile %d", errorLine), "Ein Anführungszeichen ist nicht geschlossen.");
+        return false;
+    case CsvErrorKind::LineTooLong: // beyond limits the field file does not set
+        error = PlaceMessage(path, Format("Zeile %d", errorLine), "Die Zeile ist zu lang.");
+        return false;
+    case CsvErrorKind::TooManyLines:
+        error = PlaceMessage(path, Format("Zeile %d", errorLine), "Die Datei hat zu viele Zeilen.");
+        return false;
     }
     if (columns.empty()) {
         error = FileMessage(path, "hat keine Kopfzeile (well, document oder las, …).");

@@ -10,34 +10,17 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <cstdio>
+#include <iostream>
 
 #include "DocumentFile.h"
 #include "FieldStudyWindow.h"
 #include "KeldoDoc.h"
-#include "MessageBox.h"
+#include "StreamMessageBox.h"
+#include "WidgetShot.h"
 
 namespace {
 
-class PrintedMessages : public keldo::IMessageBox {
-public:
-    void Show(const std::string& text) override { std::fprintf(stderr, "Meldung: %s\n", text.c_str()); }
-    bool AskYesNo(const std::string& text) override
-    {
-        Show(text);
-        return true;
-    }
-};
-
-bool Save(QWidget& widget, const QDir& folder, const QString& name)
-{
-    const QString path = folder.filePath(name);
-    if (!widget.grab().save(path)) {
-        std::fprintf(stderr, "keldo-field-screenshot: %s kann nicht geschrieben werden\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return true;
-}
+constexpr const char* kTool = "keldo-field-screenshot";
 
 } // namespace
 
@@ -52,7 +35,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     const QDir folder(arguments[1]);
-    PrintedMessages messages;
+    keldo::StreamMessageBox messages(std::cerr, "Meldung: ");
     CKeldoDoc model(messages);
     if (const keldo::FileResult loaded = keldo::LoadDocument(arguments[3].toStdString(), model); !loaded) {
         messages.Show(loaded.Message());
@@ -68,9 +51,9 @@ int main(int argc, char* argv[])
     window.Start();
     loop.exec();
     QApplication::processEvents();
-    bool ok = Save(window, folder, QStringLiteral("keldo-feldstudie.png"));
+    bool ok = SaveWidgetShot(window, folder.filePath(QStringLiteral("keldo-feldstudie.png")), kTool);
     window.ResultTabs()->setCurrentIndex(1);
     QApplication::processEvents();
-    ok = Save(window, folder, QStringLiteral("keldo-feldgrafik.png")) && ok;
+    ok = SaveWidgetShot(window, folder.filePath(QStringLiteral("keldo-feldgrafik.png")), kTool) && ok;
     return ok ? 0 : 1;
 }

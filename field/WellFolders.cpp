@@ -2,7 +2,8 @@
 
 #include <set>
 
-#include "TextHelpers.h"
+#include "AsciiText.h"
+#include "Utf8Text.h"
 
 namespace keldo {
 namespace {
@@ -15,8 +16,6 @@ bool IsUnsafe(unsigned char c)
         || c == '<' || c == '>' || c == '|';
 }
 
-bool IsContinuationByte(unsigned char c) { return (c & 0xC0) == 0x80; }
-
 } // namespace
 
 std::string SafeFolderName(std::string_view well)
@@ -24,12 +23,7 @@ std::string SafeFolderName(std::string_view well)
     std::string name;
     for (char c : well)
         name += IsUnsafe(static_cast<unsigned char>(c)) ? '_' : c;
-    if (name.size() > kMaxBytes) {
-        size_t end = kMaxBytes;
-        while (end > 0 && IsContinuationByte(static_cast<unsigned char>(name[end])))
-            --end;
-        name.resize(end);
-    }
+    name.resize(CutToBytes(name, kMaxBytes).size());
     while (!name.empty() && name.back() == '.')
         name.pop_back();
     if (!name.empty() && name.front() == '.')

@@ -10,30 +10,6 @@
 namespace keldo {
 namespace {
 
-// The fixed block after the well name, in file order (this is neither the
-// order of the members nor that of the dialog). Entry 19 is the one integer.
-constexpr float CKeldoInputs::*kFloatsBeforeFluid[] = {
-    &CKeldoInputs::m_fTemperatur,
-    &CKeldoInputs::m_fSwmin0,
-    &CKeldoInputs::m_fSwmin1,
-    &CKeldoInputs::m_fInitialdruck,
-    &CKeldoInputs::m_fPhiK0,
-    &CKeldoInputs::m_fPhiK1,
-    &CKeldoInputs::m_fPhiK2,
-    &CKeldoInputs::m_fPcsperr0,
-    &CKeldoInputs::m_fPcsperr1,
-    &CKeldoInputs::m_fPcMax,
-    &CKeldoInputs::m_fKontakt,
-    &CKeldoInputs::m_fDichteKW,
-    &CKeldoInputs::m_fWasserdichte,
-    &CKeldoInputs::m_fBeta0,
-    &CKeldoInputs::m_fBeta1,
-    &CKeldoInputs::m_fAlfa0,
-    &CKeldoInputs::m_fAlfa1,
-    &CKeldoInputs::m_fAlfa2,
-    &CKeldoInputs::m_fAlfa3,
-};
-
 // Every string needs at least its one-byte length prefix.
 constexpr size_t kMinStringSize = 1;
 
@@ -47,7 +23,7 @@ bool ReadFields(ArchiveReader& in, CKeldoInputs& inputs, CKeldoDoc::StringArray&
 {
     if (!in.ReadString(inputs.m_strBohrung, kFieldName))
         return false;
-    for (auto member : kFloatsBeforeFluid)
+    for (auto member : kDocumentFileFloats)
         if (!in.ReadFloat(inputs.*member, kFieldBlock))
             return false;
     int32_t fluid = 0;
@@ -73,7 +49,7 @@ std::string SerializeDocument(const CKeldoDoc& doc)
 {
     ArchiveWriter out;
     out.WriteString(doc.m_strBohrung);
-    for (auto member : kFloatsBeforeFluid)
+    for (auto member : kDocumentFileFloats)
         out.WriteFloat(doc.*member);
     out.WriteInt32(doc.m_nFluid);
     out.WriteFloat(doc.m_fKontaktwinkel);

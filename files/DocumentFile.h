@@ -10,6 +10,31 @@
 // so that files pass both ways between the two. Results are never stored.
 namespace keldo {
 
+// The numbers of the fixed block after the well name, in file order (this is
+// neither the order of the members nor that of the dialog); the fluid, the
+// one integer, and the contact angle follow them.
+inline constexpr float CKeldoInputs::*kDocumentFileFloats[] = {
+    &CKeldoInputs::m_fTemperatur,
+    &CKeldoInputs::m_fSwmin0,
+    &CKeldoInputs::m_fSwmin1,
+    &CKeldoInputs::m_fInitialdruck,
+    &CKeldoInputs::m_fPhiK0,
+    &CKeldoInputs::m_fPhiK1,
+    &CKeldoInputs::m_fPhiK2,
+    &CKeldoInputs::m_fPcsperr0,
+    &CKeldoInputs::m_fPcsperr1,
+    &CKeldoInputs::m_fPcMax,
+    &CKeldoInputs::m_fKontakt,
+    &CKeldoInputs::m_fDichteKW,
+    &CKeldoInputs::m_fWasserdichte,
+    &CKeldoInputs::m_fBeta0,
+    &CKeldoInputs::m_fBeta1,
+    &CKeldoInputs::m_fAlfa0,
+    &CKeldoInputs::m_fAlfa1,
+    &CKeldoInputs::m_fAlfa2,
+    &CKeldoInputs::m_fAlfa3,
+};
+
 // Reads a ".kld" document file into `doc`, then sets the values that the file
 // does not hold (doc.SetValuesAfterLoading()), the path and title
 // (doc.SetPathName(path)) and clears the modified mark. Does not open the

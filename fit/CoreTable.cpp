@@ -4,10 +4,12 @@
 #include <fstream>
 #include <iterator>
 
+#include "AsciiText.h"
 #include "CodePage.h"
+#include "LineReader.h"
 #include "MeasurementImport.h"
 #include "TextFormat.h"
-#include "TextHelpers.h"
+#include "Utf8Text.h"
 
 namespace keldo {
 namespace {
@@ -32,13 +34,9 @@ bool ParseThreeNumbers(std::string_view line, double (&values)[3])
 {
     size_t pos = 0;
     for (double& value : values) {
-        while (pos < line.size() && IsBlank(line[pos]))
-            ++pos;
-        const size_t start = pos;
-        while (pos < line.size() && !IsBlank(line[pos]))
-            ++pos;
+        const std::string_view word = NextWord(line, pos);
         float v = 0;
-        if (pos == start || !ParseWholeFloat(line.substr(start, pos - start), v) || !std::isfinite(v))
+        if (word.empty() || !ParseWholeFloat(word, v) || !std::isfinite(v))
             return false;
         value = v;
     }
@@ -72,22 +70,12 @@ bool ReadCoreTableText(
     std::string_view text, const std::string& name, std::vector<PhiKSample>& samples, CoreTableError& error)
 {
     samples.clear();
-    if (text.substr(0, 3) == "\xEF\xBB\xBF")
-        text.remove_prefix(3);
     bool dataSeen = false;
-    long long lineNumber = 0;
-    while (!text.empty()) {
-        const size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        ++lineNumber;
-
-        size_t first = 0;
-        while (first < line.size() && IsBlank(line[first]))
-            ++first;
-        const std::string_view trimmed = line.substr(first);
+    LineReader lines(text, LineLimits{});
+    std::string_view line;
+    while (lines.Next(line) == LineReader::Result::Line) {
+        const long long lineNumber = lines.LineNumber();
+        const std::string_view trimmed = TrimBlanks(line);
         if (trimmed.empty() || trimmed.front() == '#')
             continue;
         if (!dataSeen && StartsWithLetter(trimmed))

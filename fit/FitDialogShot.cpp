@@ -7,6 +7,7 @@
 // Writes FOLDER/keldo-fit-phik.png and FOLDER/keldo-fit-kontakt.png. Runs on
 // the offscreen platform without a display.
 #include <cstdio>
+#include <iostream>
 
 #include <QApplication>
 #include <QDir>
@@ -17,6 +18,7 @@
 #include "DocumentFile.h"
 #include "KeldoDoc.h"
 #include "MeasurementImport.h"
+#include "StreamMessageBox.h"
 #include "WidgetShot.h"
 
 namespace {
@@ -44,7 +46,7 @@ int main(int argc, char** argv)
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     const std::string lasFile = argv[3], survey = argv[4];
 
-    ShotMessages messages;
+    keldo::StreamMessageBox messages(std::cerr); // any message: the pictures would be wrong
     CKeldoDoc doc(messages);
     if (const keldo::FileResult loaded = keldo::LoadDocument(argv[2], doc); !loaded) {
         std::fprintf(stderr, "%s\n", loaded.Message().c_str());
@@ -65,12 +67,12 @@ int main(int argc, char** argv)
     dlg.OnFitPhiK();
     dlg.Tabs()->setCurrentIndex(1);
     dlg.OnFitContact();
-    if (messages.failed)
+    if (messages.Shown() > 0)
         return 1;
 
     dlg.Tabs()->setCurrentIndex(0);
-    if (const int status = SaveWidgetShot(dlg, folder.filePath(QStringLiteral("keldo-fit-phik.png"))); status != 0)
-        return status;
+    if (!SaveWidgetShot(dlg, folder.filePath(QStringLiteral("keldo-fit-phik.png"))))
+        return 1;
     dlg.Tabs()->setCurrentIndex(1);
-    return SaveWidgetShot(dlg, folder.filePath(QStringLiteral("keldo-fit-kontakt.png")));
+    return SaveWidgetShot(dlg, folder.filePath(QStringLiteral("keldo-fit-kontakt.png"))) ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #include "FitReport.h"
 
 #include "TextFormat.h"
+#include "Utf8Text.h"
 
 namespace keldo {
 namespace {
@@ -9,11 +10,8 @@ namespace {
 // "  Wasserdichte                   (kg/m3):" then the value.
 std::string Labelled(const std::string& label, const std::string& unit, const std::string& value)
 {
-    size_t characters = 0;
-    for (const char c : label)
-        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     const std::string tail = "(" + unit + ")";
-    const size_t used = characters + tail.size();
+    const size_t used = Utf8Length(label) + tail.size();
     return "  " + label + std::string(used < 38 ? 38 - used : 1, ' ') + tail + ":" + value;
 }
 

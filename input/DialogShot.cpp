@@ -1,27 +1,14 @@
 // Renders the input dialog with sample values to a PNG, for checking the
 // placement of its controls without a display:
 //   QT_QPA_PLATFORM=offscreen keldo-dialog-shot [dialog.png]
-#include <cstdio>
+#include <iostream>
 
 #include <QApplication>
 
 #include "DlgInput.h"
 #include "MeasurementImport.h"
+#include "StreamMessageBox.h"
 #include "WidgetShot.h"
-
-namespace {
-
-class ConsoleMessages : public keldo::IMessageBox {
-public:
-    void Show(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-    bool AskYesNo(const std::string& text) override
-    {
-        std::fprintf(stderr, "%s -> Ja\n", text.c_str());
-        return true;
-    }
-};
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -36,11 +23,11 @@ int main(int argc, char** argv)
         values.m_Messwerte.push_back(
             keldo::FormatMeasurementLine(1500.0f - 2.5f * i, 0.05f + 0.005f * i, 0.2f + 0.01f * i));
 
-    ConsoleMessages messages;
+    keldo::StreamMessageBox messages(std::cerr);
     DlgInput dlg(messages);
     dlg.SetValues(values);
     dlg.OnInitDialog();
     dlg.OnDefaultWerte();
     dlg.OnAlleWerte();
-    return SaveWidgetShot(dlg, out);
+    return SaveWidgetShot(dlg, out) ? 0 : 1;
 }

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListView>
 
+#include "AsciiText.h"
 #include "DlgLasImport.h"
 #include "FileDialogFolder.h"
 #include "InputChecks.h"
@@ -17,7 +18,6 @@
 #include "MeasurementListModel.h"
 #include "OpenFileDialog.h"
 #include "TextFormat.h"
-#include "TextHelpers.h"
 
 namespace {
 

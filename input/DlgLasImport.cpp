@@ -8,12 +8,12 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "AsciiText.h"
 #include "FileDialogFolder.h"
 #include "InputFields.h"
 #include "NumberText.h"
 #include "OpenFileDialog.h"
 #include "TextFormat.h"
-#include "TextHelpers.h"
 
 using keldo::CurveRole;
 

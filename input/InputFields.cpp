@@ -3,6 +3,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "AsciiText.h"
 #include "TextFormat.h"
 
 namespace keldo {
@@ -33,8 +34,6 @@ const NumberField kFields[] = {
     {&CKeldoInputs::m_fCutoff, ControlId::Cutoff, "Porositäts-Cutoff (-)"},
     {&CKeldoInputs::m_fKontaktwinkel, ControlId::ContactAngle, "Kontaktwinkel Öl/Wasser ( ° )"},
 };
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -104,10 +103,7 @@ bool ReadBackNumber(std::string_view text, const ShownNumber& shown, float& valu
 
 bool ParseFieldNumber(std::string_view text, float& value)
 {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
+    text = TrimBlanks(text);
     if (!IsDecimalNumber(text))
         return false;
     float v = 0;

@@ -3,10 +3,12 @@
 //   keldo-las-dialog-shot OUTPUT.png LAS_FILE [SURVEY_FILE]
 // Runs on the offscreen platform without a display.
 #include <cstdio>
+#include <iostream>
 
 #include <QApplication>
 
 #include "DlgLasImport.h"
+#include "StreamMessageBox.h"
 #include "WidgetShot.h"
 
 int main(int argc, char** argv)
@@ -21,15 +23,15 @@ int main(int argc, char** argv)
     const QString out = QString::fromLocal8Bit(argv[1]);
     const std::string survey = argc > 3 ? argv[3] : "";
 
-    ShotMessages messages;
+    keldo::StreamMessageBox messages(std::cerr); // any message: the picture would be wrong
     DlgLasImport dlg(messages);
     if (!dlg.Open(argv[2]))
         return 1;
     if (!survey.empty()) {
         dlg.SetSurveyChooser([&survey](QWidget*) { return survey; });
         dlg.OnChooseSurvey();
-        if (messages.failed)
+        if (messages.Shown() > 0)
             return 1;
     }
-    return SaveWidgetShot(dlg, out);
+    return SaveWidgetShot(dlg, out) ? 0 : 1;
 }

@@ -2,91 +2,28 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <istream>
-#include <memory>
 
 #include "CodePage.h"
+#include "LineReader.h"
 #include "TextFormat.h"
 
 namespace keldo {
 namespace {
 
-// The longest line the import takes is 98 characters: a line that fills the
-// 99 characters of the reading buffer counts as too long.
-constexpr size_t kLineLimit = 99;
+// The longest line the import takes is 98 characters: a line that filled the
+// 99 characters of the original reading buffer counted as too long. The file
+// is read 64 KiB at a time.
+constexpr LineLimits kMeasurementLimits{98, kNoLimit, 1 << 16};
 
-// Splits a stream into lines without ever holding more than a fixed buffer
-// and the first 100 characters of a line, however long the line is.
-class LineReader {
-public:
-    explicit LineReader(std::istream& in) : m_in(in) {}
+// Up to a NUL byte, as the C text functions see the line.
+std::string_view UpToNul(std::string_view line) { return line.substr(0, line.find('\0')); }
 
-    // Reads the next line without its line end. False when nothing more can
-    // be read. `tooLong` is set for a line of kLineLimit or more characters;
-    // its text then holds only the beginning of the line.
-    bool ReadLine(std::string& line, bool& tooLong)
-    {
-        line.clear();
-        tooLong = false;
-        bool readAnything = false;
-        for (;;) {
-            if (m_pos == m_end && !Fill())
-                break;
-            readAnything = true;
-            size_t room = kLineLimit + 1 - line.size();
-            size_t avail = std::min(m_end - m_pos, room);
-            const char* start = m_buffer + m_pos;
-            const void* nl = std::memchr(start, '\n', avail);
-            if (nl) {
-                size_t len = static_cast<const char*>(nl) - start;
-                line.append(start, len);
-                m_pos += len + 1;
-                break;
-            }
-            line.append(start, avail);
-            m_pos += avail;
-            if (line.size() > kLineLimit) {
-                tooLong = true;
-                return true;
-            }
-        }
-        if (!readAnything)
-            return false;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        tooLong = line.size() >= kLineLimit;
-        return true;
-    }
-
-private:
-    bool Fill()
-    {
-        if (!m_in)
-            return false;
-        m_in.read(m_buffer, sizeof m_buffer);
-        m_pos = 0;
-        m_end = static_cast<size_t>(m_in.gcount());
-        // Editors on Windows put a UTF-8 byte-order mark before the text; it
-        // belongs to no line.
-        if (m_atStart && m_end >= 3 && std::memcmp(m_buffer, "\xEF\xBB\xBF", 3) == 0)
-            m_pos = 3;
-        m_atStart = false;
-        return m_end > m_pos;
-    }
-
-    std::istream& m_in;
-    char m_buffer[1 << 16];
-    size_t m_pos = 0;
-    size_t m_end = 0;
-    bool m_atStart = true;
-};
-
-// The raw line as a message shows it: up to a NUL byte, as the C text
-// functions see it, and converted to the program's UTF-8.
-std::string RawForMessage(const std::string& line) { return Cp1252ToUtf8(std::string_view(line.c_str())); }
+// The raw line as a message shows it: up to a NUL byte, converted to the
+// program's UTF-8.
+std::string RawForMessage(std::string_view line) { return Cp1252ToUtf8(UpToNul(line)); }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -94,9 +31,9 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // program that writes numbers the German way, where the comma ends the
 // number. The message then gets one more line that shows the first such
 // number of the line written with a decimal point; otherwise this is empty.
-std::string DecimalCommaHint(const std::string& line)
+std::string DecimalCommaHint(std::string_view line)
 {
-    const std::string_view text(line.c_str()); // the line as the message shows it
+    const std::string_view text = UpToNul(line); // the line as the message shows it
     for (size_t comma = 1; comma + 1 < text.size(); ++comma) {
         if (text[comma] != ',' || !IsDigit(text[comma - 1]) || !IsDigit(text[comma + 1]))
             continue;
@@ -114,7 +51,7 @@ std::string DecimalCommaHint(const std::string& line)
     return {};
 }
 
-std::string AbortMessage(long long n, const std::string& line, const char* reason)
+std::string AbortMessage(long long n, std::string_view line, const char* reason)
 {
     return Format("ABBRUCH in der %lld.Zeile\n", n) + RawForMessage(line) + "\n" + reason + DecimalCommaHint(line);
 }
@@ -123,14 +60,19 @@ std::string AbortMessage(long long n, const std::string& line, const char* reaso
 
 bool ImportMeasurementStream(std::istream& in, bool descending, IMessageBox& messages, std::vector<std::string>& lines)
 {
-    auto reader = std::make_unique<LineReader>(in); // 64 KiB: keep it off the stack
-    std::string line;
-    bool tooLong = false;
+    LineReader reader(in, kMeasurementLimits);
+    std::string_view line;
     float previousTvd = 0;
-    long long n = 0;
-    while (reader->ReadLine(line, tooLong)) {
-        ++n;
-        if (tooLong) {
+    for (;;) {
+        const LineReader::Result result = reader.Next(line);
+        if (result == LineReader::Result::End)
+            break;
+        if (result == LineReader::Result::ReadError) {
+            messages.Show("ABBRUCH!!Beim Lesen der Datei ist ein Fehler aufgetreten!");
+            return false;
+        }
+        const long long n = reader.LineNumber();
+        if (result != LineReader::Result::Line) {
             messages.Show(Format("In der %lld.Zeile 100 Zeichen gelesen", n));
             return false;
         }
@@ -169,10 +111,6 @@ bool ImportMeasurementStream(std::istream& in, bool descending, IMessageBox& mes
         stored.reserve(40);
         AppendMeasurementLine(stored, tvd, porosity, sw);
         lines.push_back(std::move(stored));
-    }
-    if (in.bad()) {
-        messages.Show("ABBRUCH!!Beim Lesen der Datei ist ein Fehler aufgetreten!");
-        return false;
     }
     return true;
 }

@@ -1,40 +1,23 @@
 #pragma once
 #include <cstdio>
-#include <string>
 
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
 
-#include "MessageBox.h"
-
-// For the picture tools: saves `widget` as drawn now to `file` (PNG by its
-// name) and prints the file's name, or says why it cannot be written.
-// Returns the exit status.
-inline int SaveWidgetShot(QWidget& widget, const QString& file)
+// For the picture tools: shows `widget` and saves it as drawn now to `file`
+// (PNG by its name), then prints the file's name. False, saying why on
+// standard error (after "<tool>: " when `tool` is given), when the file
+// cannot be written. Their messages go to a StreamMessageBox on standard
+// error.
+inline bool SaveWidgetShot(QWidget& widget, const QString& file, const char* tool = nullptr)
 {
     widget.show();
     if (!widget.grab().save(file)) {
-        std::fprintf(stderr, "%s kann nicht geschrieben werden\n", file.toLocal8Bit().constData());
-        return 1;
-    }
-    std::printf("%s\n", file.toLocal8Bit().constData());
-    return 0;
-}
-
-// For the picture tools: messages go to the console, and any message means
-// that the picture would not show what it should.
-class ShotMessages : public keldo::IMessageBox {
-public:
-    void Show(const std::string& text) override
-    {
-        std::fprintf(stderr, "%s\n", text.c_str());
-        failed = true;
-    }
-    bool AskYesNo(const std::string& text) override
-    {
-        Show(text);
+        std::fprintf(stderr, "%s%s%s kann nicht geschrieben werden\n", tool ? tool : "", tool ? ": " : "",
+            file.toLocal8Bit().constData());
         return false;
     }
-    bool failed = false;
-};
+    std::printf("%s\n", file.toLocal8Bit().constData());
+    return true;
+}

@@ -19,18 +19,15 @@
 #include "Grafik.h"
 #include "KeldoApp.h"
 #include "MainFrame.h"
+#include "WidgetShot.h"
 
 namespace {
 
+constexpr const char* kTool = "keldo-screenshots";
+
 bool Save(QWidget& widget, const QDir& folder, const QString& name)
 {
-    QString path = folder.filePath(name);
-    if (!widget.grab().save(path)) {
-        std::fprintf(stderr, "keldo-screenshots: %s kann nicht geschrieben werden\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return true;
+    return SaveWidgetShot(widget, folder.filePath(name), kTool);
 }
 
 // Answers the modal windows of opening a document as a user would: the

@@ -12,6 +12,7 @@
 
 #include "PrintPreview.h"
 #include "TablePageLayout.h"
+#include "Utf8Text.h"
 
 using keldo::TablePageLayout;
 
@@ -40,16 +41,6 @@ QFont CellFont(const QPaintDevice& device, int cellHeight, QFont::Weight weight)
         }
     }
     return font;
-}
-
-// Characters of a UTF-8 line (continuation bytes do not start a character).
-long long CharacterCount(const std::string& line)
-{
-    long long count = 0;
-    for (unsigned char c : line)
-        if ((c & 0xC0) != 0x80)
-            ++count;
-    return count;
 }
 
 } // namespace
@@ -88,7 +79,7 @@ void CKeldoView::OnUpdate()
 {
     long long widest = 0;
     for (const std::string& line : m_pDoc->m_Ergebnisse)
-        widest = std::max(widest, CharacterCount(line));
+        widest = std::max(widest, static_cast<long long>(keldo::Utf8Length(line)));
     // One character of margin on either side.
     m_nContentWidth = (widest + 2) * m_cx;
     UpdateScrollRange();

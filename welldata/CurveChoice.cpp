@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "TextHelpers.h"
+#include "AsciiText.h"
 
 namespace keldo {
 namespace {

@@ -3,7 +3,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "TextHelpers.h"
+#include "AsciiText.h"
 
 namespace keldo {
 namespace {

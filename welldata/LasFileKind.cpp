@@ -2,7 +2,8 @@
 
 #include <fstream>
 
-#include "TextHelpers.h"
+#include "AsciiText.h"
+#include "LineReader.h"
 #include "WellDataFile.h"
 
 namespace keldo {
@@ -23,17 +24,12 @@ bool BeginsLikeLas(std::istream& in)
     std::string start(static_cast<size_t>(kLookedAt), '\0');
     in.read(start.data(), kLookedAt);
     start.resize(static_cast<size_t>(in.gcount()));
-    std::string_view text = start;
-    if (text.substr(0, 3) == "\xEF\xBB\xBF")
-        text.remove_prefix(3);
-    while (!text.empty()) {
-        const size_t end = text.find('\n');
-        const std::string_view line = TrimBlanks(text.substr(0, end));
-        if (!line.empty() && line.front() != '#')
-            return line.size() >= 2 && line[0] == '~' && (line[1] == 'V' || line[1] == 'v');
-        if (end == std::string_view::npos)
-            break;
-        text.remove_prefix(end + 1);
+    LineReader lines(start, LineLimits{});
+    std::string_view line;
+    while (lines.Next(line) == LineReader::Result::Line) {
+        const std::string_view text = TrimBlanks(line);
+        if (!text.empty() && text.front() != '#')
+            return text.size() >= 2 && text[0] == '~' && (text[1] == 'V' || text[1] == 'v');
     }
     return false;
 }

@@ -1,6 +1,6 @@
 #include "LasHeaderLine.h"
 
-#include "TextHelpers.h"
+#include "AsciiText.h"
 
 namespace keldo {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <map>
 
+#include "AsciiText.h"
 #include "CurveUnits.h"
 #include "NumberText.h"
-#include "TextHelpers.h"
 
 namespace keldo {
 

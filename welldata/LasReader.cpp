@@ -3,11 +3,12 @@
 #include <cmath>
 #include <fstream>
 
+#include "AsciiText.h"
 #include "CodePage.h"
-#include "LineSource.h"
 #include "NumberText.h"
+#include "QuotedFileText.h"
 #include "TextFormat.h"
-#include "TextHelpers.h"
+#include "Utf8Text.h"
 #include "WellDataFile.h"
 
 namespace keldo {
@@ -37,7 +38,7 @@ bool IsOldStyleVersion(const std::string& version)
 
 class HeaderReader {
 public:
-    explicit HeaderReader(LineSource& lines) : m_lines(lines) {}
+    explicit HeaderReader(LineReader& lines) : m_lines(lines) {}
 
     bool Read(LasHeader& header, WellDataError& error)
     {
@@ -146,7 +147,7 @@ private:
     bool CurveSectionFollows()
     {
         std::string_view line;
-        while (m_lines.Next(line) == LineSource::Result::Line) {
+        while (m_lines.Next(line) == LineReader::Result::Line) {
             const std::string_view text = TrimBlanks(line);
             if (text.size() > 1 && text.front() == '~' && (text[1] == 'C' || text[1] == 'c'))
                 return true;
@@ -154,7 +155,7 @@ private:
         return false;
     }
 
-    LineSource& m_lines;
+    LineReader& m_lines;
     char m_section = '\0';
     bool m_anySection = false;
     bool m_curveSection = false;
@@ -162,7 +163,7 @@ private:
 
 class DataReader {
 public:
-    DataReader(LineSource& lines, LasLog& log, const KeptCurves& kept)
+    DataReader(LineReader& lines, LasLog& log, const KeptCurves& kept)
         : m_lines(lines),
           m_log(log),
           m_curveCount(log.header.curves.size()),
@@ -187,16 +188,14 @@ public:
         long long recordLine = 0;
         bool failed = false;
         while (NextLine(m_lines, line, failed, error, WellDataErrorKind::Malformed)) {
-            size_t pos = 0;
-            while (pos < line.size() && IsBlank(line[pos]))
-                ++pos;
-            if (pos == line.size() || line[pos] == '#')
+            const std::string_view text = TrimBlanks(line);
+            if (text.empty() || text.front() == '#')
                 continue;
-            if (line[pos] == '~')
+            if (text.front() == '~')
                 break; // a section after the data: nothing this program reads
             if (filled == 0)
                 recordLine = m_lines.LineNumber();
-            filled = TakeValues(line, pos, filled);
+            filled = TakeValues(text, filled);
             if (!wrapped && filled != m_curveCount)
                 return Fail(error, WellDataErrorKind::Malformed, m_lines.LineNumber(),
                     Format("Die Zeile hat %zu %s statt %zu (einen je Kurve).", filled, filled == 1 ? "Wert" : "Werte",
@@ -221,15 +220,12 @@ public:
 private:
     // Reads the values of one line into the record from `filled` on; returns
     // the new count (it goes on counting beyond the curves, without storing).
-    size_t TakeValues(std::string_view line, size_t pos, size_t filled)
+    size_t TakeValues(std::string_view line, size_t filled)
     {
         const double nullValue = m_log.header.nullValue;
-        while (pos < line.size()) {
-            const size_t start = pos;
-            while (pos < line.size() && !IsBlank(line[pos]))
-                ++pos;
+        size_t pos = 0;
+        for (std::string_view token = NextWord(line, pos); !token.empty(); token = NextWord(line, pos)) {
             if (filled < m_curveCount) {
-                const std::string_view token = line.substr(start, pos - start);
                 double value = 0;
                 if (!ParseNumber(token, value) || value == nullValue)
                     value = std::nan("");
@@ -238,8 +234,6 @@ private:
                 m_record[filled] = value;
             }
             ++filled;
-            while (pos < line.size() && IsBlank(line[pos]))
-                ++pos;
         }
         return filled;
     }
@@ -267,14 +261,14 @@ private:
         ++m_log.rows;
     }
 
-    LineSource& m_lines;
+    LineReader& m_lines;
     LasLog& m_log;
     size_t m_curveCount;
     std::vector<char> m_keep;
     std::vector<double> m_record;
 };
 
-bool ReadLasFrom(LineSource& lines, const KeptCurves* kept, LasLog& log, WellDataError& error)
+bool ReadLasFrom(LineReader& lines, const KeptCurves* kept, LasLog& log, WellDataError& error)
 {
     if (!HeaderReader(lines).Read(log.header, error))
         return false;
@@ -290,7 +284,7 @@ bool ReadLasPath(const std::string& path, const KeptCurves* kept, LasLog& log, W
     std::ifstream in;
     if (!OpenWellDataFile(path, in, error))
         return false;
-    LineSource lines(in, kLongestWellDataLine);
+    LineReader lines(in, kWellDataLimits);
     return ReadLasFrom(lines, kept, log, error);
 }
 
@@ -298,13 +292,13 @@ bool ReadLasPath(const std::string& path, const KeptCurves* kept, LasLog& log, W
 
 bool ReadLasHeader(std::istream& in, LasHeader& header, WellDataError& error)
 {
-    LineSource lines(in, kLongestWellDataLine);
+    LineReader lines(in, kWellDataLimits);
     return HeaderReader(lines).Read(header, error);
 }
 
 bool ReadLas(std::istream& in, const KeptCurves& kept, LasLog& log, WellDataError& error)
 {
-    LineSource lines(in, kLongestWellDataLine);
+    LineReader lines(in, kWellDataLimits);
     return ReadLasFrom(lines, &kept, log, error);
 }
 

@@ -2,15 +2,10 @@
 #include <string>
 #include <string_view>
 
+#include "DecimalNumber.h" // ParseNumber
+
 // Numbers in LAS files and surveys, read without regard to the locale.
 namespace keldo {
-
-// True when `token` is, as a whole, one finite decimal number: an optional
-// sign, digits with an optional decimal point, an optional exponent ("1.5",
-// "-999.25", ".5", "2.", "1E-3"). "nan", "inf", hexadecimal forms, decimal
-// commas, trailing text and numbers beyond the double range are not numbers.
-// The value is the correctly rounded double.
-bool ParseNumber(std::string_view token, double& value);
 
 // The double nearest to a decimal text can lie exactly halfway between two
 // floats although the text does not; float(value) then rounds the tie to even,

@@ -4,11 +4,11 @@
 #include <fstream>
 #include <string_view>
 
+#include "AsciiText.h"
 #include "CurveUnits.h"
-#include "LineSource.h"
 #include "NumberText.h"
+#include "QuotedFileText.h"
 #include "TextFormat.h"
-#include "TextHelpers.h"
 #include "WellDataFile.h"
 
 namespace keldo {
@@ -38,15 +38,8 @@ std::vector<std::string_view> SplitFields(std::string_view line)
         return fields;
     }
     size_t pos = 0;
-    while (pos < line.size()) {
-        while (pos < line.size() && IsBlank(line[pos]))
-            ++pos;
-        const size_t start = pos;
-        while (pos < line.size() && !IsBlank(line[pos]))
-            ++pos;
-        if (pos > start)
-            fields.push_back(line.substr(start, pos - start));
-    }
+    for (std::string_view word = NextWord(line, pos); !word.empty(); word = NextWord(line, pos))
+        fields.push_back(word);
     return fields;
 }
 
@@ -94,7 +87,7 @@ std::optional<UnitConversion> LengthUnitOf(const std::vector<std::string_view>& 
 
 class SurveyParser {
 public:
-    SurveyParser(LineSource& lines, std::vector<SurveyStation>& stations) : m_lines(lines), m_stations(stations) {}
+    SurveyParser(LineReader& lines, std::vector<SurveyStation>& stations) : m_lines(lines), m_stations(stations) {}
 
     bool Read(WellDataError& error)
     {
@@ -188,7 +181,7 @@ private:
         return true;
     }
 
-    LineSource& m_lines;
+    LineReader& m_lines;
     std::vector<SurveyStation>& m_stations;
     Columns m_columns;
     bool m_headerSeen = false;
@@ -199,7 +192,7 @@ private:
 
 bool ReadSurvey(std::istream& in, std::vector<SurveyStation>& stations, WellDataError& error)
 {
-    LineSource lines(in, kLongestWellDataLine);
+    LineReader lines(in, kWellDataLimits);
     return SurveyParser(lines, stations).Read(error);
 }
 

@@ -33,23 +33,27 @@ bool OpenWellDataFile(const std::string& path, std::ifstream& in, WellDataError&
         error, WellDataErrorKind::CannotRead, 0, "Die Datei kann nicht gelesen werden. " + SystemErrorReason(reason));
 }
 
-bool NextLine(LineSource& lines, std::string_view& line, bool& failed, WellDataError& error, WellDataErrorKind tooLong)
+bool NextLine(LineReader& lines, std::string_view& line, bool& failed, WellDataError& error, WellDataErrorKind tooLong)
 {
     failed = false;
     switch (lines.Next(line)) {
-    case LineSource::Result::Line:
+    case LineReader::Result::Line:
         return true;
-    case LineSource::Result::End:
+    case LineReader::Result::End:
         return false;
-    case LineSource::Result::ReadError:
+    case LineReader::Result::ReadError:
         failed = true;
         return Fail(error, WellDataErrorKind::CannotRead, 0, "Beim Lesen der Datei ist ein Fehler aufgetreten.");
-    case LineSource::Result::TooLong:
+    case LineReader::Result::TooManyLines:
+        failed = true;
+        return Fail(error, tooLong, lines.LineNumber(),
+            Format("Die Datei hat mehr als %zu Zeilen.", kWellDataLimits.mostLines));
+    case LineReader::Result::TooLong:
         break;
     }
     failed = true;
-    return Fail(
-        error, tooLong, lines.LineNumber(), Format("Die Zeile ist länger als %zu Zeichen.", kLongestWellDataLine));
+    return Fail(error, tooLong, lines.LineNumber(),
+        Format("Die Zeile ist länger als %zu Zeichen.", kWellDataLimits.longestLine));
 }
 
 } // namespace keldo

@@ -7,15 +7,10 @@
 namespace keldo {
 
 // The message boxes of one well of a study, kept in their order instead of
-// shown; questions are answered with "Ja", as in keldo-batch.
-class MessageLog : public IMessageBox {
+// shown; questions as HeadlessMessageBox answers them.
+class MessageLog : public HeadlessMessageBox {
 public:
     void Show(const std::string& text) override { m_texts.push_back(text); }
-    bool AskYesNo(const std::string& text) override
-    {
-        m_texts.push_back(text);
-        return true;
-    }
     const std::vector<std::string>& Texts() const { return m_texts; }
 
 private:

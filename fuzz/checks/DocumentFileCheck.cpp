@@ -32,29 +32,7 @@ public:
 constexpr size_t kBytesPerInputByte = 96;
 constexpr size_t kFixedAllowance = 64 * 1024;
 
-// The fixed block in file order, as the layout table lists it.
-constexpr float CKeldoInputs::*kFileFloats[] = {
-    &CKeldoInputs::m_fTemperatur,
-    &CKeldoInputs::m_fSwmin0,
-    &CKeldoInputs::m_fSwmin1,
-    &CKeldoInputs::m_fInitialdruck,
-    &CKeldoInputs::m_fPhiK0,
-    &CKeldoInputs::m_fPhiK1,
-    &CKeldoInputs::m_fPhiK2,
-    &CKeldoInputs::m_fPcsperr0,
-    &CKeldoInputs::m_fPcsperr1,
-    &CKeldoInputs::m_fPcMax,
-    &CKeldoInputs::m_fKontakt,
-    &CKeldoInputs::m_fDichteKW,
-    &CKeldoInputs::m_fWasserdichte,
-    &CKeldoInputs::m_fBeta0,
-    &CKeldoInputs::m_fBeta1,
-    &CKeldoInputs::m_fAlfa0,
-    &CKeldoInputs::m_fAlfa1,
-    &CKeldoInputs::m_fAlfa2,
-    &CKeldoInputs::m_fAlfa3,
-};
-static_assert(std::size(kFileFloats) == std::tuple_size_v<decltype(ReferenceDocument::floatsBeforeFluid)>);
+static_assert(std::size(kDocumentFileFloats) == std::tuple_size_v<decltype(ReferenceDocument::floatsBeforeFluid)>);
 
 // A document with something in every place a read could wrongly keep or
 // wrongly overwrite.
@@ -64,7 +42,7 @@ void MakeUsedDocument(CKeldoDoc& doc)
     doc.SetPathName("/daten/alt.kld");
     doc.m_strBohrung = "Alte Bohrung";
     float v = 1.5f;
-    for (auto member : kFileFloats)
+    for (auto member : kDocumentFileFloats)
         doc.*member = v++;
     doc.m_fKontaktwinkel = 33;
     doc.m_nFluid = 1;
@@ -83,7 +61,7 @@ void MakeUsedDocument(CKeldoDoc& doc)
 
 bool SameFileFields(const CKeldoDoc& a, const CKeldoDoc& b)
 {
-    for (auto member : kFileFloats)
+    for (auto member : kDocumentFileFloats)
         if (std::bit_cast<uint32_t>(a.*member) != std::bit_cast<uint32_t>(b.*member))
             return false;
     return a.m_strBohrung == b.m_strBohrung && a.m_nFluid == b.m_nFluid
@@ -109,8 +87,8 @@ void CheckAgainstReference(const CKeldoDoc& doc, const ReferenceDocument& ref, V
     auto text = [](const ReferenceString& s) { return s.utf16 ? s.utf8 : std::string(); };
     if (ref.name.utf16 ? doc.m_strBohrung != text(ref.name) : !IsTextOf(doc.m_strBohrung, ref.name.raw))
         found.push_back("the well name differs from the stored one");
-    for (size_t i = 0; i < std::size(kFileFloats); ++i)
-        if (std::bit_cast<uint32_t>(doc.*kFileFloats[i]) != ref.floatsBeforeFluid[i])
+    for (size_t i = 0; i < std::size(kDocumentFileFloats); ++i)
+        if (std::bit_cast<uint32_t>(doc.*kDocumentFileFloats[i]) != ref.floatsBeforeFluid[i])
             found.push_back(Format("number %zu of the fixed block differs from the stored bits", i + 1));
     if (doc.m_nFluid != ref.fluid)
         found.push_back("the fluid differs from the stored integer");

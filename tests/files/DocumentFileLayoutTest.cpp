@@ -70,29 +70,8 @@ TEST_F(DocumentFileLayout, TheOilExampleIs124Bytes)
 TEST_F(DocumentFileLayout, EveryFieldHasItsOwnOffset)
 {
     // Give every stored number a distinct value and look for it at its offset.
-    float CKeldoInputs::*order[] = {
-        &CKeldoInputs::m_fTemperatur,
-        &CKeldoInputs::m_fSwmin0,
-        &CKeldoInputs::m_fSwmin1,
-        &CKeldoInputs::m_fInitialdruck,
-        &CKeldoInputs::m_fPhiK0,
-        &CKeldoInputs::m_fPhiK1,
-        &CKeldoInputs::m_fPhiK2,
-        &CKeldoInputs::m_fPcsperr0,
-        &CKeldoInputs::m_fPcsperr1,
-        &CKeldoInputs::m_fPcMax,
-        &CKeldoInputs::m_fKontakt,
-        &CKeldoInputs::m_fDichteKW,
-        &CKeldoInputs::m_fWasserdichte,
-        &CKeldoInputs::m_fBeta0,
-        &CKeldoInputs::m_fBeta1,
-        &CKeldoInputs::m_fAlfa0,
-        &CKeldoInputs::m_fAlfa1,
-        &CKeldoInputs::m_fAlfa2,
-        &CKeldoInputs::m_fAlfa3,
-    };
     for (int i = 0; i < 19; ++i)
-        doc.*order[i] = 1.5f + static_cast<float>(i);
+        doc.*keldo::kDocumentFileFloats[i] = 1.5f + static_cast<float>(i);
     doc.m_nFluid = -2;
     doc.m_fKontaktwinkel = 33.25f;
     doc.m_strBohrung = "";

@@ -1,19 +1,20 @@
 #include "CsvFields.h"
 
-#include "TextHelpers.h"
+#include "AsciiText.h"
 
 namespace keldo {
 
-char DetectSeparator(std::string_view header)
+char DetectSeparator(std::string_view header, std::string_view separators)
 {
+    size_t best = separators.size() - 1;
     bool quoted = false;
     for (char c : header) {
         if (c == '"')
             quoted = !quoted;
-        else if (c == ';' && !quoted)
-            return ';';
+        else if (const size_t rank = separators.find(c); !quoted && rank < best)
+            best = rank;
     }
-    return ',';
+    return separators[best];
 }
 
 bool SplitCsvLine(std::string_view line, char separator, std::vector<std::string>& fields)
@@ -21,7 +22,7 @@ bool SplitCsvLine(std::string_view line, char separator, std::vector<std::string
     fields.clear();
     size_t i = 0;
     while (true) {
-        while (i < line.size() && IsBlank(line[i]))
+        while (i < line.size() && IsBlank(line[i]) && line[i] != separator) // a tab may separate
             ++i;
         std::string field;
         if (i < line.size() && line[i] == '"') {

@@ -1,0 +1,17 @@
+#include "QuotedFileText.h"
+
+#include "CodePage.h"
+#include "Utf8Text.h"
+
+namespace keldo {
+
+std::string QuotedFileText(std::string_view text)
+{
+    constexpr size_t kLongest = 60;
+    const std::string_view shown = CutToBytes(text, kLongest);
+    const bool cut = text.size() > kLongest;
+    std::string quoted = "\"" + (IsValidUtf8(shown) ? std::string(shown) : Cp1252ToUtf8(shown));
+    return quoted + (cut ? "…\"" : "\"");
+}
+
+} // namespace keldo
