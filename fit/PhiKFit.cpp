@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "HouseholderLeastSquares.h"
+#include "LeastSquares.h"
 #include "TextFormat.h"
 
 namespace keldo {
@@ -63,7 +63,7 @@ LeastSquaresSolution Solve(const std::vector<PhiKSample>& pairs, int order)
         }
         logK.push_back(std::log10(p.permeability));
     }
-    return SolveLeastSquares(std::move(columns), std::move(logK));
+    return SolveLeastSquares(columns, logK);
 }
 
 } // namespace
