@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "InputFields.h"
 #include "LeastSquares.h"
 #include "TextFormat.h"
 
@@ -45,7 +46,7 @@ std::array<float, 3> AsShownInDialog(const std::array<double, 3>& c)
 {
     std::array<float, 3> shown{};
     for (size_t i = 0; i < c.size(); ++i)
-        ParseWholeFloat(Format("%.6g", c[i]), shown[i]);
+        shown[i] = AsShownInField(c[i]);
     return shown;
 }
 
