@@ -89,25 +89,41 @@ Height HeightAboveContact(const CapillaryCurve& curve, float sw);
 //
 // Swn (-): 0 below Swmin and where K (mD) is not positive (the start value,
 // so that the unconverted mercury maximum gives the height), 1 for Swmin = 1.
-inline double NormalizedSaturation(const CapillaryCurve& c, float sw)
+// The runs pass their single-precision Sw; a fit passes any saturation.
+inline double NormalizedSaturation(const CapillaryCurve& c, double sw)
 {
     double swn = 0;
     if (c.k > 0 && !(sw < c.swmin))
-        swn = c.swmin < 1 ? (static_cast<double>(sw) - c.swmin) / (1.0 - c.swmin) : 1;
+        swn = c.swmin < 1 ? (sw - c.swmin) / (1.0 - c.swmin) : 1;
     return swn < 0 ? 0 : swn;
 }
 
 // (1 − Swn)^alfa, where Swn < 1.
 inline double CapillaryPower(const CapillaryCurve& c, double swn) { return swn < 1 ? std::pow(1 - swn, c.alfa) : 0; }
 
-// The height (m) from Swn and its power, where water is the denser phase.
-inline double HeightFromPower(const CapillaryCurve& c, double swn, double power)
+// Pc (bar) from Swn and its power: Pcsperr + (Pcmax − Pcsperr)·Pcn in the
+// curve's system.
+inline double PressureFromPower(const CapillaryCurve& c, double swn, double power)
 {
     double pcn = 0;
     if (swn < 1)
         pcn = (power + (1 - swn) * c.beta) / (1 + c.beta);
-    const double pc = (c.pcMax - c.pcsperr) * pcn + c.pcsperr;
-    return pc * 100000 / c.weight;
+    return (c.pcMax - c.pcsperr) * pcn + c.pcsperr;
+}
+
+// The height (m) from Swn and its power, where water is the denser phase.
+inline double HeightFromPower(const CapillaryCurve& c, double swn, double power)
+{
+    return PressureFromPower(c, swn, power) * 100000 / c.weight;
+}
+
+// Pc (bar) of the curve at Sw (-), the pressure behind HeightAboveContact.
+// A curve made with a capillary factor of 1 gives the mercury system's
+// pressure, as the laboratory measures it.
+inline double CapillaryPressureAt(const CapillaryCurve& c, double sw)
+{
+    const double swn = NormalizedSaturation(c, sw);
+    return PressureFromPower(c, swn, CapillaryPower(c, swn));
 }
 
 // The water saturation (-) the model gives at depth (m) for porosity Phi and

@@ -4,10 +4,7 @@
 #include "Utf8Text.h"
 
 namespace keldo {
-namespace {
 
-// Label and unit filled to 38 characters, as in the report header:
-// "  Wasserdichte                   (kg/m3):" then the value.
 std::string Labelled(const std::string& label, const std::string& unit, const std::string& value)
 {
     const std::string tail = "(" + unit + ")";
@@ -26,8 +23,6 @@ void AddMessageLines(std::vector<std::string>& lines, const std::string& message
         start = end + 1;
     }
 }
-
-} // namespace
 
 std::string PhiKFormula(const std::array<float, 3>& c)
 {

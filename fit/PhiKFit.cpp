@@ -4,7 +4,8 @@
 #include <cmath>
 #include <vector>
 
-#include "HouseholderLeastSquares.h"
+#include "InputFields.h"
+#include "LeastSquares.h"
 #include "TextFormat.h"
 
 namespace keldo {
@@ -45,7 +46,7 @@ std::array<float, 3> AsShownInDialog(const std::array<double, 3>& c)
 {
     std::array<float, 3> shown{};
     for (size_t i = 0; i < c.size(); ++i)
-        ParseWholeFloat(Format("%.6g", c[i]), shown[i]);
+        shown[i] = AsShownInField(c[i]);
     return shown;
 }
 
@@ -63,7 +64,7 @@ LeastSquaresSolution Solve(const std::vector<PhiKSample>& pairs, int order)
         }
         logK.push_back(std::log10(p.permeability));
     }
-    return SolveLeastSquares(std::move(columns), std::move(logK));
+    return SolveLeastSquares(columns, logK);
 }
 
 } // namespace

@@ -77,6 +77,15 @@ QPen MakePen(PenKind kind, double pixelsPerUnit)
     return pen;
 }
 
+// The pen of a primitive: its kind's, in the primitive's own colour if it has one.
+QPen PenFor(const GraphPrimitive& primitive, double pixelsPerUnit)
+{
+    QPen pen = MakePen(primitive.pen, pixelsPerUnit);
+    if (primitive.colour >= 0)
+        pen.setColor(QColor::fromRgb(static_cast<QRgb>(primitive.colour)));
+    return pen;
+}
+
 // Diagonal cross hatch inside a rectangle, on lines of a grid fixed to the
 // page so that neighbouring bars continue each other's pattern. The lines
 // are cut to the rectangle here, so every device (SVG included) shows the
@@ -189,7 +198,7 @@ void PaintDisplayList(QPainter& painter, const DisplayList& list)
         case GraphPrimitive::Kind::Line:
             if (pts.size() < 2)
                 break;
-            painter.setPen(MakePen(primitive.pen, pixelsPerUnit));
+            painter.setPen(PenFor(primitive, pixelsPerUnit));
             painter.drawLine(QPoint(pts[0].x, pts[0].y), QPoint(pts[1].x, pts[1].y));
             break;
         case GraphPrimitive::Kind::Polyline: {
@@ -200,7 +209,7 @@ void PaintDisplayList(QPainter& painter, const DisplayList& list)
             polygon.reserve(qsizetype(pts.size()));
             for (const GraphPoint& p : pts)
                 polygon << QPoint(p.x, p.y);
-            painter.setPen(MakePen(primitive.pen, pixelsPerUnit));
+            painter.setPen(PenFor(primitive, pixelsPerUnit));
             painter.drawPolyline(polygon);
             break;
         }
@@ -210,7 +219,7 @@ void PaintDisplayList(QPainter& painter, const DisplayList& list)
             const QRectF r = QRectF(QPointF(pts[0].x, pts[0].y), QPointF(pts[1].x, pts[1].y)).normalized();
             if (r.width() <= 0 || r.height() <= 0)
                 break; // an empty rectangle draws nothing
-            const QPen pen = MakePen(primitive.pen, pixelsPerUnit);
+            const QPen pen = PenFor(primitive, pixelsPerUnit);
             painter.setPen(pen);
             if (primitive.brush == BrushKind::BarHatch) {
                 PaintHatch(painter, r);
@@ -223,7 +232,7 @@ void PaintDisplayList(QPainter& painter, const DisplayList& list)
             break;
         }
         case GraphPrimitive::Kind::Markers: {
-            const QPen pen = MakePen(primitive.pen, pixelsPerUnit);
+            const QPen pen = PenFor(primitive, pixelsPerUnit);
             painter.setPen(pen);
             painter.setBrush(Fill(primitive.brush, pen));
             for (const GraphPoint& p : pts)

@@ -61,6 +61,8 @@ constexpr int kAlignMiddle = 32;
 //              turned by angle degrees counter-clockwise about that point
 //   Markers    a circle of radius size around each point, outlined with pen,
 //              filled with brush
+// Lines, polylines, rectangles and markers take their pen's colour from
+// colour where it is set.
 struct GraphPrimitive {
     enum class Kind { Line, Polyline, Rectangle, Text, Markers };
     Kind kind = Kind::Line;
@@ -72,6 +74,9 @@ struct GraphPrimitive {
     int angle = 0;
     int size = 0;
     std::string text;
+    // A colour 0xRRGGBB of the pen instead of the pen kind's own (a curve
+    // coloured by a value); -1 keeps the kind's colour.
+    int colour = -1;
 
     static GraphPrimitive Line(GraphPoint from, GraphPoint to, PenKind pen)
     {

@@ -91,6 +91,13 @@ std::string NotANumberMessage(const std::string& fieldName)
 
 ShownNumber ShowNumber(float value) { return {Format("%.6g", static_cast<double>(value)), value}; }
 
+float AsShownInField(double value)
+{
+    float shown = 0;
+    ParseWholeFloat(Format("%.6g", value), shown);
+    return shown;
+}
+
 bool ReadBackNumber(std::string_view text, const ShownNumber& shown, float& value)
 {
     // A field never shown has an empty text here, which is never a number.

@@ -34,6 +34,10 @@ struct ShownNumber {
 };
 ShownNumber ShowNumber(float value);
 
+// The float a number field holds once a computed `value` has been shown in
+// it and read back: six significant digits. A fit hands its results over so.
+float AsShownInField(double value);
+
 // Reads a number field back. A text the user has not changed gives the exact
 // value it was made from, so that showing a value does not round it (a depth
 // of 2959.795 shown as "2959.79" stays 2959.795); any other text is parsed as

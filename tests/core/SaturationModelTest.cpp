@@ -71,6 +71,39 @@ TEST(SaturationModel, WorkedExampleWithoutADocument)
     }
 }
 
+TEST(SaturationModel, CapillaryPressureOfTheWorkedExample)
+{
+    // The worked example's curve at 1950 m (Phi 0.2, Keff 54.37 mD): Pcsperr
+    // 0.671 bar and Pc max 141.7 bar in the mercury system; heights 0.83 m at
+    // Sw = 1 and 2.71 m at Sw = 0.5 with the gas of 103.1 kg/m3 against water
+    // of 1070 kg/m3 (values as printed there).
+    const keldo::ModelParameters reservoir = keldo::ModelParametersFor(WorkedExampleInputs());
+    keldo::ModelParameters mercury = reservoir;
+    mercury.capillaryFactor = 1;
+    const double k = keldo::EffectivePermeabilityAt(reservoir, 1950, 0.2f).k;
+    const double weight = (1070 - 103.1) * 9.81 / 1e5; // bar per metre
+    struct Row {
+        const char* what;
+        const keldo::ModelParameters* model;
+        float sw; // < 0: Swmin
+        double pc, tolerance;
+    } rows[] = {
+        {"mercury, threshold", &mercury, 1.0f, 0.671, 0.0005},
+        {"mercury, Swmin", &mercury, -1, 141.7, 0.00001},
+        {"reservoir, threshold", &reservoir, 1.0f, 0.83 * weight, 0.005 * weight},
+        {"reservoir, Sw 0.5", &reservoir, 0.5f, 2.71 * weight, 0.005 * weight},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const keldo::CapillaryCurve curve = keldo::CurveFor(*row.model, k);
+        const float sw = row.sw < 0 ? curve.swmin : row.sw;
+        EXPECT_NEAR(keldo::CapillaryPressureAt(curve, sw), row.pc, row.tolerance);
+        // The height is that pressure over the weight of the density difference.
+        EXPECT_DOUBLE_EQ(
+            keldo::HeightAboveContact(curve, sw).metres * curve.weight / 1e5, keldo::CapillaryPressureAt(curve, sw));
+    }
+}
+
 TEST(SaturationModel, ConditionsComeBackAsFlags)
 {
     struct Row {

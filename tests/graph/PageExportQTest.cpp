@@ -28,6 +28,9 @@ keldo::GraphPage SampleChart()
         keldo::GraphPrimitive::Markers({frame.Map(0.2, 2920), frame.Map(0.5, 2950), frame.Map(0.8, 2980)}, 15,
             keldo::PenKind::Points, keldo::BrushKind::Solid));
     page.list.push_back(keldo::GraphPrimitive::Line(frame.Map(0, 2990), frame.Map(1, 2990), keldo::PenKind::Dashed));
+    // A curve in a colour of its own (the capillary-pressure curves).
+    page.list.push_back(keldo::GraphPrimitive::Line(frame.Map(0, 2910), frame.Map(1, 2910), keldo::PenKind::Series1));
+    page.list.back().colour = 0x00a000;
     page.extent = frame.Extent();
     page.title = "Feldstudie Volve";
     return page;
@@ -50,9 +53,11 @@ private slots:
         const QImage image(dir.filePath("chart.png"));
         const double s = 150 / 254.0;
         QCOMPARE(image.size(), QSize(qRound(page.extent.Width() * s), qRound(page.extent.Height() * s)));
-        // Blue markers and the red dashed line are there.
+        // Blue markers, the red dashed line and the line in its own green
+        // (its pen would be red) are there.
         QVERIFY(CountColour(image, image.rect(), qRgb(0, 0, 255)) > 50);
         QVERIFY(CountColour(image, image.rect(), qRgb(255, 0, 0)) > 20);
+        QVERIFY(CountColour(image, image.rect(), qRgb(0, 160, 0)) > 200);
         // The y axis label runs upward: its dark pixels left of the tick
         // labels stand in a column taller than it is wide.
         const QRect labelStrip(0, 0, qRound(120 * s), image.height());

@@ -4,7 +4,7 @@
 namespace keldo {
 
 // The least-squares solution of A·x ≈ b for a tall matrix A (n rows, p <= n
-// columns) by Householder reflections: A is turned into Q·R without ever
+// columns) by Householder QR (Eigen's): A is turned into Q·R without ever
 // forming AᵀA, whose condition number is the square of A's.
 struct LeastSquaresSolution {
     std::vector<double> coefficients;
@@ -16,8 +16,9 @@ struct LeastSquaresSolution {
 };
 
 // `columns` holds A column by column, each of the length of `rhs`. A column
-// that depends on the ones before it (independence 0) gets the coefficient 0;
-// callers decide by `independence` whether the solution means anything.
-LeastSquaresSolution SolveLeastSquares(std::vector<std::vector<double>> columns, std::vector<double> rhs);
+// that depends on the ones before it (nothing of it left but rounding) gets
+// the coefficient 0; callers decide by `independence` whether the solution
+// means anything.
+LeastSquaresSolution SolveLeastSquares(const std::vector<std::vector<double>>& columns, const std::vector<double>& rhs);
 
 } // namespace keldo

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <vector>
 
-#include "HouseholderLeastSquares.h"
+#include "LeastSquares.h"
 
 using keldo::SolveLeastSquares;
 
@@ -34,7 +34,7 @@ struct SolveCase {
 
 } // namespace
 
-TEST(HouseholderLeastSquares, SolvesSmallProblems)
+TEST(LeastSquares, SolvesSmallProblems)
 {
     const SolveCase cases[] = {
         // By hand: slope (4·22 - 6·11) / (4·14 - 36) = 1.1, intercept (11 - 6.6) / 4 = 1.1.
@@ -60,7 +60,7 @@ TEST(HouseholderLeastSquares, SolvesSmallProblems)
     }
 }
 
-TEST(HouseholderLeastSquares, MeasuresHowIndependentTheLastColumnIs)
+TEST(LeastSquares, MeasuresHowIndependentTheLastColumnIs)
 {
     struct Case {
         const char* what;
