@@ -41,7 +41,28 @@ std::string TableDetail(const PressureTableError& error)
     return {};
 }
 
+// "der Wassergradient", "für den Wassergradienten".
+std::string Gradient(PressureLegKind kind) { return PressureLegName(kind) + "gradient"; }
+std::string GradientInflected(PressureLegKind kind) { return PressureLegName(kind) + "gradienten"; }
+
+std::string Point(PressureLegKind kind) { return PressureLegName(kind) + "punkt"; }
+
 } // namespace
+
+std::string PressureLegName(PressureLegKind kind)
+{
+    switch (kind) {
+    case PressureLegKind::Water:
+        return "Wasser";
+    case PressureLegKind::Oil:
+        return "Öl";
+    case PressureLegKind::Gas:
+        return "Gas";
+    case PressureLegKind::Hydrocarbon:
+        break;
+    }
+    return "Kohlenwasserstoff";
+}
 
 std::string PressureTableMessage(const PressureTableError& error, const std::string& file)
 {
@@ -53,6 +74,69 @@ std::string PressureTableMessage(const PressureTableError& error, const std::str
     if (error.column > 0 && error.role)
         text += Format(" (%s)", PressureColumnName(*error.role));
     return text + ": " + TableDetail(error);
+}
+
+std::string FreeWaterLevelRefusalMessage(const FreeWaterLevel& level)
+{
+    const PressureLeg* refused = level.refusedLeg >= 0 ? &level.legs[static_cast<size_t>(level.refusedLeg)] : nullptr;
+    switch (level.refusal) {
+    case FreeWaterLevelRefusal::None:
+        return {};
+    case FreeWaterLevelRefusal::TooFewPoints: {
+        const size_t n = refused->points.size();
+        return "ABBRUCH!!Für den " + GradientInflected(refused->kind)
+            + (n == 0 ? std::string(" gibt es keinen Druckpunkt")
+                      : Format(" gibt es nur %zu Druckpunkt%s", n, n == 1 ? "" : "e"))
+            + "; es braucht mindestens 3.";
+    }
+    case FreeWaterLevelRefusal::PointsAtOneDepth:
+        return Format("ABBRUCH!!Die %zu Druckpunkte für den ", refused->points.size())
+            + GradientInflected(refused->kind)
+            + Format(" liegen alle in einer Teufe (%.2f m).", refused->points.front().depth);
+    case FreeWaterLevelRefusal::TooFewPointsToSplit:
+        return Format("ABBRUCH!!Ohne Spalte fluid werden die Druckpunkte in einen flacheren Kohlenwasserstoff- und "
+                      "einen tieferen Wassergradienten getrennt, jeder mit mindestens 3 Punkten in verschiedenen "
+                      "Teufen; die %d Punkte reichen dafür nicht.",
+            level.pointCount);
+    case FreeWaterLevelRefusal::HydrocarbonNotLighter: {
+        const PressureLeg& water = *level.WaterLeg();
+        const PressureLeg& hydrocarbon = *level.HydrocarbonLeg();
+        return "ABBRUCH!!Der " + Gradient(hydrocarbon.kind) + Format(" (%.5f bar/m)", hydrocarbon.line->gradient)
+            + " ist nicht kleiner als der " + Gradient(water.kind) + Format(" (%.5f bar/m)", water.line->gradient)
+            + "; die Geraden ergeben kein freies Wasserniveau.";
+    }
+    case FreeWaterLevelRefusal::LevelFarOutside:
+        return Format("ABBRUCH!!Die Geraden schneiden sich bei %.2f m, mehr als %.0f m außerhalb der Druckpunkte "
+                      "(%.2f bis %.2f m).",
+            level.level, kMaxMetresOutsidePoints, level.depthFrom, level.depthTo);
+    }
+    return {};
+}
+
+std::string PressureNoticeText(PressureNotice notice, const FreeWaterLevel& level)
+{
+    switch (notice) {
+    case PressureNotice::LegsFoundAutomatically:
+        return Format("Ohne Spalte fluid wurden die Druckpunkte automatisch getrennt (kleinste Summe der "
+                      "Abweichungsquadrate): %zu flachere Kohlenwasserstoffpunkte, %zu tiefere Wasserpunkte.",
+            level.HydrocarbonLeg()->points.size(), level.WaterLeg()->points.size());
+    case PressureNotice::OtherHydrocarbonNotUsed: {
+        const PressureLegKind used = level.HydrocarbonLeg()->kind;
+        const PressureLegKind other = used == PressureLegKind::Oil ? PressureLegKind::Gas : PressureLegKind::Oil;
+        return "Die Datei hat Gas- und Ölpunkte; das freie Wasserniveau kommt aus dem " + GradientInflected(used)
+            + ", weil das Dokument einen " + (used == PressureLegKind::Oil ? "Öl" : "Gas")
+            + "-Wasser-Kontakt rechnet. Die " + Point(other) + "e werden nur gezeigt.";
+    }
+    case PressureNotice::LevelAboveHydrocarbonPoints: {
+        const PressureLeg& leg = *level.HydrocarbonLeg();
+        return "WARNUNG!! Das freie Wasserniveau liegt flacher als der tiefste " + Point(leg.kind)
+            + Format(" (%.2f m).", leg.points.back().depth);
+    }
+    case PressureNotice::LevelBelowWaterPoints:
+        return Format("WARNUNG!! Das freie Wasserniveau liegt tiefer als der flachste Wasserpunkt (%.2f m).",
+            level.WaterLeg()->points.front().depth);
+    }
+    return {};
 }
 
 } // namespace keldo
