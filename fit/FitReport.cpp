@@ -3,10 +3,7 @@
 #include "TextFormat.h"
 
 namespace keldo {
-namespace {
 
-// Label and unit filled to 38 characters, as in the report header:
-// "  Wasserdichte                   (kg/m3):" then the value.
 std::string Labelled(const std::string& label, const std::string& unit, const std::string& value)
 {
     size_t characters = 0;
@@ -16,6 +13,8 @@ std::string Labelled(const std::string& label, const std::string& unit, const st
     const size_t used = characters + tail.size();
     return "  " + label + std::string(used < 38 ? 38 - used : 1, ' ') + tail + ":" + value;
 }
+
+namespace {
 
 void AddMessageLines(std::vector<std::string>& lines, const std::string& message)
 {

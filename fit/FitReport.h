@@ -12,6 +12,10 @@
 // numbers with a decimal point whatever the locale.
 namespace keldo {
 
+// Label and unit filled to 38 characters, as in the report header:
+// "  Wasserdichte                   (kg/m3):" then the value.
+std::string Labelled(const std::string& label, const std::string& unit, const std::string& value);
+
 // "log(K) =-2.56554 +22.0004*PHI +0*PHI*PHI", as the report header writes
 // the relation from the document's fields.
 std::string PhiKFormula(const std::array<float, 3>& c);
