@@ -1,0 +1,100 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The pressure file of a well: formation-tester pressures, one point per
+// row, columns by name. This part interprets a table that a CSV reader has
+// already split into cells:
+//
+//   # RFT, 15/9-F-12
+//   well;depth (m);pressure (psi);fluid;use
+//   15/9-F-12;2921,5;4512,3;gas;1
+//
+// - Columns by name, in any order and case, each name optionally followed
+//   by its unit in parentheses: depth (m, the document's depth reference:
+//   TVD below the same datum as the measurements), pressure (bar when no
+//   unit is given; bar, psi, kPa, MPa, and bara, barg, psia, psig, as the
+//   level is the same for absolute and gauge pressures), and optionally
+//   fluid (water, oil, gas or w, o, g, in any case), well and use (0 leaves
+//   a point out, 1 or empty uses it). Other columns and columns without a name are ignored,
+//   so that a tester's export with more columns can be read as it is.
+// - With a well column only the rows of the document's well are read (see
+//   SameWellName); the rows of other wells are not looked at.
+// - Numbers take a decimal point, or a decimal comma when the separator is
+//   not a comma ("2921,5" in a semicolon file).
+// - A row that cannot be read stops the reading: the failure is data (a
+//   kind, the line, the column), worded by PressureTableMessage.
+namespace keldo {
+
+// One row of a table as a CSV reader gives it: its 1-based line in the file
+// and its cells, unquoted, blanks around them removed.
+struct TableRow {
+    long long line = 0;
+    std::vector<std::string> cells;
+};
+
+enum class PressureFluid { Water, Oil, Gas };
+
+enum class PressureColumn { Depth, Pressure, Fluid, Well, Use };
+
+enum class PressureUnit { Bar, Psi, KiloPascal, MegaPascal };
+
+// Bar per unit; 1 psi = 6894.757293168 Pa (the avoirdupois pound-force per
+// square inch), 1 bar = 10^5 Pa.
+double BarPerUnit(PressureUnit unit);
+
+struct PressurePoint {
+    long long line = 0;                 // in the file, 1-based
+    double depth = 0;                   // m
+    double pressure = 0;                // bar
+    std::optional<PressureFluid> fluid; // when the file has a fluid column
+};
+
+struct PressureTable {
+    std::vector<PressurePoint> points;  // the points to fit, in file order
+    std::vector<PressurePoint> leftOut; // use 0 with a readable depth and pressure, to be shown
+    int leftOutRows = 0;                // every row with use 0
+    bool fluidColumn = false;
+    PressureUnit unit = PressureUnit::Bar;
+};
+
+enum class PressureTableErrorKind {
+    NoHeader,            // the table has no header row
+    RepeatedColumn,      // a column named twice (`otherColumn`: its first place)
+    MissingColumn,       // no depth or no pressure column (`role`)
+    UnknownUnit,         // a depth unit other than m, a pressure unit not among the known
+    TooManyCells,        // a row with a value beyond the header's columns
+    BadNumber,           // a depth or pressure that is not one finite number (or is empty)
+    PressureNotPositive, // a pressure of 0 or below (a null value such as -999.25)
+    BadFluid,            // a fluid other than water, oil, gas, w, o, g (or none)
+    BadUse,              // a use other than 0, 1 or empty
+    NoRowOfWell,         // a well column without a row of the document's well (`text`: the well)
+    NoPoint,             // no row left to use
+};
+
+struct PressureTableError {
+    PressureTableErrorKind kind = PressureTableErrorKind::NoHeader;
+    long long line = 0;                 // 0: the table as a whole
+    int column = 0;                     // 1-based place in the row; 0: no single column
+    std::optional<PressureColumn> role; // the column's meaning, where one is at fault
+    int otherColumn = 0;                // RepeatedColumn: where the column stands first
+    std::string text;                   // the text at fault, only for the message
+};
+
+// Interprets `header` and `rows` of a table whose cells were separated by
+// `separator`, keeping the rows of `well`. False with `error` at the first
+// problem; `table` then holds nothing.
+bool ReadPressureTable(const TableRow& header, const std::vector<TableRow>& rows, char separator,
+    const std::string& well, PressureTable& table, PressureTableError& error);
+
+// Well names compare as people write them: blanks at either end do not
+// count, a run of blanks inside counts as one, ASCII letters in any case
+// ("15/9-F-11 a" is "15/9-F-11  A"). Other characters must be the same.
+bool SameWellName(std::string_view a, std::string_view b);
+
+// "depth", "pressure", …: the column's name in the header.
+const char* PressureColumnName(PressureColumn column);
+
+} // namespace keldo
