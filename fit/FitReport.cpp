@@ -12,8 +12,6 @@ std::string Labelled(const std::string& label, const std::string& unit, const st
     return "  " + label + std::string(used < 38 ? 38 - used : 1, ' ') + tail + ":" + value;
 }
 
-namespace {
-
 void AddMessageLines(std::vector<std::string>& lines, const std::string& message)
 {
     size_t start = 0;
