@@ -1,48 +1,17 @@
 #include "BatchOptions.h"
 
-#include <cmath>
-
+#include "CommandLine.h"
 #include "NumberText.h"
-#include "TextFormat.h"
 
 namespace keldo {
 namespace {
-
-// A whole argument that is one finite decimal number.
-bool ParseNumber(const std::string& text, float& value) { return ParseWholeFloat(text, value) && std::isfinite(value); }
-
-// The options that take a text value of their own (file and curve names).
-std::string* TextOption(BatchOptions& options, const std::string& name)
-{
-    if (name == "--las")
-        return &options.inputs.lasFile;
-    if (name == "--depth-curve")
-        return &options.inputs.depthCurve;
-    if (name == "--porosity-curve")
-        return &options.inputs.porosityCurve;
-    if (name == "--sw-curve")
-        return &options.inputs.swCurve;
-    if (name == "--survey")
-        return &options.inputs.surveyFile;
-    if (name == "--las-info")
-        return &options.lasInfoFile;
-    if (name == "--save-as")
-        return &options.saveAs;
-    if (name == "--core")
-        return &options.coreFile;
-    if (name == "--permeability-curve")
-        return &options.inputs.permeabilityCurve;
-    if (name == "--fit-graph")
-        return &options.fitGraphFile;
-    return nullptr;
-}
 
 // "A:B", two numbers in metres; a leading minus belongs to the number.
 bool ParseRange(const std::string& text, DepthRange& range)
 {
     const size_t colon = text.find(':', 1);
-    return colon != std::string::npos && ParseNumber(text.substr(0, colon), range.from)
-        && ParseNumber(text.substr(colon + 1), range.to);
+    return colon != std::string::npos && ReadFiniteNumber(text.substr(0, colon), range.from)
+        && ReadFiniteNumber(text.substr(colon + 1), range.to);
 }
 
 // Options that only mean something beside another one, or not beside it.
@@ -133,118 +102,80 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
 {
     BatchOptions options;
     bool orderGiven = false;
-    auto needValue = [&](size_t& i, const std::string& name) -> const std::string* {
-        if (i + 1 >= args.size()) {
-            error = "Option " + name + " braucht einen Wert";
-            return nullptr;
-        }
-        return &args[++i];
-    };
-    auto needNumber = [&](size_t& i, const std::string& name, float& out) {
-        const std::string* value = needValue(i, name);
-        if (!value)
-            return false;
-        if (!ParseNumber(*value, out)) {
-            error = "Option " + name + ": \"" + *value + "\" ist keine Zahl";
-            return false;
-        }
-        return true;
-    };
-
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--help" || arg == "-h") {
-            options.help = true;
-        } else if (arg == "--mode") {
-            const std::string* value = needValue(i, arg);
-            if (!value)
-                return std::nullopt;
-            if (*value == "saturation") {
-                options.settings.modus = 0;
-            } else if (*value == "contact") {
-                options.settings.modus = 1;
-            } else {
-                error = "Option --mode: \"" + *value + "\" ist weder saturation noch contact";
-                return std::nullopt;
-            }
-        } else if (arg == "--min-depth" || arg == "--max-depth") {
-            float v = 0;
-            if (!needNumber(i, arg, v))
-                return std::nullopt;
-            (arg == "--min-depth" ? options.settings.minTeufe : options.settings.maxTeufe) = v;
-        } else if (arg == "--cutoff") {
-            if (!needNumber(i, arg, options.settings.cutoff))
-                return std::nullopt;
-        } else if (arg == "--detail") {
-            options.settings.detail = true;
-        } else if (arg == "--warnings") {
-            options.settings.warnungen = true;
-        } else if (arg == "--constant-permeability") {
-            options.settings.druckabhaengig = false;
-        } else if (arg == "--ascending" || arg == "--descending") {
-            options.inputs.descending = arg == "--descending";
-        } else if (arg == "--fit-phik") {
-            options.fitPhiK = true;
-        } else if (arg == "--fit-contact") {
-            options.fitContact = true;
-        } else if (arg == "--phik-order") {
-            const std::string* value = needValue(i, arg);
-            if (!value)
-                return std::nullopt;
-            if (*value != "1" && *value != "2") {
-                error = "Option --phik-order: \"" + *value + "\" ist weder 1 noch 2";
-                return std::nullopt;
-            }
-            options.phiKOrder = *value == "1" ? 1 : 2;
+    CommandLine line({options.inputs.document, "ein Dokument", "kein Dokument"});
+    line.Value(
+        "--mode",
+        [&](const std::string& value) {
+            if (value != "saturation" && value != "contact")
+                return false;
+            options.settings.modus = value == "contact" ? 1 : 0;
+            return true;
+        },
+        "ist weder saturation noch contact");
+    line.Number("--min-depth", options.settings.minTeufe);
+    line.Number("--max-depth", options.settings.maxTeufe);
+    line.Number("--cutoff", options.settings.cutoff);
+    line.Flag("--detail", [&] { options.settings.detail = true; });
+    line.Flag("--warnings", [&] { options.settings.warnungen = true; });
+    line.Flag("--constant-permeability", [&] { options.settings.druckabhaengig = false; });
+    line.Flag("--ascending", [&] { options.inputs.descending = false; });
+    line.Flag("--descending", [&] { options.inputs.descending = true; });
+    line.Flag("--fit-phik", [&] { options.fitPhiK = true; });
+    line.Flag("--fit-contact", [&] { options.fitContact = true; });
+    line.Value(
+        "--phik-order",
+        [&](const std::string& value) {
+            if (value != "1" && value != "2")
+                return false;
+            options.phiKOrder = value == "1" ? 1 : 2;
             orderGiven = true;
-        } else if (arg == "--contact-range") {
-            const std::string* value = needValue(i, arg);
-            if (!value)
-                return std::nullopt;
+            return true;
+        },
+        "ist weder 1 noch 2");
+    line.Value(
+        "--contact-range",
+        [&](const std::string& value) {
             DepthRange range;
-            if (!ParseRange(*value, range)) {
-                error = "Option --contact-range: \"" + *value + "\" ist nicht A:B mit zwei Zahlen (m)";
-                return std::nullopt;
-            }
+            if (!ParseRange(value, range))
+                return false;
             options.contactRange = range;
-        } else if (arg == "--elevation") {
-            const std::string* value = needValue(i, arg);
-            if (!value)
-                return std::nullopt;
+            return true;
+        },
+        "ist nicht A:B mit zwei Zahlen (m)");
+    line.Value(
+        "--elevation",
+        [&](const std::string& value) {
             double metres = 0;
-            if (*value == "auto") {
+            if (value == "auto")
                 options.inputs.elevation.reset();
-            } else if (ParseNumber(std::string_view(*value), metres)) { // in double, as the depths are computed
+            else if (ParseNumber(std::string_view(value), metres)) // in double, as the depths are computed
                 options.inputs.elevation = metres;
-            } else {
-                error = "Option --elevation: \"" + *value + "\" ist weder eine Zahl noch auto";
-                return std::nullopt;
-            }
-        } else if (std::string* text = TextOption(options, arg)) {
-            const std::string* value = needValue(i, arg);
-            if (!value)
-                return std::nullopt;
-            *text = *value;
-        } else if (arg == "--report" || arg == "--measurements" || arg == "--graph") {
-            const std::string* value = needValue(i, arg);
-            if (!value)
-                return std::nullopt;
-            (arg == "--report"         ? options.reportFile
-                    : arg == "--graph" ? options.graphFile
-                                       : options.inputs.measurementsFile)
-                = *value;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            error = "unbekannte Option " + arg;
-            return std::nullopt;
-        } else if (options.inputs.document.empty()) {
-            options.inputs.document = arg;
-        } else {
-            error = "mehr als ein Dokument angegeben: " + arg;
-            return std::nullopt;
-        }
+            else
+                return false;
+            return true;
+        },
+        "ist weder eine Zahl noch auto");
+    line.Text("--las", options.inputs.lasFile);
+    line.Text("--depth-curve", options.inputs.depthCurve);
+    line.Text("--porosity-curve", options.inputs.porosityCurve);
+    line.Text("--sw-curve", options.inputs.swCurve);
+    line.Text("--survey", options.inputs.surveyFile);
+    line.Text("--las-info", options.lasInfoFile);
+    line.Text("--save-as", options.saveAs);
+    line.Text("--core", options.coreFile);
+    line.Text("--permeability-curve", options.inputs.permeabilityCurve);
+    line.Text("--fit-graph", options.fitGraphFile);
+    line.Text("--report", options.reportFile);
+    line.Text("--measurements", options.inputs.measurementsFile);
+    line.Text("--graph", options.graphFile);
+
+    if (!line.Read(args)) {
+        error = line.Error();
+        return std::nullopt;
     }
-    if (!options.help && options.inputs.document.empty() && options.lasInfoFile.empty()) {
-        error = "kein Dokument angegeben";
+    options.help = line.Help();
+    if (!options.help && options.lasInfoFile.empty() && !line.RequireOperand()) {
+        error = line.Error();
         return std::nullopt;
     }
     if (!options.inputs.lasFile.empty() && !options.inputs.measurementsFile.empty()) {

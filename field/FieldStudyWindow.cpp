@@ -193,13 +193,13 @@ QWidget* CFieldStudyWindow::CreateResultsPart()
     m_pSummaryView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pSummaryView->verticalHeader()->hide();
     // What compares the wells first; the columns stay those of summary.csv.
-    const std::vector<keldo::SummaryColumn>& columns = keldo::SummaryColumns();
     int visual = 0;
-    for (const char* key : {"well", "status", "measurements", "contact", "p10", "median", "p90", "rms", "rms_n"})
-        for (size_t c = 0; c < columns.size(); ++c)
-            if (std::string(columns[c].key) == key)
-                m_pSummaryView->horizontalHeader()->moveSection(
-                    m_pSummaryView->horizontalHeader()->visualIndex(static_cast<int>(c)), visual++);
+    for (const keldo::SummaryColumn column :
+        {keldo::SummaryColumn::Well, keldo::SummaryColumn::Status, keldo::SummaryColumn::Measurements,
+            keldo::SummaryColumn::Contact, keldo::SummaryColumn::P10, keldo::SummaryColumn::Median,
+            keldo::SummaryColumn::P90, keldo::SummaryColumn::Rms, keldo::SummaryColumn::RmsRows})
+        m_pSummaryView->horizontalHeader()->moveSection(
+            m_pSummaryView->horizontalHeader()->visualIndex(CFieldSummaryModel::Section(column)), visual++);
     m_pSummaryView->setToolTip(QStringLiteral("Doppelklick oder Eingabetaste: die Berichte der Bohrung"));
     connect(m_pSummaryView, &QTableView::activated, this,
         [this](const QModelIndex& index) { OpenReport(m_pSorted->mapToSource(index).row()); });
@@ -283,15 +283,7 @@ void CFieldStudyWindow::Start()
     }
     m_study = study;
     const size_t count = study.wells.size();
-    m_outcomes.assign(count, nullptr);
-    m_summaries.assign(count, keldo::WellSummary());
-    std::vector<std::string> names;
-    for (size_t i = 0; i < count; ++i) {
-        m_summaries[i].well = study.wells[i].name;
-        names.push_back(study.wells[i].name);
-    }
-    m_pSummary->Reset(names);
-    m_nFinished = 0;
+    m_pSummary->Start(study);
     m_pProgress->setRange(0, static_cast<int>(count));
     m_pProgress->setValue(0);
     m_pStatus->setText(QStringLiteral("Läuft ..."));
@@ -315,31 +307,27 @@ void CFieldStudyWindow::Cancel()
 
 void CFieldStudyWindow::OnWellFinished(std::shared_ptr<keldo::WellOutcome> outcome)
 {
-    const size_t index = outcome->index;
-    if (index >= m_outcomes.size())
+    if (!m_pSummary->Take(std::move(outcome)))
         return;
-    m_summaries[index] = outcome->summary;
-    m_pSummary->SetSummary(static_cast<int>(index), outcome->summary);
+    const keldo::FieldResult& result = m_pSummary->Result();
     // Wells that were called off before their turn do not count as done.
-    if (outcome->summary.status != keldo::WellStatus::NotRun)
-        m_pProgress->setValue(++m_nFinished);
-    m_outcomes[index] = std::move(outcome);
+    const int computed = result.Tally().Computed();
+    m_pProgress->setValue(computed);
     if (!m_pRunner->IsCancelled())
-        m_pStatus->setText(QStringLiteral("%1 von %2 Bohrungen gerechnet").arg(m_nFinished).arg(m_outcomes.size()));
+        m_pStatus->setText(QStringLiteral("%1 von %2 Bohrungen gerechnet").arg(computed).arg(result.Size()));
     UpdateChart();
 }
 
 void CFieldStudyWindow::OnRunFinished(bool cancelled)
 {
-    int counts[4] = {};
-    for (const keldo::WellSummary& s : m_summaries)
-        ++counts[static_cast<int>(s.status)];
+    const keldo::FieldResult& result = m_pSummary->Result();
+    const keldo::FieldTally tally = result.Tally();
     QString text = QStringLiteral("%1 abgeschlossen, %2 abgebrochen, %3 nicht gelesen")
-                       .arg(counts[static_cast<int>(keldo::WellStatus::Completed)])
-                       .arg(counts[static_cast<int>(keldo::WellStatus::Stopped)])
-                       .arg(counts[static_cast<int>(keldo::WellStatus::Unreadable)]);
+                       .arg(tally.completed)
+                       .arg(tally.stopped)
+                       .arg(tally.unreadable);
     if (cancelled)
-        text = QStringLiteral("Abgebrochen nach %1 von %2 Bohrungen: ").arg(m_nFinished).arg(m_summaries.size()) + text;
+        text = QStringLiteral("Abgebrochen nach %1 von %2 Bohrungen: ").arg(tally.Computed()).arg(result.Size()) + text;
     else
         text = QStringLiteral("Fertig: ") + text;
     m_pStatus->setText(text);
@@ -355,26 +343,32 @@ void CFieldStudyWindow::SetRunning(bool running)
     m_pWells->setEnabled(!running);
     m_pStart->setEnabled(!running);
     m_pCancel->setEnabled(running);
-    m_pExport->setEnabled(!running && !m_outcomes.empty());
+    m_pExport->setEnabled(!running && m_pSummary->Result().Size() > 0);
     if (!running)
         m_pStart->setFocus();
 }
 
-void CFieldStudyWindow::UpdateChart() { m_pChart->SetPage(keldo::FieldChart(m_summaries)); }
+void CFieldStudyWindow::UpdateChart() { m_pChart->SetPage(keldo::FieldChart(m_pSummary->Result().Summaries())); }
+
+const std::vector<std::shared_ptr<const keldo::WellOutcome>>& CFieldStudyWindow::Outcomes() const
+{
+    return m_pSummary->Result().Outcomes();
+}
 
 bool CFieldStudyWindow::Export(const QString& folder)
 {
-    if (IsRunning() || m_outcomes.empty())
+    const keldo::FieldResult& result = m_pSummary->Result();
+    if (IsRunning() || result.Size() == 0)
         return false;
     const std::string out = folder.toStdString();
     const keldo::FieldGraphExport graphs = keldo::QtFieldGraphExport();
     std::string error;
     bool written = keldo::MakeFolder(out, error);
-    for (size_t i = 0; written && i < m_outcomes.size(); ++i)
-        if (m_outcomes[i])
-            written = keldo::WriteWellOutputs(out, *m_outcomes[i], graphs, error);
+    for (size_t i = 0; written && i < result.Size(); ++i)
+        if (const auto& outcome = result.Outcomes()[i])
+            written = keldo::WriteWellOutputs(out, *outcome, graphs, error);
     if (written)
-        written = keldo::WriteFieldOutputs(out, m_summaries, graphs, error);
+        written = keldo::WriteFieldOutputs(out, result.Summaries(), graphs, error);
     if (!written) {
         m_messages.Show(error);
         return false;
@@ -385,10 +379,11 @@ bool CFieldStudyWindow::Export(const QString& folder)
 
 void CFieldStudyWindow::OpenReport(int row)
 {
-    if (row < 0 || row >= static_cast<int>(m_outcomes.size()) || !m_outcomes[size_t(row)])
+    const auto& outcomes = m_pSummary->Result().Outcomes();
+    if (row < 0 || row >= static_cast<int>(outcomes.size()) || !outcomes[size_t(row)])
         return;
     const std::string& document = m_study.wells[size_t(row)].inputs.document;
-    auto* window = new CWellReportWindow(m_outcomes[size_t(row)], QString::fromStdString(document), this);
+    auto* window = new CWellReportWindow(outcomes[size_t(row)], QString::fromStdString(document), this);
     connect(window, &CWellReportWindow::openDocument, this, &CFieldStudyWindow::openDocument);
     window->show();
 }

@@ -71,7 +71,7 @@ public:
     QPushButton* CancelButton() const { return m_pCancel; }
     QPushButton* ExportButton() const { return m_pExport; }
     QSpinBox* JobsBox() const { return m_pJobs; }
-    const std::vector<std::shared_ptr<const keldo::WellOutcome>>& Outcomes() const { return m_outcomes; }
+    const std::vector<std::shared_ptr<const keldo::WellOutcome>>& Outcomes() const;
 
 signals:
     void openDocument(const QString& path);
@@ -92,10 +92,7 @@ private:
     keldo::IMessageBox& m_messages;
     TemplateSource m_model;
     CFieldRunner* m_pRunner;
-    keldo::FieldStudy m_study; // of the last start
-    std::vector<keldo::WellSummary> m_summaries;
-    std::vector<std::shared_ptr<const keldo::WellOutcome>> m_outcomes;
-    int m_nFinished = 0;
+    keldo::FieldStudy m_study; // of the last start; its result is the summary model's
 
     QLabel* m_pModel = nullptr;
     CFieldWellTable* m_pWells = nullptr;

@@ -1,56 +1,91 @@
 #include "FieldSummaryModel.h"
 
-#include <cmath>
+namespace {
 
-#include "NumberText.h"
-#include "SummaryTable.h"
+keldo::SummaryColumn ColumnAt(int section) { return static_cast<keldo::SummaryColumn>(section); }
 
-CFieldSummaryModel::CFieldSummaryModel(QObject* parent) : QStandardItemModel(parent)
+} // namespace
+
+CFieldSummaryModel::CFieldSummaryModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void CFieldSummaryModel::Start(const keldo::FieldStudy& study)
 {
-    QStringList titles;
-    for (const keldo::SummaryColumn& column : keldo::SummaryColumns())
-        titles << QString::fromUtf8(column.title);
-    setHorizontalHeaderLabels(titles);
+    beginResetModel();
+    m_result = keldo::FieldResult(study);
+    endResetModel();
 }
 
-void CFieldSummaryModel::Reset(const std::vector<std::string>& wells)
+bool CFieldSummaryModel::Take(std::shared_ptr<const keldo::WellOutcome> outcome)
 {
-    removeRows(0, rowCount());
-    for (const std::string& well : wells) {
-        keldo::WellSummary waiting;
-        waiting.well = well;
-        QList<QStandardItem*> items;
-        for (size_t c = 0; c < keldo::SummaryColumns().size(); ++c)
-            items << new QStandardItem();
-        appendRow(items);
-        SetSummary(rowCount() - 1, waiting);
-        item(rowCount() - 1, 2)->setText(QStringLiteral("wartet"));
+    const size_t row = outcome ? outcome->index : 0;
+    if (!m_result.Take(std::move(outcome)))
+        return false;
+    const std::array<keldo::SummaryColumn, keldo::kSummaryColumnCount>& columns = keldo::SummaryColumns();
+    emit dataChanged(
+        index(static_cast<int>(row), Section(columns.front())), index(static_cast<int>(row), Section(columns.back())));
+    return true;
+}
+
+int CFieldSummaryModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_result.Size());
+}
+
+int CFieldSummaryModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : keldo::kSummaryColumnCount;
+}
+
+QString CFieldSummaryModel::Text(size_t row, keldo::SummaryColumn column) const
+{
+    const keldo::WellSummary& summary = m_result.Summaries()[row];
+    switch (column) {
+    case keldo::SummaryColumn::Status:
+        return m_result.Arrived(row) ? QString::fromUtf8(keldo::StatusText(summary.status)) : QStringLiteral("wartet");
+    case keldo::SummaryColumn::Fluid:
+        if (!summary.prepared)
+            return QString();
+        return summary.fluid == 1 ? QStringLiteral("Öl") : QStringLiteral("Gas");
+    default:
+        return QString::fromStdString(keldo::SummaryValue(summary, column));
     }
 }
 
-void CFieldSummaryModel::SetSummary(int row, const keldo::WellSummary& summary)
+QVariant CFieldSummaryModel::data(const QModelIndex& index, int role) const
 {
-    const std::vector<keldo::SummaryColumn>& columns = keldo::SummaryColumns();
-    const std::vector<std::string> values = keldo::SummaryValues(summary);
-    for (size_t c = 0; c < columns.size(); ++c) {
-        const std::string key = columns[c].key;
-        QString text = QString::fromStdString(values[c]);
-        if (key == "status")
-            text = QString::fromUtf8(keldo::StatusText(summary.status));
-        else if (key == "fluid" && !text.isEmpty())
-            text = summary.fluid == 1 ? QStringLiteral("Öl") : QStringLiteral("Gas");
-        QStandardItem* cell = item(row, static_cast<int>(c));
-        cell->setEditable(false);
-        cell->setText(text);
-        cell->setToolTip(key == "message" ? text : QString());
-        if (columns[c].numeric) {
-            cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            double number = 0; // read without the locale, as written
-            cell->setData(keldo::ParseNumber(values[c], number) ? QVariant(number) : QVariant(), kSortRole);
-        } else {
-            cell->setData(text, kSortRole);
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return QVariant();
+    const size_t row = static_cast<size_t>(index.row());
+    const keldo::SummaryColumn column = ColumnAt(index.column());
+    switch (role) {
+    case Qt::DisplayRole:
+        return Text(row, column);
+    case Qt::ToolTipRole:
+        return column == keldo::SummaryColumn::Message ? QVariant(Text(row, column)) : QVariant();
+    case Qt::TextAlignmentRole:
+        return keldo::IsNumberColumn(column) ? QVariant(int(Qt::AlignRight | Qt::AlignVCenter)) : QVariant();
+    case kSortRole:
+        if (keldo::IsNumberColumn(column)) {
+            const std::optional<double> number = keldo::SummaryNumber(m_result.Summaries()[row], column);
+            return number ? QVariant(*number) : QVariant();
         }
+        return Text(row, column);
+    default:
+        return QVariant();
     }
+}
+
+QVariant CFieldSummaryModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0
+        && section < keldo::kSummaryColumnCount)
+        return QString::fromUtf8(keldo::SummaryTitle(ColumnAt(section)));
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+Qt::ItemFlags CFieldSummaryModel::flags(const QModelIndex& index) const
+{
+    return index.isValid() ? Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren : Qt::NoItemFlags;
 }
 
 bool CSummarySortProxy::lessThan(const QModelIndex& left, const QModelIndex& right) const

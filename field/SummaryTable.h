@@ -1,4 +1,6 @@
 #pragma once
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,16 +42,55 @@
 //                    completed
 namespace keldo {
 
-struct SummaryColumn {
-    const char* key;   // the header of summary.csv
-    const char* title; // the header in the program (German)
-    bool numeric;      // sorted as a number
+// The columns, in the order of summary.csv and of the program's table.
+enum class SummaryColumn {
+    Well,
+    Folder,
+    Status,
+    Measurements,
+    MinDepth,
+    MaxDepth,
+    Fluid,
+    Contact,
+    Cutoff1,
+    Count1,
+    Min1,
+    Mean1,
+    Max1,
+    Cutoff2,
+    Count2,
+    Min2,
+    Mean2,
+    Max2,
+    Cutoff3,
+    Count3,
+    Min3,
+    Mean3,
+    Max3,
+    P10,
+    Median,
+    P90,
+    Rms,
+    RmsRows,
+    Message,
 };
+inline constexpr int kSummaryColumnCount = static_cast<int>(SummaryColumn::Message) + 1;
 
-const std::vector<SummaryColumn>& SummaryColumns();
+// Every column, in order.
+const std::array<SummaryColumn, kSummaryColumnCount>& SummaryColumns();
 
-// The row's values in column order, as summary.csv holds them.
-std::vector<std::string> SummaryValues(const WellSummary& summary);
+// The header of summary.csv ("median").
+const char* SummaryKey(SummaryColumn column);
+// The header in the program, German ("Median (m)").
+const char* SummaryTitle(SummaryColumn column);
+// A column of numbers, sorted as numbers.
+bool IsNumberColumn(SummaryColumn column);
+
+// The cell as summary.csv holds it.
+std::string SummaryValue(const WellSummary& summary, SummaryColumn column);
+// The number a cell of a number column shows, unrounded; nothing for an
+// empty cell and for the other columns.
+std::optional<double> SummaryNumber(const WellSummary& summary, SummaryColumn column);
 
 // The whole of summary.csv.
 std::string SummaryCsv(const std::vector<WellSummary>& rows);

@@ -39,22 +39,11 @@ namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-QString SummaryText(CFieldStudyWindow& window, int row, const char* key)
-{
-    const auto& columns = keldo::SummaryColumns();
-    for (size_t c = 0; c < columns.size(); ++c)
-        if (std::string(columns[c].key) == key)
-            return window.SummaryView()->model()->index(row, static_cast<int>(c)).data().toString();
-    return QString();
-}
+using Column = keldo::SummaryColumn;
 
-int ColumnOf(const char* key)
+QString SummaryText(CFieldStudyWindow& window, int row, Column column)
 {
-    const auto& columns = keldo::SummaryColumns();
-    for (size_t c = 0; c < columns.size(); ++c)
-        if (std::string(columns[c].key) == key)
-            return static_cast<int>(c);
-    return -1;
+    return window.SummaryView()->model()->index(row, CFieldSummaryModel::Section(column)).data().toString();
 }
 
 } // namespace
@@ -121,11 +110,11 @@ private slots:
         QCOMPARE(w.SummaryView()->model()->rowCount(), 3);
         const QStringList wells = {"15/9-F-12", "15/9-F-11 A", "15/9-F-11 B"};
         for (int row = 0; row < 3; ++row) {
-            QCOMPARE(SummaryText(w, row, "well"), wells[row]);
-            QCOMPARE(SummaryText(w, row, "status"), QStringLiteral("abgeschlossen"));
-            QCOMPARE(SummaryText(w, row, "fluid"), QStringLiteral("Öl"));
+            QCOMPARE(SummaryText(w, row, Column::Well), wells[row]);
+            QCOMPARE(SummaryText(w, row, Column::Status), QStringLiteral("abgeschlossen"));
+            QCOMPARE(SummaryText(w, row, Column::Fluid), QStringLiteral("Öl"));
         }
-        QCOMPARE(SummaryText(w, 2, "contact"), QStringLiteral("3137.00"));
+        QCOMPARE(SummaryText(w, 2, Column::Contact), QStringLiteral("3137.00"));
         int named = 0;
         for (const keldo::GraphPrimitive& p : w.Chart()->Page().list)
             named += p.kind == keldo::GraphPrimitive::Kind::Text && wells.contains(Q(p.text));
@@ -163,7 +152,7 @@ private slots:
         QVERIFY2(done >= 1 && done <= 3, qPrintable(QString::number(done)));
         int notRun = 0;
         for (int row = 0; row < 30; ++row)
-            notRun += SummaryText(w, row, "status") == QStringLiteral("nicht gerechnet");
+            notRun += SummaryText(w, row, Column::Status) == QStringLiteral("nicht gerechnet");
         QCOMPARE(notRun, 30 - done);
         QVERIFY(w.StatusLabel()->text().startsWith(QStringLiteral("Abgebrochen nach %1 von 30 Bohrungen: ").arg(done)));
         QVERIFY(w.StartButton()->isEnabled());
@@ -182,8 +171,8 @@ private slots:
         QCOMPARE(view->model()->rowCount(), 4);
         // The counts of rows have four and five digits: sorted as text, 13709
         // would stand before 1533.
-        for (const char* key : {"median", "measurements"}) {
-            const int column = ColumnOf(key);
+        for (const Column key : {Column::Median, Column::Measurements}) {
+            const int column = CFieldSummaryModel::Section(key);
             QTest::mouseClick(view->horizontalHeader()->viewport(), Qt::LeftButton, {},
                 QPoint(view->horizontalHeader()->sectionViewportPosition(column) + 5, 5));
             QCOMPARE(view->horizontalHeader()->sortIndicatorSection(), column);
@@ -191,17 +180,18 @@ private slots:
             for (int row = 0; row < 4; ++row) {
                 bool number = false;
                 const double value = view->model()->index(row, column).data().toString().toDouble(&number);
-                QVERIFY2(
-                    number && value >= last, qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(key)).arg(value)));
+                QVERIFY2(number && value >= last,
+                    qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(keldo::SummaryKey(key))).arg(value)));
                 last = value;
             }
         }
 
         // Double-click: the reports of the well in that row.
         const int row = 1;
-        const QString well = view->model()->index(row, 0).data().toString();
-        view->scrollTo(view->model()->index(row, 0));
-        const QRect cell = view->visualRect(view->model()->index(row, 0));
+        const int wellColumn = CFieldSummaryModel::Section(Column::Well);
+        const QString well = view->model()->index(row, wellColumn).data().toString();
+        view->scrollTo(view->model()->index(row, wellColumn));
+        const QRect cell = view->visualRect(view->model()->index(row, wellColumn));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
         QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cell.center());
         auto* reports = w.findChild<CWellReportWindow*>();
@@ -213,10 +203,10 @@ private slots:
 
         // Enter on the gas document's row: it offers to open the document.
         int gasRow = 0;
-        while (view->model()->index(gasRow, 0).data().toString() != QStringLiteral("gas-well-F-12"))
+        while (view->model()->index(gasRow, wellColumn).data().toString() != QStringLiteral("gas-well-F-12"))
             ++gasRow;
         view->setFocus();
-        view->setCurrentIndex(view->model()->index(gasRow, 0));
+        view->setCurrentIndex(view->model()->index(gasRow, wellColumn));
         QTest::keyClick(view, Qt::Key_Return);
         reports = w.findChild<CWellReportWindow*>();
         QVERIFY(reports);
@@ -270,10 +260,10 @@ private slots:
         w.WellTable()->item(1, CFieldWellTable::Contact)->setText(QStringLiteral("tief"));
         w.WellTable()->item(1, CFieldWellTable::Name)->setText(QStringLiteral("zweite"));
         QVERIFY(RunToEnd(w));
-        QCOMPARE(SummaryText(w, 0, "contact"), QStringLiteral("2960.50"));
-        QCOMPARE(SummaryText(w, 1, "well"), QStringLiteral("zweite"));
-        QCOMPARE(SummaryText(w, 1, "status"), QStringLiteral("nicht gelesen"));
-        QCOMPARE(SummaryText(w, 1, "message"), QStringLiteral("Spalte contact: \"tief\" ist keine Zahl."));
+        QCOMPARE(SummaryText(w, 0, Column::Contact), QStringLiteral("2960.50"));
+        QCOMPARE(SummaryText(w, 1, Column::Well), QStringLiteral("zweite"));
+        QCOMPARE(SummaryText(w, 1, Column::Status), QStringLiteral("nicht gelesen"));
+        QCOMPARE(SummaryText(w, 1, Column::Message), QStringLiteral("Spalte contact: \"tief\" ist keine Zahl."));
 
         // Rows go with Delete, as with "Entfernen".
         w.WellTable()->setFocus();

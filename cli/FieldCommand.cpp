@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "FieldFile.h"
+#include "FieldResult.h"
 #include "FieldRun.h"
 #include "TextFormat.h"
 
@@ -48,9 +49,8 @@ int RunFieldCommand(const FieldOptions& options, std::ostream& progress, const F
     settings.cutoff = options.cutoff;
     settings.keepGraphs = graphs.Available();
     const int jobs = options.jobs > 0 ? options.jobs : DefaultJobs();
-    std::vector<WellSummary> rows(study.wells.size());
-    int counts[4] = {};
-    size_t done = 0;
+    // Each well's files are written as it arrives; only its summary is kept.
+    FieldResult result(study);
     bool writeFailed = false;
     RunField(study, options.templateFile.empty() ? nullptr : &model, settings, jobs, [&](WellOutcome&& outcome) {
         std::string writeError;
@@ -58,23 +58,24 @@ int RunFieldCommand(const FieldOptions& options, std::ostream& progress, const F
             progress << writeError << '\n';
             writeFailed = true;
         }
-        progress << ProgressLine(++done, rows.size(), outcome.summary) << '\n' << std::flush;
-        ++counts[static_cast<int>(outcome.summary.status)];
-        rows[outcome.index] = std::move(outcome.summary);
+        result.TakeSummary(outcome);
+        progress << ProgressLine(static_cast<size_t>(result.Tally().Arrived()), result.Size(), outcome.summary) << '\n'
+                 << std::flush;
     });
-    if (!WriteFieldOutputs(options.outDir, rows, graphs, error)) {
+    if (!WriteFieldOutputs(options.outDir, result.Summaries(), graphs, error)) {
         progress << error << '\n';
         writeFailed = true;
     }
 
+    const FieldTally tally = result.Tally();
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     progress << Format("Feldstudie: %zu Bohrungen, %d abgeschlossen, %d abgebrochen, %d nicht gelesen; %.2f s mit %d "
                        "Threads\n",
-        rows.size(), counts[static_cast<int>(WellStatus::Completed)], counts[static_cast<int>(WellStatus::Stopped)],
-        counts[static_cast<int>(WellStatus::Unreadable)], seconds, std::min<int>(jobs, static_cast<int>(rows.size())));
-    if (writeFailed || counts[static_cast<int>(WellStatus::Unreadable)] > 0)
+        result.Size(), tally.completed, tally.stopped, tally.unreadable, seconds,
+        std::min<int>(jobs, static_cast<int>(result.Size())));
+    if (writeFailed || tally.unreadable > 0)
         return kFieldUnreadable;
-    return counts[static_cast<int>(WellStatus::Stopped)] > 0 ? kFieldStopped : kFieldCompleted;
+    return tally.stopped > 0 ? kFieldStopped : kFieldCompleted;
 }
 
 } // namespace keldo

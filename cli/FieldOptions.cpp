@@ -1,9 +1,8 @@
 #include "FieldOptions.h"
 
-#include <cmath>
 #include <cstdlib>
 
-#include "TextFormat.h"
+#include "CommandLine.h"
 
 namespace keldo {
 namespace {
@@ -51,46 +50,22 @@ const char* FieldUsage()
 std::optional<FieldOptions> ParseFieldOptions(const std::vector<std::string>& args, std::string& error)
 {
     FieldOptions options;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const bool takesValue = arg == "--template" || arg == "--out" || arg == "--jobs" || arg == "--cutoff";
-        if (arg == "--help" || arg == "-h") {
-            options.help = true;
-            continue;
-        }
-        if (takesValue) {
-            if (i + 1 >= args.size()) {
-                error = "Option " + arg + " braucht einen Wert";
-                return std::nullopt;
-            }
-            const std::string& value = args[++i];
-            if (arg == "--template") {
-                options.templateFile = value;
-            } else if (arg == "--out") {
-                options.outDir = value;
-            } else if (arg == "--jobs") {
-                if (!ParseJobs(value, options.jobs)) {
-                    error = "Option --jobs: \"" + value + "\" ist keine ganze Zahl von 1 bis 256";
-                    return std::nullopt;
-                }
-            } else if (!ParseWholeFloat(value, options.cutoff) || !std::isfinite(options.cutoff)) {
-                error = "Option --cutoff: \"" + value + "\" ist keine Zahl";
-                return std::nullopt;
-            }
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            error = "unbekannte Option " + arg;
-            return std::nullopt;
-        } else if (options.fieldFile.empty()) {
-            options.fieldFile = arg;
-        } else {
-            error = "mehr als eine Felddatei angegeben: " + arg;
-            return std::nullopt;
-        }
+    CommandLine line({options.fieldFile, "eine Felddatei", "keine Felddatei"});
+    line.Text("--template", options.templateFile);
+    line.Text("--out", options.outDir);
+    line.Value(
+        "--jobs", [&](const std::string& value) { return ParseJobs(value, options.jobs); },
+        "ist keine ganze Zahl von 1 bis 256");
+    line.Number("--cutoff", options.cutoff);
+    if (!line.Read(args)) {
+        error = line.Error();
+        return std::nullopt;
     }
+    options.help = line.Help();
     if (options.help)
         return options;
-    if (options.fieldFile.empty()) {
-        error = "keine Felddatei angegeben";
+    if (!line.RequireOperand()) {
+        error = line.Error();
         return std::nullopt;
     }
     if (options.outDir.empty()) {
