@@ -1,19 +1,14 @@
 #include "CurvesCsv.h"
 
-#include <sstream>
-
 namespace keldo {
 namespace {
 
 constexpr size_t kBlock = 64 * 1024;
 
-} // namespace
-
-void WriteCurvesCsv(std::ostream& stream, const MeasurementCurves& curves, DepthReference depth)
+template <class Flush>
+void AppendCsv(std::string& out, const MeasurementCurves& curves, DepthReference depth, Flush&& flush)
 {
     const auto columns = CurveColumns(depth, curves.inputs.m_nFluid);
-    std::string out;
-    out.reserve(kBlock + 256);
     for (size_t c = 0; c < kCurveColumnCount; ++c) {
         if (c > 0)
             out += ',';
@@ -27,19 +22,32 @@ void WriteCurvesCsv(std::ostream& stream, const MeasurementCurves& curves, Depth
             AppendCurveValue(out, row, static_cast<CurveColumn>(c), columns[c].decimals, 0, "");
         }
         out += '\n';
-        if (out.size() >= kBlock) {
-            stream.write(out.data(), static_cast<std::streamsize>(out.size()));
-            out.clear();
-        }
+        if (out.size() >= kBlock)
+            flush(out);
     }
-    stream.write(out.data(), static_cast<std::streamsize>(out.size()));
+}
+
+} // namespace
+
+void WriteCurvesCsv(std::ostream& stream, const MeasurementCurves& curves, DepthReference depth)
+{
+    std::string out;
+    out.reserve(kBlock + 256);
+    auto write = [&stream](std::string& text) {
+        stream.write(text.data(), static_cast<std::streamsize>(text.size()));
+        text.clear();
+    };
+    AppendCsv(out, curves, depth, write);
+    write(out);
 }
 
 std::string CurvesCsvText(const MeasurementCurves& curves, DepthReference depth)
 {
-    std::ostringstream out;
-    WriteCurvesCsv(out, curves, depth);
-    return std::move(out).str();
+    // Made in place, as the LAS text: no second copy of a long table.
+    std::string out;
+    out.reserve(256 + curves.rows.size() * 80);
+    AppendCsv(out, curves, depth, [](std::string&) {});
+    return out;
 }
 
 } // namespace keldo

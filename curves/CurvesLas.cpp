@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <sstream>
 
 #include "CodePage.h"
 #include "DecimalNumber.h"
@@ -173,9 +172,19 @@ void ParameterSection(std::string& out, const MeasurementCurves& curves)
     HeaderItem(out, "SWCUT", "V/V", FloatText(curves.cutoffs.sw), "Sw-Cutoff (Pay bis)");
 }
 
-void DataSection(std::ostream& stream, std::string& out, const MeasurementCurves& curves,
-    const std::array<CurveColumnInfo, kCurveColumnCount>& columns)
+// The header and the data lines into `out`; `flush` may take the text
+// made so far whenever a block is full.
+template <class Flush>
+void AppendLas(std::string& out, const MeasurementCurves& curves, DepthReference depth, Flush&& flush)
 {
+    const auto columns = CurveColumns(depth, curves.inputs.m_nFluid);
+    std::string header;
+    VersionSection(header);
+    WellSection(header, curves);
+    CurveSection(header, columns);
+    ParameterSection(header, curves);
+    // The header holds the user's text (the well's name): the file's code page.
+    out += Utf8ToCp1252(header);
     out += "~A";
     for (const CurveColumnInfo& c : columns) {
         // The column names above the values, as a reader of the text sees them.
@@ -190,10 +199,8 @@ void DataSection(std::ostream& stream, std::string& out, const MeasurementCurves
             AppendCurveValue(out, row, static_cast<CurveColumn>(c), columns[c].decimals, kValueWidth, kLasNull);
         }
         out += '\n';
-        if (out.size() >= kBlock) {
-            stream.write(out.data(), static_cast<std::streamsize>(out.size()));
-            out.clear();
-        }
+        if (out.size() >= kBlock)
+            flush(out);
     }
 }
 
@@ -201,24 +208,24 @@ void DataSection(std::ostream& stream, std::string& out, const MeasurementCurves
 
 void WriteCurvesLas(std::ostream& stream, const MeasurementCurves& curves, DepthReference depth)
 {
-    const auto columns = CurveColumns(depth, curves.inputs.m_nFluid);
     std::string out;
-    out.reserve(kBlock + 1024);
-    VersionSection(out);
-    WellSection(out, curves);
-    CurveSection(out, columns);
-    ParameterSection(out, curves);
-    // The header holds the user's text (the well's name): the file's code page.
-    out = Utf8ToCp1252(out);
-    DataSection(stream, out, curves, columns);
-    stream.write(out.data(), static_cast<std::streamsize>(out.size()));
+    out.reserve(kBlock + 4096);
+    auto write = [&stream](std::string& text) {
+        stream.write(text.data(), static_cast<std::streamsize>(text.size()));
+        text.clear();
+    };
+    AppendLas(out, curves, depth, write);
+    write(out);
 }
 
 std::string CurvesLasText(const MeasurementCurves& curves, DepthReference depth)
 {
-    std::ostringstream out;
-    WriteCurvesLas(out, curves, depth);
-    return std::move(out).str();
+    // Made in place: a string stream would copy the text of a long log
+    // again as it grows and once more at the end.
+    std::string out;
+    out.reserve(4096 + curves.rows.size() * (kCurveColumnCount * (kValueWidth + 1) + 1));
+    AppendLas(out, curves, depth, [](std::string&) {});
+    return out;
 }
 
 } // namespace keldo
