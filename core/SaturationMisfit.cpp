@@ -188,19 +188,25 @@ PreparedSaturationRows PrepareSaturationRows(const CKeldoInputs& in, const std::
             ++prepared.excluded;
             continue;
         }
-        PreparedSaturationRow row;
-        row.depth = depth;
-        row.porosity = phi;
-        row.measuredSw = sw;
-        row.curve = CurveFor(p, EffectivePermeabilityAt(p, depth, phi).k);
+        const PreparedSaturationRow row = PrepareSaturationRow(p, depth, phi, sw);
         if (!(row.curve.k > 0)) {
             ++prepared.excluded;
             continue;
         }
-        row.known = KnownHeights(row.curve);
         prepared.rows.push_back(row);
     }
     return prepared;
+}
+
+PreparedSaturationRow PrepareSaturationRow(const ModelParameters& p, float depth, float phi, float sw)
+{
+    PreparedSaturationRow row;
+    row.depth = depth;
+    row.porosity = phi;
+    row.measuredSw = sw;
+    row.curve = CurveFor(p, EffectivePermeabilityAt(p, depth, phi).k);
+    row.known = KnownHeights(row.curve);
+    return row;
 }
 
 float ComputedSaturation(const PreparedSaturationRow& row, float contact)

@@ -45,6 +45,11 @@ struct PreparedSaturationRows {
 // window [m_fMinTeufe, m_fMaxTeufe] with porosity ≥ m_fCutoff, in their order.
 PreparedSaturationRows PrepareSaturationRows(const CKeldoInputs& in, const std::vector<std::string>& lines);
 
+// One measurement prepared as PrepareSaturationRows prepares each of its
+// rows, whatever its porosity: for callers that want the run's saturation at
+// rows the fit leaves out.
+PreparedSaturationRow PrepareSaturationRow(const ModelParameters& p, float depth, float phi, float sw);
+
 // The Sw (-) the water-saturation run computes for this row with the contact
 // at `contact` (m), to the bit.
 float ComputedSaturation(const PreparedSaturationRow& row, float contact);

@@ -9,6 +9,7 @@
 #include <locale.h>
 
 #include "AsciiText.h"
+#include "Utf8Text.h"
 
 namespace keldo {
 namespace {
@@ -212,6 +213,13 @@ void AppendFixed(std::string& out, double value, int width, int precision)
     if (n < width)
         out.append(static_cast<size_t>(width - n), ' ');
     out.append(buffer, static_cast<size_t>(n));
+}
+
+std::string Labelled(const std::string& label, const std::string& unit, const std::string& value)
+{
+    const std::string tail = "(" + unit + ")";
+    const size_t used = Utf8Length(label) + tail.size();
+    return "  " + label + std::string(used < 38 ? 38 - used : 1, ' ') + tail + ":" + value;
 }
 
 namespace {

@@ -13,6 +13,11 @@ std::string Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 // same digits and rounding), without going through printf.
 void AppendFixed(std::string& out, double value, int width, int precision);
 
+// A labelled line of a report block: label and unit filled to 38 characters,
+// as in the report header ("  Wasserdichte                   (kg/m3):"),
+// then the value as formatted.
+std::string Labelled(const std::string& label, const std::string& unit, const std::string& value);
+
 // Scans up to `count` numbers like sscanf with consecutive "%f" conversions:
 // white space before each number is skipped, then a decimal number with an
 // optional sign, decimal point and exponent is read and rounded to float.

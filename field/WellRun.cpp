@@ -4,7 +4,7 @@
 #include <exception>
 
 #include "FieldFile.h"
-#include "FieldStatistics.h"
+#include "ContactQuantiles.h"
 #include "InputChecks.h"
 #include "MeasurementLine.h"
 #include "MessageLog.h"

@@ -1,16 +1,8 @@
 #include "FitReport.h"
 
 #include "TextFormat.h"
-#include "Utf8Text.h"
 
 namespace keldo {
-
-std::string Labelled(const std::string& label, const std::string& unit, const std::string& value)
-{
-    const std::string tail = "(" + unit + ")";
-    const size_t used = Utf8Length(label) + tail.size();
-    return "  " + label + std::string(used < 38 ? 38 - used : 1, ' ') + tail + ":" + value;
-}
 
 void AddMessageLines(std::vector<std::string>& lines, const std::string& message)
 {

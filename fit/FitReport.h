@@ -6,15 +6,12 @@
 #include "ContactFit.h"
 #include "PhiKFit.h"
 #include "PhiKSamples.h"
+#include "TextFormat.h" // Labelled
 
 // The short report of a fit that comes before the normal report: German
 // lines in the report's layout (label and unit, the value from column 42),
 // numbers with a decimal point whatever the locale.
 namespace keldo {
-
-// Label and unit filled to 38 characters, as in the report header:
-// "  Wasserdichte                   (kg/m3):" then the value.
-std::string Labelled(const std::string& label, const std::string& unit, const std::string& value);
 
 // A message as report lines: one line per line of the message, indented.
 void AddMessageLines(std::vector<std::string>& lines, const std::string& message);

@@ -220,9 +220,40 @@ def surveys():
     put(t, "empty.txt", b"")
 
 
+# --- tops files ----------------------------------------------------------------------
+def formation_tops():
+    t = "formation_tops"
+    utf8 = lambda text: text.encode("utf-8")
+    put(t, "volve.csv", utf8("# Volve\nwell,surface,depth,reference\n15/9-F-11 A,Hugin,3010.5,tvdss\n"
+                             "15/9-F-11 A,Sleipner,4021,md\n15/9-F-12,Hugin,2880.25,\n"))
+    put(t, "semicolons-decimal-comma.csv", utf8("Well;Surface;Depth\nA;Hugin;3010,5\nA;\"Skagerrak; oben\";3100\n"))
+    put(t, "bom-crlf.csv", b"\xef\xbb\xbfwell,surface,depth\r\nA,Hugin,1\r\n")
+    put(t, "umlauts.csv", utf8("well,surface,depth\nSüd 1,Grenzfläche Ä,2000\n"))
+    put(t, "cp1252.csv", b"well,surface,depth\nS\xfcd,H,1\n")
+    put(t, "empty.csv", b"")
+    put(t, "only-comments.csv", "# a\n\n   # b\n")
+    put(t, "header-only.csv", "well,surface,depth\n")
+    put(t, "unknown-column.csv", "well,surface,md\nA,B,1\n")
+    put(t, "unnamed-column.csv", "well,,depth\nA,B,1\n")
+    put(t, "repeated-column.csv", "well,depth,surface,DEPTH\nA,1,B,2\n")
+    put(t, "missing-column.csv", "well,depth\nA,1\n")
+    put(t, "too-many-fields.csv", "well,surface,depth\nA,B,1,2\n")
+    put(t, "missing-values.csv", "well,surface,depth\n,B,1\nA,,1\nA,B,\n")
+    put(t, "not-a-number.csv", "well,surface,depth\nA,B,30x\nA,C,nan\nA,D,inf\n")
+    put(t, "huge-depth.csv", "well,surface,depth\nA,B,1e9\nA,C,-1e308\nA,D,1e400\n")
+    put(t, "unknown-reference.csv", "well,surface,depth,reference\nA,B,1,kb\n")
+    put(t, "repeated-surface.csv", "well,surface,depth\nA,B,1\nC,B,2\nA,B,3\n")
+    put(t, "unclosed-quote.csv", "well,surface,depth\nA,\"B,1\n")
+    put(t, "quoted-quotes.csv", 'well,surface,depth\n"A ""x""",B,1\n')
+    put(t, "many-separators.csv", "well,surface,depth\n" + "," * 3000 + "\n")
+    put(t, "long-line.csv", "well,surface,depth\nA,B," + "1" * 70000 + "\n")
+    put(t, "zero-bytes.csv", b"well,surface,depth\nA\x00,B,1\n")
+
+
 if __name__ == "__main__":
     documents()
     measurements()
     results(sys.argv[1:])
     las_files()
     surveys()
+    formation_tops()

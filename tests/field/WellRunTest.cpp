@@ -8,7 +8,7 @@
 #include "BatchRun.h"
 #include "DocumentFile.h"
 #include "FieldFile.h"
-#include "FieldStatistics.h"
+#include "ContactQuantiles.h"
 #include "RecordingMessageBox.h"
 #include "ScratchFolder.h"
 #include "TextFormat.h"

@@ -12,6 +12,7 @@
 
 #include "AllocationCounter.h"
 #include "DocumentFileCheck.h"
+#include "FormationTopsCheck.h"
 #include "JsonSyntax.h"
 #include "LasReaderCheck.h"
 #include "MeasurementImport.h"
@@ -72,6 +73,8 @@ protected:
             return keldo::fuzz::CheckLasReader(bytes);
         if (target == "survey_reader")
             return keldo::fuzz::CheckSurveyReader(bytes);
+        if (target == "formation_tops")
+            return keldo::fuzz::CheckFormationTops(bytes);
         return keldo::fuzz::CheckResultsFile(bytes);
     }
 };
@@ -92,7 +95,8 @@ TEST_P(FuzzReplay, KeptFindingsKeepEveryRule)
 }
 
 INSTANTIATE_TEST_SUITE_P(Readers, FuzzReplay,
-    ::testing::Values("document_file", "measurement_import", "results_file", "las_reader", "survey_reader"));
+    ::testing::Values("document_file", "measurement_import", "results_file", "las_reader", "survey_reader",
+        "formation_tops"));
 
 // The file form of the import reads what the stream form reads.
 TEST(FuzzReplayFiles, MeasurementFileImportMatchesTheStream)

@@ -2,12 +2,12 @@
 
 #include <cmath>
 
-#include "FieldStatistics.h"
+#include "ContactQuantiles.h"
 
 // Reference values: definition 7 of Hyndman and Fan, "Sample quantiles in
 // statistical packages" (The American Statistician 50, 1996), the default
 // of R's quantile() and of NumPy's percentile(); worked by hand.
-TEST(FieldStatistics, QuantilesInterpolateBetweenOrderStatistics)
+TEST(ContactQuantiles, QuantilesInterpolateBetweenOrderStatistics)
 {
     const struct {
         std::vector<double> sorted;
@@ -29,7 +29,7 @@ TEST(FieldStatistics, QuantilesInterpolateBetweenOrderStatistics)
     EXPECT_TRUE(std::isnan(keldo::Quantile({}, 0.5)));
 }
 
-TEST(FieldStatistics, ContactsAreSortedFirst)
+TEST(ContactQuantiles, ContactsAreSortedFirst)
 {
     // By hand, as above: sorted 3000 … 3040, P10 at position 0.4, P90 at 3.6.
     const keldo::ContactQuantiles q = keldo::QuantilesOf({3040.0f, 3000.0f, 3030.0f, 3010.0f, 3020.0f});

@@ -1,4 +1,4 @@
-#include "FieldStatistics.h"
+#include "ContactQuantiles.h"
 
 #include <algorithm>
 #include <cmath>

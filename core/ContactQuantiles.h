@@ -1,7 +1,8 @@
 #pragma once
 #include <vector>
 
-// Quantiles of a well's per-measurement contacts.
+// Quantiles of a well's per-measurement contacts, the same for the field
+// study and for the zones of a well.
 namespace keldo {
 
 // The p-quantile (0 ≤ p ≤ 1) of `sorted` (ascending) by linear
