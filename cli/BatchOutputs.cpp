@@ -1,9 +1,5 @@
 #include "BatchOutputs.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
-#include <fstream>
 #include <sstream>
 
 #include "BatchRun.h"
@@ -37,18 +33,10 @@ bool WriteReport(const CKeldoDoc& doc, std::ostream& out)
 // pipe (such as /dev/stdout) is written directly.
 bool WriteReportFile(const CKeldoDoc& doc, const std::string& path, std::string& reason)
 {
-    struct stat info {};
-    if (stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
-        std::ofstream file(path, std::ios::binary);
-        if (file && WriteReport(doc, file))
-            return true;
-        reason = SystemErrorReason(errno);
-        return false;
-    }
     std::ostringstream text;
     WriteReport(doc, text);
     int err = 0;
-    if (ReplaceFile(path, text.str(), err))
+    if (ReplaceFile(path, text.str(), err, StreamTarget::WriteThrough))
         return true;
     reason = SystemErrorReason(err);
     return false;
@@ -80,7 +68,7 @@ int CheckOutputs(const BatchOptions& options, const GraphExporter& graphs, std::
         && !IsKnownGraphName(options.fitGraphFile, graphs.PagesAvailable(), graphs, messages))
         return kBatchRefused;
     int err = 0;
-    if (!options.reportFile.empty() && !CanWriteFile(options.reportFile, err)) {
+    if (!options.reportFile.empty() && !CanWriteFile(options.reportFile, err, StreamTarget::WriteThrough)) {
         ReportFileFailure(options.reportFile, SystemErrorReason(err), messages);
         return kBatchUnreadable;
     }
