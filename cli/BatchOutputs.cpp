@@ -1,13 +1,10 @@
 #include "BatchOutputs.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
-#include <fstream>
 #include <sstream>
 
 #include "BatchRun.h"
 #include "FileAccess.h"
+#include "FileIdentity.h"
 #include "KeldoDoc.h"
 
 namespace keldo {
@@ -37,18 +34,10 @@ bool WriteReport(const CKeldoDoc& doc, std::ostream& out)
 // pipe (such as /dev/stdout) is written directly.
 bool WriteReportFile(const CKeldoDoc& doc, const std::string& path, std::string& reason)
 {
-    struct stat info {};
-    if (stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
-        std::ofstream file(path, std::ios::binary);
-        if (file && WriteReport(doc, file))
-            return true;
-        reason = SystemErrorReason(errno);
-        return false;
-    }
     std::ostringstream text;
     WriteReport(doc, text);
     int err = 0;
-    if (ReplaceFile(path, text.str(), err))
+    if (ReplaceFile(path, text.str(), err, StreamTarget::WriteThrough))
         return true;
     reason = SystemErrorReason(err);
     return false;
@@ -72,6 +61,52 @@ bool IsKnownGraphName(const std::string& file, bool exportable, const GraphExpor
 
 } // namespace
 
+std::optional<FileClash> FindFileClash(const BatchOptions& options)
+{
+    struct Named {
+        const char* role;
+        const std::string& path;
+        FileIdentity id;
+    };
+    std::vector<Named> inputs, outputs;
+    const auto add = [](std::vector<Named>& list, const char* role, const std::string& path) {
+        if (!path.empty())
+            list.push_back({role, path, IdentifyFile(path)});
+    };
+    add(inputs, "Dokument", options.inputs.document);
+    add(inputs, "--measurements", options.inputs.measurementsFile);
+    add(inputs, "--las", options.inputs.lasFile);
+    add(inputs, "--survey", options.inputs.surveyFile);
+    add(inputs, "--core", options.coreFile);
+    add(outputs, "--report", options.reportFile);
+    add(outputs, "--save-as", options.saveAs);
+    add(outputs, "--graph", options.graphFile);
+    const std::vector<std::string> fitGraphs = FitGraphFiles(options);
+    for (const std::string& file : fitGraphs)
+        add(outputs, "--fit-graph", file);
+    for (size_t o = 0; o < outputs.size(); ++o) {
+        // A report into a device or pipe (/dev/stdout) overwrites no file.
+        if (outputs[o].id.exists && !outputs[o].id.regular)
+            continue;
+        for (const Named& input : inputs)
+            if (SameFile(outputs[o].id, input.id))
+                return FileClash{outputs[o].role, outputs[o].path, input.role, input.path, true};
+        for (size_t other = 0; other < o; ++other)
+            if (SameFile(outputs[o].id, outputs[other].id))
+                return FileClash{outputs[other].role, outputs[other].path, outputs[o].role, outputs[o].path, false};
+    }
+    return std::nullopt;
+}
+
+std::string ClashMessage(const FileClash& clash)
+{
+    if (clash.otherIsInput)
+        return std::string(clash.output) + " \"" + clash.outputPath + "\" würde die Eingabedatei \"" + clash.otherPath
+            + "\" (" + clash.other + ") überschreiben; bitte eine andere Ausgabedatei nennen.";
+    return std::string(clash.output) + " \"" + clash.outputPath + "\" und " + clash.other + " \"" + clash.otherPath
+        + "\" nennen dieselbe Datei; bitte verschiedene Ausgabedateien nennen.";
+}
+
 int CheckOutputs(const BatchOptions& options, const GraphExporter& graphs, std::ostream& messages)
 {
     if (!options.graphFile.empty() && !IsKnownGraphName(options.graphFile, graphs.Available(), graphs, messages))
@@ -79,8 +114,12 @@ int CheckOutputs(const BatchOptions& options, const GraphExporter& graphs, std::
     if (!options.fitGraphFile.empty()
         && !IsKnownGraphName(options.fitGraphFile, graphs.PagesAvailable(), graphs, messages))
         return kBatchRefused;
+    if (const std::optional<FileClash> clash = FindFileClash(options)) {
+        messages << ClashMessage(*clash) << '\n';
+        return kBatchRefused;
+    }
     int err = 0;
-    if (!options.reportFile.empty() && !CanWriteFile(options.reportFile, err)) {
+    if (!options.reportFile.empty() && !CanWriteFile(options.reportFile, err, StreamTarget::WriteThrough)) {
         ReportFileFailure(options.reportFile, SystemErrorReason(err), messages);
         return kBatchUnreadable;
     }

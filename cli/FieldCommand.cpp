@@ -33,6 +33,10 @@ int RunFieldCommand(const FieldOptions& options, std::ostream& progress, const F
         progress << error << '\n';
         return kFieldBadInput;
     }
+    if (const std::optional<StudyClash> clash = FindStudyClash(options.outDir, study, options.templateFile)) {
+        progress << StudyClashMessage(*clash) << '\n';
+        return kFieldBadInput;
+    }
     FieldTemplate model;
     if (!options.templateFile.empty() && !LoadFieldTemplate(options.templateFile, model, error)) {
         progress << error << '\n';

@@ -5,12 +5,14 @@
 
 #include "FieldCommand.h"
 #include "FieldOptions.h"
+#include "FileAccess.h"
 #ifdef KELDO_GRAPH_EXPORT
 #include "QtFieldGraphExport.h"
 #endif
 
 int main(int argc, char** argv)
 {
+    keldo::IgnoreFileSizeSignal();
     std::vector<std::string> args(argv + 1, argv + argc);
     std::string error;
     auto options = keldo::ParseFieldOptions(args, error);

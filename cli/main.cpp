@@ -4,12 +4,14 @@
 
 #include "BatchOptions.h"
 #include "BatchRun.h"
+#include "FileAccess.h"
 #ifdef KELDO_GRAPH_EXPORT
 #include "QtGraphExporter.h"
 #endif
 
 int main(int argc, char** argv)
 {
+    keldo::IgnoreFileSizeSignal();
     std::vector<std::string> args(argv + 1, argv + argc);
     std::string error;
     auto options = keldo::ParseBatchOptions(args, error);

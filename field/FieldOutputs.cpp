@@ -2,15 +2,22 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <map>
+#include <utility>
 
 #include "FieldChart.h"
+#include "FieldFile.h"
 #include "FileAccess.h"
+#include "FileIdentity.h"
 #include "SummaryTable.h"
+#include "WellFolders.h"
 
 namespace keldo {
 namespace {
 
 const char* const kWellFiles[] = {"saturation.txt", "contact.txt", "saturation.svg", "contact.svg"};
+const char* const kMessagesFile = "messages.txt";
+const char* const kStudyFiles[] = {"summary.csv", "field.svg", "field.png", "field.pdf"};
 
 std::string Lines(const std::vector<std::string>& lines)
 {
@@ -29,7 +36,94 @@ bool WriteText(const std::string& path, const std::string& text, std::string& er
     return false;
 }
 
+// A well's folder belongs to the study: a symbolic link in its place is
+// removed, not followed, so that no output lands outside the output folder.
+bool MakeWellFolder(const std::string& folder, std::string& error)
+{
+    std::error_code ec;
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(folder, ec))
+        && !std::filesystem::remove(folder, ec)) {
+        error = "Der Ordner \"" + folder + "\" kann nicht angelegt werden.\n" + SystemErrorReason(ec.value());
+        return false;
+    }
+    return MakeFolder(folder, error);
+}
+
+// Every file the study may write into `outDir`, each with its identity.
+std::vector<std::pair<std::string, FileIdentity>> StudyOutputs(const std::string& outDir, const FieldStudy& study)
+{
+    std::vector<std::string> paths;
+    for (const char* name : kStudyFiles)
+        paths.push_back(outDir + "/" + name);
+    for (const std::string& folder : WellFolderNames(study.wells)) {
+        paths.push_back(outDir + "/" + folder + "/" + kMessagesFile);
+        for (const char* name : kWellFiles)
+            paths.push_back(outDir + "/" + folder + "/" + name);
+    }
+    std::vector<std::pair<std::string, FileIdentity>> outputs;
+    outputs.reserve(paths.size());
+    for (std::string& path : paths) {
+        FileIdentity id = IdentifyFile(path);
+        outputs.emplace_back(std::move(path), std::move(id));
+    }
+    return outputs;
+}
+
 } // namespace
+
+std::optional<StudyClash> FindStudyClash(
+    const std::string& outDir, const FieldStudy& study, const std::string& templateFile)
+{
+    // Looked up by normal path and by device and inode: a study of many
+    // wells has many outputs.
+    std::map<std::string, const std::string*> byPath;
+    std::map<std::pair<dev_t, ino_t>, const std::string*> byInode;
+    const auto outputs = StudyOutputs(outDir, study);
+    for (const auto& [path, id] : outputs) {
+        byPath.emplace(id.normalPath, &path);
+        if (id.exists)
+            byInode.emplace(std::pair(id.device, id.inode), &path);
+    }
+    const auto written = [&](const std::string& input) -> const std::string* {
+        if (input.empty())
+            return nullptr;
+        const FileIdentity id = IdentifyFile(input);
+        if (auto it = byPath.find(id.normalPath); it != byPath.end())
+            return it->second;
+        if (auto it = byInode.find(std::pair(id.device, id.inode)); id.exists && it != byInode.end())
+            return it->second;
+        return nullptr;
+    };
+    if (const std::string* output = written(study.path))
+        return StudyClash{*output, study.path, StudyClash::Source::FieldFile};
+    if (const std::string* output = written(templateFile))
+        return StudyClash{*output, templateFile, StudyClash::Source::Template};
+    for (const FieldWell& well : study.wells) {
+        const std::pair<FieldColumn, const std::string&> files[] = {{FieldColumn::Document, well.inputs.document},
+            {FieldColumn::Las, well.inputs.lasFile}, {FieldColumn::Survey, well.inputs.surveyFile}};
+        for (const auto& [column, file] : files)
+            if (const std::string* output = written(file))
+                return StudyClash{*output, file, StudyClash::Source::Row, well.line, column};
+    }
+    return std::nullopt;
+}
+
+std::string StudyClashMessage(const StudyClash& clash)
+{
+    const auto text = [&](const char* input) {
+        return "Die Ausgabe \"" + clash.output + "\" würde " + input + " \"" + clash.input
+            + "\" überschreiben; bitte einen anderen Ausgabeordner nennen.";
+    };
+    switch (clash.source) {
+    case StudyClash::Source::FieldFile:
+        return text("die Felddatei");
+    case StudyClash::Source::Template:
+        return text("die Vorlage");
+    case StudyClash::Source::Row:
+        break;
+    }
+    return FieldRowMessage(clash.line, FieldColumnName(clash.column), text("die Eingabedatei"));
+}
 
 bool MakeFolder(const std::string& folder, std::string& error)
 {
@@ -49,7 +143,7 @@ bool WriteWellOutputs(
     if (summary.status == WellStatus::NotRun)
         return true;
     const std::string folder = outDir + "/" + summary.folder;
-    if (!MakeFolder(folder, error) || !WriteText(folder + "/messages.txt", Lines(outcome.messages), error))
+    if (!MakeWellFolder(folder, error) || !WriteText(folder + "/" + kMessagesFile, Lines(outcome.messages), error))
         return false;
     if (summary.status == WellStatus::Unreadable) {
         for (const char* name : kWellFiles) {

@@ -1,7 +1,9 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "FieldWell.h"
 #include "GraphPrimitives.h"
 #include "WellRun.h"
 
@@ -15,8 +17,10 @@ class CKeldoDoc;
 //   <folder>/saturation.svg          the graphs of the two runs
 //   <folder>/contact.svg
 //   <folder>/messages.txt            every message of the well, one a line
-// Every file is written beside its target and renamed at the end, so a
-// failure leaves no half-written file.
+// Every file is written beside its target and renamed at the end
+// (ReplaceFile), so a failure leaves no half-written file and keeps the old
+// one. Nothing is written through a symbolic link: a link in place of a file
+// or of a well's folder is replaced, the file or folder it points at stays.
 namespace keldo {
 
 // Saving graphs needs Qt, which the field library does without: the front
@@ -26,6 +30,27 @@ struct FieldGraphExport {
     bool (*exportPage)(const GraphPage& page, const std::string& path, std::string& error) = nullptr;
     bool Available() const { return exportGraph && exportPage; }
 };
+
+// An input of the study that one of its outputs would overwrite.
+struct StudyClash {
+    enum class Source { FieldFile, Template, Row };
+    std::string output; // the file the study would write
+    std::string input;  // the input, as named
+    Source source = Source::Row;
+    int line = 0; // of the row, for Source::Row
+    FieldColumn column = FieldColumn::Document;
+};
+
+// The first input (the field file, the template, a row's document, LAS file
+// or survey) that is the same file (FileIdentity.h) as a file the study
+// would write into `outDir`: summary.csv, the field chart or a file in a
+// well's folder. Nothing when no output names an input.
+std::optional<StudyClash> FindStudyClash(
+    const std::string& outDir, const FieldStudy& study, const std::string& templateFile);
+
+// "Die Ausgabe "…" würde die Felddatei "…" überschreiben; …", for a row
+// with its line and column.
+std::string StudyClashMessage(const StudyClash& clash);
 
 // Creates `folder` (and the folders above it). False with a German `error`.
 bool MakeFolder(const std::string& folder, std::string& error);

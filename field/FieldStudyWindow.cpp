@@ -362,6 +362,10 @@ bool CFieldStudyWindow::Export(const QString& folder)
         return false;
     const std::string out = folder.toStdString();
     const keldo::FieldGraphExport graphs = keldo::QtFieldGraphExport();
+    if (const auto clash = keldo::FindStudyClash(out, m_study, {})) {
+        m_messages.Show(keldo::StudyClashMessage(*clash));
+        return false;
+    }
     std::string error;
     bool written = keldo::MakeFolder(out, error);
     for (size_t i = 0; written && i < result.Size(); ++i)

@@ -1,8 +1,8 @@
 #include "FileAccess.h"
 
+#include <atomic>
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
+#include <csignal>
 #include <fcntl.h>
 #include <new>
 #include <stdexcept>
@@ -64,26 +64,41 @@ std::string FolderOf(const std::string& path)
     return path.substr(0, slash);
 }
 
-// Where the new content must finally land: the target of a symbolic link,
-// so that saving through a link updates the linked file.
-std::string ResolveTarget(const std::string& path)
+// What stands under an output's name now, as ReplaceFile treats it.
+enum class OutputName {
+    Free,    // nothing yet (or the folder above is missing: creating says why)
+    File,    // a regular file, replaced
+    Link,    // a link to a regular file or to nothing: the link is replaced
+    Folder,  // a folder, or a link to one: refused
+    Stream,  // a device, pipe or socket, or a link to one
+};
+
+// `mode` gets the permissions of a regular file found there.
+OutputName Classify(const std::string& path, mode_t& mode)
 {
     struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
-        return path;
-    char resolved[PATH_MAX];
-    if (::realpath(path.c_str(), resolved) == nullptr)
-        return path; // a dangling link: replace the link itself
-    return resolved;
+    if (::lstat(path.c_str(), &st) != 0)
+        return OutputName::Free;
+    if (S_ISREG(st.st_mode)) {
+        mode = st.st_mode & 07777;
+        return OutputName::File;
+    }
+    if (S_ISDIR(st.st_mode))
+        return OutputName::Folder;
+    if (!S_ISLNK(st.st_mode))
+        return OutputName::Stream;
+    if (::stat(path.c_str(), &st) != 0 || S_ISREG(st.st_mode))
+        return OutputName::Link;
+    return S_ISDIR(st.st_mode) ? OutputName::Folder : OutputName::Stream;
 }
 
-// Opens a new, exclusively created file next to `target`. The mode 0666 lets
+// Opens a new, exclusively created file next to `path`. The mode 0666 lets
 // the umask decide the permissions, as for any newly created file.
-int CreateTemporary(const std::string& target, std::string& tempPath, int& err)
+int CreateTemporary(const std::string& path, std::string& tempPath, int& err)
 {
-    static unsigned counter = 0;
+    static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = target + Format(".~tmp%ld.%u", static_cast<long>(::getpid()), counter++);
+        tempPath = path + Format(".~tmp%ld.%u", static_cast<long>(::getpid()), counter++);
         int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0)
             return fd;
@@ -94,6 +109,24 @@ int CreateTemporary(const std::string& target, std::string& tempPath, int& err)
     }
     err = EEXIST;
     return -1;
+}
+
+// A device or pipe the user named as the output: written straight through.
+bool WriteStream(const std::string& path, std::string_view bytes, int& err)
+{
+    int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) {
+        err = errno;
+        return false;
+    }
+    FdCloser closer(fd);
+    if (!WriteAll(fd, bytes, err))
+        return false;
+    if (!closer.CloseNow()) {
+        err = errno;
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -155,22 +188,30 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, int& err)
     return true;
 }
 
-bool ReplaceFile(const std::string& path, std::string_view bytes, int& err)
+bool ReplaceFile(const std::string& path, std::string_view bytes, int& err, StreamTarget streams)
 {
-    const std::string target = ResolveTarget(path);
-    struct stat st {};
-    if (::stat(target.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+    mode_t mode = 0;
+    switch (Classify(path, mode)) {
+    case OutputName::Folder:
         err = EISDIR;
         return false;
+    case OutputName::Stream:
+        if (streams == StreamTarget::WriteThrough)
+            return WriteStream(path, bytes, err);
+        err = EINVAL;
+        return false;
+    case OutputName::Free:
+    case OutputName::File:
+    case OutputName::Link:
+        break;
     }
     std::string tempPath;
-    int fd = CreateTemporary(target, tempPath, err);
+    int fd = CreateTemporary(path, tempPath, err);
     if (fd < 0)
         return false;
     FdCloser closer(fd);
-    // A replaced file keeps its permissions.
-    if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode))
-        ::fchmod(fd, st.st_mode & 07777);
+    if (mode != 0)
+        ::fchmod(fd, mode); // a replaced file keeps its permissions
     bool ok = WriteAll(fd, bytes, err);
     if (ok && ::fsync(fd) != 0) {
         err = errno;
@@ -180,7 +221,8 @@ bool ReplaceFile(const std::string& path, std::string_view bytes, int& err)
         err = errno;
         ok = false;
     }
-    if (ok && ::rename(tempPath.c_str(), target.c_str()) != 0) {
+    // rename() replaces the name: a link there is replaced, not followed.
+    if (ok && ::rename(tempPath.c_str(), path.c_str()) != 0) {
         err = errno;
         ok = false;
     }
@@ -190,7 +232,7 @@ bool ReplaceFile(const std::string& path, std::string_view bytes, int& err)
     }
     // Make the rename itself durable; a failure here no longer endangers
     // either the old or the new content, so it is not reported.
-    int dir = ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);
@@ -198,23 +240,29 @@ bool ReplaceFile(const std::string& path, std::string_view bytes, int& err)
     return true;
 }
 
-bool CanWriteFile(const std::string& path, int& err)
+bool CanWriteFile(const std::string& path, int& err, StreamTarget streams)
 {
-    const std::string target = ResolveTarget(path);
-    struct stat st {};
-    if (::stat(target.c_str(), &st) == 0) {
-        if (S_ISDIR(st.st_mode)) {
-            err = EISDIR;
+    mode_t mode = 0;
+    switch (Classify(path, mode)) {
+    case OutputName::Folder:
+        err = EISDIR;
+        return false;
+    case OutputName::Stream:
+        if (streams != StreamTarget::WriteThrough) {
+            err = EINVAL;
             return false;
         }
-        if (!S_ISREG(st.st_mode)) {
-            if (::access(target.c_str(), W_OK) == 0)
-                return true;
-            err = errno;
-            return false;
-        }
+        if (::access(path.c_str(), W_OK) == 0)
+            return true;
+        err = errno;
+        return false;
+    case OutputName::Free:
+    case OutputName::File:
+    case OutputName::Link:
+        break;
     }
-    const std::string folder = FolderOf(target);
+    const std::string folder = FolderOf(path);
+    struct stat st {};
     if (::stat(folder.c_str(), &st) != 0) {
         err = errno;
         return false;
@@ -229,6 +277,8 @@ bool CanWriteFile(const std::string& path, int& err)
     }
     return true;
 }
+
+void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 std::string SystemErrorReason(int err)
 {

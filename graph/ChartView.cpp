@@ -8,6 +8,7 @@
 #include "MessageBox.h"
 #include "PageExport.h"
 #include "PrintJob.h"
+#include "PrintPages.h"
 #include "PrintPreview.h"
 
 CChartView::CChartView(keldo::IMessageBox& messages, QWidget* parent) : QWidget(parent), m_messages(messages)
@@ -33,14 +34,20 @@ void CChartView::Print(QPrinter& printer)
 {
     printer.setDocName(QString::fromStdString(m_page.title));
     printer.setCreator(QString::fromLatin1(keldo::kPrintCreator));
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return;
-    keldo::PaintPageFitted(painter, m_page,
-        printer.pageLayout()
-            .paintRectPixels(printer.resolution())
-            .translated(-printer.pageLayout().paintRectPixels(printer.resolution()).topLeft()));
-    painter.end();
+    std::string error;
+    const bool written = keldo::PrintPages(
+        printer,
+        [this](QPagedPaintDevice& device) {
+            QPainter painter;
+            if (!painter.begin(&device))
+                return false;
+            const QRect printable = device.pageLayout().paintRectPixels(device.logicalDpiX());
+            keldo::PaintPageFitted(painter, m_page, printable.translated(-printable.topLeft()));
+            return painter.end();
+        },
+        error);
+    if (!written)
+        m_messages.Show(error);
 }
 
 void CChartView::FilePrint()

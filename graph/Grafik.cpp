@@ -13,6 +13,7 @@
 #include "GraphExport.h"
 #include "GraphPainter.h"
 #include "KeldoDoc.h"
+#include "PrintPages.h"
 #include "PrintPreview.h"
 
 CGrafik::CGrafik(CKeldoDoc& doc, QWidget* parent) : QAbstractScrollArea(parent), m_doc(doc)
@@ -116,17 +117,28 @@ void CGrafik::Print(QPrinter& printer)
 
     printer.setFromTo(1, 1);
     keldo::LabelPrintJob(printer, m_doc);
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return;
-    // The printable part of the sheet decides between portrait and landscape.
-    const QRectF printable = printer.pageLayout().paintRect(QPageLayout::Millimeter);
-    m_state.m_bHochformat = printable.height() > printable.width() ? 1 : 0;
-    m_state.worldtrans(m_doc);
-    keldo::SetPageTransform(painter);
-    OnDraw(painter);
-    painter.end();
-    emit pagePrinted(m_state.breite, m_state.hoehe);
+    bool painted = false;
+    std::string error;
+    const bool written = keldo::PrintPages(
+        printer,
+        [&](QPagedPaintDevice& device) {
+            QPainter painter;
+            if (!painter.begin(&device))
+                return false;
+            // The printable part of the sheet decides between portrait and landscape.
+            const QRectF printable = device.pageLayout().paintRect(QPageLayout::Millimeter);
+            m_state.m_bHochformat = printable.height() > printable.width() ? 1 : 0;
+            m_state.worldtrans(m_doc);
+            keldo::SetPageTransform(painter);
+            OnDraw(painter);
+            painted = painter.end();
+            return painted;
+        },
+        error);
+    if (!written)
+        m_doc.Message(error);
+    else if (painted)
+        emit pagePrinted(m_state.breite, m_state.hoehe);
 }
 
 void CGrafik::OnEndPrinting()

@@ -1,5 +1,6 @@
 #include "PageExport.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -7,11 +8,11 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <clocale>
 
+#include "FileAccess.h"
 #include "GraphPainter.h"
 #include "PrintJob.h"
 
@@ -20,7 +21,9 @@ namespace {
 
 constexpr int kPngDpi = 150;
 
-bool WritePng(QSaveFile& file, const GraphPage& page)
+// Each format is drawn into memory first: the file is written whole
+// afterwards, or not at all.
+bool WritePng(QBuffer& file, const GraphPage& page)
 {
     const double scale = PixelsPerUnit(kPngDpi);
     QImage image(int(page.extent.Width() * scale + 0.5), int(page.extent.Height() * scale + 0.5), QImage::Format_RGB32);
@@ -35,7 +38,7 @@ bool WritePng(QSaveFile& file, const GraphPage& page)
     return image.save(&file, "PNG");
 }
 
-bool WriteSvg(QSaveFile& file, const GraphPage& page)
+bool WriteSvg(QBuffer& file, const GraphPage& page)
 {
     const int width = page.extent.Width(), height = page.extent.Height();
     QSvgGenerator svg;
@@ -53,7 +56,7 @@ bool WriteSvg(QSaveFile& file, const GraphPage& page)
     return painter.end();
 }
 
-bool WritePdf(QSaveFile& file, const GraphPage& page)
+bool WritePdf(QBuffer& file, const GraphPage& page)
 {
     QPdfWriter pdf(&file);
     pdf.setTitle(QString::fromStdString(page.title));
@@ -138,19 +141,25 @@ bool ExportPage(const GraphPage& page, const std::string& path, std::string& err
     const QString fileName = QString::fromStdString(path);
     const QString suffix = QFileInfo(fileName).suffix().toLower();
 
-    QSaveFile file(fileName);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written) {
+    QByteArray bytes;
+    QBuffer file(&bytes);
+    bool drawn = file.open(QIODevice::WriteOnly);
+    if (drawn) {
         if (suffix == "png")
-            written = WritePng(file, page);
+            drawn = WritePng(file, page);
         else if (suffix == "svg")
-            written = WriteSvg(file, page);
+            drawn = WriteSvg(file, page);
         else
-            written = WritePdf(file, page);
+            drawn = WritePdf(file, page);
+        file.close();
     }
-    if (!written || !file.commit()) {
-        file.cancelWriting();
+    if (!drawn) {
         error = "Die Grafik kann nicht in die Datei " + path + " geschrieben werden.";
+        return false;
+    }
+    int err = 0;
+    if (!ReplaceFile(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), err)) {
+        error = "Die Grafik kann nicht in die Datei " + path + " geschrieben werden.\n" + SystemErrorReason(err);
         return false;
     }
     return true;

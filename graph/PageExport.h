@@ -32,9 +32,9 @@ void PaintPageFitted(QPainter& painter, const GraphPage& page, const QRectF& tar
 
 // Saves the page as a PNG image (150 dpi, white background), an SVG drawing
 // or a one-page PDF, with the page's title (and "Keldo" as creator in a PDF), chosen by
-// the extension of `path`. Written beside the target and renamed at the end:
-// a failure leaves no half-written file and keeps an older one. False with a
-// German `error` on failure.
+// the extension of `path`. Drawn in memory, then written whole by
+// ReplaceFile: a failure leaves no half-written file and keeps an older one.
+// False with a German `error` that names the file and the reason.
 bool ExportPage(const GraphPage& page, const std::string& path, std::string& error);
 
 } // namespace keldo

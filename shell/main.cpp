@@ -2,10 +2,12 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "FileAccess.h"
 #include "KeldoApp.h"
 
 int main(int argc, char* argv[])
 {
+    keldo::IgnoreFileSizeSignal();
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QApplication::setApplicationName(QStringLiteral("Keldo"));

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "PrintPages.h"
 #include "PrintPreview.h"
 #include "TablePageLayout.h"
 #include "Utf8Text.h"
@@ -163,22 +164,32 @@ bool CKeldoView::Print(QPrinter& printer)
         to = std::min(pages, printer.toPage() > 0 ? printer.toPage() : pages);
     }
     keldo::LabelPrintJob(printer, *m_pDoc);
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    for (int page = from; page <= to; ++page) {
-        if (page > from)
-            printer.newPage();
-        OnPrint(painter, printer, page);
-    }
-    painter.end();
-    return true;
+    bool painted = false;
+    std::string error;
+    const bool written = keldo::PrintPages(
+        printer,
+        [&](QPagedPaintDevice& device) {
+            QPainter painter;
+            if (!painter.begin(&device))
+                return false;
+            for (int page = from; page <= to; ++page) {
+                if (page > from)
+                    device.newPage();
+                OnPrint(painter, device, page);
+            }
+            painted = painter.end();
+            return painted;
+        },
+        error);
+    if (!written)
+        m_pDoc->Message(error);
+    return written && painted;
 }
 
-void CKeldoView::OnPrint(QPainter& painter, QPrinter& printer, int page)
+void CKeldoView::OnPrint(QPainter& painter, QPagedPaintDevice& printer, int page)
 {
     m_nSeite = page;
-    m_rectDruck = printer.pageLayout().paintRectPixels(printer.resolution());
+    m_rectDruck = printer.pageLayout().paintRectPixels(printer.logicalDpiX());
     m_nZeilenProSeite = static_cast<int>(TablePageLayout::kLinesPerPage);
 
     painter.setFont(PrinterFont(printer));

@@ -5,6 +5,7 @@
 #include "KeldoDoc.h"
 
 class QPainter;
+class QPagedPaintDevice;
 class QPaintDevice;
 class QPrinter;
 
@@ -26,7 +27,8 @@ public:
     // Pages the report needs; the print dialog offers this range.
     int OnPreparePrinting() const;
     // Prints the pages selected on `printer` (all pages without a range).
-    // False when the printer could not be opened.
+    // False when the printer could not be opened or, printing into a file,
+    // the file could not be written (the document's message box says why).
     bool Print(QPrinter& printer);
     // Print dialog, then printing; print preview. The printer set up through
     // "Druckereinrichtung" is used when one is given.
@@ -59,7 +61,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void OnPrint(QPainter& painter, QPrinter& printer, int page);
+    void OnPrint(QPainter& painter, QPagedPaintDevice& printer, int page);
     void MeasureScreenFont();
     void UpdateScrollRange();
 

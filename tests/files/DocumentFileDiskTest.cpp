@@ -158,15 +158,16 @@ TEST_F(DocumentFileDisk, SavingReplacesAnOldFile)
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"a.kld"});
 }
 
-TEST_F(DocumentFileDisk, SavingThroughALinkUpdatesTheLinkedFile)
+TEST_F(DocumentFileDisk, SavingUnderALinkReplacesTheLinkNotTheLinkedFile)
 {
     const std::string target = folder.file("echt.kld");
     const std::string link = folder.file("link.kld");
     WriteBytes(target, "old");
     fs::create_symlink(target, link);
     ASSERT_TRUE(Succeeded(SaveDocument(link, doc)));
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(ReadBytes(target), SerializeDocument(doc));
+    EXPECT_FALSE(fs::is_symlink(link));
+    EXPECT_EQ(ReadBytes(link), SerializeDocument(doc));
+    EXPECT_EQ(ReadBytes(target), "old");
 }
 
 TEST_F(DocumentFileDisk, FailedSaveKeepsTheOldFile)
