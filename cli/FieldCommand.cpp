@@ -5,6 +5,7 @@
 #include "FieldFile.h"
 #include "FieldResult.h"
 #include "FieldRun.h"
+#include "StudyWriter.h"
 #include "TextFormat.h"
 
 namespace keldo {
@@ -42,9 +43,12 @@ int RunFieldCommand(const FieldOptions& options, std::ostream& progress, const F
         progress << error << '\n';
         return kFieldBadInput;
     }
-    if (!MakeFolder(options.outDir, error)) {
-        progress << error << '\n';
-        return kFieldUnreadable;
+    // The output folder is checked and locked before any well is computed.
+    FolderProblem problem;
+    const std::unique_ptr<StudyWriter> writer = StudyWriter::Open(options.outDir, graphs, problem);
+    if (!writer) {
+        progress << FolderProblemMessage(problem) << '\n';
+        return kFieldBadInput;
     }
     if (!graphs.Available())
         progress << "Diese Ausgabe von keldo-field kann keine Grafik speichern: nur Berichte und Übersicht.\n";
@@ -58,26 +62,33 @@ int RunFieldCommand(const FieldOptions& options, std::ostream& progress, const F
     bool writeFailed = false;
     RunField(study, options.templateFile.empty() ? nullptr : &model, settings, jobs, [&](WellOutcome&& outcome) {
         std::string writeError;
-        if (!WriteWellOutputs(options.outDir, outcome, graphs, writeError)) {
+        if (!writer->WriteWell(outcome, writeError)) {
             progress << writeError << '\n';
+            MarkNotWritten(outcome.summary, writeError);
             writeFailed = true;
         }
         result.TakeSummary(outcome);
         progress << ProgressLine(static_cast<size_t>(result.Tally().Arrived()), result.Size(), outcome.summary) << '\n'
                  << std::flush;
     });
-    if (!WriteFieldOutputs(options.outDir, result.Summaries(), graphs, error)) {
-        progress << error << '\n';
+    std::vector<WellSummary> rows = result.Summaries();
+    std::vector<std::string> errors;
+    if (!writer->Finish(rows, errors))
         writeFailed = true;
-    }
+    for (const std::string& line : errors)
+        progress << line << '\n';
+    for (size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].status != result.Summaries()[i].status)
+            result.Restate(i, rows[i]);
 
     const FieldTally tally = result.Tally();
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    progress << Format("Feldstudie: %zu Bohrungen, %d abgeschlossen, %d abgebrochen, %d nicht gelesen; %.2f s mit %d "
-                       "Threads\n",
-        result.Size(), tally.completed, tally.stopped, tally.unreadable, seconds,
+    const std::string notWritten = tally.notWritten > 0 ? Format(", %d nicht geschrieben", tally.notWritten) : "";
+    progress << Format("Feldstudie: %zu Bohrungen, %d abgeschlossen, %d abgebrochen, %d nicht gelesen%s; %.2f s mit "
+                       "%d Threads\n",
+        result.Size(), tally.completed, tally.stopped, tally.unreadable, notWritten.c_str(), seconds,
         std::min<int>(jobs, static_cast<int>(result.Size())));
-    if (writeFailed || tally.unreadable > 0)
+    if (writeFailed || tally.unreadable > 0 || tally.notWritten > 0)
         return kFieldUnreadable;
     return tally.stopped > 0 ? kFieldStopped : kFieldCompleted;
 }

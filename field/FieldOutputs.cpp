@@ -166,15 +166,15 @@ bool WriteWellOutputs(
 bool WriteFieldOutputs(
     const std::string& outDir, const std::vector<WellSummary>& rows, const FieldGraphExport& graphs, std::string& error)
 {
-    if (!MakeFolder(outDir, error) || !WriteText(outDir + "/summary.csv", SummaryCsv(rows), error))
+    if (!MakeFolder(outDir, error))
         return false;
-    if (!graphs.Available())
-        return true;
-    const GraphPage chart = FieldChart(rows);
-    for (const char* name : {"field.svg", "field.png", "field.pdf"})
-        if (!graphs.exportPage(chart, outDir + "/" + name, error))
-            return false;
-    return true;
+    if (graphs.Available()) {
+        const GraphPage chart = FieldChart(rows);
+        for (const char* name : {"field.svg", "field.png", "field.pdf"})
+            if (!graphs.exportPage(chart, outDir + "/" + name, error))
+                return false;
+    }
+    return WriteText(outDir + "/summary.csv", SummaryCsv(rows), error);
 }
 
 } // namespace keldo

@@ -63,8 +63,8 @@ bool MakeFolder(const std::string& folder, std::string& error);
 bool WriteWellOutputs(
     const std::string& outDir, const WellOutcome& outcome, const FieldGraphExport& graphs, std::string& error);
 
-// Writes summary.csv and the field chart of `rows` (in the order of the
-// study) into `outDir`.
+// Writes the field chart and summary.csv of `rows` (in the order of the
+// study) into `outDir`, summary.csv last: it stands only when the rest does.
 bool WriteFieldOutputs(const std::string& outDir, const std::vector<WellSummary>& rows, const FieldGraphExport& graphs,
     std::string& error);
 

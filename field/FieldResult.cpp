@@ -37,6 +37,11 @@ bool FieldResult::TakeSummary(const WellOutcome& outcome)
     return true;
 }
 
+bool FieldResult::Restate(size_t index, const WellSummary& summary)
+{
+    return index < m_summaries.size() && m_arrived[index] && Record(index, summary);
+}
+
 FieldTally FieldResult::Tally() const
 {
     FieldTally tally;
@@ -44,6 +49,7 @@ FieldTally FieldResult::Tally() const
     tally.stopped = m_counts[static_cast<size_t>(WellStatus::Stopped)];
     tally.unreadable = m_counts[static_cast<size_t>(WellStatus::Unreadable)];
     tally.notRun = m_counts[static_cast<size_t>(WellStatus::NotRun)];
+    tally.notWritten = m_counts[static_cast<size_t>(WellStatus::NotWritten)];
     tally.waiting = static_cast<int>(Size()) - tally.Arrived();
     return tally;
 }

@@ -13,11 +13,12 @@ struct FieldTally {
     int completed = 0;
     int stopped = 0;
     int unreadable = 0;
-    int notRun = 0;  // called off before their turn
-    int waiting = 0; // no outcome yet
+    int notRun = 0;     // called off before their turn
+    int waiting = 0;    // no outcome yet
+    int notWritten = 0; // computed, their files not all written
 
     // The wells computed, whatever came of them: the progress of a study.
-    int Computed() const { return completed + stopped + unreadable; }
+    int Computed() const { return completed + stopped + unreadable + notWritten; }
     // The wells whose outcome has arrived, computed or called off.
     int Arrived() const { return Computed() + notRun; }
 };
@@ -39,6 +40,10 @@ public:
     // Takes only the summary of a finished well, for a front end that has
     // written the rest already and keeps no more than it must.
     bool TakeSummary(const WellOutcome& outcome);
+    // Replaces the summary row of an arrived well (a well whose files were
+    // found missing when the study was written). False for an index outside
+    // the study or a placeholder.
+    bool Restate(size_t index, const WellSummary& summary);
 
     // False while the well's row is a placeholder.
     bool Arrived(size_t index) const { return m_arrived[index]; }
@@ -56,7 +61,7 @@ private:
     std::vector<WellSummary> m_summaries;
     std::vector<std::shared_ptr<const WellOutcome>> m_outcomes;
     std::vector<bool> m_arrived;
-    std::array<int, 4> m_counts{}; // arrived wells by WellStatus
+    std::array<int, 5> m_counts{}; // arrived wells by WellStatus
 };
 
 } // namespace keldo

@@ -25,6 +25,7 @@
 #include "FileDialogFolder.h"
 #include "MessageBox.h"
 #include "QtFieldGraphExport.h"
+#include "StudyWriter.h"
 #include "SummaryTable.h"
 #include "TextFormat.h"
 #include "WellReportWindow.h"
@@ -366,15 +367,30 @@ bool CFieldStudyWindow::Export(const QString& folder)
         m_messages.Show(keldo::StudyClashMessage(*clash));
         return false;
     }
-    std::string error;
-    bool written = keldo::MakeFolder(out, error);
-    for (size_t i = 0; written && i < result.Size(); ++i)
-        if (const auto& outcome = result.Outcomes()[i])
-            written = keldo::WriteWellOutputs(out, *outcome, graphs, error);
-    if (written)
-        written = keldo::WriteFieldOutputs(out, result.Summaries(), graphs, error);
-    if (!written) {
-        m_messages.Show(error);
+    // The folder holds this export whole or stays as it was, as keldo-field's.
+    keldo::FolderProblem problem;
+    const std::unique_ptr<keldo::StudyWriter> writer = keldo::StudyWriter::Open(out, graphs, problem);
+    if (!writer) {
+        m_messages.Show(keldo::FolderProblemMessage(problem));
+        return false;
+    }
+    std::vector<std::string> errors;
+    for (size_t i = 0; i < result.Size(); ++i) {
+        std::string error;
+        if (const auto& outcome = result.Outcomes()[i]; outcome && !writer->WriteWell(*outcome, error))
+            errors.push_back(error);
+    }
+    std::vector<keldo::WellSummary> rows = result.Summaries();
+    writer->Finish(rows, errors);
+    if (!errors.empty()) {
+        // One message box, its list cut after a few.
+        constexpr size_t kShown = 5;
+        std::string text;
+        for (size_t i = 0; i < errors.size() && i < kShown; ++i)
+            text += (text.empty() ? "" : "\n\n") + errors[i];
+        if (errors.size() > kShown)
+            text += keldo::Format("\n\n… und %zu weitere", errors.size() - kShown);
+        m_messages.Show(text);
         return false;
     }
     m_pStatus->setText(QStringLiteral("Exportiert nach %1").arg(folder));

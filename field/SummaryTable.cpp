@@ -97,6 +97,8 @@ const char* StatusKey(WellStatus status)
         return "stopped";
     case WellStatus::Unreadable:
         return "unreadable";
+    case WellStatus::NotWritten:
+        return "not_written";
     case WellStatus::NotRun:
         break;
     }
@@ -112,6 +114,8 @@ const char* StatusText(WellStatus status)
         return "abgebrochen";
     case WellStatus::Unreadable:
         return "nicht gelesen";
+    case WellStatus::NotWritten:
+        return "nicht geschrieben";
     case WellStatus::NotRun:
         break;
     }

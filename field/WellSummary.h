@@ -11,9 +11,11 @@ enum class WellStatus {
     Stopped,    // a run stopped early; its report ends where it stopped
     Unreadable, // the row, a file of it or its inputs could not be used; nothing computed
     NotRun,     // the study was called off before the well's turn
+    NotWritten, // computed, but its files could not all be written
 };
 
-// "completed", "stopped", "unreadable", "not_run": the summary's status.
+// "completed", "stopped", "unreadable", "not_run", "not_written": the
+// summary's status.
 const char* StatusKey(WellStatus status);
 // The status in German, for progress lines and the program.
 const char* StatusText(WellStatus status);

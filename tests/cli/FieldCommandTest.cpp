@@ -127,8 +127,9 @@ TEST(FieldRun, OutputsAreTheSameWhateverTheThreadsAndTheLocale)
 
     const auto files = FolderContents(dir.file("eins"));
     EXPECT_EQ(files, FolderContents(dir.file("vier")));
-    // summary.csv and for each of the eight wells its two reports and messages
-    EXPECT_EQ(files.size(), 1u + 8 * 3);
+    // summary.csv, the study's marker and for each of the eight wells its
+    // two reports and messages
+    EXPECT_EQ(files.size(), 2u + 8 * 3);
     for (const char* name : {"F-12_Gas/saturation.txt", "F-12_Gas_10_%/contact.txt", "F-12_Öl/messages.txt"})
         EXPECT_EQ(files.count(name), 1u) << name;
     const std::string summaryText = ReadBytes(dir.file("eins/summary.csv"));
@@ -272,8 +273,8 @@ TEST(FieldRun, VolveExampleShowsTheDeeperBlockOfF11B)
             EXPECT_TRUE(fs::exists(dir.file("feld/" + row.at("folder") + "/" + file))) << row.at("folder") << file;
 }
 
-// What keeps the study from starting at all: status 2 (1 for an output
-// folder that cannot be made), one message, nothing written.
+// What keeps the study from starting at all: status 2, one message, nothing
+// written.
 TEST(FieldRun, AFieldFileOrTemplateThatCannotBeUsedStopsTheStudy)
 {
     ScratchFolder dir;
@@ -294,7 +295,7 @@ TEST(FieldRun, AFieldFileOrTemplateThatCannotBeUsedStopsTheStudy)
         {"template that is no document", dir.file("feld.csv"), dir.file("feld.csv"), dir.file("aus"),
             keldo::kFieldBadInput, "Das Dokument \"" + dir.file("feld.csv") + "\" kann nicht geöffnet werden."},
         {"output folder in a file's place", dir.file("feld.csv"), OilExampleDocument(), dir.file("datei/aus"),
-            keldo::kFieldUnreadable, "Der Ordner \"" + dir.file("datei/aus") + "\" kann nicht angelegt werden."},
+            keldo::kFieldBadInput, "Der Ordner \"" + dir.file("datei/aus") + "\" kann nicht angelegt werden."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

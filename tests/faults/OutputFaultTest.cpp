@@ -4,7 +4,10 @@
 // mounted), a folder or a pipe in the output's place, a symbolic link out of
 // the output folder. An old file of the same name survives byte for byte,
 // the message names the file and the reason, the exit status is not 0, and
-// no temporary file is left.
+// no temporary file is left. keldo-field's folder holds one study whole: the
+// old one, or the new one with each well's files complete or the well
+// `not_written`; a folder with anything in it a study did not write is
+// refused and left alone.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,11 +15,14 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <sstream>
 #include <sys/mount.h>
 #include <cstdio>
 #include <sys/stat.h>
 
+#include "CsvFields.h"
 #include "ScratchFolder.h"
+#include "StudyFolder.h"
 #include "ToolProcess.h"
 #include "WellDataTestFiles.h"
 
@@ -52,6 +58,7 @@ struct Job {
     std::string name;
     std::function<std::vector<std::string>(const std::string& out)> args;
     std::vector<Output> outputs;
+    bool study = false; // the outputs make a study's folder (keldo-field)
 };
 
 std::ostream& operator<<(std::ostream& os, const Job& job) { return os << job.name; }
@@ -101,6 +108,7 @@ std::vector<Job> Jobs()
     for (const char* name : {"field.svg", "field.png", "field.pdf", "F-12/saturation.svg", "F-12/contact.svg"})
         field.outputs.push_back({name, GraphFailure});
 #endif
+    field.study = true;
     jobs.push_back(field);
     return jobs;
 }
@@ -152,11 +160,84 @@ protected:
     {
         const fs::path out = parent / name;
         fs::create_directories(out);
+        std::vector<std::string> names;
         for (const Output& o : job().outputs) {
             fs::create_directories((out / o.file).parent_path());
             WriteBytes((out / o.file).string(), OldBytes(o.file));
+            names.push_back(o.file);
         }
+        if (job().study)
+            WriteBytes((out / keldo::kStudyMarker).string(), keldo::StudyMarkerText(names));
         return out.string();
+    }
+
+    // keldo-field's folder after a run that failed on some outputs: the old
+    // study whole, or the new one, each of its files complete; a well with a
+    // file missing is not_written, its message naming the file and `reason`.
+    // Nothing is left beside the folder.
+    void ExpectOneStudy(const ToolRun& run, const std::string& out, const std::string& reason)
+    {
+        EXPECT_EQ(run.signal, 0) << "ended by a signal";
+        EXPECT_FALSE(run.timedOut);
+        EXPECT_EQ(run.status, 1) << run.err;
+        const auto& reference = Reference();
+        const std::string summary = ReadBytes(out + "/summary.csv");
+        std::set<std::string> expected = {keldo::kStudyMarker};
+        if (summary == OldBytes("summary.csv")) {
+            for (const Output& o : job().outputs) {
+                EXPECT_EQ(ReadBytes(out + "/" + o.file), OldBytes(o.file)) << o.file << " of the old study";
+                for (fs::path p = o.file; !p.empty(); p = p.parent_path())
+                    expected.insert(p.string());
+            }
+        } else {
+            std::istringstream lines(summary);
+            std::string line;
+            std::vector<std::string> header, fields;
+            ASSERT_TRUE(std::getline(lines, line));
+            keldo::SplitCsvLine(line, ',', header);
+            ASSERT_TRUE(std::getline(lines, line));
+            keldo::SplitCsvLine(line, ',', fields);
+            const auto column = [&](const char* name) {
+                const auto at = std::find(header.begin(), header.end(), name);
+                return at == header.end() || size_t(at - header.begin()) >= fields.size() ? std::string()
+                                                                                          : fields[size_t(at - header.begin())];
+            };
+            const bool complete = column("status") == "completed";
+            if (!complete) {
+                EXPECT_EQ(column("status"), "not_written");
+                EXPECT_NE(column("message").find(reason), std::string::npos) << column("message");
+            }
+            for (const Output& o : job().outputs) {
+                const std::string path = out + "/" + o.file;
+                if (!fs::exists(path)) {
+                    EXPECT_FALSE(complete) << o.file << " is missing from a completed well";
+                    EXPECT_NE(o.file.find('/'), std::string::npos) << o.file << " of the study is missing";
+                    for (fs::path p = fs::path(o.file).parent_path(); !p.empty(); p = p.parent_path())
+                        if (fs::is_directory(out + "/" + p.string()))
+                            expected.insert(p.string());
+                    continue;
+                }
+                if (o.file != "summary.csv") {
+                    EXPECT_EQ(Comparable(o.file, ReadBytes(path)), reference.at(o.file)) << o.file << " is half-written";
+                }
+                for (fs::path p = o.file; !p.empty(); p = p.parent_path())
+                    expected.insert(p.string());
+            }
+        }
+        bool named = false;
+        for (const Output& o : job().outputs)
+            named = named || run.err.find(o.failure(out + "/" + o.file, reason)) != std::string::npos;
+        EXPECT_TRUE(named) << "no message names a file and says: " << reason << "\n" << run.err;
+        EXPECT_EQ(Tree(out), expected) << "left behind in the output folder";
+        for (const auto& entry : fs::directory_iterator(fs::path(out).parent_path()))
+            EXPECT_NE(entry.path().filename().string().rfind(".", 0), 0u) << entry.path() << " left beside the folder";
+    }
+
+    // What keldo-field says of a folder that holds `entry`, which no study wrote.
+    static std::string Foreign(const std::string& out, const std::string& entry)
+    {
+        return "Der Ausgabeordner \"" + out + "\" enthält \"" + entry
+            + "\", das nicht von einer Feldstudie stammt; bitte einen leeren oder neuen Ordner nennen.\n";
     }
 
     // After a run that failed on some outputs: each output holds its old
@@ -213,7 +294,10 @@ TEST_P(OutputFaults, AFileSizeLimitKeepsTheOldFiles)
         SCOPED_TRACE(testing::Message() << "limit " << limit << " bytes");
         const std::string out = FolderWithOldFiles(scratch.path(), "aus" + std::to_string(limit));
         const ToolRun run = RunToolProcess(job().args(out), limit);
-        ExpectOldOrComplete(run, out, "Die Datei ist zu groß.", limit);
+        if (job().study)
+            ExpectOneStudy(run, out, "Die Datei ist zu groß.");
+        else
+            ExpectOldOrComplete(run, out, "Die Datei ist zu groß.", limit);
     }
 }
 
@@ -247,7 +331,10 @@ TEST_P(OutputFaults, AFullDiskKeepsTheOldFiles)
     }
     fs::resize_file(filler, fs::file_size(filler) >= room ? fs::file_size(filler) - room : 0);
     const ToolRun run = RunToolProcess(args);
-    ExpectOldOrComplete(run, out, "Der Datenträger ist voll.", room);
+    if (job().study)
+        ExpectOneStudy(run, out, "Der Datenträger ist voll.");
+    else
+        ExpectOldOrComplete(run, out, "Der Datenträger ist voll.", room);
 }
 
 TEST_P(OutputFaults, AFolderInAnOutputsPlaceStaysAndIsNamed)
@@ -258,6 +345,15 @@ TEST_P(OutputFaults, AFolderInAnOutputsPlaceStaysAndIsNamed)
         fs::remove_all(out);
         fs::create_directories(out + "/" + o.file);
         const ToolRun run = RunToolProcess(job().args(out));
+        EXPECT_TRUE(fs::is_directory(out + "/" + o.file));
+        if (job().study) {
+            // no study wrote it: the folder is refused before anything is computed
+            EXPECT_EQ(run.status, 2) << run.err;
+            EXPECT_EQ(run.err, Foreign(out, fs::path(o.file).begin()->string()));
+            const fs::path file = o.file;
+            EXPECT_EQ(Tree(out).size(), size_t(std::distance(file.begin(), file.end())));
+            continue;
+        }
         EXPECT_EQ(run.status, 1) << run.err;
         EXPECT_NE(run.err.find(o.failure(out + "/" + o.file, "Unter diesem Namen gibt es einen Ordner, keine Datei.")),
             std::string::npos)
@@ -278,6 +374,12 @@ TEST_P(OutputFaults, APipeInAnOutputsPlaceIsRefusedWithoutWaiting)
         ASSERT_EQ(::mkfifo((out + "/" + o.file).c_str(), 0600), 0);
         const ToolRun run = RunToolProcess(job().args(out), RLIM_INFINITY, std::chrono::seconds(60));
         EXPECT_FALSE(run.timedOut);
+        if (job().study) {
+            EXPECT_EQ(run.status, 2) << run.err;
+            EXPECT_EQ(run.err, Foreign(out, fs::path(o.file).begin()->string()));
+            EXPECT_TRUE(fs::is_fifo(out + "/" + o.file));
+            continue;
+        }
         EXPECT_EQ(run.status, 1) << run.err;
         EXPECT_NE(run.err.find(o.failure(out + "/" + o.file, "Das ist keine gewöhnliche Datei.")), std::string::npos)
             << run.err;
@@ -291,12 +393,17 @@ TEST_P(OutputFaults, ALinkOutOfTheOutputFolderIsReplacedNotFollowed)
     const std::string out = scratch.file("links");
     const std::string outside = scratch.file("draussen");
     fs::create_directories(outside);
+    std::vector<std::string> names;
     for (const Output& o : job().outputs) {
         const std::string precious = outside + "/" + fs::path(o.file).filename().string();
         WriteBytes(precious, OldBytes(o.file));
         fs::create_directories(fs::path(out + "/" + o.file).parent_path());
         fs::create_symlink(precious, out + "/" + o.file);
+        names.push_back(o.file);
     }
+    // keldo-field's folder is an earlier study's, its files turned into links.
+    if (job().study)
+        WriteBytes(out + "/" + keldo::kStudyMarker, keldo::StudyMarkerText(names));
     const ToolRun run = RunToolProcess(job().args(out));
     EXPECT_EQ(run.status, 0) << run.err;
     for (const Output& o : job().outputs) {

@@ -16,7 +16,7 @@ TEST(FieldResult, TallyCountsArrivedWellsAndPlaceholders)
     const struct Case {
         const char* what;
         std::vector<Arrival> arrivals;
-        keldo::FieldTally tally; // completed, stopped, unreadable, not run, waiting
+        keldo::FieldTally tally; // completed, stopped, unreadable, not run, waiting, not written
         int computed, arrived;
     } cases[] = {
         {"nothing arrived yet", {}, {0, 0, 0, 0, 4}, 0, 0},
@@ -26,6 +26,8 @@ TEST(FieldResult, TallyCountsArrivedWellsAndPlaceholders)
             {done, {2, WellStatus::NotRun, true}, {3, WellStatus::NotRun, false}, {1, WellStatus::Stopped, false}},
             {1, 1, 0, 2, 0}, 2, 4},
         {"an index outside the study is refused", {done, {4, WellStatus::Completed, true}}, {1, 0, 0, 0, 3}, 1, 1},
+        {"a well whose files could not be written was computed",
+            {done, {2, WellStatus::NotWritten, false}}, {1, 0, 0, 0, 2, 1}, 2, 2},
         {"a well arriving again is counted once, as it ended last",
             {{2, WellStatus::Stopped, true}, {2, WellStatus::Completed, false}}, {1, 0, 0, 0, 3}, 1, 1},
     };
@@ -54,6 +56,7 @@ TEST(FieldResult, TallyCountsArrivedWellsAndPlaceholders)
         EXPECT_EQ(tally.unreadable, c.tally.unreadable);
         EXPECT_EQ(tally.notRun, c.tally.notRun);
         EXPECT_EQ(tally.waiting, c.tally.waiting);
+        EXPECT_EQ(tally.notWritten, c.tally.notWritten);
         EXPECT_EQ(tally.Computed(), c.computed);
         EXPECT_EQ(tally.Arrived(), c.arrived);
 

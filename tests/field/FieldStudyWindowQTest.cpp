@@ -29,6 +29,7 @@
 #include "FieldWellTable.h"
 #include "QtFieldGraphExport.h"
 #include "RecordingMessageBox.h"
+#include "ScratchFolder.h"
 #include "SummaryTable.h"
 #include "WellDataTestFiles.h"
 #include "WellReportWindow.h"
@@ -242,12 +243,44 @@ private slots:
 
         const auto window = OutputFiles(dir.filePath(QStringLiteral("fenster")).toStdString());
         const auto tool = OutputFiles(options.outDir);
-        QCOMPARE(window.size(), size_t(4 + 3 * 5)); // summary, chart ×3; per well 2 reports, 2 graphs, messages
+        // summary, chart ×3, the study's marker; per well 2 reports, 2 graphs, messages
+        QCOMPARE(window.size(), size_t(5 + 3 * 5));
         QCOMPARE(window.size(), tool.size());
         for (const auto& [name, bytes] : tool) {
             QVERIFY2(window.count(name), name.c_str());
             QVERIFY2(window.at(name) == bytes, name.c_str());
         }
+    }
+
+    // The window's export takes a folder as keldo-field does: one that holds
+    // the user's files is refused and left alone; an earlier export is
+    // replaced whole.
+    void exportRefusesAFolderOfOtherFilesAndReplacesAnEarlierExport()
+    {
+        QTemporaryDir dir;
+        CFieldStudyWindow& w = NewWindow();
+        w.AddFiles({Q(GasExampleDocument())});
+        QVERIFY(RunToEnd(w));
+        const std::string own = dir.filePath(QStringLiteral("eigene")).toStdString();
+        std::filesystem::create_directory(own);
+        WriteBytes(own + "/notizen.txt", "Notiz");
+        messages.shown.clear();
+        QVERIFY(!w.Export(Q(own)));
+        QCOMPARE(messages.shown.size(), size_t(1));
+        QCOMPARE(messages.shown.front(), "Der Ausgabeordner \"" + own
+                + "\" enthält \"notizen.txt\", das nicht von einer Feldstudie stammt; bitte einen leeren oder neuen "
+                  "Ordner nennen.");
+        QCOMPARE(OutputFiles(own).size(), size_t(1));
+
+        const std::string out = dir.filePath(QStringLiteral("export")).toStdString();
+        messages.shown.clear();
+        QVERIFY(w.Export(Q(out)));
+        const auto first = OutputFiles(out);
+        QVERIFY(w.Export(Q(out)));
+        QVERIFY2(messages.shown.empty(), messages.shown.empty() ? "" : messages.shown.front().c_str());
+        QCOMPARE(OutputFiles(out).size(), first.size());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList({QStringLiteral("eigene"), QStringLiteral("export")}));
     }
 
     // Cells edited in the table count as a field file's cells; a value that

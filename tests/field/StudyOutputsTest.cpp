@@ -9,6 +9,7 @@
 #include "FieldFile.h"
 #include "FieldOutputs.h"
 #include "ScratchFolder.h"
+#include "StudyFolder.h"
 #include "WellDataTestFiles.h"
 
 namespace fs = std::filesystem;
@@ -97,7 +98,9 @@ TEST(StudyOutputs, LinksInTheOutputFolderAreReplacedNotFollowed)
     WriteBytes(outside.file("saturation.txt"), "fremder Bericht\n");
     const std::string out = dir.file("aus");
     fs::create_directories(out);
-    // summary.csv points at a file outside, the well's folder at a folder outside.
+    // The folder of an earlier study, whose summary.csv now points at a file
+    // outside and whose well's folder at a folder outside.
+    WriteBytes(out + "/" + keldo::kStudyMarker, keldo::StudyMarkerText({"summary.csv", "F-12/saturation.txt"}));
     fs::create_symlink(outside.file("precious.txt"), out + "/summary.csv");
     fs::create_directory_symlink(outside.path(), out + "/F-12");
     WriteBytes(dir.file("feld.csv"), "well,document\nF-12," + GasExampleDocument() + "\n");
