@@ -5,11 +5,15 @@
 
 #include "FieldCommand.h"
 #include "FieldOptions.h"
+#include "OutOfMemory.h"
 #ifdef KELDO_GRAPH_EXPORT
 #include "QtFieldGraphExport.h"
+#include "QtMessageFilter.h"
 #endif
 
-int main(int argc, char** argv)
+namespace {
+
+int Run(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
     std::string error;
@@ -27,4 +31,14 @@ int main(int argc, char** argv)
 #else
     return keldo::RunFieldCommand(*options, std::cerr);
 #endif
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+#ifdef KELDO_GRAPH_EXPORT
+    keldo::FilterQtMessages();
+#endif
+    return keldo::RunCatchingOutOfMemory([&] { return Run(argc, argv); }, std::cerr);
 }

@@ -3,9 +3,11 @@
 #include <QTranslator>
 
 #include "KeldoApp.h"
+#include "QtMessageFilter.h"
 
 int main(int argc, char* argv[])
 {
+    keldo::FilterQtMessages();
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QApplication::setApplicationName(QStringLiteral("Keldo"));
