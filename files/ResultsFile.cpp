@@ -131,10 +131,12 @@ FileResult ReadResultsFile(const std::string& directory, std::vector<std::string
         return FileResult::Failure(
             "Die Ergebnisse konnten nicht aus der Datei aus.txt gelesen werden.\n" + reason);
     };
+    // No file, or a folder of that name: no results yet, as ever; a pipe or
+    // device of that name is refused with its reason.
     InputFile in;
     int err = 0;
     if (!in.Open(path, err))
-        return err == ENOENT ? FileResult::Success() : fail(SystemErrorReason(err));
+        return err == ENOENT || err == EISDIR ? FileResult::Success() : fail(SystemErrorReason(err));
     long long tooLong = 0;
     ReadResultsLines(in.Stream(), lines, &tooLong);
     if (in.Stream().bad())

@@ -24,11 +24,11 @@ FileResult WriteResultsFile(
     const std::string& title, const std::vector<std::string>& report, const std::string& directory = ".");
 
 // What "Ergebnisse einlesen" reads: the lines of "aus.txt" in `directory`, at
-// most kMaxResultsLines, into `lines` (emptied first). A missing file gives
-// no lines, as an empty one does. A file that cannot be read (a folder, a
-// named pipe or a device of that name, no permission, a read error, a line
-// longer than kLongestResultsLine) gives no lines and a failure whose
-// message names the file and the reason.
+// most kMaxResultsLines, into `lines` (emptied first). A missing file, or a
+// folder of that name, gives no lines, as an empty file does. A file that
+// cannot be read (a named pipe or a device of that name, no permission, a
+// read error, a line longer than kLongestResultsLine) gives no lines and a
+// failure whose message names the file and the reason.
 FileResult ReadResultsFile(const std::string& directory, std::vector<std::string>& lines);
 
 // The same, the lines only.

@@ -118,7 +118,9 @@ bool ImportMeasurementStream(std::istream& in, bool descending, IMessageBox& mes
 std::string CannotOpenMessage(const std::string& path, int err)
 {
     std::string message = "ABBRUCH!!Die Datei " + path + " kann nicht gelesen werden!";
-    if (err != 0 && err != ENOENT)
+    // A missing file or a folder keeps the message of old; a pipe, a device
+    // or a refusal says why.
+    if (err != 0 && err != ENOENT && err != EISDIR)
         message += "\n" + SystemErrorReason(err);
     return message;
 }

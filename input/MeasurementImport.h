@@ -32,8 +32,9 @@ bool ImportMeasurementFile(
 bool OpenMeasurementFile(const std::string& path, InputFile& in, int& err);
 
 // "ABBRUCH!!Die Datei <path> kann nicht gelesen werden!"; for a file that is
-// there but cannot be read (`err` not ENOENT, not 0) the reason follows on a
-// second line ("Das ist keine gewöhnliche Datei.").
+// there but cannot be read (`err` not 0, ENOENT or EISDIR: a pipe, a device,
+// no permission) the reason follows on a second line ("Das ist keine
+// gewöhnliche Datei.").
 std::string CannotOpenMessage(const std::string& path, int err = 0);
 
 } // namespace keldo
