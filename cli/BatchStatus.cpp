@@ -38,6 +38,7 @@ int StatusOf(const CoreTableError& error)
         return kBatchUnreadable;
     case CoreTableErrorKind::TooLarge:
     case CoreTableErrorKind::BadLine:
+    case CoreTableErrorKind::LineTooLong:
         return kBatchRefused;
     }
     return kBatchRefused;

@@ -6,11 +6,15 @@
 #include "FieldCommand.h"
 #include "FieldOptions.h"
 #include "FileAccess.h"
+#include "OutOfMemory.h"
 #ifdef KELDO_GRAPH_EXPORT
 #include "QtFieldGraphExport.h"
+#include "QtMessageFilter.h"
 #endif
 
-int main(int argc, char** argv)
+namespace {
+
+int Run(int argc, char** argv)
 {
     keldo::IgnoreFileSizeSignal();
     std::vector<std::string> args(argv + 1, argv + argc);
@@ -29,4 +33,14 @@ int main(int argc, char** argv)
 #else
     return keldo::RunFieldCommand(*options, std::cerr);
 #endif
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+#ifdef KELDO_GRAPH_EXPORT
+    keldo::FilterQtMessages();
+#endif
+    return keldo::RunCatchingOutOfMemory([&] { return Run(argc, argv); }, std::cerr);
 }

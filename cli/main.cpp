@@ -5,11 +5,15 @@
 #include "BatchOptions.h"
 #include "BatchRun.h"
 #include "FileAccess.h"
+#include "OutOfMemory.h"
 #ifdef KELDO_GRAPH_EXPORT
 #include "QtGraphExporter.h"
+#include "QtMessageFilter.h"
 #endif
 
-int main(int argc, char** argv)
+namespace {
+
+int Run(int argc, char** argv)
 {
     keldo::IgnoreFileSizeSignal();
     std::vector<std::string> args(argv + 1, argv + argc);
@@ -28,4 +32,14 @@ int main(int argc, char** argv)
 #else
     return keldo::RunBatch(*options, std::cout, std::cerr);
 #endif
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+#ifdef KELDO_GRAPH_EXPORT
+    keldo::FilterQtMessages();
+#endif
+    return keldo::RunCatchingOutOfMemory([&] { return Run(argc, argv); }, std::cerr);
 }

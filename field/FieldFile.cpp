@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cmath>
 #include <map>
 
@@ -9,7 +10,9 @@
 #include "CsvTable.h"
 #include "DecimalNumber.h"
 #include "FileAccess.h"
+#include "InputFile.h"
 #include "QuotedFileText.h"
+#include "ShortList.h"
 #include "TextFormat.h"
 
 namespace keldo {
@@ -217,12 +220,69 @@ void CheckWellNames(std::vector<FieldWell>& wells)
     }
 }
 
-bool ParseFieldFile(std::string_view text, const std::string& path, FieldStudy& study, std::string& error)
+namespace {
+
+CsvOptions FieldCsvOptions()
 {
-    study = FieldStudy{path, {}};
     CsvOptions options;
     options.keepUnclosedRows = true; // the row's well says so, the others stay
-    const CsvTable table = ReadCsvTable(text, options);
+    options.quotesSpanLines = true;  // a line break in quotes is no second well
+    options.refuseNulBytes = true;
+    options.limits = LineLimits{kLongestFieldFileLine, kMostFieldFileLines};
+    return options;
+}
+
+// The column of a row's cell `c`, "4" beyond the header's columns.
+std::string ColumnOf(const std::vector<FieldColumn>& columns, size_t c)
+{
+    return c < columns.size() ? FieldColumnName(columns[c]) : Format("%zu", c + 1);
+}
+
+// A row whose quoted cell holds line breaks: one row of the file from its
+// first to its last line, refused whole, named by its first line.
+void RefuseSpanningRow(const CsvRow& row, const std::vector<FieldColumn>& columns, FieldWell& well)
+{
+    size_t c = 0;
+    while (c + 1 < row.cells.size() && row.cells[c].find('\n') == std::string::npos)
+        ++c;
+    well.name = well.name.substr(0, well.name.find('\n'));
+    well.errors = {FieldRowMessage(well.line, ColumnOf(columns, c),
+        Format("Ein Wert in Anführungszeichen reicht über das Zeilenende hinaus; die Zeilen %lld bis %lld werden "
+               "als eine Zeile verworfen.",
+            row.line, row.lastLine))};
+}
+
+// The rows that repeat a well's name: "Die Felddatei "f.csv" nennt
+// Bohrungen mehrfach: "A" in den Zeilen 2, 4, …". Empty when every name is
+// unique.
+std::string RepeatedNames(const std::vector<FieldWell>& wells, const std::string& path)
+{
+    std::map<std::string, std::vector<int>> lines; // name → its rows' lines
+    std::vector<const std::string*> order;          // names in the order they first repeat
+    for (const FieldWell& well : wells) {
+        if (well.name.empty())
+            continue;
+        std::vector<int>& at = lines[well.name];
+        at.push_back(well.line);
+        if (at.size() == 2)
+            order.push_back(&lines.find(well.name)->first);
+    }
+    if (order.empty())
+        return {};
+    ShortList names;
+    for (const std::string* name : order) {
+        ShortList at;
+        for (int line : lines[*name])
+            at.Add(std::to_string(line));
+        names.Add(QuotedFileText(*name) + " in den Zeilen " + at.Text());
+    }
+    return FileMessage(
+        path, "nennt Bohrungen mehrfach: " + names.Text() + ". Jede Bohrung braucht einen eigenen Namen (Spalte well).");
+}
+
+bool StudyFromTable(const CsvTable& table, const std::string& path, FieldStudy& study, std::string& error)
+{
+    study = FieldStudy{path, {}};
     const std::string folder = FolderOf(path);
 
     // The problems in the order of the lines: the header's before a later
@@ -241,6 +301,8 @@ bool ParseFieldFile(std::string_view text, const std::string& path, FieldStudy& 
             const size_t c = std::min(row.cells.size(), columns.size() - 1);
             well.errors = {FieldRowMessage(
                 lineNumber, FieldColumnName(columns[c]), "Ein Anführungszeichen ist nicht geschlossen.")};
+        } else if (row.lastLine > row.line) {
+            RefuseSpanningRow(row, columns, well);
         } else if (row.cells.size() > columns.size()) {
             well.errors = {Format("Zeile %d, Spalte %zu: Die Kopfzeile hat nur %zu Spalten.", lineNumber,
                 columns.size() + 1, columns.size())};
@@ -254,14 +316,22 @@ bool ParseFieldFile(std::string_view text, const std::string& path, FieldStudy& 
     case CsvErrorKind::NotUtf8:
         error = FileMessage(path, Format("ist keine UTF-8-Datei (Zeile %d).", errorLine));
         return false;
+    case CsvErrorKind::NulByte:
+        error = FileMessage(path, Format("enthält ein Nullzeichen (Byte 0) in Zeile %d; sie ist keine Textdatei.", errorLine));
+        return false;
     case CsvErrorKind::UnclosedQuote: // of the header: a row's stays with its well
         error = PlaceMessage(path, Format("Zeile %d", errorLine), "Ein Anführungszeichen ist nicht geschlossen.");
         return false;
-    case CsvErrorKind::LineTooLong: // beyond limits the field file does not set
-        error = PlaceMessage(path, Format("Zeile %d", errorLine), "Die Zeile ist zu lang.");
+    case CsvErrorKind::LineTooLong:
+        error = PlaceMessage(
+            path, Format("Zeile %d", errorLine), Format("Die Zeile ist länger als %zu Zeichen.", kLongestFieldFileLine));
         return false;
     case CsvErrorKind::TooManyLines:
-        error = PlaceMessage(path, Format("Zeile %d", errorLine), "Die Datei hat zu viele Zeilen.");
+        error = PlaceMessage(
+            path, Format("Zeile %d", errorLine), Format("Die Datei hat mehr als %zu Zeilen.", kMostFieldFileLines));
+        return false;
+    case CsvErrorKind::ReadError:
+        error = FileMessage(path, "kann nicht gelesen werden.\n" + SystemErrorReason(EIO));
         return false;
     }
     if (columns.empty()) {
@@ -272,19 +342,27 @@ bool ParseFieldFile(std::string_view text, const std::string& path, FieldStudy& 
         error = FileMessage(path, "nennt keine Bohrung.");
         return false;
     }
-    CheckWellNames(study.wells);
-    return true;
+    error = RepeatedNames(study.wells, path);
+    return error.empty();
+}
+
+} // namespace
+
+bool ParseFieldFile(std::string_view text, const std::string& path, FieldStudy& study, std::string& error)
+{
+    return StudyFromTable(ReadCsvTable(text, FieldCsvOptions()), path, study, error);
 }
 
 bool ReadFieldFile(const std::string& path, FieldStudy& study, std::string& error)
 {
-    std::string bytes;
+    study = FieldStudy{path, {}};
+    InputFile in;
     int err = 0;
-    if (!ReadWholeFile(path, bytes, err)) {
+    if (!in.Open(path, err)) {
         error = FileMessage(path, "kann nicht gelesen werden.\n" + SystemErrorReason(err));
         return false;
     }
-    return ParseFieldFile(bytes, path, study, error);
+    return StudyFromTable(ReadCsvTable(in.Stream(), FieldCsvOptions()), path, study, error);
 }
 
 } // namespace keldo

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -24,13 +25,23 @@
 // - Relative paths are relative to the folder of the field file.
 namespace keldo {
 
+// The most a field file may hold: no well's row comes near the line length,
+// and a study of more wells than lines is no field. A file beyond either is
+// refused with a message that names the limit.
+inline constexpr size_t kLongestFieldFileLine = 64 * 1024;
+inline constexpr size_t kMostFieldFileLines = 100000;
+
 // "well", "document", …, as the header names them.
 const char* FieldColumnName(FieldColumn column);
 
 // Reads the field file at `path`. A problem of the file as a whole (it
-// cannot be read, is not UTF-8, has no header, an unknown or missing
-// column, no well) returns false with one German message in `error`. A
-// problem of a single row goes into that well's errors; the others stay.
+// cannot be read or is no regular file, is not UTF-8 or holds a zero byte,
+// has no header, an unknown or missing column, no well, a well's name twice,
+// a line or line count beyond the limits) returns false with one German
+// message in `error`. A problem of a single row goes into that well's
+// errors; the others stay. A quoted value may hold line breaks as CSV has
+// it; such a row is one row of several lines and is refused whole (no
+// value of a well holds a line break).
 bool ReadFieldFile(const std::string& path, FieldStudy& study, std::string& error);
 
 // The same for the text of the file at `path`.

@@ -24,6 +24,7 @@
 #include "FieldWellTable.h"
 #include "FileDialogFolder.h"
 #include "MessageBox.h"
+#include "OutOfMemory.h"
 #include "QtFieldGraphExport.h"
 #include "StudyWriter.h"
 #include "SummaryTable.h"
@@ -147,9 +148,12 @@ QWidget* CFieldStudyWindow::CreateWellsPart()
     connect(open, &QPushButton::clicked, this, [this] {
         const QString path = m_chooseFieldFile();
         if (!path.isEmpty())
-            OpenFieldFile(path);
+            keldo::RunCatchingOutOfMemory([this, path] { OpenFieldFile(path); }, m_messages);
     });
-    connect(add, &QPushButton::clicked, this, [this] { AddFiles(m_chooseWellFiles()); });
+    connect(add, &QPushButton::clicked, this, [this] {
+        const QStringList files = m_chooseWellFiles();
+        keldo::RunCatchingOutOfMemory([this, files] { AddFiles(files); }, m_messages);
+    });
     connect(survey, &QPushButton::clicked, this, &CFieldStudyWindow::ChooseSurvey);
     connect(remove, &QPushButton::clicked, m_pWells, &CFieldWellTable::RemoveSelectedRows);
     auto* del = new QShortcut(QKeySequence::Delete, m_pWells, nullptr, nullptr, Qt::WidgetShortcut);

@@ -8,6 +8,7 @@
 #include "InputChecks.h"
 #include "MeasurementLine.h"
 #include "MessageLog.h"
+#include "OutOfMemory.h"
 #include "SaturationMisfit.h"
 
 namespace keldo {
@@ -234,14 +235,15 @@ WellOutcome RunWell(const FieldWell& well, const FieldTemplate* model, const Fie
     const auto start = std::chrono::steady_clock::now();
     WellOutcome out;
     out.summary.well = well.name;
+    // Out of memory, for instance: this well is lost, the others go on. The
+    // reason is worded here, never taken from the exception's English.
     try {
         Compute(well, model, settings, out);
     } catch (const std::exception& e) {
-        // Out of memory, for instance: this well is lost, the others go on.
         out = WellOutcome();
         out.summary.well = well.name;
         out.summary.status = WellStatus::Unreadable;
-        out.summary.message = std::string("Die Bohrung kann nicht gerechnet werden: ") + e.what();
+        out.summary.message = "Die Bohrung kann nicht gerechnet werden: " + ReasonOf(e);
     }
     out.summary.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return out;

@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "InputFile.h"
 #include "TextFormat.h"
 
 namespace keldo {
@@ -134,32 +135,17 @@ bool WriteStream(const std::string& path, std::string_view bytes, int& err)
 bool ReadWholeFile(const std::string& path, std::string& bytes, int& err)
 {
     bytes.clear();
-    // O_NONBLOCK keeps open() from waiting on a named pipe; it is refused below.
-    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        err = errno;
+    unsigned long long size = 0;
+    const int fd = OpenRegularFile(path, err, &size);
+    if (fd < 0)
         return false;
-    }
     FdCloser closer(fd);
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) {
-        err = errno;
-        return false;
-    }
-    if (S_ISDIR(st.st_mode)) {
-        err = EISDIR;
-        return false;
-    }
-    if (!S_ISREG(st.st_mode)) {
-        err = EINVAL;
-        return false;
-    }
-    if (static_cast<unsigned long long>(st.st_size) > kMaxReadSize) {
+    if (size > kMaxReadSize) {
         err = EFBIG;
         return false;
     }
     try {
-        bytes.reserve(static_cast<size_t>(st.st_size));
+        bytes.reserve(static_cast<size_t>(size));
         char buffer[65536];
         for (;;) {
             ssize_t n = ::read(fd, buffer, sizeof buffer);

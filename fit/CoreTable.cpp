@@ -1,11 +1,11 @@
 #include "CoreTable.h"
 
+#include <cerrno>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 
 #include "AsciiText.h"
 #include "CodePage.h"
+#include "InputFile.h"
 #include "LineReader.h"
 #include "MeasurementImport.h"
 #include "TextFormat.h"
@@ -14,8 +14,8 @@
 namespace keldo {
 namespace {
 
-// A core table has a few hundred lines; anything this large is not one.
-constexpr std::streamoff kMaxFileBytes = 64 << 20;
+// A core table is read a block at a time.
+constexpr LineLimits kCoreTableLimits{kLongestCoreTableLine, kNoLimit, 64 * 1024};
 // The beginning of a bad line that its message quotes.
 constexpr size_t kQuotedChars = 100;
 
@@ -56,25 +56,39 @@ std::string CoreTableError::Message() const
 {
     switch (kind) {
     case CoreTableErrorKind::CannotOpen:
-        return CannotOpenMessage(file);
+        return CannotOpenMessage(file, reason);
     case CoreTableErrorKind::TooLarge:
         return "ABBRUCH!!Die Datei " + file + " ist mit mehr als 64 MB zu groß für eine Tabelle von Kerndaten!";
     case CoreTableErrorKind::BadLine:
         return Format("ABBRUCH in der %lld.Zeile der Datei ", line) + file + "\n" + quoted
             + "\nDie Zeile enthält nicht Teufe, Porosität und Permeabilität (mD) als drei Zahlen!";
+    case CoreTableErrorKind::LineTooLong:
+        return Format("ABBRUCH in der %lld.Zeile der Datei ", line) + file
+            + Format("\nDie Zeile ist länger als %zu Zeichen!", kLongestCoreTableLine);
     }
     return {};
 }
 
-bool ReadCoreTableText(
-    std::string_view text, const std::string& name, std::vector<PhiKSample>& samples, CoreTableError& error)
+namespace {
+
+bool ReadCoreLines(LineReader& lines, const std::string& name, std::vector<PhiKSample>& samples, CoreTableError& error)
 {
     samples.clear();
     bool dataSeen = false;
-    LineReader lines(text, LineLimits{});
     std::string_view line;
-    while (lines.Next(line) == LineReader::Result::Line) {
+    for (;;) {
+        const LineReader::Result result = lines.Next(line);
+        if (result == LineReader::Result::End)
+            return true;
         const long long lineNumber = lines.LineNumber();
+        if (result != LineReader::Result::Line) {
+            samples.clear();
+            if (result == LineReader::Result::ReadError)
+                error = {CoreTableErrorKind::CannotOpen, name, 0, {}, EIO};
+            else // a core table sets no limit on its lines' number
+                error = {CoreTableErrorKind::LineTooLong, name, lineNumber, {}, 0};
+            return false;
+        }
         const std::string_view trimmed = TrimBlanks(line);
         if (trimmed.empty() || trimmed.front() == '#')
             continue;
@@ -84,36 +98,38 @@ bool ReadCoreTableText(
         double v[3];
         if (!ParseThreeNumbers(line, v)) {
             samples.clear();
-            error = {CoreTableErrorKind::BadLine, name, lineNumber, Quoted(line)};
+            error = {CoreTableErrorKind::BadLine, name, lineNumber, Quoted(line), 0};
             return false;
         }
         dataSeen = true;
         samples.push_back({v[0], v[1], v[2]});
     }
-    return true;
+}
+
+} // namespace
+
+bool ReadCoreTableText(
+    std::string_view text, const std::string& name, std::vector<PhiKSample>& samples, CoreTableError& error)
+{
+    LineReader lines(text, kCoreTableLimits);
+    return ReadCoreLines(lines, name, samples, error);
 }
 
 bool ReadCoreTable(const std::string& path, std::vector<PhiKSample>& samples, CoreTableError& error)
 {
     samples.clear();
-    std::ifstream in;
-    if (!OpenMeasurementFile(path, in)) {
-        error = {CoreTableErrorKind::CannotOpen, path, 0, {}};
+    InputFile in;
+    int err = 0;
+    if (!in.Open(path, err)) {
+        error = {CoreTableErrorKind::CannotOpen, path, 0, {}, err};
         return false;
     }
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    in.seekg(0, std::ios::beg);
-    if (size > kMaxFileBytes) {
-        error = {CoreTableErrorKind::TooLarge, path, 0, {}};
+    if (in.Size() > kMostCoreTableBytes) {
+        error = {CoreTableErrorKind::TooLarge, path, 0, {}, 0};
         return false;
     }
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) {
-        error = {CoreTableErrorKind::CannotOpen, path, 0, {}};
-        return false;
-    }
-    return ReadCoreTableText(text, path, samples, error);
+    LineReader lines(in.Stream(), kCoreTableLimits);
+    return ReadCoreLines(lines, path, samples, error);
 }
 
 } // namespace keldo

@@ -17,16 +17,26 @@
 //   table's column headings and are skipped; laboratory tables have them,
 //   and a heading can never be a number.
 // - Any other line, and a number too large for a float, stops the reading
-//   with a message naming the file and the line.
+//   with a message naming the file and the line; so does a line longer than
+//   kLongestCoreTableLine.
+// - Only a regular file is read: a named pipe or a device is refused before
+//   anything is read. The file is read line by line, so the memory grows with
+//   the plugs kept, not with the file.
 // - A UTF-8 byte-order mark, CR LF or LF line ends are taken as they come.
 // Which samples a fit then takes (depth window, porosity and permeability
 // ranges) is decided by SelectPhiKPairs, not here.
 namespace keldo {
 
+// A core table larger than this is no core table.
+inline constexpr unsigned long long kMostCoreTableBytes = 64ull << 20;
+// No row of a core table comes near this; a longer line is refused.
+inline constexpr size_t kLongestCoreTableLine = 64 * 1024;
+
 enum class CoreTableErrorKind {
-    CannotOpen, // missing, a folder, not readable, a read error
-    TooLarge,   // more than 64 MB
-    BadLine,    // a line that is not three numbers
+    CannotOpen,  // missing, a folder, a pipe or device, not readable, a read error
+    TooLarge,    // more than kMostCoreTableBytes
+    BadLine,     // a line that is not three numbers
+    LineTooLong, // a line longer than kLongestCoreTableLine
 };
 
 // Why a core table could not be read: the kind, the file as messages name
@@ -35,8 +45,9 @@ enum class CoreTableErrorKind {
 struct CoreTableError {
     CoreTableErrorKind kind = CoreTableErrorKind::CannotOpen;
     std::string file;
-    long long line = 0; // BadLine: 1-based
+    long long line = 0; // BadLine, LineTooLong: 1-based
     std::string quoted; // BadLine: the beginning of the line, in UTF-8
+    int reason = 0;     // CannotOpen: the errno value, 0 when not known
 
     std::string Message() const;
 };

@@ -18,6 +18,7 @@
 
 #include "ChartView.h"
 #include "DlgFitModel.h"
+#include "OutOfMemory.h"
 
 namespace {
 
@@ -80,18 +81,23 @@ void DlgFitModel::CreateControls()
     setTabOrder(m_contactNumbers, m_takeOver);
     setTabOrder(m_takeOver, m_close);
 
-    connect(m_lasButton, &QPushButton::clicked, this, [this] {
+    // Reading a file and fitting may run out of memory: a message, the
+    // dialog stays.
+    auto guarded = [this](auto work) {
+        return [this, work] { keldo::RunCatchingOutOfMemory(work, m_messages); };
+    };
+    connect(m_lasButton, &QPushButton::clicked, this, guarded([this] {
         const std::string path = m_chooseLas ? m_chooseLas(this) : std::string();
         if (!path.empty())
             ReadLasPairs(path);
-    });
-    connect(m_coreButton, &QPushButton::clicked, this, [this] {
+    }));
+    connect(m_coreButton, &QPushButton::clicked, this, guarded([this] {
         const std::string path = m_chooseCore ? m_chooseCore(this) : std::string();
         if (!path.empty())
             ReadCorePairs(path);
-    });
-    connect(m_fitPhiK, &QPushButton::clicked, this, &DlgFitModel::OnFitPhiK);
-    connect(m_fitContact, &QPushButton::clicked, this, &DlgFitModel::OnFitContact);
+    }));
+    connect(m_fitPhiK, &QPushButton::clicked, this, guarded([this] { OnFitPhiK(); }));
+    connect(m_fitContact, &QPushButton::clicked, this, guarded([this] { OnFitContact(); }));
     connect(m_takeOver, &QPushButton::clicked, this, &DlgFitModel::OnTakeOver);
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_tabs, &QTabWidget::currentChanged, this, &DlgFitModel::OnTabChanged);

@@ -1,7 +1,5 @@
 #include "DlgInput.h"
 
-#include <fstream>
-
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QKeyEvent>
@@ -269,16 +267,16 @@ void DlgInput::FileOpen()
     m_Messwerte.clear();
     RefreshList();
 
-    std::ifstream file;
-    const bool opened = keldo::OpenMeasurementFile(path, file);
+    keldo::InputFile file;
+    int err = 0;
+    const bool opened = keldo::OpenMeasurementFile(path, file, err);
     m_messages.Inform(path + " wird geöffnet");
     if (!opened) {
-        m_messages.Show(keldo::CannotOpenMessage(path));
+        m_messages.Show(keldo::CannotOpenMessage(path, err));
     } else {
         ListRefreshingMessages messages(m_messages, *m_listModel);
-        keldo::ImportMeasurementStream(file, descending, messages, m_Messwerte);
+        keldo::ImportMeasurementStream(file.Stream(), descending, messages, m_Messwerte);
     }
-    file.close();
     RefreshList();
     OnAlleWerte();
 }

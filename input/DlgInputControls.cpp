@@ -19,6 +19,7 @@
 #include "DialogUnits.h"
 #include "DlgInput.h"
 #include "MeasurementListModel.h"
+#include "OutOfMemory.h"
 
 namespace {
 
@@ -79,7 +80,8 @@ void DlgInput::CreateControls()
         b->setAutoDefault(false);
         b->setDefault(false);
         place(b, id, x, y, width, 14);
-        connect(b, &QPushButton::clicked, this, handler);
+        connect(b, &QPushButton::clicked, this,
+            [this, handler] { keldo::RunCatchingOutOfMemory([this, handler] { (this->*handler)(); }, m_messages); });
         return b;
     };
     auto check = [&](const char* text, Id id, int x, int y, int width) {

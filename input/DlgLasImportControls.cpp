@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "DlgLasImport.h"
+#include "OutOfMemory.h"
 
 using keldo::CurveRole;
 
@@ -69,7 +70,8 @@ void DlgLasImport::CreateControls(bool offerPermeability)
         choices->addWidget(Buddy(choosers[i].label, combo), row, 0);
         choices->addWidget(combo, row++, 1);
         const CurveRole role = choosers[i].role;
-        connect(combo, &QComboBox::currentIndexChanged, this, [this, role] { OnCurveChosen(role); });
+        connect(combo, &QComboBox::currentIndexChanged, this,
+            [this, role] { keldo::RunCatchingOutOfMemory([this, role] { OnCurveChosen(role); }, m_messages); });
     }
 
     m_surveyName = new QLineEdit;
@@ -78,7 +80,8 @@ void DlgLasImport::CreateControls(bool offerPermeability)
     m_surveyName->setPlaceholderText(QStringLiteral("kein Bohrpfad"));
     m_surveyButton = new QPushButton(QStringLiteral("&Bohrpfad…"));
     m_noSurveyButton = new QPushButton(QStringLiteral("&Ohne Bohrpfad"));
-    connect(m_surveyButton, &QPushButton::clicked, this, &DlgLasImport::OnChooseSurvey);
+    connect(m_surveyButton, &QPushButton::clicked, this,
+        [this] { keldo::RunCatchingOutOfMemory([this] { OnChooseSurvey(); }, m_messages); });
     connect(m_noSurveyButton, &QPushButton::clicked, this, &DlgLasImport::OnNoSurvey);
     auto* survey = new QHBoxLayout;
     survey->addWidget(m_surveyName, 1);

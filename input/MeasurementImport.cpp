@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
+#include <cerrno>
 #include <istream>
 
 #include "CodePage.h"
+#include "FileAccess.h"
 #include "LineReader.h"
 #include "TextFormat.h"
 
@@ -115,30 +115,28 @@ bool ImportMeasurementStream(std::istream& in, bool descending, IMessageBox& mes
     return true;
 }
 
-std::string CannotOpenMessage(const std::string& path)
+std::string CannotOpenMessage(const std::string& path, int err)
 {
-    return "ABBRUCH!!Die Datei " + path + " kann nicht gelesen werden!";
+    std::string message = "ABBRUCH!!Die Datei " + path + " kann nicht gelesen werden!";
+    // A missing file or a folder keeps the message of old; a pipe, a device
+    // or a refusal says why.
+    if (err != 0 && err != ENOENT && err != EISDIR)
+        message += "\n" + SystemErrorReason(err);
+    return message;
 }
 
-bool OpenMeasurementFile(const std::string& path, std::ifstream& in)
-{
-    // A directory opens like a file here but reads nothing.
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        return false;
-    in.open(path, std::ios::binary);
-    return in.is_open();
-}
+bool OpenMeasurementFile(const std::string& path, InputFile& in, int& err) { return in.Open(path, err); }
 
 bool ImportMeasurementFile(
     const std::string& path, bool descending, IMessageBox& messages, std::vector<std::string>& lines)
 {
-    std::ifstream in;
-    if (!OpenMeasurementFile(path, in)) {
-        messages.Show(CannotOpenMessage(path));
+    InputFile in;
+    int err = 0;
+    if (!OpenMeasurementFile(path, in, err)) {
+        messages.Show(CannotOpenMessage(path, err));
         return false;
     }
-    return ImportMeasurementStream(in, descending, messages, lines);
+    return ImportMeasurementStream(in.Stream(), descending, messages, lines);
 }
 
 } // namespace keldo

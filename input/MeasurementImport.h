@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "InputFile.h"
 #include "MeasurementLine.h"
 #include "MessageBox.h"
 
@@ -26,9 +27,14 @@ bool ImportMeasurementStream(std::istream& in, bool descending, IMessageBox& mes
 bool ImportMeasurementFile(
     const std::string& path, bool descending, IMessageBox& messages, std::vector<std::string>& lines);
 
-// Opens `path` for reading; false for a missing or unreadable file or a
-// directory.
-bool OpenMeasurementFile(const std::string& path, std::ifstream& in);
-std::string CannotOpenMessage(const std::string& path);
+// Opens `path` for reading; false for a missing or unreadable file, a folder,
+// a named pipe or a device (never waited on), with the errno value in `err`.
+bool OpenMeasurementFile(const std::string& path, InputFile& in, int& err);
+
+// "ABBRUCH!!Die Datei <path> kann nicht gelesen werden!"; for a file that is
+// there but cannot be read (`err` not 0, ENOENT or EISDIR: a pipe, a device,
+// no permission) the reason follows on a second line ("Das ist keine
+// gewöhnliche Datei.").
+std::string CannotOpenMessage(const std::string& path, int err = 0);
 
 } // namespace keldo

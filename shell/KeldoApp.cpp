@@ -17,6 +17,7 @@
 #include "FieldTemplate.h"
 #include "FileDialogFolder.h"
 #include "MainFrame.h"
+#include "OutOfMemory.h"
 #include "ResultsFile.h"
 #include "ShellDocumentHost.h"
 #include "StringTable.h"
@@ -89,8 +90,11 @@ CKeldoApp::~CKeldoApp()
 void CKeldoApp::ConnectCommands()
 {
     CMainFrame* frame = m_pFrame.get();
+    // A command that runs out of memory (reading a file, computing) ends
+    // with one message; the program goes on.
     auto on = [frame, this](int id, auto handler) {
-        connect(frame->CommandAction(id), &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+        connect(frame->CommandAction(id), &QAction::triggered, this,
+            [this, handler] { keldo::RunCatchingOutOfMemory([this, handler] { (this->*handler)(); }, *m_pMessages); });
     };
     on(ID_FILE_NEW, &CKeldoApp::OnFileNew);
     on(ID_FILE_OPEN, &CKeldoApp::OnFileOpen);
@@ -103,10 +107,13 @@ void CKeldoApp::ConnectCommands()
     on(ID_ERGEBNISSE_AUSGEBEN, &CKeldoApp::OnErgebnisseAusgeben);
     on(ID_ERGEBNISSE_EINLESEN, &CKeldoApp::OnErgebnisseEinlesen);
     on(ID_FELDSTUDIE, &CKeldoApp::OnFeldstudie);
-    connect(frame, &CMainFrame::recentFileChosen, this, &CKeldoApp::OpenDocumentFile);
+    auto open = [this](const QString& path) {
+        keldo::RunCatchingOutOfMemory([this, &path] { OpenDocumentFile(path); }, *m_pMessages);
+    };
+    connect(frame, &CMainFrame::recentFileChosen, this, open);
     // Opened after the drop has finished, so the dialog does not hold up the
     // program the file came from.
-    connect(frame, &CMainFrame::fileDropped, this, &CKeldoApp::OpenDocumentFile, Qt::QueuedConnection);
+    connect(frame, &CMainFrame::fileDropped, this, open, Qt::QueuedConnection);
 }
 
 QSettings CKeldoApp::Settings()
@@ -293,8 +300,11 @@ void CKeldoApp::OnErgebnisseAusgeben()
 void CKeldoApp::OnErgebnisseEinlesen()
 {
     // The report is replaced even when nothing could be read; the views show
-    // it before the count is announced.
-    m_pDoc->m_Ergebnisse = keldo::ReadResultsFile();
+    // it before the count is announced. A file that is there but cannot be
+    // read says why first.
+    const keldo::FileResult read = keldo::ReadResultsFile(".", m_pDoc->m_Ergebnisse);
+    if (!read)
+        m_pDoc->Message(read.Message());
     m_pDoc->UpdateAllViews();
     m_pDoc->m_strZeile = keldo::Format("%d Zeilen wurden eingelesen", static_cast<int>(m_pDoc->m_Ergebnisse.size()));
     m_pDoc->Notice(m_pDoc->m_strZeile);

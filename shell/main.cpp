@@ -4,10 +4,12 @@
 
 #include "FileAccess.h"
 #include "KeldoApp.h"
+#include "QtMessageFilter.h"
 
 int main(int argc, char* argv[])
 {
     keldo::IgnoreFileSizeSignal();
+    keldo::FilterQtMessages();
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QApplication::setApplicationName(QStringLiteral("Keldo"));

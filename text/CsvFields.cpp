@@ -60,6 +60,36 @@ bool SplitCsvLine(std::string_view line, char separator, std::vector<std::string
     }
 }
 
+bool EndsInsideQuotes(std::string_view line, char separator, bool inside)
+{
+    size_t i = 0;
+    for (;;) {
+        if (inside) {
+            const size_t quote = line.find('"', i);
+            if (quote == std::string_view::npos)
+                return true;
+            if (quote + 1 < line.size() && line[quote + 1] == '"') {
+                i = quote + 2; // "" is a quote inside the field
+                continue;
+            }
+            inside = false; // closed: the rest of the field is text
+            i = quote + 1;
+        } else {
+            while (i < line.size() && IsBlank(line[i]) && line[i] != separator)
+                ++i;
+            if (i < line.size() && line[i] == '"') {
+                inside = true;
+                ++i;
+                continue;
+            }
+        }
+        const size_t end = line.find(separator, i);
+        if (end == std::string_view::npos)
+            return false;
+        i = end + 1;
+    }
+}
+
 std::string CsvField(std::string_view text)
 {
     const bool plain = text.find_first_of(",\"\r\n") == std::string_view::npos

@@ -3,6 +3,7 @@
 #include <span>
 
 #include "AsciiText.h"
+#include "ShortList.h"
 
 namespace keldo {
 namespace {
@@ -83,13 +84,10 @@ std::optional<size_t> SuggestCurve(const std::vector<LasHeaderItem>& curves, Cur
 
 std::string CurveList(const std::vector<LasHeaderItem>& curves)
 {
-    std::string list;
-    for (const auto& curve : curves) {
-        if (!list.empty())
-            list += ", ";
-        list += curve.mnemonic;
-    }
-    return list;
+    ShortList list;
+    for (const auto& curve : curves)
+        list.Add(curve.mnemonic);
+    return list.Text();
 }
 
 bool ResolveCurve(const std::vector<LasHeaderItem>& curves, std::string_view name, CurveRole role, size_t& index,

@@ -40,7 +40,8 @@ bool ResolveCurve(const std::vector<LasHeaderItem>& curves, std::string_view nam
 enum class DepthKind { Measured, TrueVertical, BelowSeaLevel };
 DepthKind DepthKindOf(std::string_view mnemonic);
 
-// "DEPTH, BVW, KLOGH, PHIF, SW, VSH"
+// "DEPTH, BVW, KLOGH, PHIF, SW, VSH"; beyond the first kMostListed names only
+// their number ("… und 1990 weitere").
 std::string CurveList(const std::vector<LasHeaderItem>& curves);
 
 } // namespace keldo

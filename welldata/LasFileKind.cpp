@@ -1,6 +1,6 @@
 #include "LasFileKind.h"
 
-#include <fstream>
+#include <istream>
 
 #include "AsciiText.h"
 #include "LineReader.h"
@@ -39,9 +39,9 @@ bool IsLasFile(const std::string& path)
     if (HasLasExtension(path))
         return true;
     // Only a regular file is looked into: a named pipe would block.
-    std::ifstream in;
+    InputFile in;
     WellDataError ignored;
-    return OpenWellDataFile(path, in, ignored) && BeginsLikeLas(in);
+    return OpenWellDataFile(path, in, ignored) && BeginsLikeLas(in.Stream());
 }
 
 } // namespace keldo

@@ -1,7 +1,6 @@
 #include "LasReader.h"
 
 #include <cmath>
-#include <fstream>
 
 #include "AsciiText.h"
 #include "CodePage.h"
@@ -46,15 +45,19 @@ public:
         bool utf8 = true;
         std::string_view line;
         bool failed = false;
+        size_t bytes = 0;
         while (NextLine(m_lines, line, failed, error, WellDataErrorKind::Malformed)) {
             utf8 = utf8 && IsValidUtf8(line);
             const std::string_view text = TrimBlanks(line);
+            const char letter = text.size() > 1 && text.front() == '~' ? AsciiUpper(text.substr(1, 1)).front() : '\0';
+            if (letter == 'A')
+                return Finish(header, utf8, error);
+            bytes += line.size() + 1;
+            if (!WithinLimits(bytes, error))
+                return false;
             if (text.empty() || text.front() == '#')
                 continue;
             if (text.front() == '~') {
-                const char letter = text.size() > 1 ? AsciiUpper(text.substr(1, 1)).front() : '\0';
-                if (letter == 'A')
-                    return Finish(header, utf8, error);
                 m_section = letter;
                 m_anySection = true;
                 m_curveSection = m_curveSection || letter == 'C';
@@ -75,6 +78,20 @@ public:
     }
 
 private:
+    // The header so far, `bytes` long, within the limits of its lines and
+    // bytes.
+    bool WithinLimits(size_t bytes, WellDataError& error) const
+    {
+        const long long line = m_lines.LineNumber();
+        if (static_cast<unsigned long long>(line) > kMostLasHeaderLines)
+            return Fail(error, WellDataErrorKind::Malformed, line,
+                Format("Der Dateikopf vor dem Datenabschnitt ~A hat mehr als %zu Zeilen.", kMostLasHeaderLines));
+        if (bytes > kMostLasHeaderBytes)
+            return Fail(error, WellDataErrorKind::Malformed, line,
+                Format("Der Dateikopf vor dem Datenabschnitt ~A ist länger als %zu Zeichen.", kMostLasHeaderBytes));
+        return true;
+    }
+
     bool TakeLine(std::string_view text, LasHeader& header, WellDataError& error)
     {
         switch (m_section) {
@@ -105,6 +122,9 @@ private:
             return true;
         }
         case 'C':
+            if (header.curves.size() == kMostLasCurves)
+                return Fail(error, WellDataErrorKind::Malformed, m_lines.LineNumber(),
+                    Format("Die Kurvenbeschreibung ~C nennt mehr als %zu Kurven.", kMostLasCurves));
             header.curves.push_back(ParseLasHeaderLine(text));
             return true;
         case 'P':
@@ -281,10 +301,10 @@ bool ReadLasPath(const std::string& path, const KeptCurves* kept, LasLog& log, W
 {
     error.file = path;
     error.survey = false;
-    std::ifstream in;
+    InputFile in;
     if (!OpenWellDataFile(path, in, error))
         return false;
-    LineReader lines(in, kWellDataLimits);
+    LineReader lines(in.Stream(), kWellDataLimits);
     return ReadLasFrom(lines, kept, log, error);
 }
 

@@ -13,6 +13,15 @@
 // any number of files can be read at the same time in separate threads.
 namespace keldo {
 
+// The most a header (everything before ~A) may hold. Real logs have some
+// dozens of curves and a few hundred header lines; far beyond that a file is
+// damaged or no log, and reading on would only fill the memory: such a file
+// is refused (Malformed) at the line that passes a limit, which its message
+// names.
+inline constexpr size_t kMostLasCurves = 10000;
+inline constexpr size_t kMostLasHeaderLines = 100000;
+inline constexpr size_t kMostLasHeaderBytes = 16 << 20;
+
 // Which curves a reading keeps the values of; every curve is counted in the
 // statistics either way. Indices refer to LasHeader::curves; those beyond the
 // curves are ignored.
@@ -28,7 +37,7 @@ inline KeptCurves KeepCurves(std::vector<size_t> indices) { return KeptCurves{fa
 // skipped), stopping after the line that opens ~A. Curve mnemonics come back
 // unique (see UniqueMnemonics). Errors: NotLas, UnsupportedVersion, Malformed
 // (no ~A, no curves, ~A before ~C, a NULL that is not a number, a line longer
-// than 1 MiB), CannotRead for a read error.
+// than 1 MiB, a header beyond the limits above), CannotRead for a read error.
 bool ReadLasHeader(std::istream& in, LasHeader& header, WellDataError& error);
 
 // Reads the whole file: the header as above, then one record per line (or,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "CurveChoice.h"
 #include "MeasurementLine.h"
@@ -36,6 +37,13 @@ int64_t StoredMillimetres(double tvd, std::string& scratch)
 const std::vector<double>* Column(const LasLog& log, size_t curve)
 {
     return log.IsKept(curve) ? &log.values[curve] : nullptr;
+}
+
+// A value that underflows as a float (below the smallest normal float, such
+// as 1e-45) is 0 to the single-precision computation: it is taken as 0.
+double UnlessUnderflowing(double value)
+{
+    return std::fabs(static_cast<float>(value)) < std::numeric_limits<float>::min() ? 0.0 : value;
 }
 
 std::string UnitText(const std::string& unit) { return unit.empty() ? "(keine)" : "\"" + unit + "\""; }
@@ -109,6 +117,8 @@ MeasurementRows DeriveMeasurementRows(const LasLog& log, const RowSettings& sett
         sw = swUnit.Apply(sw);
         const double md = depthUnit.Apply(depth);
         const double tvd = (survey ? survey->Tvd(md, cursor) : md) - elevation;
+        porosity = UnlessUnderflowing(porosity);
+        sw = UnlessUnderflowing(sw);
         if (!(porosity > 0 && porosity < 1 && sw > 0 && sw <= 1) || !(std::fabs(tvd) < kLargestDepth)) {
             ++counts.outOfRange;
             continue;

@@ -46,7 +46,8 @@ struct MeasurementRows {
 };
 
 // A row is kept when depth, porosity and Sw are present, 0 < porosity < 1 and
-// 0 < Sw <= 1 after unit conversion (on the double values), and its TVD,
+// 0 < Sw <= 1 after unit conversion (on the double values; one that
+// underflows as a float, such as 1e-45, counts as 0), and its TVD,
 // rounded to the millimetre as the line stores it, lies strictly beyond the
 // last kept row in the direction of the first two kept rows. The first row
 // with valid values is kept; the next one with a different stored TVD sets the

@@ -1,7 +1,6 @@
 #include "SurveyReader.h"
 
 #include <cmath>
-#include <fstream>
 #include <string_view>
 
 #include "AsciiText.h"
@@ -200,10 +199,10 @@ bool ReadSurveyFile(const std::string& path, std::vector<SurveyStation>& station
 {
     error.file = path;
     error.survey = true;
-    std::ifstream in;
+    InputFile in;
     if (!OpenWellDataFile(path, in, error))
         return false;
-    return ReadSurvey(in, stations, error);
+    return ReadSurvey(in.Stream(), stations, error);
 }
 
 } // namespace keldo

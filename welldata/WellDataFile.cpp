@@ -1,34 +1,15 @@
 #include "WellDataFile.h"
 
-#include <cerrno>
-#include <filesystem>
-
 #include "FileAccess.h"
 #include "TextFormat.h"
 
 namespace keldo {
 
-bool OpenWellDataFile(const std::string& path, std::ifstream& in, WellDataError& error)
+bool OpenWellDataFile(const std::string& path, InputFile& in, WellDataError& error)
 {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
     int reason = 0;
-    if (status.type() == fs::file_type::not_found)
-        reason = ENOENT;
-    else if (ec)
-        reason = ec.value();
-    else if (fs::is_directory(status))
-        reason = EISDIR;
-    else if (!fs::is_regular_file(status))
-        reason = EINVAL;
-    if (reason == 0) {
-        errno = 0;
-        in.open(path, std::ios::binary);
-        if (in.is_open())
-            return true;
-        reason = errno != 0 ? errno : EACCES;
-    }
+    if (in.Open(path, reason))
+        return true;
     return Fail(
         error, WellDataErrorKind::CannotRead, 0, "Die Datei kann nicht gelesen werden. " + SystemErrorReason(reason));
 }

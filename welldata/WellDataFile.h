@@ -1,8 +1,8 @@
 #pragma once
-#include <fstream>
 #include <string>
 #include <string_view>
 
+#include "InputFile.h"
 #include "LineReader.h"
 #include "WellDataError.h"
 
@@ -14,10 +14,10 @@ inline constexpr size_t kLongestWellDataLine = 1 << 20;
 inline constexpr LineLimits kWellDataLimits{kLongestWellDataLine};
 
 // Opens a LAS or survey file for reading. A missing or unreadable file, a
-// folder or anything but a regular file (a named pipe would block) gives a
-// CannotRead error with the reason; `error.file` and `error.survey` are set
-// by the caller.
-bool OpenWellDataFile(const std::string& path, std::ifstream& in, WellDataError& error);
+// folder or anything but a regular file (a named pipe would block, a device
+// never ends) gives a CannotRead error with the reason; `error.file` and
+// `error.survey` are set by the caller.
+bool OpenWellDataFile(const std::string& path, InputFile& in, WellDataError& error);
 
 // The next line of a LAS or survey file. False at the end of the file, and
 // also on a read error (CannotRead) or a line beyond the limits (`tooLong`,

@@ -21,9 +21,12 @@ namespace {
 constexpr size_t kBytesPerInputByte = 32;
 constexpr size_t kFixedAllowance = 64 * 1024;
 
-std::vector<std::string> ReferenceLines(std::string_view bytes)
+// The lines of "aus.txt"; `tooLong` when one of them is longer than the
+// limit: the lines before it are read from a stream, none from the file.
+std::vector<std::string> ReferenceLines(std::string_view bytes, bool& tooLong)
 {
     std::vector<std::string> lines;
+    tooLong = false;
     size_t pos = 0;
     while (pos < bytes.size() && lines.size() < static_cast<size_t>(kMaxResultsLines)) {
         const size_t end = bytes.find('\n', pos);
@@ -31,6 +34,10 @@ std::vector<std::string> ReferenceLines(std::string_view bytes)
         pos = end == std::string_view::npos ? bytes.size() : end + 1;
         if (end != std::string_view::npos && !line.empty() && line.back() == '\r')
             line.pop_back();
+        if (line.size() > kLongestResultsLine) {
+            tooLong = true;
+            break;
+        }
         for (char& c : line)
             if (c == '\0')
                 c = ' ';
@@ -143,10 +150,11 @@ void CheckFileReading(std::string_view bytes, const std::vector<std::string>& ex
 Violations CheckResultsFile(std::string_view bytes)
 {
     Violations found;
-    const std::vector<std::string> expected = ReferenceLines(bytes);
+    bool tooLong = false;
+    const std::vector<std::string> expected = ReferenceLines(bytes, tooLong);
     CheckStreamReading(bytes, expected, found);
     CheckRewrite(expected, found);
-    CheckFileReading(bytes, expected, found);
+    CheckFileReading(bytes, tooLong ? std::vector<std::string>() : expected, found);
     return found;
 }
 

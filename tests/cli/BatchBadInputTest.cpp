@@ -46,11 +46,12 @@ protected:
 
     std::string Path(const std::string& name) const { return (m_dir / name).string(); }
 
-    // Runs the executable with `args` (no quotes in them).
-    BatchResult Batch(const std::string& args) const
+    // Runs the executable with `args` (no quotes in them), after the shell
+    // command `before`.
+    BatchResult Batch(const std::string& args, const std::string& before = "") const
     {
         const std::string out = Path("stdout"), err = Path("stderr");
-        const std::string command = "'" KELDO_BATCH_EXE "' " + args + " >'" + out + "' 2>'" + err + "'";
+        const std::string command = before + "'" KELDO_BATCH_EXE "' " + args + " >'" + out + "' 2>'" + err + "'";
         const int raw = std::system(command.c_str());
         BatchResult run;
         run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -150,4 +151,60 @@ TEST_F(BatchBadInput, PermeabilityCurveWithoutLasIsAUsageError)
         << run.err;
     EXPECT_EQ(run.out, "");
     EXPECT_FALSE(fs::exists(Path("nie.kld")));
+}
+
+// A named pipe or an endless device as any input: refused before a byte is
+// read, at once (a pipe without a writer held the tool for ever, /dev/zero
+// grew it past gigabytes), with the file named and the reason in German.
+TEST_F(BatchBadInput, PipesAndDevicesAsInputAreRefusedAtOnce)
+{
+    const std::string fifo = Path("pipe");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string doc = GasExampleDocument();
+    const std::string las = VolveWellLas("15_9-F-11_A");
+    const struct {
+        const char* what;
+        std::string args;
+        std::string named;
+        int status;
+    } cases[] = {
+        {"document", fifo, fifo, 1},
+        {"measurements from a pipe", "--measurements " + fifo + " " + doc, fifo, 2},
+        {"measurements from /dev/zero", "--measurements /dev/zero " + doc, "/dev/zero", 2},
+        {"LAS file", "--las " + fifo + " " + doc, fifo, 1},
+        {"survey", "--las " + las + " --survey /dev/zero " + doc, "/dev/zero", 1},
+        {"core table from a pipe", "--core " + fifo + " --fit-phik " + doc, fifo, 1},
+        {"core table from /dev/zero", "--core /dev/zero --fit-phik " + doc, "/dev/zero", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const BatchResult run = Batch("--mode contact " + c.args);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_NE(run.err.find(c.named), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("Das ist keine gewöhnliche Datei."), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+// Out of memory (here a limit on the address space far below what 2 million
+// measurement lines need) ends the tool with one German message and status
+// 1, not an abort with the library's English.
+TEST_F(BatchBadInput, OutOfMemoryEndsWithOneGermanMessage)
+{
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "a sanitizer reserves far more address space than the limit";
+#endif
+    // The tool with its libraries starts in less; the lines need about 200 MB more.
+    constexpr long kAddressSpaceKiB = 200'000;
+    {
+        std::ofstream out(Path("long.txt"), std::ios::binary);
+        for (int i = 0; i < 2'000'000; ++i)
+            out << 1000 + i << ".000 0.25000 0.50000" << std::string(60, ' ') << "\n";
+    }
+    const BatchResult run
+        = Batch("--mode contact --ascending --measurements " + Path("long.txt") + " " + GasExampleDocument(),
+            "ulimit -v " + std::to_string(kAddressSpaceKiB) + ";");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "ABBRUCH!!Der Arbeitsspeicher reicht nicht aus; die Arbeit wurde abgebrochen.\n");
+    EXPECT_EQ(run.out, "");
 }

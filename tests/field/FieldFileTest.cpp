@@ -18,6 +18,24 @@ FieldStudy Parse(const std::string& text, const std::string& path = "/daten/feld
     return study;
 }
 
+std::string Repeated(const std::string& line, size_t times)
+{
+    std::string text;
+    for (size_t i = 0; i < times; ++i)
+        text += line;
+    return text;
+}
+
+// W0 … W11, then the same twelve again.
+std::string TwelveNamesTwice()
+{
+    std::string text;
+    for (int round = 0; round < 2; ++round)
+        for (int i = 0; i < 12; ++i)
+            text += "W" + std::to_string(i) + ",w.kld\n";
+    return text;
+}
+
 std::string Errors(const FieldWell& well)
 {
     std::string all;
@@ -126,12 +144,38 @@ TEST(FieldFile, RowErrorsNameLineAndColumn)
     }
 }
 
-TEST(FieldFile, ARepeatedWellNameIsAnErrorOfTheLaterRow)
+// A quoted value may hold line breaks, as spreadsheets write them: the row
+// runs on to the line that closes the quote and is refused whole, so its
+// tail never becomes a well of its own. A quote that no line closes ends at
+// its own line, and the lines after it are rows again.
+TEST(FieldFile, AQuotedLineBreakIsOneRowRefusedWhole)
 {
-    const FieldStudy study = Parse("well,document\nA,a.kld\nB,b.kld\nA,c.kld\n");
-    ASSERT_EQ(study.wells.size(), 3u);
-    EXPECT_EQ(Errors(study.wells[0]) + Errors(study.wells[1]), "");
-    EXPECT_EQ(Errors(study.wells[2]), "Zeile 4, Spalte well: Die Bohrung \"A\" steht schon in Zeile 2.\n");
+    const struct {
+        const char* what;
+        const char* text;
+        std::vector<std::string> names;
+        std::vector<std::string> errors;
+    } cases[] = {
+        {"a line break in the name", "well,document\n\"A\nB,b.kld\",a.kld\nC,c.kld\n", {"A", "C"},
+            {"Zeile 2, Spalte well: Ein Wert in Anführungszeichen reicht über das Zeilenende hinaus; die Zeilen 2 "
+             "bis 3 werden als eine Zeile verworfen.\n",
+                ""}},
+        {"two line breaks in a later cell", "well,document,contact\nA,\"a\n\nb\",3000\nC,c.kld,\n", {"A", "C"},
+            {"Zeile 2, Spalte document: Ein Wert in Anführungszeichen reicht über das Zeilenende hinaus; die Zeilen 2 "
+             "bis 4 werden als eine Zeile verworfen.\n",
+                ""}},
+        {"a quote that no line closes", "well,document\nA,\"a.kld\nC,c.kld\n", {"A", "C"},
+            {"Zeile 2, Spalte document: Ein Anführungszeichen ist nicht geschlossen.\n", ""}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const FieldStudy study = Parse(c.text);
+        ASSERT_EQ(study.wells.size(), c.names.size());
+        for (size_t i = 0; i < c.names.size(); ++i) {
+            EXPECT_EQ(study.wells[i].name, c.names[i]);
+            EXPECT_EQ(Errors(study.wells[i]), c.errors[i]);
+        }
+    }
 }
 
 // A file the study cannot start from at all: one message, no wells.
@@ -139,7 +183,7 @@ TEST(FieldFile, ErrorsOfTheWholeFile)
 {
     const struct Case {
         const char* what;
-        const char* text;
+        std::string text;
         const char* error;
     } cases[] = {
         {"empty", "", "Die Felddatei \"f.csv\" hat keine Kopfzeile (well, document oder las, …)."},
@@ -158,6 +202,23 @@ TEST(FieldFile, ErrorsOfTheWholeFile)
         {"a column without name", "well,,las\n",
             "Die Felddatei \"f.csv\", Zeile 1, Spalte 2: Die Spalte hat keinen Namen."},
         {"not UTF-8", "well,document\nB\xF6hrung,a.kld\n", "Die Felddatei \"f.csv\" ist keine UTF-8-Datei (Zeile 2)."},
+        {"a zero byte in a cell", std::string("well,document\nA\0B,a.kld\n", 25),
+            "Die Felddatei \"f.csv\" enthält ein Nullzeichen (Byte 0) in Zeile 2; sie ist keine Textdatei."},
+        {"a well's name twice", "well,document\nA,a.kld\nB,b.kld\nA,c.kld\n",
+            "Die Felddatei \"f.csv\" nennt Bohrungen mehrfach: \"A\" in den Zeilen 2, 4. Jede Bohrung braucht einen "
+            "eigenen Namen (Spalte well)."},
+        {"10,000 rows of one name", "well,document\n" + Repeated("A,a.kld\n", 10000),
+            "Die Felddatei \"f.csv\" nennt Bohrungen mehrfach: \"A\" in den Zeilen 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 … "
+            "und 9990 weitere. Jede Bohrung braucht einen eigenen Namen (Spalte well)."},
+        {"many names twice", "well,document\n" + TwelveNamesTwice(),
+            "Die Felddatei \"f.csv\" nennt Bohrungen mehrfach: \"W0\" in den Zeilen 2, 14, \"W1\" in den Zeilen 3, 15, "
+            "\"W2\" in den Zeilen 4, 16, \"W3\" in den Zeilen 5, 17, \"W4\" in den Zeilen 6, 18, \"W5\" in den Zeilen "
+            "7, 19, \"W6\" in den Zeilen 8, 20, \"W7\" in den Zeilen 9, 21, \"W8\" in den Zeilen 10, 22, \"W9\" in den "
+            "Zeilen 11, 23 … und 2 weitere. Jede Bohrung braucht einen eigenen Namen (Spalte well)."},
+        {"a line beyond the limit", "well,document\nA," + std::string(keldo::kLongestFieldFileLine, 'a') + "\n",
+            "Die Felddatei \"f.csv\", Zeile 2: Die Zeile ist länger als 65536 Zeichen."},
+        {"more lines than the limit", "well,document\n" + Repeated("#\n", keldo::kMostFieldFileLines),
+            "Die Felddatei \"f.csv\", Zeile 100001: Die Datei hat mehr als 100000 Zeilen."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

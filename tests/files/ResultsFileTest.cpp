@@ -80,6 +80,34 @@ TEST_F(ResultsFile, LongLinesAreKeptWhole)
         (std::vector<std::string>{" ", longLine, std::string(99, 'x')})); // "T" is one character
 }
 
+// A line far longer than any report line (a file that is no report): the
+// file gives no lines and a message naming the file and the limit; up to the
+// limit a line is kept whole.
+TEST_F(ResultsFile, ALineBeyondTheLimitGivesNoLinesAndSaysSo)
+{
+    const struct {
+        const char* what;
+        size_t length;
+        const char* message; // empty: read
+    } cases[] = {
+        {"at the limit", keldo::kLongestResultsLine, ""},
+        {"one over it", keldo::kLongestResultsLine + 1,
+            "Die Ergebnisse konnten nicht aus der Datei aus.txt gelesen werden.\nDie 2. Zeile ist länger als 65536 "
+            "Zeichen."},
+        {"10 MB without a line end", 10'000'000,
+            "Die Ergebnisse konnten nicht aus der Datei aus.txt gelesen werden.\nDie 2. Zeile ist länger als 65536 "
+            "Zeichen."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteBytes(folder.file("aus.txt"), "Titel\n" + std::string(c.length, '7'));
+        std::vector<std::string> lines{"alt"};
+        const keldo::FileResult read = keldo::ReadResultsFile(dir, lines);
+        EXPECT_EQ(read.Message(), c.message);
+        EXPECT_EQ(lines.size(), *c.message ? 0u : 2u);
+    }
+}
+
 TEST_F(ResultsFile, AtMostThousandLinesAreTaken)
 {
     std::string text;

@@ -88,6 +88,21 @@ TEST(CoreTable, ReadsLinesOfThreeNumbers)
     }
 }
 
+// A line longer than any row of a core table stops the reading at once,
+// with the line and the limit; a file that is a pipe or a device is refused
+// before a byte is read (NonRegularInputTest).
+TEST(CoreTable, ALineBeyondTheLimitIsRefused)
+{
+    std::vector<PhiKSample> samples;
+    keldo::CoreTableError error;
+    EXPECT_FALSE(ReadCoreTableText(
+        "2800 0.2 1\n" + std::string(keldo::kLongestCoreTableLine + 1, '1') + "\n", "kern.txt", samples, error));
+    EXPECT_EQ(error.kind, keldo::CoreTableErrorKind::LineTooLong);
+    EXPECT_EQ(error.line, 2);
+    EXPECT_EQ(error.Message(), "ABBRUCH in der 2.Zeile der Datei kern.txt\nDie Zeile ist länger als 65536 Zeichen!");
+    EXPECT_TRUE(samples.empty());
+}
+
 TEST(CoreTable, ReadsTheVolveTableAndNamesAMissingFile)
 {
     // The first and last rows as they stand in the file.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,10 +25,23 @@ CsvOptions Options(
 const CsvOptions kFieldFile = Options(keldo::kCommaOrSemicolon);
 const CsvOptions kNewTables = Options(keldo::kCommaSemicolonOrTab);
 
-// A row as "line: cell|cell", "!" after the line for an unclosed quote.
+// Quotes over line ends and no zero bytes, as the field file reads.
+CsvOptions Spanning(bool keepUnclosedRows = true)
+{
+    CsvOptions options = Options(keldo::kCommaOrSemicolon, keepUnclosedRows);
+    options.quotesSpanLines = true;
+    options.refuseNulBytes = true;
+    return options;
+}
+
+// A row as "line: cell|cell", "!" after the line for an unclosed quote,
+// "first-last" for a row over several lines.
 std::string Shown(const keldo::CsvRow& row)
 {
-    std::string shown = std::to_string(row.line) + (row.unclosedQuote ? "!" : "") + ":";
+    std::string shown = std::to_string(row.line);
+    if (row.lastLine > row.line)
+        shown += "-" + std::to_string(row.lastLine);
+    shown += std::string(row.unclosedQuote ? "!" : "") + ":";
     for (size_t i = 0; i < row.cells.size(); ++i)
         shown += (i ? "|" : " ") + row.cells[i];
     return shown;
@@ -84,6 +98,22 @@ const TableCase kTables[] = {
         ',', 1, {"a", "b"}, {"2: 12345"}, CsvErrorKind::LineTooLong, 3},
     {"more lines than allowed", "a\n1\n2\n", Options(keldo::kCommaOrSemicolon, false, {keldo::kNoLimit, 2}), ',', 1,
         {"a"}, {"2: 1"}, CsvErrorKind::TooManyLines, 3},
+    {"a quoted line break joins the lines of a row", "a,b\n\"x\ny\",2\n3,4\n", Spanning(), ',', 1, {"a", "b"},
+        {"2-3: x\ny|2", "4: 3|4"}, CsvErrorKind::None, 0},
+    {"comments and blank lines inside quotes are the cell's", "a,b\n1,\"\n# x\n\",2\n", Spanning(), ',', 1,
+        {"a", "b"}, {"2-4: 1|\n# x\n|2"}, CsvErrorKind::None, 0},
+    {"a doubled quote at a line end does not close", "a,b\n\"x\"\"\ny\",2\n", Spanning(), ',', 1, {"a", "b"},
+        {"2-3: x\"\ny|2"}, CsvErrorKind::None, 0},
+    {"a quote no line closes ends at its line, the lines after it are rows", "a,b\n1,\"2\n3,4\n5,6\n", Spanning(),
+        ',', 1, {"a", "b"}, {"2!: 1", "3: 3|4", "4: 5|6"}, CsvErrorKind::None, 0},
+    {"... or stop the table where unclosed rows are not kept", "a,b\n1,\"2\n3,4\n", Spanning(false), ',', 1,
+        {"a", "b"}, {}, CsvErrorKind::UnclosedQuote, 2},
+    {"quotes do not span lines unless asked", "a,b\n\"x\ny\",2\n", Options(keldo::kCommaOrSemicolon, true), ',', 1,
+        {"a", "b"}, {"2!:", "3: y\"|2"}, CsvErrorKind::None, 0},
+    {"a zero byte stops the table", std::string("a,b\n1,2\n3,\0\n", 12), Spanning(), ',', 1, {"a", "b"}, {"2: 1|2"},
+        CsvErrorKind::NulByte, 3},
+    {"a zero byte inside a quoted cell over lines", std::string("a,b\n\"x\n\0\",2\n", 12), Spanning(), ',', 1,
+        {"a", "b"}, {}, CsvErrorKind::NulByte, 3},
 };
 
 } // namespace
@@ -102,5 +132,16 @@ TEST(CsvTable, SplitsHeaderAndRows)
         EXPECT_EQ(rows, c.rows);
         EXPECT_EQ(table.error, c.error);
         EXPECT_EQ(table.errorLine, c.errorLine);
+
+        // Read from a stream a block at a time, the table is the same.
+        std::istringstream in(c.text);
+        const keldo::CsvTable streamed = keldo::ReadCsvTable(in, c.options);
+        EXPECT_EQ(streamed.header, table.header);
+        std::vector<std::string> streamedRows;
+        for (const keldo::CsvRow& row : streamed.rows)
+            streamedRows.push_back(Shown(row));
+        EXPECT_EQ(streamedRows, rows);
+        EXPECT_EQ(streamed.error, table.error);
+        EXPECT_EQ(streamed.errorLine, table.errorLine);
     }
 }

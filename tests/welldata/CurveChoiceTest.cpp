@@ -91,6 +91,21 @@ TEST(CurveChoice, NamesAreFoundWithoutRegardToCaseElseTheMessageListsTheCurves)
     }
 }
 
+// A file of 2000 curves: the message names the first ten and counts the
+// rest, so that it stays one readable line.
+TEST(CurveChoice, ALongListOfCurvesIsCutInTheMessage)
+{
+    std::string names = "DEPT";
+    for (int i = 1; i < 2000; ++i)
+        names += " C" + std::to_string(i);
+    size_t index = 0;
+    keldo::WellDataError error;
+    EXPECT_FALSE(keldo::ResolveCurve(Curves(names), "PHIX", keldo::CurveRole::Porosity, index, error));
+    EXPECT_EQ(error.detail,
+        "Die Kurve \"PHIX\" (Porosität) gibt es in der Datei nicht. Kurven der Datei: DEPT, C1, C2, C3, C4, C5, C6, "
+        "C7, C8, C9 … und 1990 weitere.");
+}
+
 struct DepthKindCase {
     const char* mnemonic;
     keldo::DepthKind kind;

@@ -10,6 +10,14 @@
 
 namespace {
 
+std::string Lines(const std::string& line, size_t times)
+{
+    std::string text;
+    for (size_t i = 0; i < times; ++i)
+        text += line;
+    return text;
+}
+
 using Kind = keldo::WellDataErrorKind;
 
 const std::string kHeader
@@ -57,6 +65,14 @@ const BadLasCase kBadFiles[] = {
         "Die Zeile ist länger als 1048576 Zeichen."},
     {"10 MB line in the header", "~V\n" + TenMegabyteLine(), Kind::Malformed, 2,
         "Die Zeile ist länger als 1048576 Zeichen."},
+    // A header far beyond any log's is refused at the line that passes its
+    // limit, before it fills the memory.
+    {"more curves than the limit", "~V\n VERS. 2.0 :\n~C\n" + Lines(" C.M : curve\n", keldo::kMostLasCurves + 1),
+        Kind::Malformed, 10004, "Die Kurvenbeschreibung ~C nennt mehr als 10000 Kurven."},
+    {"more header lines than the limit", "~V\n" + Lines("#\n", keldo::kMostLasHeaderLines), Kind::Malformed, 100001,
+        "Der Dateikopf vor dem Datenabschnitt ~A hat mehr als 100000 Zeilen."},
+    {"a header longer than the limit", "~V\n" + Lines("#" + std::string(1'000'000, 'x') + "\n", 17), Kind::Malformed,
+        18, "Der Dateikopf vor dem Datenabschnitt ~A ist länger als 16777216 Zeichen."},
     {"binary garbage",
         std::string("\x7f"
                     "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0\x01\0\0\0",

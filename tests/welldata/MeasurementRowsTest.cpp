@@ -66,6 +66,10 @@ const RowRuleCase kRowRules[] = {
         {"     6.000      0.20000     1.00000", "     7.000      0.99900     0.00100",
             "     8.000      0.00000     0.50000"},
         0, 5, 0},
+    // below the smallest normal float (1.17549435e-38) a value is 0 to the
+    // single-precision computation; just above it the row stays
+    {"values that underflow as a float", {"1 1e-45 0.5", "2 0.2 1e-45", "3 1e-39 0.5", "4 2e-38 0.5"},
+        {"     4.000      0.00000     0.50000"}, 0, 3, 0},
     {"missing values", {"-999.25 0.2 0.3", "1 -999.25 0.3", "2 0.2 abc", "3 nan 0.3", "4 0.2 0.3"},
         {"     4.000      0.20000     0.30000"}, 4, 0, 0},
     // missing before out of range before the depth order
