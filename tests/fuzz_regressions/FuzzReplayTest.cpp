@@ -16,6 +16,7 @@
 #include "LasReaderCheck.h"
 #include "MeasurementImport.h"
 #include "MeasurementImportCheck.h"
+#include "PcFileCheck.h"
 #include "RecordingMessageBox.h"
 #include "ResultsFileCheck.h"
 #include "SurveyReaderCheck.h"
@@ -72,6 +73,8 @@ protected:
             return keldo::fuzz::CheckLasReader(bytes);
         if (target == "survey_reader")
             return keldo::fuzz::CheckSurveyReader(bytes);
+        if (target == "pc_file")
+            return keldo::fuzz::CheckPcFile(bytes);
         return keldo::fuzz::CheckResultsFile(bytes);
     }
 };
@@ -92,7 +95,8 @@ TEST_P(FuzzReplay, KeptFindingsKeepEveryRule)
 }
 
 INSTANTIATE_TEST_SUITE_P(Readers, FuzzReplay,
-    ::testing::Values("document_file", "measurement_import", "results_file", "las_reader", "survey_reader"));
+    ::testing::Values(
+        "document_file", "measurement_import", "results_file", "las_reader", "survey_reader", "pc_file"));
 
 // The file form of the import reads what the stream form reads.
 TEST(FuzzReplayFiles, MeasurementFileImportMatchesTheStream)
