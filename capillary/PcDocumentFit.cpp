@@ -9,12 +9,12 @@ namespace keldo {
 std::string PcFileSource(const std::string& path) { return "Kapillardruckdatei " + path; }
 
 PcDocumentFit FitPcForDocument(
-    const PcTable& table, const PcFitOptions& options, const std::string& source, const CKeldoInputs& document)
+    const PcTable& table, const PcFitOptions& options, const std::string& path, const CKeldoInputs& document)
 {
     PcDocumentFit fit;
     fit.normalization = NormalizePc(table, options);
     const PcNormalization& n = fit.normalization;
-    fit.report = PcFitReport(table, n, source);
+    fit.report = PcFitReport(table, n, PcFileSource(path));
     if (!n.ok)
         return fit;
     for (const PcExclusion& e : n.excluded)
@@ -25,9 +25,10 @@ PcDocumentFit FitPcForDocument(
     CKeldoInputs written = document;
     WriteCoefficients(n.Chosen(), n.pcMax, written);
     fit.fitted = FittedCapillaryFrom(written);
-    fit.curves = PcCurvesGraph(n, source);
-    fit.parameters = PcParameterGraph(n, source);
-    fit.heights = SaturationHeightGraph(n, ModelParametersFor(document), document.m_nFluid, source);
+    const std::string name = path.substr(path.find_last_of('/') + 1);
+    fit.curves = PcCurvesGraph(n, name);
+    fit.parameters = PcParameterGraph(n, name);
+    fit.heights = SaturationHeightGraph(n, ModelParametersFor(document), document.m_nFluid, name);
     return fit;
 }
 

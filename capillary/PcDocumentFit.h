@@ -25,9 +25,11 @@ struct PcDocumentFit {
     GraphPage curves, parameters, heights;
 };
 
-// Normalizes `table` with `options`; the saturation-height page takes the
-// fluids of `document`.
+// Normalizes `table`, read from the file at `path`, with `options`; the
+// report names the file as given, the pages by its name alone (a long
+// folder would run over the page's title); the saturation-height page takes
+// the fluids of `document`.
 PcDocumentFit FitPcForDocument(
-    const PcTable& table, const PcFitOptions& options, const std::string& source, const CKeldoInputs& document);
+    const PcTable& table, const PcFitOptions& options, const std::string& path, const CKeldoInputs& document);
 
 } // namespace keldo

@@ -36,7 +36,7 @@ std::optional<Refusal> FitCapillaryModel(const BatchOptions& options, Fitted& fi
     if (!table.ok)
         return Refusal{PcTableErrorMessage(table.error), IsUnreadable(table.error) ? kBatchUnreadable : kBatchRefused};
     const PcFitOptions choice{options.pcMax, options.alfaOrder, options.pcTwoStep};
-    PcDocumentFit fit = FitPcForDocument(table.table, choice, PcFileSource(options.pcFile), fitted.inputs);
+    PcDocumentFit fit = FitPcForDocument(table.table, choice, options.pcFile, fitted.inputs);
     if (!fit.normalization.ok)
         return Refusal{PcRefusalMessage(fit.normalization.refusal)};
     FittedValues values;

@@ -132,6 +132,7 @@ bool DlgFitModelPcTab::OpenFile(const std::string& path)
         return false;
     }
     m_table = std::move(read.table);
+    m_path = path;
     m_source = keldo::PcFileSource(path);
     m_sourceText->setText(Utf8(m_source + keldo::Format(", %zu Proben", m_table.samples.size())));
     m_sourceText->setToolTip(Utf8(m_source));
@@ -219,7 +220,7 @@ void DlgFitModelPcTab::OnFit()
     keldo::PcFitOptions options;
     if (!ChosenTable(table) || !ChosenOptions(options))
         return;
-    keldo::PcDocumentFit fit = keldo::FitPcForDocument(table, options, m_source, m_inputs);
+    keldo::PcDocumentFit fit = keldo::FitPcForDocument(table, options, m_path, m_inputs);
     if (!fit.normalization.ok) {
         m_messages.Show(keldo::PcRefusalMessage(fit.normalization.refusal));
         return;

@@ -80,6 +80,7 @@ private:
     std::function<void(const keldo::FittedCapillaryModel&)> m_onFitted;
 
     keldo::PcTable m_table;
+    std::string m_path;
     std::string m_source;
     std::vector<std::string> m_shownClosures; // as each row's closure cell was filled
     keldo::ShownNumber m_shownPcMax;

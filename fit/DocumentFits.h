@@ -44,9 +44,9 @@ FittedCapillaryModel FittedCapillaryFrom(const CKeldoInputs& inputs);
 // The fitted values that "Übernehmen" writes into a document: each only when
 // it was fitted.
 struct FittedValues {
-    std::optional<std::array<float, 3>> phiK;      // as the document's Phi-K fields hold them
-    std::optional<float> contact;                  // m_fKontakt
-    std::optional<FittedCapillaryModel> capillary; // from the core capillary-pressure data
+    std::optional<std::array<float, 3>> phiK;                     // as the document's Phi-K fields hold them
+    std::optional<float> contact;                                 // m_fKontakt
+    std::optional<FittedCapillaryModel> capillary = std::nullopt; // from the core capillary-pressure data
 
     bool Any() const { return phiK || contact || capillary; }
     void WriteInto(CKeldoInputs& inputs) const;

@@ -81,8 +81,8 @@ TEST(BatchPcFit, SavesTheFittedCoefficientsAndPcMax)
         const Outcome out = RunTool(options);
         ASSERT_EQ(out.status, keldo::kBatchCompleted) << out.messages;
 
-        const keldo::PcDocumentFit want = keldo::FitPcForDocument(
-            table.table, {c.pcMax, c.alfaOrder, c.twoStep}, keldo::PcFileSource(CorePcExample()), original);
+        const keldo::PcDocumentFit want
+            = keldo::FitPcForDocument(table.table, {c.pcMax, c.alfaOrder, c.twoStep}, CorePcExample(), original);
         ASSERT_TRUE(want.normalization.ok);
         EXPECT_EQ(want.normalization.refinedTaken, !c.twoStep);
         ExpectSame(HeldBy(options.saveAs), want.fitted);

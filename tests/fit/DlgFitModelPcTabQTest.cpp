@@ -176,8 +176,7 @@ private slots:
             else if (closure == QStringLiteral("0.15"))
                 s.closure = 0.15f; // as typed: a float, as the dialog's fields read it
         }
-        const keldo::PcDocumentFit want
-            = keldo::FitPcForDocument(read.table, {}, keldo::PcFileSource(CorePcExample()), doc);
+        const keldo::PcDocumentFit want = keldo::FitPcForDocument(read.table, {}, CorePcExample(), doc);
         QVERIFY(want.normalization.ok);
         QVERIFY(SameModel(tab.Result()->fitted, want.fitted));
         QCOMPARE(tab.Result()->report, want.report);
