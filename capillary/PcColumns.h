@@ -1,7 +1,7 @@
 #pragma once
 #include <array>
 #include <string>
-#include <string_view>
+#include <vector>
 
 #include "PcTable.h"
 
@@ -36,13 +36,11 @@ struct PcLayoutResult {
     PcTableError error;
 };
 
-// Finds the columns in the header's cells; the first fault is the error.
-PcLayoutResult ReadPcHeader(const TableRow& header);
+// Finds the columns in the header's cells (of line `line`); the first fault
+// is the error.
+PcLayoutResult ReadPcHeader(const std::vector<std::string>& cells, long long line);
 
 // The name under which the file names a column ("hg_saturation").
 const char* PcColumnName(PcColumn c);
-
-// A cell without the blanks around it.
-std::string_view TrimmedCell(std::string_view cell);
 
 } // namespace keldo

@@ -1,6 +1,8 @@
 #include "PcMessages.h"
 
+#include "FileAccess.h"
 #include "PcColumns.h"
+#include "PcFile.h"
 #include "TextFormat.h"
 
 namespace keldo {
@@ -47,6 +49,20 @@ std::string PcTableErrorMessage(const PcTableError& e)
 {
     const std::string where = Where(e);
     switch (e.kind) {
+    case PcTableErrorKind::CannotRead:
+        return "ABBRUCH!!Die Kapillardruckdatei " + e.file + " kann nicht gelesen werden! "
+            + SystemErrorReason(e.systemError);
+    case PcTableErrorKind::LineTooLong:
+        return Format("ABBRUCH!!Zeile %lld ist länger als %zu Zeichen; die Datei ist keine Kapillardrucktabelle!",
+            e.line, kPcFileLimits.longestLine);
+    case PcTableErrorKind::TooManyLines:
+        return Format(
+            "ABBRUCH!!Die Datei hat mehr als %zu Zeilen; sie ist keine Kapillardrucktabelle!", kPcFileLimits.mostLines);
+    case PcTableErrorKind::UnclosedQuote:
+        return Format("ABBRUCH!!Zeile %lld: ein Anführungszeichen ist nicht geschlossen!", e.line);
+    case PcTableErrorKind::NoHeader:
+        return "ABBRUCH!!Die Datei hat keine Kopfzeile (sample, porosity, permeability, pressure, hg_saturation "
+               "oder sw)!";
     case PcTableErrorKind::MissingColumn:
         return Format("ABBRUCH!!Zeile %lld: der Kopfzeile fehlt die Spalte \"%s\"%s!", e.line, PcColumnName(e.role),
             e.role == PcColumn::HgSaturation ? " oder \"sw\"" : "");

@@ -3,35 +3,10 @@
 #include "FitReport.h"
 #include "PcMessages.h"
 #include "TextFormat.h"
+#include "Utf8Text.h"
 
 namespace keldo {
 namespace {
-
-size_t Characters(const std::string& s)
-{
-    size_t n = 0;
-    for (const char c : s)
-        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return n;
-}
-
-// `text` filled with blanks to `width` characters, on the left or the right;
-// longer names are cut at a character boundary.
-std::string Padded(std::string text, size_t width, bool left)
-{
-    if (Characters(text) > width) {
-        size_t bytes = 0, characters = 0;
-        while (bytes < text.size() && characters < width) {
-            ++bytes;
-            while (bytes < text.size() && (static_cast<unsigned char>(text[bytes]) & 0xC0) == 0x80)
-                ++bytes;
-            ++characters;
-        }
-        text.resize(bytes);
-    }
-    const std::string fill(width - Characters(text), ' ');
-    return left ? text + fill : fill + text;
-}
 
 // Columns of the sample table: name, depth, porosity, K, points, Swmin,
 // Pcsperr, alfa, beta, RMS.
@@ -41,7 +16,7 @@ std::string TableLine(const std::vector<std::string>& cells)
 {
     std::string line = "  ";
     for (size_t i = 0; i < cells.size(); ++i)
-        line += Padded(cells[i], kWidths[i], i == 0);
+        line += PadToCharacters(cells[i], kWidths[i], i == 0);
     return line;
 }
 

@@ -2,12 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <string_view>
 #include <utility>
 
+#include "DecimalNumber.h"
 #include "PcColumns.h"
-#include "TextFormat.h"
 
 namespace keldo {
 namespace {
@@ -26,7 +27,9 @@ struct RowValues {
 class RowReader {
 public:
     RowReader(const PcColumnLayout& layout, size_t headerWidth, char separator)
-        : m_layout(layout), m_decimalComma(separator != ','), m_headerWidth(headerWidth)
+        : m_layout(layout),
+          m_mark(separator == ',' ? DecimalMark::Point : DecimalMark::PointOrComma),
+          m_headerWidth(headerWidth)
     {
         // The columns in the order they stand, so that the first fault is
         // the leftmost one.
@@ -37,11 +40,11 @@ public:
     }
 
     // False with `error` set at the first fault of the row.
-    bool Read(const TableRow& row, RowValues& values, PcTableError& error) const
+    bool Read(const CsvRow& row, RowValues& values, PcTableError& error) const
     {
         for (const auto& [index, role] : m_order) {
             const std::string_view cell = index < static_cast<int>(row.cells.size())
-                ? TrimmedCell(row.cells[static_cast<size_t>(index)])
+                ? row.cells[static_cast<size_t>(index)]
                 : std::string_view{};
             if (!ReadCell(role, cell, values)) {
                 error = Fault(row, index, role, cell);
@@ -49,7 +52,7 @@ public:
             }
         }
         for (size_t i = m_headerWidth; i < row.cells.size(); ++i)
-            if (!TrimmedCell(row.cells[i]).empty()) {
+            if (!row.cells[i].empty()) {
                 error
                     = MakeError(PcTableErrorKind::ExtraCell, row, static_cast<int>(i), PcColumn::Sample, row.cells[i]);
                 error.header.clear();
@@ -59,7 +62,7 @@ public:
     }
 
     PcTableError MakeError(
-        PcTableErrorKind kind, const TableRow& row, int index, PcColumn role, std::string_view text) const
+        PcTableErrorKind kind, const CsvRow& row, int index, PcColumn role, std::string_view text) const
     {
         PcTableError e;
         e.kind = kind;
@@ -78,13 +81,12 @@ private:
     {
         if (cell.empty())
             return CellState::Empty;
-        std::string text(cell);
-        if (m_decimalComma)
-            std::replace(text.begin(), text.end(), ',', '.');
-        float f = 0;
-        if (!ParseWholeFloat(text, f) || !std::isfinite(f))
+        // The numbers end up in the document's single precision: one beyond
+        // it is no number here.
+        double number = 0;
+        if (!ParseNumberCell(cell, m_mark, number) || std::abs(number) > std::numeric_limits<float>::max())
             return CellState::NotANumber;
-        value = static_cast<double>(f) * scale;
+        value = number * scale;
         return CellState::Number;
     }
 
@@ -126,7 +128,7 @@ private:
 
     static bool InUnitRange(double v) { return v >= 0 && v <= 1; }
 
-    PcTableError Fault(const TableRow& row, int index, PcColumn role, std::string_view cell) const
+    PcTableError Fault(const CsvRow& row, int index, PcColumn role, std::string_view cell) const
     {
         double v = 0;
         PcTableErrorKind kind = PcTableErrorKind::OutOfRange;
@@ -138,7 +140,7 @@ private:
     }
 
     const PcColumnLayout& m_layout;
-    bool m_decimalComma;
+    DecimalMark m_mark;
     size_t m_headerWidth;
     std::vector<std::pair<int, PcColumn>> m_order;
 };
@@ -161,28 +163,42 @@ int DifferingColumn(const PcColumnLayout& layout, const PcSample& s, const RowVa
     return found;
 }
 
-bool RowIsBlank(const TableRow& row)
+// The splitting's stop as the table's error, at its line.
+PcTableErrorKind SplitErrorKind(CsvErrorKind kind)
 {
-    return std::all_of(row.cells.begin(), row.cells.end(), [](const std::string& c) { return TrimmedCell(c).empty(); });
+    switch (kind) {
+    case CsvErrorKind::LineTooLong:
+        return PcTableErrorKind::LineTooLong;
+    case CsvErrorKind::TooManyLines:
+        return PcTableErrorKind::TooManyLines;
+    case CsvErrorKind::None:
+    case CsvErrorKind::NotUtf8: // the file's code is decided before splitting
+    case CsvErrorKind::UnclosedQuote:
+        break;
+    }
+    return PcTableErrorKind::UnclosedQuote;
 }
 
 } // namespace
 
-PcTableResult InterpretPcTable(const TableRow& header, const std::vector<TableRow>& rows, char separator)
+PcTableResult InterpretPcTable(const CsvTable& csv)
 {
     PcTableResult result;
-    PcLayoutResult layout = ReadPcHeader(header);
+    if (csv.headerLine == 0) {
+        result.error.kind = csv.error == CsvErrorKind::None ? PcTableErrorKind::NoHeader : SplitErrorKind(csv.error);
+        result.error.line = csv.errorLine;
+        return result;
+    }
+    PcLayoutResult layout = ReadPcHeader(csv.header, csv.headerLine);
     if (!layout.ok) {
         result.error = std::move(layout.error);
         return result;
     }
-    const RowReader reader(layout.layout, header.cells.size(), separator);
+    const RowReader reader(layout.layout, csv.header.size(), csv.separator);
 
     std::map<std::string, size_t> byName;
     PcTable& table = result.table;
-    for (const TableRow& row : rows) {
-        if (RowIsBlank(row))
-            continue;
+    for (const CsvRow& row : csv.rows) {
         RowValues v;
         if (!reader.Read(row, v, result.error))
             return result;
@@ -203,7 +219,7 @@ PcTableResult InterpretPcTable(const TableRow& header, const std::vector<TableRo
         if (differs >= 0) {
             const auto& cells = row.cells;
             result.error = reader.MakeError(PcTableErrorKind::DiffersWithinSample, row, differs, role,
-                differs < static_cast<int>(cells.size()) ? TrimmedCell(cells[static_cast<size_t>(differs)]) : "");
+                differs < static_cast<int>(cells.size()) ? std::string_view(cells[static_cast<size_t>(differs)]) : "");
             result.error.otherLine = sample.firstLine;
             result.error.sample = sample.name;
             return result;
@@ -211,9 +227,16 @@ PcTableResult InterpretPcTable(const TableRow& header, const std::vector<TableRo
         sample.points.push_back({v.pressure, v.sw, row.line});
         table.maxPressure = std::max(table.maxPressure, v.pressure);
     }
+    // The rows before a line that could not be split are read: a fault among
+    // them comes first.
+    if (csv.error != CsvErrorKind::None) {
+        result.error.kind = SplitErrorKind(csv.error);
+        result.error.line = csv.errorLine;
+        return result;
+    }
     if (table.samples.empty()) {
         result.error.kind = PcTableErrorKind::NoRows;
-        result.error.line = header.line;
+        result.error.line = csv.headerLine;
         return result;
     }
     result.ok = true;

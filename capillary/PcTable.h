@@ -3,16 +3,17 @@
 #include <string>
 #include <vector>
 
+#include "CsvTable.h"
+
 // The core capillary-pressure table: mercury injection measurements on core
 // plugs, as the laboratory delivers them, interpreted into samples.
 //
 // The file
 // - Plain text, one header row, then one row per measured point; cells
-//   separated by commas, semicolons or tabs. Lines that begin with '#' are
-//   comments and blank lines are ignored, anywhere in the file. (Splitting
-//   the text into rows and cells, the encoding and the comments are the CSV
-//   reader's job; what comes here are the header's cells and the data rows,
-//   each with its line number.)
+//   separated by commas, semicolons or tabs (the header decides), as the
+//   text toolkit's table reader splits them. Lines that begin with '#' are
+//   comments and blank lines are ignored, anywhere in the file. UTF-8, else
+//   Windows-1252 (PcFile reads the file and decides).
 // - Numbers: decimal point, optional sign and exponent; where the separator
 //   is not a comma a decimal comma is taken as well ("0,25" = 0.25).
 // - Columns are found by name, in any order and any case; a unit stands in
@@ -41,12 +42,6 @@
 //   column (PcMessages words it).
 namespace keldo {
 
-// One row of an already split table: its line in the file (1-based) and its cells.
-struct TableRow {
-    long long line = 0;
-    std::vector<std::string> cells;
-};
-
 // The columns of the table. hg_saturation and sw are the same quantity.
 enum class PcColumn { Sample, Depth, Porosity, Permeability, Pressure, HgSaturation, Sw, Closure };
 
@@ -74,6 +69,11 @@ struct PcTable {
 };
 
 enum class PcTableErrorKind {
+    CannotRead,          // the file cannot be read (systemError: the errno value)
+    LineTooLong,         // a line beyond the reader's limit
+    TooManyLines,        // more lines than the reader takes
+    UnclosedQuote,       // a quoted cell is not closed in its line
+    NoHeader,            // nothing but comments and blank lines
     MissingColumn,       // a required column is not in the header (column: the missing one)
     DuplicateColumn,     // a column stands twice in the header
     BothSaturations,     // hg_saturation and sw both stand in the header
@@ -95,6 +95,8 @@ struct PcTableError {
     std::string text;        // the cell or unit at fault
     long long otherLine = 0; // DiffersWithinSample: the sample's first row
     std::string sample;      // DiffersWithinSample: the sample's name
+    std::string file;        // CannotRead: the path as given
+    int systemError = 0;     // CannotRead: the errno value
 };
 
 struct PcTableResult {
@@ -103,9 +105,9 @@ struct PcTableResult {
     PcTableError error; // when not ok
 };
 
-// Interprets the header's cells and the data rows; `separator` is the cell
-// separator the reader found (',' ';' or '\t'), which decides whether a
-// decimal comma is taken.
-PcTableResult InterpretPcTable(const TableRow& header, const std::vector<TableRow>& rows, char separator);
+// Interprets a table the text toolkit has split (its header, rows and
+// separator, which decides whether a decimal comma is taken). A table whose
+// splitting stopped gives that error.
+PcTableResult InterpretPcTable(const CsvTable& table);
 
 } // namespace keldo

@@ -116,16 +116,14 @@ PcTableCells WritePcTableCells(const PcTable& table, const PcTableUnits& u)
 {
     const std::string fraction = u.percent ? " (%)" : "";
     PcTableCells out;
-    out.header.line = 1;
-    out.header.cells
-        = {"sample", "depth (m)", "porosity" + fraction, u.darcy ? "permeability (D)" : "permeability (mD)",
-            "pressure (" + u.pressure + ")", (u.wettingPhase ? "sw" : "hg_saturation") + fraction, "closure"};
+    out.header = {"sample", "depth (m)", "porosity" + fraction, u.darcy ? "permeability (D)" : "permeability (mD)",
+        "pressure (" + u.pressure + ")", (u.wettingPhase ? "sw" : "hg_saturation") + fraction, "closure"};
     const double pressureScale = PressureScale(u.pressure);
     const double fractionScale = u.percent ? 100 : 1;
-    std::vector<TableRow> rows;
+    std::vector<CsvRow> rows;
     for (const PcSample& s : table.samples)
         for (const PcPoint& p : s.points) {
-            TableRow row;
+            CsvRow row;
             row.line = p.line;
             row.cells = {s.name, s.depth ? Number(*s.depth, u) : "", Number(s.porosity * fractionScale, u),
                 Number(u.darcy ? s.permeability / 1000 : s.permeability, u), Number(p.pressure / pressureScale, u),
@@ -133,7 +131,7 @@ PcTableCells WritePcTableCells(const PcTable& table, const PcTableUnits& u)
                 s.closure ? Number(*s.closure / pressureScale, u) : ""};
             rows.push_back(std::move(row));
         }
-    std::sort(rows.begin(), rows.end(), [](const TableRow& a, const TableRow& b) { return a.line < b.line; });
+    std::sort(rows.begin(), rows.end(), [](const CsvRow& a, const CsvRow& b) { return a.line < b.line; });
     out.rows = std::move(rows);
     return out;
 }
@@ -141,17 +139,17 @@ PcTableCells WritePcTableCells(const PcTable& table, const PcTableUnits& u)
 std::string JoinPcTableCells(const PcTableCells& cells, char separator)
 {
     std::string text;
-    const auto add = [&](const TableRow& row) {
-        for (size_t i = 0; i < row.cells.size(); ++i) {
+    const auto add = [&](const std::vector<std::string>& cells) {
+        for (size_t i = 0; i < cells.size(); ++i) {
             if (i > 0)
                 text += separator;
-            text += row.cells[i];
+            text += cells[i];
         }
         text += '\n';
     };
     add(cells.header);
-    for (const TableRow& row : cells.rows)
-        add(row);
+    for (const CsvRow& row : cells.rows)
+        add(row.cells);
     return text;
 }
 

@@ -45,8 +45,8 @@ struct PcTableUnits {
 };
 
 struct PcTableCells {
-    TableRow header;
-    std::vector<TableRow> rows;
+    std::vector<std::string> header; // line 1
+    std::vector<CsvRow> rows;
 };
 
 // The table's cells in those units, line numbers as the table has them

@@ -7,6 +7,9 @@
 #include "FitGraphs.h"
 #include "FitReport.h"
 #include "KeldoDoc.h"
+#include "PcDocumentFit.h"
+#include "PcFile.h"
+#include "PcMessages.h"
 #include "PhiKFit.h"
 
 namespace keldo {
@@ -26,6 +29,26 @@ struct Refusal {
     std::string message;
     int status = kBatchRefused;
 };
+
+std::optional<Refusal> FitCapillaryModel(const BatchOptions& options, Fitted& fitted)
+{
+    const PcTableResult table = ReadPcFile(options.pcFile);
+    if (!table.ok)
+        return Refusal{PcTableErrorMessage(table.error), IsUnreadable(table.error) ? kBatchUnreadable : kBatchRefused};
+    const PcFitOptions choice{options.pcMax, options.alfaOrder, options.pcTwoStep};
+    PcDocumentFit fit = FitPcForDocument(table.table, choice, options.pcFile, fitted.inputs);
+    if (!fit.normalization.ok)
+        return Refusal{PcRefusalMessage(fit.normalization.refusal)};
+    FittedValues values;
+    values.capillary = fit.fitted;
+    values.WriteInto(fitted.inputs);
+    fitted.warnings.insert(fitted.warnings.end(), fit.warnings.begin(), fit.warnings.end());
+    fitted.report.insert(fitted.report.end(), fit.report.begin(), fit.report.end());
+    fitted.pages.pcCurves = std::move(fit.curves);
+    fitted.pages.pcParameters = std::move(fit.parameters);
+    fitted.pages.saturationHeight = std::move(fit.heights);
+    return std::nullopt;
+}
 
 std::optional<Refusal> FitPhiKRelation(
     const BatchOptions& options, const LasPermeability* las, const CKeldoDoc& doc, Fitted& fitted)
@@ -82,14 +105,31 @@ std::vector<std::string> FitGraphFiles(const BatchOptions& options)
 {
     if (options.fitGraphFile.empty())
         return {};
-    if (!options.fitPhiK || !options.fitContact)
-        return {options.fitGraphFile};
     const std::string& file = options.fitGraphFile;
     const size_t slash = file.find_last_of('/');
     size_t dot = file.find_last_of('.');
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
         dot = file.size();
-    return {file.substr(0, dot) + "-phik" + file.substr(dot), file.substr(0, dot) + "-kontakt" + file.substr(dot)};
+    const auto named = [&](const char* part) { return file.substr(0, dot) + part + file.substr(dot); };
+    std::vector<std::string> files;
+    if (options.fitPhiK && options.fitContact)
+        files = {named("-phik"), named("-kontakt")};
+    else if (options.fitPhiK || options.fitContact)
+        files = {file};
+    if (!options.pcFile.empty())
+        for (const char* part : {"-pc", "-pcparam", "-shf"})
+            files.push_back(named(part));
+    return files;
+}
+
+std::vector<const GraphPage*> FitGraphPages(const BatchFitPages& pages)
+{
+    std::vector<const GraphPage*> made;
+    for (const std::optional<GraphPage>* page :
+        {&pages.phiK, &pages.contact, &pages.pcCurves, &pages.pcParameters, &pages.saturationHeight})
+        if (*page)
+            made.push_back(&**page);
+    return made;
 }
 
 int FitBatchDocument(const BatchOptions& options, const LasPermeability* las, CKeldoDoc& doc, std::ostream& report,
@@ -98,7 +138,9 @@ int FitBatchDocument(const BatchOptions& options, const LasPermeability* las, CK
     Fitted fitted;
     fitted.inputs = doc;
     std::optional<Refusal> refusal;
-    if (options.fitPhiK)
+    if (!options.pcFile.empty())
+        refusal = FitCapillaryModel(options, fitted);
+    if (!refusal && options.fitPhiK)
         refusal = FitPhiKRelation(options, las, doc, fitted);
     if (!refusal && options.fitContact)
         refusal = FitContactDepth(options, doc, fitted);

@@ -19,17 +19,28 @@ namespace keldo {
 struct BatchFitPages {
     std::optional<GraphPage> phiK;
     std::optional<GraphPage> contact;
+    // The normalization of the capillary-pressure data: curves, parameters
+    // and saturation-height curves.
+    std::optional<GraphPage> pcCurves, pcParameters, saturationHeight;
 };
 
-// The files --fit-graph writes: the name as given for one fit; for both,
-// "-phik" and "-kontakt" before the extension (fit.png: fit-phik.png and
-// fit-kontakt.png), Phi-K first. Empty without --fit-graph.
+// The files --fit-graph writes: the name as given for one of the Phi-K and
+// contact fits; for both, "-phik" and "-kontakt" before the extension
+// (fit.png: fit-phik.png and fit-kontakt.png), Phi-K first. With --fit-pc
+// then "-pc", "-pcparam" and "-shf" before the extension. Empty without
+// --fit-graph.
 std::vector<std::string> FitGraphFiles(const BatchOptions& options);
 
+// The pages made, in the order of FitGraphFiles.
+std::vector<const GraphPage*> FitGraphPages(const BatchFitPages& pages);
+
 // Runs the fits the options ask for on the prepared document `doc`: first
+// the normalization of the capillary-pressure file options.pcFile (a file
+// that cannot be read: kBatchUnreadable; a bad line: kBatchRefused), then
 // the Phi-K fit (pairs from options.coreFile, else from `las`) inside the
 // document's depth window, then the contact fit over options.contactRange or
-// the default range, with the Phi-K relation just fitted. The short fit
+// the default range, with the capillary-pressure model and the Phi-K
+// relation just fitted. The short fit
 // report goes to `report`, a warning of a fit also to `messages`. When every
 // fit succeeds the fitted values are written into `doc` and the pages kept in
 // `pages`; returns kBatchCompleted. A fit that cannot be made leaves `doc`

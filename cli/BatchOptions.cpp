@@ -15,7 +15,7 @@ bool ParseRange(const std::string& text, DepthRange& range)
 }
 
 // Options that only mean something beside another one, or not beside it.
-bool CheckFitOptions(const BatchOptions& options, bool orderGiven, std::string& error)
+bool CheckFitOptions(const BatchOptions& options, bool orderGiven, bool pcOrderGiven, std::string& error)
 {
     const auto refuse = [&](const char* text) {
         error = text;
@@ -37,8 +37,11 @@ bool CheckFitOptions(const BatchOptions& options, bool orderGiven, std::string& 
         return refuse("--contact-range gilt nur mit --fit-contact");
     if (options.fitContact && options.settings.modus == 1)
         return refuse("--fit-contact gilt nur für die Wassersättigung: die Kontaktberechnung nimmt keinen Kontakt an");
-    if (!options.fitGraphFile.empty() && !options.fitPhiK && !options.fitContact)
-        return refuse("--fit-graph gilt nur mit --fit-phik oder --fit-contact");
+    const bool fitPc = !options.pcFile.empty();
+    if (!fitPc && (options.pcMax || pcOrderGiven || options.pcTwoStep))
+        return refuse("--pc-max, --alfa-order und --pc-two-step gelten nur mit --fit-pc");
+    if (!options.fitGraphFile.empty() && !options.fitPhiK && !options.fitContact && !fitPc)
+        return refuse("--fit-graph gilt nur mit --fit-phik oder --fit-contact"); // or --fit-pc
     return true;
 }
 
@@ -73,6 +76,14 @@ const char* BatchUsage()
            "  --las-info FILE             Kopf und Kurven einer LAS-Datei als JSON ausgeben\n"
            "  --save-as FILE              das Dokument vor der Berechnung als FILE.kld speichern\n"
            "                              (nach den Anpassungen, mit den angepassten Werten)\n"
+           "  --fit-pc FILE               Kapillardruck-Koeffizienten (alfa, beta, Swmin, Pcsperr)\n"
+           "                              und Max.Kapillardruck aus Quecksilber-Kapillardruck-\n"
+           "                              messungen an Kernproben (CSV) anpassen und übernehmen;\n"
+           "                              läuft vor den anderen Anpassungen\n"
+           "  --pc-max BAR                Max.Kapillardruck (bar); Vorgabe: höchster Druck der Datei\n"
+           "  --alfa-order 0..3           Ordnung der alfa-Beziehung (Vorgabe 3)\n"
+           "  --pc-two-step               die Zweischritt-Anpassung übernehmen statt der\n"
+           "                              Gesamtanpassung\n"
            "  --fit-phik                  Phi-K-Korrelation an die Daten anpassen und übernehmen\n"
            "  --phik-order 1|2            Ordnung der Phi-K-Korrelation (Vorgabe 2)\n"
            "  --core FILE                 Wertepaare aus einer Kerntabelle (Teufe, Porosität,\n"
@@ -84,7 +95,8 @@ const char* BatchUsage()
            "                              Messung im Teufenbereich bis 300 m unter die tiefste\n"
            "  --fit-graph FILE            Grafik der Anpassung als FILE.png, FILE.svg oder FILE.pdf;\n"
            "                              bei beiden Anpassungen zwei Dateien, \"-phik\" und\n"
-           "                              \"-kontakt\" vor der Endung\n"
+           "                              \"-kontakt\" vor der Endung; mit --fit-pc dazu drei Dateien\n"
+           "                              \"-pc\", \"-pcparam\" und \"-shf\" vor der Endung\n"
            "  --help                      diese Hilfe\n"
            "\n"
            "Der Bericht erscheint in UTF-8, eine Zeile je Berichtszeile. Jede Meldung der\n"
@@ -102,6 +114,7 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
 {
     BatchOptions options;
     bool orderGiven = false;
+    bool pcOrderGiven = false;
     CommandLine line({options.inputs.document, "ein Dokument", "kein Dokument"});
     line.Value(
         "--mode",
@@ -122,6 +135,19 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
     line.Flag("--descending", [&] { options.inputs.descending = true; });
     line.Flag("--fit-phik", [&] { options.fitPhiK = true; });
     line.Flag("--fit-contact", [&] { options.fitContact = true; });
+    line.Text("--fit-pc", options.pcFile);
+    line.Flag("--pc-two-step", [&] { options.pcTwoStep = true; });
+    line.Number("--pc-max", options.pcMax);
+    line.Value(
+        "--alfa-order",
+        [&](const std::string& value) {
+            if (value.size() != 1 || value[0] < '0' || value[0] > '3')
+                return false;
+            options.alfaOrder = value[0] - '0';
+            pcOrderGiven = true;
+            return true;
+        },
+        "ist nicht 0, 1, 2 oder 3");
     line.Value(
         "--phik-order",
         [&](const std::string& value) {
@@ -182,7 +208,7 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
         error = "--las und --measurements schließen einander aus";
         return std::nullopt;
     }
-    if (!CheckFitOptions(options, orderGiven, error))
+    if (!CheckFitOptions(options, orderGiven, pcOrderGiven, error))
         return std::nullopt;
     return options;
 }

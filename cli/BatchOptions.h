@@ -34,6 +34,12 @@ struct BatchOptions {
     std::string coreFile;
     bool fitContact = false;
     std::optional<DepthRange> contactRange;
+    // The model's capillary-pressure coefficients and Pc max from core
+    // capillary-pressure data, before the other fits.
+    std::string pcFile;         // empty: no normalization
+    std::optional<float> pcMax; // bar; none: from the file
+    int alfaOrder = 3;
+    bool pcTwoStep = false;
     std::string fitGraphFile; // empty: no fit graph
     bool help = false;
 };

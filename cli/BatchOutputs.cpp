@@ -173,10 +173,7 @@ bool WriteFitGraphs(
     const BatchFitPages& pages, const BatchOptions& options, const GraphExporter& graphs, std::ostream& messages)
 {
     const std::vector<std::string> files = FitGraphFiles(options);
-    std::vector<const GraphPage*> made;
-    for (const std::optional<GraphPage>* page : {&pages.phiK, &pages.contact})
-        if (*page)
-            made.push_back(&**page);
+    const std::vector<const GraphPage*> made = FitGraphPages(pages);
     for (size_t i = 0; i < files.size() && i < made.size(); ++i) {
         if (!graphs.PagesAvailable()) {
             messages << kNoGraphExport; // CheckOutputs has said so before computing

@@ -1,5 +1,7 @@
 #include "CodePage.h"
 
+#include "Utf8Text.h"
+
 namespace keldo {
 namespace {
 
@@ -59,6 +61,11 @@ std::string Cp1252ToUtf8(std::string_view bytes)
             AppendUtf8(out, b);
     }
     return out;
+}
+
+std::string FileTextToUtf8(std::string_view bytes)
+{
+    return IsValidUtf8(bytes) ? std::string(bytes) : Cp1252ToUtf8(bytes);
 }
 
 std::string Utf8ToCp1252(std::string_view text)

@@ -9,7 +9,6 @@
 #include "LineReader.h"
 #include "MeasurementImport.h"
 #include "TextFormat.h"
-#include "Utf8Text.h"
 
 namespace keldo {
 namespace {
@@ -23,10 +22,7 @@ constexpr size_t kQuotedChars = 100;
 // whether the file was written in UTF-8 or in the Windows code page.
 std::string Quoted(std::string_view line)
 {
-    std::string_view head = line.substr(0, line.find('\0')).substr(0, kQuotedChars);
-    if (IsValidUtf8(head))
-        return std::string(head);
-    return Cp1252ToUtf8(head);
+    return FileTextToUtf8(line.substr(0, line.find('\0')).substr(0, kQuotedChars));
 }
 
 // The first three blank-separated fields of `line` as numbers.

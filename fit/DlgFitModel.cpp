@@ -134,24 +134,28 @@ void DlgFitModel::OnFitPhiK()
     m_phiKChart->SetPage(keldo::PhiKCrossPlot(selection, fit, m_inputs.m_strBohrung));
     m_fitted.phiK = fit.documentCoefficients;
     m_phiK = std::move(fit);
-    // A contact fitted with the relation before no longer belongs to the model.
-    if (m_contact) {
-        m_contact.reset();
-        m_fitted.contact.reset();
-        m_contactNumbers->setPlainText(
-            QStringLiteral("Die Phi-K-Relation ist neu angepasst: bitte den Kontakt neu anpassen.\n"));
-        m_contactChart->SetPage({});
-    }
+    ForgetContact(QStringLiteral("Die Phi-K-Relation ist neu angepasst: bitte den Kontakt neu anpassen.\n"));
     ShowContactBasis();
     UpdateTakeOver();
+}
+
+void DlgFitModel::ForgetContact(const QString& why)
+{
+    if (!m_contact)
+        return;
+    m_contact.reset();
+    m_fitted.contact.reset();
+    m_contactNumbers->setPlainText(why);
+    m_contactChart->SetPage({});
 }
 
 CKeldoInputs DlgFitModel::ContactFitInputs() const
 {
     CKeldoInputs inputs = m_inputs;
-    keldo::FittedValues phiK;
-    phiK.phiK = m_fitted.phiK;
-    phiK.WriteInto(inputs);
+    keldo::FittedValues model;
+    model.phiK = m_fitted.phiK;
+    model.capillary = m_fitted.capillary;
+    model.WriteInto(inputs);
     return inputs;
 }
 

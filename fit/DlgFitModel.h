@@ -15,6 +15,7 @@
 #include "PhiKSamples.h"
 
 class CChartView;
+class DlgFitModelPcTab;
 class DlgLasImport;
 class QLabel;
 class QLineEdit;
@@ -23,8 +24,9 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 
-// "Modell anpassen": fits the Phi-K relation (tab "Phi-K") and the contact
-// (tab "Kontakt") to the data, shows the numbers and the graph of each fit,
+// "Modell anpassen": fits the Phi-K relation (tab "Phi-K"), the contact
+// (tab "Kontakt") and the capillary-pressure model (tab "Kapillardruck",
+// DlgFitModelPcTab) to the data, shows the numbers and the graph of each fit,
 // and on "Übernehmen" ends with the fitted values for the caller to write
 // into the document. The dialog works on a copy of the document's inputs and
 // measurement lines: nothing it does reaches the document by itself.
@@ -81,6 +83,7 @@ public:
     QPushButton* FitContactButton() const { return m_fitContact; }
     QPlainTextEdit* ContactNumbers() const { return m_contactNumbers; }
     CChartView* ContactChart() const { return m_contactChart; }
+    DlgFitModelPcTab* PcTab() const { return m_pcTab; }
     QPushButton* TakeOverButton() const { return m_takeOver; }
     QPushButton* CloseButton() const { return m_close; }
 
@@ -95,9 +98,11 @@ private:
     void ShowPhiKSource();
     bool ReadRange(std::optional<keldo::ContactRange>& range);
     // The inputs the contact fit runs with: the document's, with the Phi-K
-    // relation fitted here once there is one.
+    // relation and the capillary-pressure model fitted here once there are.
     CKeldoInputs ContactFitInputs() const;
     void UpdateTakeOver();
+    // A contact fitted with the model before no longer belongs to it.
+    void ForgetContact(const QString& why);
 
     CKeldoInputs m_inputs;
     std::vector<std::string> m_lines;
@@ -130,6 +135,7 @@ private:
     QPushButton* m_fitContact = nullptr;
     QPlainTextEdit* m_contactNumbers = nullptr;
     CChartView* m_contactChart = nullptr;
+    DlgFitModelPcTab* m_pcTab = nullptr;
     QPushButton* m_takeOver = nullptr;
     QPushButton* m_close = nullptr;
 };

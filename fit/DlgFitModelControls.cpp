@@ -18,6 +18,7 @@
 
 #include "ChartView.h"
 #include "DlgFitModel.h"
+#include "DlgFitModelPcTab.h"
 #include "OutOfMemory.h"
 
 namespace {
@@ -64,6 +65,10 @@ void DlgFitModel::CreateControls()
     m_tabs = new QTabWidget;
     m_tabs->addTab(CreatePhiKPage(), QStringLiteral("&Phi-K"));
     m_tabs->addTab(CreateContactPage(), QStringLiteral("K&ontakt"));
+    m_pcTab = new DlgFitModelPcTab(m_inputs, m_messages);
+    m_tabs->addTab(m_pcTab, QStringLiteral("Kapillardr&uck"));
+    for (CChartView* chart : m_pcTab->Charts())
+        AddChartMenu(chart);
 
     m_takeOver = Button("Ü&bernehmen");
     m_takeOver->setToolTip(QStringLiteral("Schreibt die angepassten Werte in das Dokument"));
@@ -79,6 +84,7 @@ void DlgFitModel::CreateControls()
 
     setTabOrder(m_fitContact, m_contactNumbers);
     setTabOrder(m_contactNumbers, m_takeOver);
+    setTabOrder(m_pcTab->LastControl(), m_takeOver);
     setTabOrder(m_takeOver, m_close);
 
     // Reading a file and fitting may run out of memory: a message, the
@@ -101,6 +107,11 @@ void DlgFitModel::CreateControls()
     connect(m_takeOver, &QPushButton::clicked, this, &DlgFitModel::OnTakeOver);
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_tabs, &QTabWidget::currentChanged, this, &DlgFitModel::OnTabChanged);
+    m_pcTab->SetOnFitted([this](const keldo::FittedCapillaryModel& fitted) {
+        m_fitted.capillary = fitted;
+        ForgetContact(QStringLiteral("Das Kapillardruckmodell ist neu angepasst: bitte den Kontakt neu anpassen.\n"));
+        UpdateTakeOver();
+    });
 
     ShowContactBasis();
     UpdateTakeOver();
@@ -208,4 +219,5 @@ void DlgFitModel::OnTabChanged(int index)
 {
     m_fitPhiK->setDefault(index == 0);
     m_fitContact->setDefault(index == 1);
+    m_pcTab->FitButton()->setDefault(m_tabs->widget(index) == m_pcTab);
 }

@@ -44,8 +44,28 @@ ContactFitResult FitDocumentContact(
     return fit;
 }
 
+FittedCapillaryModel FittedCapillaryFrom(const CKeldoInputs& in)
+{
+    return {{in.m_fAlfa0, in.m_fAlfa1, in.m_fAlfa2, in.m_fAlfa3}, {in.m_fBeta0, in.m_fBeta1},
+        {in.m_fSwmin0, in.m_fSwmin1}, {in.m_fPcsperr0, in.m_fPcsperr1}, in.m_fPcMax};
+}
+
 void FittedValues::WriteInto(CKeldoInputs& inputs) const
 {
+    if (capillary) {
+        const FittedCapillaryModel& c = *capillary;
+        inputs.m_fAlfa0 = c.alfa[0];
+        inputs.m_fAlfa1 = c.alfa[1];
+        inputs.m_fAlfa2 = c.alfa[2];
+        inputs.m_fAlfa3 = c.alfa[3];
+        inputs.m_fBeta0 = c.beta[0];
+        inputs.m_fBeta1 = c.beta[1];
+        inputs.m_fSwmin0 = c.swmin[0];
+        inputs.m_fSwmin1 = c.swmin[1];
+        inputs.m_fPcsperr0 = c.pcsperr[0];
+        inputs.m_fPcsperr1 = c.pcsperr[1];
+        inputs.m_fPcMax = c.pcMax;
+    }
     if (phiK) {
         inputs.m_fPhiK0 = (*phiK)[0];
         inputs.m_fPhiK1 = (*phiK)[1];

@@ -31,13 +31,24 @@ std::string UnknownPermeabilityUnitMessage(const std::string& unit, const std::s
 ContactFitResult FitDocumentContact(
     const CKeldoInputs& inputs, const std::vector<std::string>& lines, std::optional<ContactRange> range);
 
+// The capillary-pressure model's ten coefficients and Pc max, as the
+// document holds them (m_fAlfa0…3, m_fBeta0…1, m_fSwmin0…1, m_fPcsperr0…1,
+// m_fPcMax).
+struct FittedCapillaryModel {
+    std::array<float, 4> alfa{};
+    std::array<float, 2> beta{}, swmin{}, pcsperr{};
+    float pcMax = 0;
+};
+FittedCapillaryModel FittedCapillaryFrom(const CKeldoInputs& inputs);
+
 // The fitted values that "Übernehmen" writes into a document: each only when
 // it was fitted.
 struct FittedValues {
-    std::optional<std::array<float, 3>> phiK; // as the document's Phi-K fields hold them
-    std::optional<float> contact;             // m_fKontakt
+    std::optional<std::array<float, 3>> phiK;                     // as the document's Phi-K fields hold them
+    std::optional<float> contact;                                 // m_fKontakt
+    std::optional<FittedCapillaryModel> capillary = std::nullopt; // from the core capillary-pressure data
 
-    bool Any() const { return phiK || contact; }
+    bool Any() const { return phiK || contact || capillary; }
     void WriteInto(CKeldoInputs& inputs) const;
 };
 

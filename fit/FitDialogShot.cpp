@@ -4,8 +4,10 @@
 // The document gives the model; its measurements become those of the LAS
 // file with the survey and the header's elevation, as after "Datei lesen"
 // and OK in the input dialog, and the same import gives the Phi-K pairs.
-// Writes FOLDER/keldo-fit-phik.png and FOLDER/keldo-fit-kontakt.png. Runs on
-// the offscreen platform without a display.
+// Writes FOLDER/keldo-fit-phik.png and FOLDER/keldo-fit-kontakt.png; with a
+// core capillary-pressure file also FOLDER/keldo-fit-kapillardruck.png, its
+// tab after "Anpassen" on that file. Runs on the offscreen platform without
+// a display.
 #include <cstdio>
 #include <iostream>
 
@@ -14,6 +16,7 @@
 #include <QTabWidget>
 
 #include "DlgFitModel.h"
+#include "DlgFitModelPcTab.h"
 #include "DlgLasImport.h"
 #include "DocumentFile.h"
 #include "KeldoDoc.h"
@@ -74,5 +77,16 @@ int main(int argc, char** argv)
     if (!SaveWidgetShot(dlg, folder.filePath(QStringLiteral("keldo-fit-phik.png"))))
         return 1;
     dlg.Tabs()->setCurrentIndex(1);
-    return SaveWidgetShot(dlg, folder.filePath(QStringLiteral("keldo-fit-kontakt.png"))) ? 0 : 1;
+    if (!SaveWidgetShot(dlg, folder.filePath(QStringLiteral("keldo-fit-kontakt.png"))))
+        return 1;
+    if (argc < 6)
+        return 0;
+    DlgFitModelPcTab& pc = *dlg.PcTab();
+    if (!pc.OpenFile(argv[5]))
+        return 1;
+    pc.OnFit();
+    if (messages.Shown() > 0)
+        return 1;
+    dlg.Tabs()->setCurrentWidget(&pc);
+    return SaveWidgetShot(dlg, folder.filePath(QStringLiteral("keldo-fit-kapillardruck.png"))) ? 0 : 1;
 }

@@ -248,6 +248,36 @@ def formation_tops():
     put(t, "many-separators.csv", "well,surface,depth\n" + "," * 3000 + "\n")
     put(t, "long-line.csv", "well,surface,depth\nA,B," + "1" * 70000 + "\n")
     put(t, "zero-bytes.csv", b"well,surface,depth\nA\x00,B,1\n")
+# --- core capillary-pressure files ----------------------------------------------------
+def pc_files():
+    t = "pc_file"
+    with open(os.path.join(ROOT, "examples", "core-pc", "core-pc.csv"), "rb") as f:
+        example = f.read()
+    put(t, "core-pc.csv", example)
+    lines = example.split(b"\n")
+    rows = [l for l in lines if l and not l.startswith(b"#")]
+    head = rows[0]
+    # Three plugs of a few points each: small enough to be normalized.
+    small = [head] + [r for r in rows[1:] if r.split(b",")[0] in (b"P02", b"P06", b"P11")][::3]
+    put(t, "three-plugs.csv", b"\n".join(small) + b"\n")
+    put(t, "three-plugs-semicolon.csv", b"\n".join(r.replace(b",", b";").replace(b".", b",") for r in small) + b"\n")
+    put(t, "three-plugs-tab-crlf.csv", b"\r\n".join(r.replace(b",", b"\t") for r in small) + b"\r\n")
+    put(t, "bom.csv", b"\xef\xbb\xbf" + b"\n".join(small[:8]) + b"\n")
+    put(t, "cp1252.csv", "sample;porosity (%);permeability [D];pressure (kPa);sw\nPr\u00f6be 1;20;0,01;100;1\n"
+        "Pr\u00f6be 1;20;0,01;1000;0,5\n")
+    put(t, "quoted.csv", 'sample,porosity,permeability,pressure (MPa),hg_saturation,closure\n'
+        '"A, 1",0.2,10,0.01,0,0.005\n"A, 1",0.2,10,0.1,0.5,0.005\n"B ""x""",0.1,1,1,0.3,\n')
+    put(t, "missing-column.csv", "sample,porosity,pressure,sw\nA,0.2,5,1\n")
+    put(t, "both-saturations.csv", "sample,porosity,permeability,pressure,sw,hg_saturation\nA,0.2,1,5,1,0\n")
+    put(t, "unknown-unit.csv", "sample,porosity,permeability,pressure (atm),sw\nA,0.2,1,5,1\n")
+    put(t, "differs.csv", "sample,porosity,permeability,pressure,sw\nA,0.2,1,5,1\nA,0.3,1,6,0.9\n")
+    put(t, "unclosed-quote.csv", 'sample,porosity,permeability,pressure,sw\n"A,0.2,1,5,1\n')
+    put(t, "huge-values.csv", "sample,porosity,permeability,pressure,sw,closure\nA,1,3e38,3e38,0,3e38\n"
+        "A,1,3e38,1e-300,1,3e38\nB,0,-1e30,1,0.5,\n")
+    put(t, "nan.csv", "sample,porosity,permeability,pressure,sw\nA,nan,1,5,1\n")
+    put(t, "header-only.csv", "# lab\nsample,porosity,permeability,pressure,sw\n\n")
+    put(t, "long-line.csv", "sample,porosity,permeability,pressure,sw\n" + "x" * 70000 + "\n")
+    put(t, "empty.csv", b"")
 
 
 if __name__ == "__main__":
@@ -257,3 +287,4 @@ if __name__ == "__main__":
     las_files()
     surveys()
     formation_tops()
+    pc_files()

@@ -68,4 +68,11 @@ std::string_view CutToBytes(std::string_view text, size_t bytes)
     return text;
 }
 
+std::string PadToCharacters(std::string_view text, size_t width, bool alignLeft)
+{
+    const std::string_view cut = CutToCharacters(text, width);
+    const std::string fill(width - Utf8Length(cut), ' ');
+    return alignLeft ? std::string(cut) + fill : fill + std::string(cut);
+}
+
 } // namespace keldo

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 // Lengths and cuts of UTF-8 text, the program's text inside: a character is
@@ -23,5 +24,9 @@ std::string_view CutToCharacters(std::string_view text, size_t count);
 // split: a UTF-8 sequence at the end that is not whole (or not valid) within
 // the cut is dropped. Text that fits stays as it is.
 std::string_view CutToBytes(std::string_view text, size_t bytes);
+
+// `text` in a column of `width` characters: cut to that many, the rest
+// filled with blanks, on the right (`alignLeft`) or on the left.
+std::string PadToCharacters(std::string_view text, size_t width, bool alignLeft);
 
 } // namespace keldo

@@ -10,7 +10,7 @@ std::string QuotedFileText(std::string_view text)
     constexpr size_t kLongest = 60;
     const std::string_view shown = CutToBytes(text, kLongest);
     const bool cut = text.size() > kLongest;
-    std::string quoted = "\"" + (IsValidUtf8(shown) ? std::string(shown) : Cp1252ToUtf8(shown));
+    std::string quoted = "\"" + FileTextToUtf8(shown);
     return quoted + (cut ? "…\"" : "\"");
 }
 

@@ -2,6 +2,7 @@
 
 #include "CorePcExample.h"
 #include "DefaultParameters.h"
+#include "PcFile.h"
 #include "PcMessages.h"
 #include "PcNormalization.h"
 #include "PcTestSets.h"
@@ -15,8 +16,7 @@ TEST(CorePcExample, IsWhatTheScriptMakesAndGivesItsModelBack)
     ASSERT_FALSE(text.empty());
     EXPECT_EQ(text, keldo::CorePcExampleText()) << "run scripts/make-core-pc-example";
 
-    const SplitTable split = SplitForTest(text, ',');
-    const keldo::PcTableResult table = keldo::InterpretPcTable(split.header, split.rows, ',');
+    const keldo::PcTableResult table = keldo::ReadPcTableText(text);
     ASSERT_TRUE(table.ok) << keldo::PcTableErrorMessage(table.error);
     ASSERT_EQ(table.table.samples.size(), 12u);
     const keldo::PcNormalization n = keldo::NormalizePc(table.table, {});

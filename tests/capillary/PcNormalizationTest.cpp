@@ -6,10 +6,10 @@
 #include <string>
 
 #include "DefaultParameters.h"
+#include "PcFile.h"
 #include "PcMessages.h"
 #include "PcNormalization.h"
 #include "PcTestSets.h"
-#include "PcTestTable.h"
 #include "SyntheticPcSet.h"
 #include "TextFormat.h"
 
@@ -126,7 +126,7 @@ TEST(PcNormalization, EveryUnitGivesTheSameResult)
     const keldo::PcTable reference = keldo::MakeSyntheticPcTable(spec);
     const auto normalize = [&](const keldo::PcTableUnits& units) {
         const keldo::PcTableCells cells = keldo::WritePcTableCells(reference, units);
-        const keldo::PcTableResult r = keldo::InterpretPcTable(cells.header, cells.rows, units.separator);
+        const keldo::PcTableResult r = keldo::ReadPcTableText(keldo::JoinPcTableCells(cells, units.separator));
         EXPECT_TRUE(r.ok) << keldo::PcTableErrorMessage(r.error);
         return keldo::NormalizePc(r.table, {});
     };

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
+#include "PcFile.h"
 #include "PcMessages.h"
 #include "PcTable.h"
-#include "PcTestTable.h"
 #include "TextFormat.h"
 
 using keldo::PcColumn;
@@ -16,11 +18,7 @@ namespace {
 
 const char* const kHeader = "sample,depth (m),porosity,permeability (mD),pressure (psia),hg_saturation (%),closure";
 
-keldo::PcTableResult Interpret(const std::string& text, char separator = ',')
-{
-    const SplitTable t = SplitForTest(text, separator);
-    return keldo::InterpretPcTable(t.header, t.rows, separator);
-}
+keldo::PcTableResult Interpret(const std::string& text) { return keldo::ReadPcTableText(text); }
 
 } // namespace
 
@@ -117,26 +115,25 @@ TEST(PcTable, ReadsUnitsSeparatorsAndScatteredSamples)
     struct Case {
         const char* what;
         std::string text;
-        char separator;
         double pressure, sw, porosity, permeability; // of sample B's first point
         double closure;                              // bar, 0: none
     } cases[] = {
         {"psia, percent, closure in psia",
             "Sample,Depth (m),Porosity (%),Permeability (mD),Pressure (psia),HG_Saturation (%),Closure\n"
             "A,2901,20,10,14.5037738,0,\nB,2905,12.5,0.5,100,4,14.5037738\n",
-            ',', 6.894757293168, 0.96, 0.125, 0.5, 1.0},
+            6.894757293168, 0.96, 0.125, 0.5, 1.0},
         {"bar, fractions, sw, darcy",
             "sample;porosity [-];permeability [D];pressure [bar];sw;note\n"
             "B;0,125;0,0005;6,894757;0,96;first\nA;0,2;0,01;1;1;\n",
-            ';', 6.894757, 0.96, 0.125, 0.5, 0},
+            6.894757, 0.96, 0.125, 0.5, 0},
         {"kPa, tab, closure in MPa",
             "sample\tporosity\tpermeability\tpressure (kPa)\tsw (%)\tclosure (MPa)\n"
             "B\t0.125\t0.5\t689.4757\t96\t0,1\n",
-            '\t', 6.894757, 0.96, 0.125, 0.5, 1.0},
+            6.894757, 0.96, 0.125, 0.5, 1.0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const keldo::PcTableResult r = Interpret(c.text, c.separator);
+        const keldo::PcTableResult r = Interpret(c.text);
         ASSERT_TRUE(r.ok) << keldo::PcTableErrorMessage(r.error);
         const keldo::PcSample* b = nullptr;
         for (const keldo::PcSample& s : r.table.samples)
@@ -175,4 +172,74 @@ TEST(PcTable, GroupsASamplesRowsFromAnywhereInTheFile)
         EXPECT_EQ(lines, expected[i].lines);
     }
     EXPECT_NEAR(r.table.maxPressure, 500 * 0.06894757293168, 1e-9);
+}
+
+// The whole file: what cannot be read, what is not a table, and the code of
+// the text (UTF-8, else Windows-1252, as the LAS reader decides).
+TEST(PcFile, ReadsRegularFilesWithinTheLimits)
+{
+    const std::string folder = ::testing::TempDir() + "keldo-pc-file";
+    std::filesystem::create_directories(folder);
+    const std::string longLine(keldo::kPcFileLimits.longestLine + 1, 'x');
+    const std::string rows = "\nA,0.2,10,5,0\n";
+    struct Case {
+        const char* what;
+        std::string path; // read from the disk; empty: `text` written to a file first
+        std::string text;
+        PcTableErrorKind kind;
+        long long line;
+        std::string sample; // the first sample's name when the file is read
+    } cases[] = {
+        {"missing", folder + "/none.csv", "", PcTableErrorKind::CannotRead, 0, ""},
+        {"a folder", folder, "", PcTableErrorKind::CannotRead, 0, ""},
+        {"a device", "/dev/zero", "", PcTableErrorKind::CannotRead, 0, ""},
+        {"empty", "", "", PcTableErrorKind::NoHeader, 0, ""},
+        {"comments only", "", "# Labor\n\n#\n", PcTableErrorKind::NoHeader, 0, ""},
+        {"unclosed quote in the header", "", "\"sample,porosity\n", PcTableErrorKind::UnclosedQuote, 1, ""},
+        {"unclosed quote in a row", "", "sample,porosity,permeability,pressure,sw\n\"A,0.2,10,5,0\n",
+            PcTableErrorKind::UnclosedQuote, 2, ""},
+        {"a bad row before an unclosed quote", "", "sample,porosity,permeability,pressure,sw\nA,x,10,5,0\n\"B\n",
+            PcTableErrorKind::NotANumber, 2, ""},
+        {"a line too long", "", "sample,porosity,permeability,pressure,sw" + rows + longLine + "\n",
+            PcTableErrorKind::LineTooLong, 3, ""},
+        {"utf-8 with its mark", "",
+            "\xEF\xBB\xBFsample,porosity,permeability,pressure,sw\n"
+            "Pr\xC3\xB6"
+            "be 1,0.2,10,5,0\n",
+            PcTableErrorKind::NoRows, 0,
+            "Pr\xC3\xB6"
+            "be 1"},
+        {"windows-1252", "",
+            "sample;porosity;permeability;pressure;sw\nPr\xF6"
+            "be 1;0,2;10;5;0\n",
+            PcTableErrorKind::NoRows, 0,
+            "Pr\xC3\xB6"
+            "be 1"},
+        {"a number beyond single precision", "", "sample,porosity,permeability,pressure,sw\nA,0.2,1e39,5,0\n",
+            PcTableErrorKind::NotANumber, 2, ""},
+    };
+    int written = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string path = c.path;
+        if (path.empty()) {
+            path = folder + keldo::Format("/table-%d.csv", written++);
+            std::ofstream(path, std::ios::binary) << c.text;
+        }
+        const keldo::PcTableResult r = keldo::ReadPcFile(path);
+        EXPECT_EQ(keldo::IsUnreadable(r.error), c.kind == PcTableErrorKind::CannotRead);
+        if (!c.sample.empty()) {
+            ASSERT_TRUE(r.ok) << keldo::PcTableErrorMessage(r.error);
+            EXPECT_EQ(r.table.samples.front().name, c.sample);
+            continue;
+        }
+        ASSERT_FALSE(r.ok);
+        EXPECT_EQ(r.error.kind, c.kind);
+        EXPECT_EQ(r.error.line, c.line);
+        const std::string message = keldo::PcTableErrorMessage(r.error);
+        EXPECT_EQ(message.rfind("ABBRUCH!!", 0), 0u) << message;
+        if (c.kind == PcTableErrorKind::CannotRead) {
+            EXPECT_NE(message.find(path), std::string::npos) << message;
+        }
+    }
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "BatchOptions.h"
 
 using keldo::ParseBatchOptions;
@@ -108,11 +110,42 @@ TEST(BatchOptions, FitOptionsOutOfPlaceAreRefused)
         {{"--fit-contact", "--mode", "contact", "w.kld"},
             "--fit-contact gilt nur für die Wassersättigung: die Kontaktberechnung nimmt keinen Kontakt an"},
         {{"--fit-graph", "fit.png", "w.kld"}, "--fit-graph gilt nur mit --fit-phik oder --fit-contact"},
+        {{"--pc-max", "150", "w.kld"}, "--pc-max, --alfa-order und --pc-two-step gelten nur mit --fit-pc"},
+        {{"--alfa-order", "2", "w.kld"}, "--pc-max, --alfa-order und --pc-two-step gelten nur mit --fit-pc"},
+        {{"--pc-two-step", "w.kld"}, "--pc-max, --alfa-order und --pc-two-step gelten nur mit --fit-pc"},
+        {{"--fit-pc", "kern.csv", "--alfa-order", "4", "w.kld"}, "Option --alfa-order: \"4\" ist nicht 0, 1, 2 oder 3"},
+        {{"--fit-pc", "kern.csv", "--alfa-order", "-1", "w.kld"},
+            "Option --alfa-order: \"-1\" ist nicht 0, 1, 2 oder 3"},
+        {{"--fit-pc", "kern.csv", "--pc-max", "150 bar", "w.kld"}, "Option --pc-max: \"150 bar\" ist keine Zahl"},
+        {{"--fit-pc"}, "Option --fit-pc braucht einen Wert"},
     };
     for (const auto& c : cases) {
         std::string error;
         EXPECT_FALSE(ParseBatchOptions(c.args, error));
         EXPECT_EQ(error, c.error);
+    }
+}
+
+TEST(BatchOptions, CapillaryPressureFitOptionsAreTaken)
+{
+    const struct {
+        std::vector<std::string> args;
+        std::optional<float> pcMax;
+        int alfaOrder;
+        bool twoStep;
+    } cases[] = {
+        {{"--fit-pc", "kern.csv", "w.kld"}, std::nullopt, 3, false},
+        {{"--fit-pc", "kern.csv", "--pc-max", "150.5", "--alfa-order", "0", "--pc-two-step", "w.kld"}, 150.5f, 0, true},
+        {{"--alfa-order", "1", "--fit-pc", "kern.csv", "--fit-graph", "f.svg", "w.kld"}, std::nullopt, 1, false},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        const auto options = ParseBatchOptions(c.args, error);
+        ASSERT_TRUE(options) << error;
+        EXPECT_EQ(options->pcFile, "kern.csv");
+        EXPECT_EQ(options->pcMax, c.pcMax);
+        EXPECT_EQ(options->alfaOrder, c.alfaOrder);
+        EXPECT_EQ(options->pcTwoStep, c.twoStep);
     }
 }
 

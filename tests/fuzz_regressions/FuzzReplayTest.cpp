@@ -17,6 +17,7 @@
 #include "LasReaderCheck.h"
 #include "MeasurementImport.h"
 #include "MeasurementImportCheck.h"
+#include "PcFileCheck.h"
 #include "RecordingMessageBox.h"
 #include "ResultsFileCheck.h"
 #include "SurveyReaderCheck.h"
@@ -75,6 +76,8 @@ protected:
             return keldo::fuzz::CheckSurveyReader(bytes);
         if (target == "formation_tops")
             return keldo::fuzz::CheckFormationTops(bytes);
+        if (target == "pc_file")
+            return keldo::fuzz::CheckPcFile(bytes);
         return keldo::fuzz::CheckResultsFile(bytes);
     }
 };
@@ -96,7 +99,7 @@ TEST_P(FuzzReplay, KeptFindingsKeepEveryRule)
 
 INSTANTIATE_TEST_SUITE_P(Readers, FuzzReplay,
     ::testing::Values("document_file", "measurement_import", "results_file", "las_reader", "survey_reader",
-        "formation_tops"));
+        "formation_tops", "pc_file"));
 
 // The file form of the import reads what the stream form reads.
 TEST(FuzzReplayFiles, MeasurementFileImportMatchesTheStream)

@@ -56,6 +56,24 @@ TEST(Utf8Text, CountsAndCutsWholeCharacters)
     }
 }
 
+TEST(Utf8Text, PadsToAColumnOfCharacters)
+{
+    const std::string text = "a" + kUmlaut + kEuro; // 3 characters, 6 bytes
+    const struct {
+        size_t width;
+        bool left;
+        std::string padded;
+    } cases[] = {
+        {5, true, text + "  "},
+        {5, false, "  " + text},
+        {3, true, text},
+        {2, false, "a" + kUmlaut},
+        {0, true, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(keldo::PadToCharacters(text, c.width, c.left), c.padded) << c.width << c.left;
+}
+
 TEST(Utf8Text, CutsToBytesNeverInsideACharacter)
 {
     const std::string text = "a" + kUmlaut + kEuro + kClef + "z"; // bytes: 1, 2, 3, 4, 1
