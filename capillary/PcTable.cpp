@@ -171,7 +171,10 @@ PcTableErrorKind SplitErrorKind(CsvErrorKind kind)
         return PcTableErrorKind::LineTooLong;
     case CsvErrorKind::TooManyLines:
         return PcTableErrorKind::TooManyLines;
+    case CsvErrorKind::ReadError:
+        return PcTableErrorKind::CannotRead;
     case CsvErrorKind::None:
+    case CsvErrorKind::NulByte: // zero bytes are refused only where asked for
     case CsvErrorKind::NotUtf8: // the file's code is decided before splitting
     case CsvErrorKind::UnclosedQuote:
         break;
