@@ -53,7 +53,10 @@ bool TableFailure(const CsvTable& table, TopsError& error)
         return Fail(error, TopsErrorKind::UnclosedQuote, table.errorLine);
     case CsvErrorKind::LineTooLong:
         return Fail(error, TopsErrorKind::LineTooLong, table.errorLine);
+    case CsvErrorKind::ReadError:
+        return Fail(error, TopsErrorKind::CannotRead, table.errorLine);
     case CsvErrorKind::TooManyLines:
+    case CsvErrorKind::NulByte: // zero bytes are refused only where asked for
         break;
     }
     return Fail(error, TopsErrorKind::TooManyLines, table.errorLine);
