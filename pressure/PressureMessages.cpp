@@ -1,7 +1,8 @@
 #include "PressureMessages.h"
 
-#include "TextFormat.h"
+#include "FileAccess.h"
 #include "QuotedFileText.h"
+#include "TextFormat.h"
 
 namespace keldo {
 namespace {
@@ -74,6 +75,28 @@ std::string PressureTableMessage(const PressureTableError& error, const std::str
     if (error.column > 0 && error.role)
         text += Format(" (%s)", PressureColumnName(*error.role));
     return text + ": " + TableDetail(error);
+}
+
+std::string PressureFileMessage(const PressureFileError& error, const std::string& file)
+{
+    const std::string head = "ABBRUCH!!Druckdatei " + file;
+    const std::string atLine = head + Format(", Zeile %lld: ", error.line);
+    switch (error.kind) {
+    case PressureFileErrorKind::CannotRead:
+        return head + ": Die Datei kann nicht gelesen werden. " + SystemErrorReason(error.systemError);
+    case PressureFileErrorKind::TooLarge:
+        return head + Format(": Die Datei ist mit mehr als %llu MB zu groß für eine Druckdatei.",
+                          kMaxPressureFileBytes >> 20);
+    case PressureFileErrorKind::LineTooLong:
+        return atLine + Format("Die Zeile ist länger als %zu Bytes.", kPressureFileLimits.longestLine);
+    case PressureFileErrorKind::TooManyLines:
+        return atLine + Format("Die Datei hat mehr als %zu Zeilen.", kPressureFileLimits.mostLines);
+    case PressureFileErrorKind::UnclosedQuote:
+        return atLine + "Ein Anführungszeichen ist nicht geschlossen.";
+    case PressureFileErrorKind::BadTable:
+        break;
+    }
+    return PressureTableMessage(error.table, file);
 }
 
 std::string FreeWaterLevelRefusalMessage(const FreeWaterLevel& level)

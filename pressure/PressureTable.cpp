@@ -70,11 +70,12 @@ bool Fail(PressureTableError& error, PressureTableErrorKind kind, long long line
     return false;
 }
 
-bool ReadHeader(const TableRow& header, ColumnPlaces& places, PressureUnit& unit, PressureTableError& error)
+bool ReadHeader(const CsvTable& csv, ColumnPlaces& places, PressureUnit& unit, PressureTableError& error)
 {
     unit = PressureUnit::Bar;
-    for (size_t i = 0; i < header.cells.size(); ++i) {
-        const HeaderCell cell = SplitHeaderCell(header.cells[i]);
+    const std::vector<std::string>& header = csv.header;
+    for (size_t i = 0; i < header.size(); ++i) {
+        const HeaderCell cell = SplitHeaderCell(header[i]);
         int found = -1;
         for (int c = 0; c < kColumnCount; ++c)
             if (EqualsIgnoringCase(cell.name, kColumnNames[static_cast<size_t>(c)]))
@@ -84,7 +85,7 @@ bool ReadHeader(const TableRow& header, ColumnPlaces& places, PressureUnit& unit
         const auto role = static_cast<PressureColumn>(found);
         std::optional<size_t>& place = places.at[static_cast<size_t>(found)];
         if (place) {
-            Fail(error, PressureTableErrorKind::RepeatedColumn, header.line, i, role, header.cells[i]);
+            Fail(error, PressureTableErrorKind::RepeatedColumn, csv.headerLine, i, role, header[i]);
             error.otherColumn = static_cast<int>(*place) + 1;
             return false;
         }
@@ -103,11 +104,11 @@ bool ReadHeader(const TableRow& header, ColumnPlaces& places, PressureUnit& unit
                 }
         }
         if (!known)
-            return Fail(error, PressureTableErrorKind::UnknownUnit, header.line, i, role, *cell.unit);
+            return Fail(error, PressureTableErrorKind::UnknownUnit, csv.headerLine, i, role, *cell.unit);
     }
     for (const PressureColumn role : {PressureColumn::Depth, PressureColumn::Pressure})
         if (!places.Of(role)) {
-            error = PressureTableError{PressureTableErrorKind::MissingColumn, header.line, 0, role, 0, {}};
+            error = PressureTableError{PressureTableErrorKind::MissingColumn, csv.headerLine, 0, role, 0, {}};
             return false;
         }
     return true;
@@ -119,16 +120,16 @@ bool ParseCellNumber(std::string_view text, char separator, double& value)
     return ParseNumberCell(TrimBlanks(text), separator == ',' ? DecimalMark::Point : DecimalMark::PointOrComma, value);
 }
 
-std::string_view Cell(const TableRow& row, std::optional<size_t> place)
+std::string_view Cell(const CsvRow& row, std::optional<size_t> place)
 {
     if (!place || *place >= row.cells.size())
         return {};
     return TrimBlanks(row.cells[*place]);
 }
 
-bool AllEmpty(const TableRow& row)
+bool AllEmpty(const std::vector<std::string>& cells)
 {
-    for (const std::string& cell : row.cells)
+    for (const std::string& cell : cells)
         if (!TrimBlanks(cell).empty())
             return false;
     return true;
@@ -166,17 +167,17 @@ bool SameWellName(std::string_view a, std::string_view b)
     }
 }
 
-bool ReadPressureTable(const TableRow& header, const std::vector<TableRow>& rows, char separator,
-    const std::string& well, PressureTable& table, PressureTableError& error)
+bool ReadPressureTable(const CsvTable& csv, const std::string& well, PressureTable& table, PressureTableError& error)
 {
     table = PressureTable{};
-    if (header.cells.empty() || AllEmpty(header)) {
-        error = PressureTableError{PressureTableErrorKind::NoHeader, header.line, 0, std::nullopt, 0, {}};
+    if (csv.header.empty() || AllEmpty(csv.header)) {
+        error = PressureTableError{PressureTableErrorKind::NoHeader, csv.headerLine, 0, std::nullopt, 0, {}};
         return false;
     }
+    const char separator = csv.separator;
     ColumnPlaces places;
     PressureUnit unit = PressureUnit::Bar;
-    if (!ReadHeader(header, places, unit, error))
+    if (!ReadHeader(csv, places, unit, error))
         return false;
     const double barPerUnit = BarPerUnit(unit);
     const std::optional<size_t> wellPlace = places.Of(PressureColumn::Well);
@@ -189,8 +190,8 @@ bool ReadPressureTable(const TableRow& header, const std::vector<TableRow>& rows
     read.unit = unit;
     read.fluidColumn = fluidPlace.has_value();
     bool rowOfWell = false;
-    for (const TableRow& row : rows) {
-        if (AllEmpty(row))
+    for (const CsvRow& row : csv.rows) {
+        if (AllEmpty(row.cells))
             continue; // a row of separators only, as spreadsheets write them
         if (wellPlace && !SameWellName(Cell(row, wellPlace), well))
             continue;
@@ -218,7 +219,7 @@ bool ReadPressureTable(const TableRow& header, const std::vector<TableRow>& rows
             continue;
         }
 
-        for (size_t i = header.cells.size(); i < row.cells.size(); ++i)
+        for (size_t i = csv.header.size(); i < row.cells.size(); ++i)
             if (!TrimBlanks(row.cells[i]).empty())
                 return Fail(error, PressureTableErrorKind::TooManyCells, row.line, i, std::nullopt, row.cells[i]);
         double ignored = 0;

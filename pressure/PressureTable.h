@@ -4,9 +4,11 @@
 #include <string_view>
 #include <vector>
 
+#include "CsvTable.h"
+
 // The pressure file of a well: formation-tester pressures, one point per
-// row, columns by name. This part interprets a table that a CSV reader has
-// already split into cells:
+// row, columns by name. This part interprets a table that the CSV reader has
+// already split into cells (PressureFile reads the file):
 //
 //   # RFT, 15/9-F-12
 //   well;depth (m);pressure (psi);fluid;use
@@ -27,13 +29,6 @@
 // - A row that cannot be read stops the reading: the failure is data (a
 //   kind, the line, the column), worded by PressureTableMessage.
 namespace keldo {
-
-// One row of a table as a CSV reader gives it: its 1-based line in the file
-// and its cells, unquoted, blanks around them removed.
-struct TableRow {
-    long long line = 0;
-    std::vector<std::string> cells;
-};
 
 enum class PressureFluid { Water, Oil, Gas };
 
@@ -83,11 +78,11 @@ struct PressureTableError {
     std::string text;                   // the text at fault, only for the message
 };
 
-// Interprets `header` and `rows` of a table whose cells were separated by
-// `separator`, keeping the rows of `well`. False with `error` at the first
-// problem; `table` then holds nothing.
-bool ReadPressureTable(const TableRow& header, const std::vector<TableRow>& rows, char separator,
-    const std::string& well, PressureTable& table, PressureTableError& error);
+// Interprets the header and rows of `csv` (its separator decides whether a
+// decimal comma is taken; its reading error, if any, is the caller's),
+// keeping the rows of `well`. False with `error` at the first problem;
+// `table` then holds nothing.
+bool ReadPressureTable(const CsvTable& csv, const std::string& well, PressureTable& table, PressureTableError& error);
 
 // Well names compare as people write them: blanks at either end do not
 // count, a run of blanks inside counts as one, ASCII letters in any case

@@ -73,10 +73,10 @@ TEST(PressureTable, ReadsThePointsOfTheDocumentsWell)
 {
     for (const ReadCase& c : kReadable) {
         SCOPED_TRACE(c.what);
-        const SplitTable split = Split(c.text, c.separator);
+        const keldo::CsvTable split = Split(c.text, c.separator);
         keldo::PressureTable table;
         keldo::PressureTableError error;
-        ASSERT_TRUE(keldo::ReadPressureTable(split.header, split.rows, c.separator, c.well, table, error))
+        ASSERT_TRUE(keldo::ReadPressureTable(split, c.well, table, error))
             << keldo::PressureTableMessage(error, "druck.csv");
         ASSERT_EQ(table.points.size(), c.points.size());
         for (size_t i = 0; i < c.points.size(); ++i) {
@@ -176,11 +176,12 @@ TEST(PressureTable, StopsAtTheFirstBadCellWithItsLineAndColumn)
 {
     for (const BadCase& c : kBad) {
         SCOPED_TRACE(c.what);
-        const SplitTable split = Split(c.text, c.splitAt ? c.splitAt : c.separator);
+        keldo::CsvTable split = Split(c.text, c.splitAt ? c.splitAt : c.separator);
+        split.separator = c.separator;
         keldo::PressureTable table;
         table.points.resize(1);
         keldo::PressureTableError error;
-        EXPECT_FALSE(keldo::ReadPressureTable(split.header, split.rows, c.separator, c.well, table, error));
+        EXPECT_FALSE(keldo::ReadPressureTable(split, c.well, table, error));
         EXPECT_EQ(error.kind, c.kind);
         EXPECT_EQ(error.line, c.line);
         EXPECT_EQ(error.column, c.column);
