@@ -8,6 +8,8 @@
 #include "FitReport.h"
 #include "KeldoDoc.h"
 #include "PhiKFit.h"
+#include "PressureEvaluation.h"
+#include "PressureMessages.h"
 
 namespace keldo {
 namespace {
@@ -76,20 +78,52 @@ std::optional<Refusal> FitContactDepth(const BatchOptions& options, const CKeldo
     return std::nullopt;
 }
 
+// The free-water level, read and fitted before the log fits so that a
+// refused pressure file costs no fit.
+std::optional<Refusal> ReadPressures(const BatchOptions& options, const CKeldoDoc& doc, PressureEvaluation& pressures)
+{
+    pressures = EvaluatePressureFile(options.pressureFile, options.pressureFile, doc);
+    if (pressures.ok())
+        return std::nullopt;
+    return Refusal{pressures.Message(), pressures.Unreadable() ? kBatchUnreadable : kBatchRefused};
+}
+
+// The block after the log fits' reports, compared with the contact fitted
+// from the logs; without it the level becomes the contact.
+void TakePressures(const BatchOptions& options, const PressureEvaluation& pressures, Fitted& fitted)
+{
+    const std::optional<float> logContact
+        = options.fitContact ? std::optional<float>(fitted.inputs.m_fKontakt) : std::nullopt;
+    const std::vector<std::string> lines = PressureEvaluationReport(pressures, fitted.inputs, logContact);
+    fitted.report.insert(fitted.report.end(), lines.begin(), lines.end());
+    for (const PressureNotice notice : pressures.level.notices)
+        if (notice == PressureNotice::LevelAboveHydrocarbonPoints || notice == PressureNotice::LevelBelowWaterPoints)
+            fitted.warnings.push_back(PressureNoticeText(notice, pressures.level));
+    fitted.pages.pressure = PressureEvaluationPage(pressures, fitted.inputs, logContact);
+    if (!logContact)
+        fitted.inputs.m_fKontakt = LevelAsContact(pressures.level);
+}
+
 } // namespace
 
 std::vector<std::string> FitGraphFiles(const BatchOptions& options)
 {
     if (options.fitGraphFile.empty())
         return {};
-    if (!options.fitPhiK || !options.fitContact)
-        return {options.fitGraphFile};
     const std::string& file = options.fitGraphFile;
     const size_t slash = file.find_last_of('/');
     size_t dot = file.find_last_of('.');
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
         dot = file.size();
-    return {file.substr(0, dot) + "-phik" + file.substr(dot), file.substr(0, dot) + "-kontakt" + file.substr(dot)};
+    const auto named = [&](const char* suffix) { return file.substr(0, dot) + suffix + file.substr(dot); };
+    std::vector<std::string> files;
+    if (options.fitPhiK && options.fitContact)
+        files = {named("-phik"), named("-kontakt")};
+    else if (options.fitPhiK || options.fitContact)
+        files = {file};
+    if (!options.pressureFile.empty())
+        files.push_back(named("-druck"));
+    return files;
 }
 
 int FitBatchDocument(const BatchOptions& options, const LasPermeability* las, CKeldoDoc& doc, std::ostream& report,
@@ -98,7 +132,10 @@ int FitBatchDocument(const BatchOptions& options, const LasPermeability* las, CK
     Fitted fitted;
     fitted.inputs = doc;
     std::optional<Refusal> refusal;
-    if (options.fitPhiK)
+    PressureEvaluation pressures;
+    if (!options.pressureFile.empty())
+        refusal = ReadPressures(options, doc, pressures);
+    if (!refusal && options.fitPhiK)
         refusal = FitPhiKRelation(options, las, doc, fitted);
     if (!refusal && options.fitContact)
         refusal = FitContactDepth(options, doc, fitted);
@@ -106,6 +143,8 @@ int FitBatchDocument(const BatchOptions& options, const LasPermeability* las, CK
         messages << refusal->message << '\n';
         return refusal->status;
     }
+    if (!options.pressureFile.empty())
+        TakePressures(options, pressures, fitted);
 
     for (const std::string& warning : fitted.warnings)
         messages << warning << '\n';

@@ -34,6 +34,8 @@ std::string* TextOption(BatchOptions& options, const std::string& name)
         return &options.inputs.permeabilityCurve;
     if (name == "--fit-graph")
         return &options.fitGraphFile;
+    if (name == "--fit-pressure")
+        return &options.pressureFile;
     return nullptr;
 }
 
@@ -68,8 +70,8 @@ bool CheckFitOptions(const BatchOptions& options, bool orderGiven, std::string& 
         return refuse("--contact-range gilt nur mit --fit-contact");
     if (options.fitContact && options.settings.modus == 1)
         return refuse("--fit-contact gilt nur für die Wassersättigung: die Kontaktberechnung nimmt keinen Kontakt an");
-    if (!options.fitGraphFile.empty() && !options.fitPhiK && !options.fitContact)
-        return refuse("--fit-graph gilt nur mit --fit-phik oder --fit-contact");
+    if (!options.fitGraphFile.empty() && !options.fitPhiK && !options.fitContact && options.pressureFile.empty())
+        return refuse("--fit-graph gilt nur mit --fit-phik, --fit-contact oder --fit-pressure");
     return true;
 }
 
@@ -113,9 +115,14 @@ const char* BatchUsage()
            "  --fit-contact               Kontakt an die Wassersättigung anpassen und übernehmen\n"
            "  --contact-range A:B         Suchbereich des Kontakts (m); Vorgabe: von der flachsten\n"
            "                              Messung im Teufenbereich bis 300 m unter die tiefste\n"
+           "  --fit-pressure FILE         freies Wasserniveau aus den Formationsdrücken einer\n"
+           "                              Druckdatei (CSV: depth, pressure, optional fluid, well,\n"
+           "                              use) als Kontakt übernehmen; mit --fit-contact nur\n"
+           "                              verglichen, der Kontakt aus den Logs gilt\n"
            "  --fit-graph FILE            Grafik der Anpassung als FILE.png, FILE.svg oder FILE.pdf;\n"
            "                              bei beiden Anpassungen zwei Dateien, \"-phik\" und\n"
-           "                              \"-kontakt\" vor der Endung\n"
+           "                              \"-kontakt\" vor der Endung; mit --fit-pressure dazu\n"
+           "                              die Druck-Teufen-Grafik, \"-druck\" vor der Endung\n"
            "  --help                      diese Hilfe\n"
            "\n"
            "Der Bericht erscheint in UTF-8, eine Zeile je Berichtszeile. Jede Meldung der\n"

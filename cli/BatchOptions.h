@@ -35,6 +35,9 @@ struct BatchOptions {
     bool fitContact = false;
     std::optional<DepthRange> contactRange;
     std::string fitGraphFile; // empty: no fit graph
+    // The free-water level from a pressure file, taken as the contact unless
+    // the contact is fitted as well (then only compared).
+    std::string pressureFile;
     bool help = false;
 };
 

@@ -135,7 +135,7 @@ bool WriteFitGraphs(
 {
     const std::vector<std::string> files = FitGraphFiles(options);
     std::vector<const GraphPage*> made;
-    for (const std::optional<GraphPage>* page : {&pages.phiK, &pages.contact})
+    for (const std::optional<GraphPage>* page : {&pages.phiK, &pages.contact, &pages.pressure})
         if (*page)
             made.push_back(&**page);
     for (size_t i = 0; i < files.size() && i < made.size(); ++i) {

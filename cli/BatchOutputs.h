@@ -26,7 +26,8 @@ bool WriteReportOutput(const CKeldoDoc& doc, const BatchOptions& options, std::o
 // message goes to `messages`.
 bool WriteGraphOutput(CKeldoDoc& doc, const BatchOptions& options, const GraphExporter& graphs, std::ostream& messages);
 
-// Saves the graphs of the fits into the files of FitGraphFiles, Phi-K first.
+// Saves the graphs of the fits into the files of FitGraphFiles, Phi-K first,
+// the pressure graph last.
 // True when there is nothing to save. False after a failure, whose message
 // goes to `messages`.
 bool WriteFitGraphs(

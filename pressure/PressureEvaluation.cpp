@@ -12,7 +12,13 @@ std::string PressureEvaluation::Message() const
 {
     if (failure)
         return PressureFileMessage(*failure, file);
-    return FreeWaterLevelRefusalMessage(level);
+    if (!level.ok())
+        return FreeWaterLevelRefusalMessage(level);
+    if (levelNotPositive)
+        return Format("ABBRUCH!!Das freie Wasserniveau %.2f m ist nicht größer Null und kann nicht als Kontakt "
+                      "übernommen werden!",
+            level.level);
+    return {};
 }
 
 PressureEvaluation EvaluatePressureFile(const std::string& path, const std::string& file, const CKeldoInputs& inputs)
@@ -25,6 +31,7 @@ PressureEvaluation EvaluatePressureFile(const std::string& path, const std::stri
         return evaluation;
     }
     evaluation.level = FitFreeWaterLevel(evaluation.table.points, inputs.m_nFluid);
+    evaluation.levelNotPositive = evaluation.level.ok() && !(LevelAsContact(evaluation.level) > 0);
     return evaluation;
 }
 

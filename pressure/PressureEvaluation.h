@@ -19,8 +19,11 @@ struct PressureEvaluation {
     std::optional<PressureFileError> failure; // the file could not be used
     PressureTable table;
     FreeWaterLevel level;
+    // The level, as the contact takes it, is not below 0 m: the input checks
+    // would refuse it as the document's contact.
+    bool levelNotPositive = false;
 
-    bool ok() const { return !failure && level.ok(); }
+    bool ok() const { return !failure && level.ok() && !levelNotPositive; }
     // The file could not be read at all (rather than read and refused).
     bool Unreadable() const { return failure && failure->kind == PressureFileErrorKind::CannotRead; }
     // Why there is no level: the file's or the level's one message; empty when ok.

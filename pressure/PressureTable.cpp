@@ -135,6 +135,15 @@ bool AllEmpty(const std::vector<std::string>& cells)
     return true;
 }
 
+std::vector<std::string_view> Words(std::string_view text)
+{
+    std::vector<std::string_view> words;
+    size_t pos = 0;
+    for (std::string_view word = NextWord(text, pos); !word.empty(); word = NextWord(text, pos))
+        words.push_back(word);
+    return words;
+}
+
 } // namespace
 
 double BarPerUnit(PressureUnit unit)
@@ -167,6 +176,44 @@ bool SameWellName(std::string_view a, std::string_view b)
     }
 }
 
+size_t WellNameWithin(std::string_view file, std::string_view document)
+{
+    const std::vector<std::string_view> fileWords = Words(file), documentWords = Words(document);
+    if (fileWords.empty() || fileWords.size() > documentWords.size())
+        return 0;
+    for (size_t i = 0; i < fileWords.size(); ++i) {
+        std::string_view word = documentWords[i];
+        // "15/9-F-12, Hugin": the comma ends the name, not its word.
+        if (i + 1 == fileWords.size() && word.size() > 1 && word.back() == ',')
+            word.remove_suffix(1);
+        if (!EqualsIgnoringCase(fileWords[i], word))
+            return 0;
+    }
+    return fileWords.size();
+}
+
+namespace {
+
+// The file's name for `well`: the name itself when a row has it, else the
+// file's longest name that `well` begins with.
+std::string FileNameOfWell(const CsvTable& csv, size_t wellPlace, const std::string& well)
+{
+    std::string best;
+    size_t bestWords = 0;
+    for (const CsvRow& row : csv.rows) {
+        const std::string_view name = Cell(row, wellPlace);
+        if (SameWellName(name, well))
+            return well;
+        if (const size_t words = WellNameWithin(name, well); words > bestWords) {
+            bestWords = words;
+            best = name;
+        }
+    }
+    return bestWords > 0 ? best : well;
+}
+
+} // namespace
+
 bool ReadPressureTable(const CsvTable& csv, const std::string& well, PressureTable& table, PressureTableError& error)
 {
     table = PressureTable{};
@@ -190,10 +237,11 @@ bool ReadPressureTable(const CsvTable& csv, const std::string& well, PressureTab
     read.unit = unit;
     read.fluidColumn = fluidPlace.has_value();
     bool rowOfWell = false;
+    const std::string fileWell = wellPlace ? FileNameOfWell(csv, *wellPlace, well) : well;
     for (const CsvRow& row : csv.rows) {
         if (AllEmpty(row.cells))
             continue; // a row of separators only, as spreadsheets write them
-        if (wellPlace && !SameWellName(Cell(row, wellPlace), well))
+        if (wellPlace && !SameWellName(Cell(row, wellPlace), fileWell))
             continue;
         rowOfWell = true;
 

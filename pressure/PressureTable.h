@@ -23,7 +23,10 @@
 //   a point out, 1 or empty uses it). Other columns and columns without a name are ignored,
 //   so that a tester's export with more columns can be read as it is.
 // - With a well column only the rows of the document's well are read (see
-//   SameWellName); the rows of other wells are not looked at.
+//   SameWellName): the rows that name it, or, when none does, the rows of
+//   the file's longest name that the document's name begins with
+//   (WellNameWithin: "15/9-F-11 A" for "15/9-F-11 A Hugin", not
+//   "15/9-F-11"). The rows of other wells are not looked at.
 // - Numbers take a decimal point, or a decimal comma when the separator is
 //   not a comma ("2921,5" in a semicolon file).
 // - A row that cannot be read stops the reading: the failure is data (a
@@ -88,6 +91,12 @@ bool ReadPressureTable(const CsvTable& csv, const std::string& well, PressureTab
 // count, a run of blanks inside counts as one, ASCII letters in any case
 // ("15/9-F-11 a" is "15/9-F-11  A"). Other characters must be the same.
 bool SameWellName(std::string_view a, std::string_view b);
+
+// How many words of `document`, a document's well name, the file's well
+// name `file` is, when it is its first words ("15/9-F-12" in "15/9-F-12
+// Hugin, Gasfall": 1, also with a comma after it); 0 when it is not. The
+// document's name field often holds more than the well.
+size_t WellNameWithin(std::string_view file, std::string_view document);
 
 // "depth", "pressure", …: the column's name in the header.
 const char* PressureColumnName(PressureColumn column);

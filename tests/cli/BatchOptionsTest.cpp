@@ -107,7 +107,7 @@ TEST(BatchOptions, FitOptionsOutOfPlaceAreRefused)
             "Option --contact-range: \"2800:\" ist nicht A:B mit zwei Zahlen (m)"},
         {{"--fit-contact", "--mode", "contact", "w.kld"},
             "--fit-contact gilt nur für die Wassersättigung: die Kontaktberechnung nimmt keinen Kontakt an"},
-        {{"--fit-graph", "fit.png", "w.kld"}, "--fit-graph gilt nur mit --fit-phik oder --fit-contact"},
+        {{"--fit-graph", "fit.png", "w.kld"}, "--fit-graph gilt nur mit --fit-phik, --fit-contact oder --fit-pressure"},
     };
     for (const auto& c : cases) {
         std::string error;
