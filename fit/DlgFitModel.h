@@ -15,6 +15,7 @@
 #include "PhiKSamples.h"
 
 class CChartView;
+class DlgFitModelPressure;
 class DlgLasImport;
 class QLabel;
 class QLineEdit;
@@ -26,7 +27,8 @@ class QTabWidget;
 // "Modell anpassen": fits the Phi-K relation (tab "Phi-K") and the contact
 // (tab "Kontakt") to the data, shows the numbers and the graph of each fit,
 // and on "Übernehmen" ends with the fitted values for the caller to write
-// into the document. The dialog works on a copy of the document's inputs and
+// into the document. The tab "Druck" gives the free-water level from
+// formation pressures; "Übernehmen" on that tab takes it as the contact. The dialog works on a copy of the document's inputs and
 // measurement lines: nothing it does reaches the document by itself.
 //
 //   DlgFitModel dlg(doc, doc.m_Messwerte, messages, parent);
@@ -83,6 +85,7 @@ public:
     CChartView* ContactChart() const { return m_contactChart; }
     QPushButton* TakeOverButton() const { return m_takeOver; }
     QPushButton* CloseButton() const { return m_close; }
+    DlgFitModelPressure* PressurePage() const { return m_pressure; }
 
 private:
     void CreateControls();
@@ -132,4 +135,5 @@ private:
     CChartView* m_contactChart = nullptr;
     QPushButton* m_takeOver = nullptr;
     QPushButton* m_close = nullptr;
+    DlgFitModelPressure* m_pressure = nullptr;
 };

@@ -18,6 +18,7 @@
 
 #include "ChartView.h"
 #include "DlgFitModel.h"
+#include "DlgFitModelPressure.h"
 
 namespace {
 
@@ -63,6 +64,10 @@ void DlgFitModel::CreateControls()
     m_tabs = new QTabWidget;
     m_tabs->addTab(CreatePhiKPage(), QStringLiteral("&Phi-K"));
     m_tabs->addTab(CreateContactPage(), QStringLiteral("K&ontakt"));
+    m_pressure = new DlgFitModelPressure(m_inputs, m_messages,
+        [this] { return m_contact ? std::optional<float>(m_contact->contact) : std::nullopt; });
+    AddChartMenu(m_pressure->Chart());
+    m_tabs->addTab(m_pressure, QStringLiteral("&Druck"));
 
     m_takeOver = Button("Ü&bernehmen");
     m_takeOver->setToolTip(QStringLiteral("Schreibt die angepassten Werte in das Dokument"));
@@ -95,6 +100,7 @@ void DlgFitModel::CreateControls()
     connect(m_takeOver, &QPushButton::clicked, this, &DlgFitModel::OnTakeOver);
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_tabs, &QTabWidget::currentChanged, this, &DlgFitModel::OnTabChanged);
+    connect(m_pressure, &DlgFitModelPressure::LevelChanged, this, &DlgFitModel::UpdateTakeOver);
 
     ShowContactBasis();
     UpdateTakeOver();
@@ -202,4 +208,5 @@ void DlgFitModel::OnTabChanged(int index)
 {
     m_fitPhiK->setDefault(index == 0);
     m_fitContact->setDefault(index == 1);
+    m_pressure->OpenButton()->setDefault(m_tabs->widget(index) == m_pressure);
 }
