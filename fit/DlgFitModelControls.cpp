@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "ChartView.h"
@@ -84,6 +85,10 @@ void DlgFitModel::CreateControls()
     setTabOrder(m_fitContact, m_contactNumbers);
     setTabOrder(m_contactNumbers, m_takeOver);
     setTabOrder(m_takeOver, m_close);
+    // The tab "Druck" between the numbers of "Kontakt" and "Übernehmen".
+    setTabOrder(m_contactNumbers, m_pressure->OpenButton());
+    setTabOrder(m_pressure->OpenButton(), m_pressure->Points());
+    setTabOrder(m_pressure->Points(), m_pressure->Numbers());
 
     connect(m_lasButton, &QPushButton::clicked, this, [this] {
         const std::string path = m_chooseLas ? m_chooseLas(this) : std::string();
@@ -209,4 +214,6 @@ void DlgFitModel::OnTabChanged(int index)
     m_fitPhiK->setDefault(index == 0);
     m_fitContact->setDefault(index == 1);
     m_pressure->OpenButton()->setDefault(m_tabs->widget(index) == m_pressure);
+    if (m_tabs->widget(index) == m_pressure)
+        m_pressure->ShowLogContact();
 }

@@ -152,9 +152,8 @@ void DlgFitModelPressure::ShowEvaluation()
     m_chart->SetPage(keldo::PressureEvaluationPage(*m_evaluation, m_inputs, m_shownLogContact));
 }
 
-void DlgFitModelPressure::showEvent(QShowEvent* event)
+void DlgFitModelPressure::ShowLogContact()
 {
-    QWidget::showEvent(event);
     if (m_evaluation && m_logContact && m_logContact() != m_shownLogContact)
         ShowEvaluation();
 }

@@ -41,6 +41,9 @@ public:
 
     // The level as the document's contact takes it; nothing before a level.
     std::optional<float> Contact() const;
+    // When the tab is shown: the contact of the tab "Kontakt" may have
+    // changed while another tab was shown.
+    void ShowLogContact();
     const std::optional<keldo::PressureEvaluation>& Evaluation() const { return m_evaluation; }
 
     QPushButton* OpenButton() const { return m_open; }
@@ -51,10 +54,6 @@ public:
 signals:
     // A new level was shown.
     void LevelChanged();
-
-protected:
-    // The contact of the tab "Kontakt" may have changed while another tab was shown.
-    void showEvent(QShowEvent* event) override;
 
 private:
     void ShowEvaluation();
