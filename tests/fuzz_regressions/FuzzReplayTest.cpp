@@ -18,6 +18,7 @@
 #include "MeasurementImportCheck.h"
 #include "RecordingMessageBox.h"
 #include "ResultsFileCheck.h"
+#include "PressureReaderCheck.h"
 #include "SurveyReaderCheck.h"
 
 namespace fs = std::filesystem;
@@ -72,6 +73,8 @@ protected:
             return keldo::fuzz::CheckLasReader(bytes);
         if (target == "survey_reader")
             return keldo::fuzz::CheckSurveyReader(bytes);
+        if (target == "pressure_reader")
+            return keldo::fuzz::CheckPressureReader(bytes);
         return keldo::fuzz::CheckResultsFile(bytes);
     }
 };
@@ -92,7 +95,8 @@ TEST_P(FuzzReplay, KeptFindingsKeepEveryRule)
 }
 
 INSTANTIATE_TEST_SUITE_P(Readers, FuzzReplay,
-    ::testing::Values("document_file", "measurement_import", "results_file", "las_reader", "survey_reader"));
+    ::testing::Values(
+        "document_file", "measurement_import", "results_file", "las_reader", "survey_reader", "pressure_reader"));
 
 // The file form of the import reads what the stream form reads.
 TEST(FuzzReplayFiles, MeasurementFileImportMatchesTheStream)
