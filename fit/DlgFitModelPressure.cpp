@@ -85,6 +85,8 @@ DlgFitModelPressure::DlgFitModelPressure(
     m_numbers->setReadOnly(true);
     m_numbers->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_numbers->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // The block's widest line ("  Gasgradient: 8 Punkte von …") in full.
+    m_numbers->setMinimumWidth(m_numbers->fontMetrics().horizontalAdvance(QString(62, QLatin1Char('M'))) + 24);
     m_numbers->setPlaceholderText(
         QStringLiteral("„Übernehmen“ schreibt auf dieser Seite das freie Wasserniveau als Kontakt in das Dokument."));
 
