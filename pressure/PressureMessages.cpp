@@ -29,6 +29,10 @@ std::string TableDetail(const PressureTableError& error)
         return error.text.empty() ? std::string("Der Wert fehlt.") : quoted + " ist keine Zahl.";
     case PressureTableErrorKind::PressureNotPositive:
         return quoted + " ist kein Druck über 0.";
+    case PressureTableErrorKind::OutOfRange:
+        if (error.role == PressureColumn::Depth)
+            return quoted + Format(" liegt nicht zwischen %.0f und %.0f m.", -kMaxDepth, kMaxDepth);
+        return quoted + Format(" ist kein Druck unter %.0f bar.", kMaxPressure);
     case PressureTableErrorKind::BadFluid:
         return (error.text.empty() ? std::string("Das Fluid fehlt") : quoted + " ist kein Fluid")
             + "; bekannt sind water, oil, gas und w, o, g.";

@@ -1,6 +1,7 @@
 #include "PressureTable.h"
 
 #include <array>
+#include <cmath>
 
 #include "AsciiText.h"
 #include "DecimalNumber.h"
@@ -279,6 +280,12 @@ bool ReadPressureTable(const CsvTable& csv, const std::string& well, PressureTab
         if (!(point.pressure > 0))
             return Fail(error, PressureTableErrorKind::PressureNotPositive, row.line, pressurePlace,
                 PressureColumn::Pressure, pressure);
+        if (!(std::fabs(point.depth) <= kMaxDepth))
+            return Fail(
+                error, PressureTableErrorKind::OutOfRange, row.line, depthPlace, PressureColumn::Depth, depth);
+        if (!(point.pressure <= kMaxPressure))
+            return Fail(error, PressureTableErrorKind::OutOfRange, row.line, pressurePlace, PressureColumn::Pressure,
+                pressure);
         if (fluidPlace) {
             const std::string_view fluid = Cell(row, fluidPlace);
             for (const FluidName& f : kFluidNames)

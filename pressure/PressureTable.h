@@ -39,6 +39,11 @@ enum class PressureColumn { Depth, Pressure, Fluid, Well, Use };
 
 enum class PressureUnit { Bar, Psi, KiloPascal, MegaPascal };
 
+// Beyond these no formation test lies; they also keep the sums of the
+// least squares finite.
+constexpr double kMaxDepth = 100000;   // m, either side of the datum
+constexpr double kMaxPressure = 100000; // bar
+
 // Bar per unit; 1 psi = 6894.757293168 Pa (the avoirdupois pound-force per
 // square inch), 1 bar = 10^5 Pa.
 double BarPerUnit(PressureUnit unit);
@@ -66,6 +71,7 @@ enum class PressureTableErrorKind {
     TooManyCells,        // a row with a value beyond the header's columns
     BadNumber,           // a depth or pressure that is not one finite number (or is empty)
     PressureNotPositive, // a pressure of 0 or below (a null value such as -999.25)
+    OutOfRange,          // a depth beyond ±kMaxDepth, a pressure above kMaxPressure: no formation test
     BadFluid,            // a fluid other than water, oil, gas, w, o, g (or none)
     BadUse,              // a use other than 0, 1 or empty
     NoRowOfWell,         // a well column without a row of the document's well (`text`: the well)

@@ -143,6 +143,12 @@ const BadCase kBad[] = {
     {"the null value of a tester's export", "depth;pressure (psi)\n2900;-999.25\n", ';', "",
         PressureTableErrorKind::PressureNotPositive, 2, 2,
         "ABBRUCH!!Druckdatei druck.csv, Zeile 2, Spalte 2 (pressure): \"-999.25\" ist kein Druck über 0."},
+    {"a depth beyond 100 km", "depth;pressure\n1e300;290\n", ';', "", PressureTableErrorKind::OutOfRange, 2, 1,
+        "ABBRUCH!!Druckdatei druck.csv, Zeile 2, Spalte 1 (depth): \"1e300\" liegt nicht zwischen -100000 und 100000 "
+        "m."},
+    {"a pressure above 100000 bar, given in MPa", "depth;pressure (MPa)\n2900;10000.1\n", ';', "",
+        PressureTableErrorKind::OutOfRange, 2, 2,
+        "ABBRUCH!!Druckdatei druck.csv, Zeile 2, Spalte 2 (pressure): \"10000.1\" ist kein Druck unter 100000 bar."},
     {"an unknown fluid", "depth;pressure;fluid\n2900;290;brine\n", ';', "", PressureTableErrorKind::BadFluid, 2, 3,
         "ABBRUCH!!Druckdatei druck.csv, Zeile 2, Spalte 3 (fluid): \"brine\" ist kein Fluid; bekannt sind water, oil, "
         "gas und w, o, g."},
