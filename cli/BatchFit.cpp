@@ -11,6 +11,8 @@
 #include "PcFile.h"
 #include "PcMessages.h"
 #include "PhiKFit.h"
+#include "PressureEvaluation.h"
+#include "PressureMessages.h"
 
 namespace keldo {
 namespace {
@@ -99,6 +101,32 @@ std::optional<Refusal> FitContactDepth(const BatchOptions& options, const CKeldo
     return std::nullopt;
 }
 
+// The free-water level, read and fitted before the log fits so that a
+// refused pressure file costs no fit.
+std::optional<Refusal> ReadPressures(const BatchOptions& options, const CKeldoDoc& doc, PressureEvaluation& pressures)
+{
+    pressures = EvaluatePressureFile(options.pressureFile, options.pressureFile, doc);
+    if (pressures.ok())
+        return std::nullopt;
+    return Refusal{pressures.Message(), pressures.Unreadable() ? kBatchUnreadable : kBatchRefused};
+}
+
+// The block after the log fits' reports, compared with the contact fitted
+// from the logs; without it the level becomes the contact.
+void TakePressures(const BatchOptions& options, const PressureEvaluation& pressures, Fitted& fitted)
+{
+    const std::optional<float> logContact
+        = options.fitContact ? std::optional<float>(fitted.inputs.m_fKontakt) : std::nullopt;
+    const std::vector<std::string> lines = PressureEvaluationReport(pressures, fitted.inputs, logContact);
+    fitted.report.insert(fitted.report.end(), lines.begin(), lines.end());
+    for (const PressureNotice notice : pressures.level.notices)
+        if (notice == PressureNotice::LevelAboveHydrocarbonPoints || notice == PressureNotice::LevelBelowWaterPoints)
+            fitted.warnings.push_back(PressureNoticeText(notice, pressures.level));
+    fitted.pages.pressure = PressureEvaluationPage(pressures, fitted.inputs, logContact);
+    if (!logContact)
+        fitted.inputs.m_fKontakt = LevelAsContact(pressures.level);
+}
+
 } // namespace
 
 std::vector<std::string> FitGraphFiles(const BatchOptions& options)
@@ -119,6 +147,8 @@ std::vector<std::string> FitGraphFiles(const BatchOptions& options)
     if (!options.pcFile.empty())
         for (const char* part : {"-pc", "-pcparam", "-shf"})
             files.push_back(named(part));
+    if (!options.pressureFile.empty())
+        files.push_back(named("-druck"));
     return files;
 }
 
@@ -126,7 +156,7 @@ std::vector<const GraphPage*> FitGraphPages(const BatchFitPages& pages)
 {
     std::vector<const GraphPage*> made;
     for (const std::optional<GraphPage>* page :
-        {&pages.phiK, &pages.contact, &pages.pcCurves, &pages.pcParameters, &pages.saturationHeight})
+        {&pages.phiK, &pages.contact, &pages.pcCurves, &pages.pcParameters, &pages.saturationHeight, &pages.pressure})
         if (*page)
             made.push_back(&**page);
     return made;
@@ -138,7 +168,10 @@ int FitBatchDocument(const BatchOptions& options, const LasPermeability* las, CK
     Fitted fitted;
     fitted.inputs = doc;
     std::optional<Refusal> refusal;
-    if (!options.pcFile.empty())
+    PressureEvaluation pressures;
+    if (!options.pressureFile.empty())
+        refusal = ReadPressures(options, doc, pressures);
+    if (!refusal && !options.pcFile.empty())
         refusal = FitCapillaryModel(options, fitted);
     if (!refusal && options.fitPhiK)
         refusal = FitPhiKRelation(options, las, doc, fitted);
@@ -148,6 +181,8 @@ int FitBatchDocument(const BatchOptions& options, const LasPermeability* las, CK
         messages << refusal->message << '\n';
         return refusal->status;
     }
+    if (!options.pressureFile.empty())
+        TakePressures(options, pressures, fitted);
 
     for (const std::string& warning : fitted.warnings)
         messages << warning << '\n';

@@ -40,8 +40,9 @@ bool CheckFitOptions(const BatchOptions& options, bool orderGiven, bool pcOrderG
     const bool fitPc = !options.pcFile.empty();
     if (!fitPc && (options.pcMax || pcOrderGiven || options.pcTwoStep))
         return refuse("--pc-max, --alfa-order und --pc-two-step gelten nur mit --fit-pc");
-    if (!options.fitGraphFile.empty() && !options.fitPhiK && !options.fitContact && !fitPc)
-        return refuse("--fit-graph gilt nur mit --fit-phik oder --fit-contact"); // or --fit-pc
+    if (!options.fitGraphFile.empty() && !options.fitPhiK && !options.fitContact && !fitPc
+        && options.pressureFile.empty())
+        return refuse("--fit-graph gilt nur mit --fit-phik, --fit-contact, --fit-pc oder --fit-pressure");
     return true;
 }
 
@@ -93,10 +94,15 @@ const char* BatchUsage()
            "  --fit-contact               Kontakt an die Wassersättigung anpassen und übernehmen\n"
            "  --contact-range A:B         Suchbereich des Kontakts (m); Vorgabe: von der flachsten\n"
            "                              Messung im Teufenbereich bis 300 m unter die tiefste\n"
+           "  --fit-pressure FILE         freies Wasserniveau aus den Formationsdrücken einer\n"
+           "                              Druckdatei (CSV: depth, pressure, optional fluid, well,\n"
+           "                              use) als Kontakt übernehmen; mit --fit-contact nur\n"
+           "                              verglichen, der Kontakt aus den Logs gilt\n"
            "  --fit-graph FILE            Grafik der Anpassung als FILE.png, FILE.svg oder FILE.pdf;\n"
            "                              bei beiden Anpassungen zwei Dateien, \"-phik\" und\n"
            "                              \"-kontakt\" vor der Endung; mit --fit-pc dazu drei Dateien\n"
-           "                              \"-pc\", \"-pcparam\" und \"-shf\" vor der Endung\n"
+           "                              \"-pc\", \"-pcparam\" und \"-shf\" vor der Endung; mit --fit-pressure\n"
+           "                              dazu die Druck-Teufen-Grafik, \"-druck\" vor der Endung\n"
            "  --help                      diese Hilfe\n"
            "\n"
            "Der Bericht erscheint in UTF-8, eine Zeile je Berichtszeile. Jede Meldung der\n"
@@ -136,6 +142,7 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
     line.Flag("--fit-phik", [&] { options.fitPhiK = true; });
     line.Flag("--fit-contact", [&] { options.fitContact = true; });
     line.Text("--fit-pc", options.pcFile);
+    line.Text("--fit-pressure", options.pressureFile);
     line.Flag("--pc-two-step", [&] { options.pcTwoStep = true; });
     line.Number("--pc-max", options.pcMax);
     line.Value(

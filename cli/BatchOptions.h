@@ -41,6 +41,9 @@ struct BatchOptions {
     int alfaOrder = 3;
     bool pcTwoStep = false;
     std::string fitGraphFile; // empty: no fit graph
+    // The free-water level from a pressure file, taken as the contact unless
+    // the contact is fitted as well (then only compared).
+    std::string pressureFile;
     bool help = false;
 };
 

@@ -10,6 +10,7 @@
 
 #include "ChartView.h"
 #include "CoreTable.h"
+#include "DlgFitModelPressure.h"
 #include "DlgLasImport.h"
 #include "FileDialogFolder.h"
 #include "FitGraphs.h"
@@ -232,10 +233,15 @@ void DlgFitModel::ShowContactBasis()
     m_contactBasis->setText(Utf8(text));
 }
 
-void DlgFitModel::UpdateTakeOver() { m_takeOver->setEnabled(m_fitted.Any()); }
+void DlgFitModel::UpdateTakeOver() { m_takeOver->setEnabled(m_fitted.Any() || m_pressure->Contact()); }
 
+// The free-water level of the tab "Druck" becomes the contact when that tab
+// is shown, or when no contact was fitted from the logs (as keldo-batch
+// --fit-pressure, where --fit-contact wins).
 void DlgFitModel::OnTakeOver()
 {
+    if (m_pressure->Contact() && (m_tabs->currentWidget() == m_pressure || !m_fitted.contact))
+        m_fitted.contact = m_pressure->Contact();
     if (m_fitted.Any())
         accept();
 }

@@ -16,6 +16,7 @@
 
 class CChartView;
 class DlgFitModelPcTab;
+class DlgFitModelPressure;
 class DlgLasImport;
 class QLabel;
 class QLineEdit;
@@ -28,7 +29,8 @@ class QTabWidget;
 // (tab "Kontakt") and the capillary-pressure model (tab "Kapillardruck",
 // DlgFitModelPcTab) to the data, shows the numbers and the graph of each fit,
 // and on "Übernehmen" ends with the fitted values for the caller to write
-// into the document. The dialog works on a copy of the document's inputs and
+// into the document. The tab "Druck" gives the free-water level from
+// formation pressures; "Übernehmen" on that tab takes it as the contact. The dialog works on a copy of the document's inputs and
 // measurement lines: nothing it does reaches the document by itself.
 //
 //   DlgFitModel dlg(doc, doc.m_Messwerte, messages, parent);
@@ -86,6 +88,7 @@ public:
     DlgFitModelPcTab* PcTab() const { return m_pcTab; }
     QPushButton* TakeOverButton() const { return m_takeOver; }
     QPushButton* CloseButton() const { return m_close; }
+    DlgFitModelPressure* PressurePage() const { return m_pressure; }
 
 private:
     void CreateControls();
@@ -138,4 +141,5 @@ private:
     DlgFitModelPcTab* m_pcTab = nullptr;
     QPushButton* m_takeOver = nullptr;
     QPushButton* m_close = nullptr;
+    DlgFitModelPressure* m_pressure = nullptr;
 };

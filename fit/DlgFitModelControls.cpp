@@ -14,12 +14,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "ChartView.h"
 #include "DlgFitModel.h"
 #include "DlgFitModelPcTab.h"
 #include "OutOfMemory.h"
+#include "DlgFitModelPressure.h"
 
 namespace {
 
@@ -69,6 +71,10 @@ void DlgFitModel::CreateControls()
     m_tabs->addTab(m_pcTab, QStringLiteral("Kapillardr&uck"));
     for (CChartView* chart : m_pcTab->Charts())
         AddChartMenu(chart);
+    m_pressure = new DlgFitModelPressure(m_inputs, m_messages,
+        [this] { return m_contact ? std::optional<float>(m_contact->contact) : std::nullopt; });
+    AddChartMenu(m_pressure->Chart());
+    m_tabs->addTab(m_pressure, QStringLiteral("&Druck"));
 
     m_takeOver = Button("Ü&bernehmen");
     m_takeOver->setToolTip(QStringLiteral("Schreibt die angepassten Werte in das Dokument"));
@@ -86,6 +92,10 @@ void DlgFitModel::CreateControls()
     setTabOrder(m_contactNumbers, m_takeOver);
     setTabOrder(m_pcTab->LastControl(), m_takeOver);
     setTabOrder(m_takeOver, m_close);
+    // The tab "Druck" between the numbers of "Kontakt" and "Übernehmen".
+    setTabOrder(m_contactNumbers, m_pressure->OpenButton());
+    setTabOrder(m_pressure->OpenButton(), m_pressure->Points());
+    setTabOrder(m_pressure->Points(), m_pressure->Numbers());
 
     // Reading a file and fitting may run out of memory: a message, the
     // dialog stays.
@@ -112,6 +122,7 @@ void DlgFitModel::CreateControls()
         ForgetContact(QStringLiteral("Das Kapillardruckmodell ist neu angepasst: bitte den Kontakt neu anpassen.\n"));
         UpdateTakeOver();
     });
+    connect(m_pressure, &DlgFitModelPressure::LevelChanged, this, &DlgFitModel::UpdateTakeOver);
 
     ShowContactBasis();
     UpdateTakeOver();
@@ -220,4 +231,7 @@ void DlgFitModel::OnTabChanged(int index)
     m_fitPhiK->setDefault(index == 0);
     m_fitContact->setDefault(index == 1);
     m_pcTab->FitButton()->setDefault(m_tabs->widget(index) == m_pcTab);
+    m_pressure->OpenButton()->setDefault(m_tabs->widget(index) == m_pressure);
+    if (m_tabs->widget(index) == m_pressure)
+        m_pressure->ShowLogContact();
 }

@@ -278,6 +278,29 @@ def pc_files():
     put(t, "header-only.csv", "# lab\nsample,porosity,permeability,pressure,sw\n\n")
     put(t, "long-line.csv", "sample,porosity,permeability,pressure,sw\n" + "x" * 70000 + "\n")
     put(t, "empty.csv", b"")
+# --- pressure files -------------------------------------------------------------
+def pressures():
+    t = "pressure_reader"
+    with open(os.path.join(ROOT, "examples", "pressure", "F-12-pressures.csv"), "rb") as f:
+        put(t, "example.csv", f.read())
+    gas = "".join(f"{d};{305 + 0.0144 * (d - 2940):.3f};g\n".replace(".", ",") for d in range(2860, 2931, 10))
+    water = "".join(f"{d};{305 + 0.105 * (d - 2940):.3f};w\n".replace(".", ",") for d in range(2950, 3011, 10))
+    put(t, "decimal-comma.csv", "Depth (m);Pressure (bar);Fluid\n" + gas + water)
+    split = "".join(f"{d}\t{305 + 0.0144 * (d - 2940):.3f}\n" for d in range(2860, 2931, 10))
+    split += "".join(f"{d}\t{305 + 0.105 * (d - 2940):.3f}\n" for d in range(2950, 3011, 10))
+    put(t, "no-fluid-tab.txt", "depth\tpressure (MPa)\n" + split.replace("\t3", "\t0.3"))
+    put(t, "psi-use-well.csv", "well,depth,pressure (psi),use\n15/9-F-12,2900,4420,1\n15/9-F-12,2910,4421,0\n"
+        "15/9-F-11,2920,4422,1\n\"15/9-F-12\",2930,4423,\n")
+    put(t, "oil-and-gas.csv", "depth,pressure,fluid\n2800,300,gas\n2810,300.15,gas\n2820,300.3,gas\n"
+        "2850,301,oil\n2860,301.7,oil\n2870,302.4,oil\n2900,304,water\n2910,305,water\n2920,306,water\n")
+    put(t, "gas-heavier.csv", "depth,pressure,fluid\n1,1,g\n2,2,g\n3,3,g\n4,3.1,w\n5,3.2,w\n6,3.3,w\n")
+    put(t, "one-depth.csv", "depth,pressure,fluid\n1,1,g\n1,2,g\n1,3,g\n4,3.1,w\n5,3.2,w\n6,3.3,w\n")
+    put(t, "null-values.csv", "depth;pressure\n2900;-999.25\n")
+    put(t, "unclosed-quote.csv", "depth,pressure\n\"2900,300\n")
+    put(t, "bom-crlf.csv", b"\xef\xbb\xbfdepth,pressure\r\n2900,300\r\n")
+    put(t, "cp1252-fluid.csv", "depth;pressure;fluid\n2900;290;Süßwasser\n")
+    put(t, "huge-numbers.csv", "depth,pressure,fluid\n1e300,1e300,g\n-1e300,1e-300,g\n0,1,g\n1,1,w\n2,2,w\n3,1e308,w\n")
+    put(t, "empty.csv", b"")
 
 
 if __name__ == "__main__":
@@ -288,3 +311,4 @@ if __name__ == "__main__":
     surveys()
     formation_tops()
     pc_files()
+    pressures()

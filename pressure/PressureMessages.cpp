@@ -1,7 +1,8 @@
 #include "PressureMessages.h"
 
-#include "TextFormat.h"
+#include "FileAccess.h"
 #include "QuotedFileText.h"
+#include "TextFormat.h"
 
 namespace keldo {
 namespace {
@@ -28,6 +29,10 @@ std::string TableDetail(const PressureTableError& error)
         return error.text.empty() ? std::string("Der Wert fehlt.") : quoted + " ist keine Zahl.";
     case PressureTableErrorKind::PressureNotPositive:
         return quoted + " ist kein Druck über 0.";
+    case PressureTableErrorKind::OutOfRange:
+        if (error.role == PressureColumn::Depth)
+            return quoted + Format(" liegt nicht zwischen %.0f und %.0f m.", -kMaxDepth, kMaxDepth);
+        return quoted + Format(" ist kein Druck unter %.0f bar.", kMaxPressure);
     case PressureTableErrorKind::BadFluid:
         return (error.text.empty() ? std::string("Das Fluid fehlt") : quoted + " ist kein Fluid")
             + "; bekannt sind water, oil, gas und w, o, g.";
@@ -74,6 +79,28 @@ std::string PressureTableMessage(const PressureTableError& error, const std::str
     if (error.column > 0 && error.role)
         text += Format(" (%s)", PressureColumnName(*error.role));
     return text + ": " + TableDetail(error);
+}
+
+std::string PressureFileMessage(const PressureFileError& error, const std::string& file)
+{
+    const std::string head = "ABBRUCH!!Druckdatei " + file;
+    const std::string atLine = head + Format(", Zeile %lld: ", error.line);
+    switch (error.kind) {
+    case PressureFileErrorKind::CannotRead:
+        return head + ": Die Datei kann nicht gelesen werden. " + SystemErrorReason(error.systemError);
+    case PressureFileErrorKind::TooLarge:
+        return head + Format(": Die Datei ist mit mehr als %llu MB zu groß für eine Druckdatei.",
+                          kMaxPressureFileBytes >> 20);
+    case PressureFileErrorKind::LineTooLong:
+        return atLine + Format("Die Zeile ist länger als %zu Bytes.", kPressureFileLimits.longestLine);
+    case PressureFileErrorKind::TooManyLines:
+        return atLine + Format("Die Datei hat mehr als %zu Zeilen.", kPressureFileLimits.mostLines);
+    case PressureFileErrorKind::UnclosedQuote:
+        return atLine + "Ein Anführungszeichen ist nicht geschlossen.";
+    case PressureFileErrorKind::BadTable:
+        break;
+    }
+    return PressureTableMessage(error.table, file);
 }
 
 std::string FreeWaterLevelRefusalMessage(const FreeWaterLevel& level)

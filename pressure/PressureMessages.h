@@ -2,6 +2,7 @@
 #include <string>
 
 #include "FreeWaterLevel.h"
+#include "PressureFile.h"
 #include "PressureTable.h"
 
 // Every German word of the pressure evaluation's failures and notices, made
@@ -15,6 +16,10 @@ std::string PressureLegName(PressureLegKind kind);
 // keine Zahl." Without the column part, or the line part, when the error
 // has none.
 std::string PressureTableMessage(const PressureTableError& error, const std::string& file);
+
+// "ABBRUCH!!Druckdatei <file>: Die Datei kann nicht gelesen werden. …" and
+// the others of the file as a whole; a bad table as PressureTableMessage.
+std::string PressureFileMessage(const PressureFileError& error, const std::string& file);
 
 // Why `level` was refused, beginning with "ABBRUCH!!"; empty when it was not.
 std::string FreeWaterLevelRefusalMessage(const FreeWaterLevel& level);

@@ -1,6 +1,7 @@
 #include "PressureTable.h"
 
 #include <array>
+#include <cmath>
 
 #include "AsciiText.h"
 #include "DecimalNumber.h"
@@ -70,11 +71,12 @@ bool Fail(PressureTableError& error, PressureTableErrorKind kind, long long line
     return false;
 }
 
-bool ReadHeader(const TableRow& header, ColumnPlaces& places, PressureUnit& unit, PressureTableError& error)
+bool ReadHeader(const CsvTable& csv, ColumnPlaces& places, PressureUnit& unit, PressureTableError& error)
 {
     unit = PressureUnit::Bar;
-    for (size_t i = 0; i < header.cells.size(); ++i) {
-        const HeaderCell cell = SplitHeaderCell(header.cells[i]);
+    const std::vector<std::string>& header = csv.header;
+    for (size_t i = 0; i < header.size(); ++i) {
+        const HeaderCell cell = SplitHeaderCell(header[i]);
         int found = -1;
         for (int c = 0; c < kColumnCount; ++c)
             if (EqualsIgnoringCase(cell.name, kColumnNames[static_cast<size_t>(c)]))
@@ -84,7 +86,7 @@ bool ReadHeader(const TableRow& header, ColumnPlaces& places, PressureUnit& unit
         const auto role = static_cast<PressureColumn>(found);
         std::optional<size_t>& place = places.at[static_cast<size_t>(found)];
         if (place) {
-            Fail(error, PressureTableErrorKind::RepeatedColumn, header.line, i, role, header.cells[i]);
+            Fail(error, PressureTableErrorKind::RepeatedColumn, csv.headerLine, i, role, header[i]);
             error.otherColumn = static_cast<int>(*place) + 1;
             return false;
         }
@@ -103,11 +105,11 @@ bool ReadHeader(const TableRow& header, ColumnPlaces& places, PressureUnit& unit
                 }
         }
         if (!known)
-            return Fail(error, PressureTableErrorKind::UnknownUnit, header.line, i, role, *cell.unit);
+            return Fail(error, PressureTableErrorKind::UnknownUnit, csv.headerLine, i, role, *cell.unit);
     }
     for (const PressureColumn role : {PressureColumn::Depth, PressureColumn::Pressure})
         if (!places.Of(role)) {
-            error = PressureTableError{PressureTableErrorKind::MissingColumn, header.line, 0, role, 0, {}};
+            error = PressureTableError{PressureTableErrorKind::MissingColumn, csv.headerLine, 0, role, 0, {}};
             return false;
         }
     return true;
@@ -119,19 +121,28 @@ bool ParseCellNumber(std::string_view text, char separator, double& value)
     return ParseNumberCell(TrimBlanks(text), separator == ',' ? DecimalMark::Point : DecimalMark::PointOrComma, value);
 }
 
-std::string_view Cell(const TableRow& row, std::optional<size_t> place)
+std::string_view Cell(const CsvRow& row, std::optional<size_t> place)
 {
     if (!place || *place >= row.cells.size())
         return {};
     return TrimBlanks(row.cells[*place]);
 }
 
-bool AllEmpty(const TableRow& row)
+bool AllEmpty(const std::vector<std::string>& cells)
 {
-    for (const std::string& cell : row.cells)
+    for (const std::string& cell : cells)
         if (!TrimBlanks(cell).empty())
             return false;
     return true;
+}
+
+std::vector<std::string_view> Words(std::string_view text)
+{
+    std::vector<std::string_view> words;
+    size_t pos = 0;
+    for (std::string_view word = NextWord(text, pos); !word.empty(); word = NextWord(text, pos))
+        words.push_back(word);
+    return words;
 }
 
 } // namespace
@@ -166,17 +177,55 @@ bool SameWellName(std::string_view a, std::string_view b)
     }
 }
 
-bool ReadPressureTable(const TableRow& header, const std::vector<TableRow>& rows, char separator,
-    const std::string& well, PressureTable& table, PressureTableError& error)
+size_t WellNameWithin(std::string_view file, std::string_view document)
+{
+    const std::vector<std::string_view> fileWords = Words(file), documentWords = Words(document);
+    if (fileWords.empty() || fileWords.size() > documentWords.size())
+        return 0;
+    for (size_t i = 0; i < fileWords.size(); ++i) {
+        std::string_view word = documentWords[i];
+        // "15/9-F-12, Hugin": the comma ends the name, not its word.
+        if (i + 1 == fileWords.size() && word.size() > 1 && word.back() == ',')
+            word.remove_suffix(1);
+        if (!EqualsIgnoringCase(fileWords[i], word))
+            return 0;
+    }
+    return fileWords.size();
+}
+
+namespace {
+
+// The file's name for `well`: the name itself when a row has it, else the
+// file's longest name that `well` begins with.
+std::string FileNameOfWell(const CsvTable& csv, size_t wellPlace, const std::string& well)
+{
+    std::string best;
+    size_t bestWords = 0;
+    for (const CsvRow& row : csv.rows) {
+        const std::string_view name = Cell(row, wellPlace);
+        if (SameWellName(name, well))
+            return well;
+        if (const size_t words = WellNameWithin(name, well); words > bestWords) {
+            bestWords = words;
+            best = name;
+        }
+    }
+    return bestWords > 0 ? best : well;
+}
+
+} // namespace
+
+bool ReadPressureTable(const CsvTable& csv, const std::string& well, PressureTable& table, PressureTableError& error)
 {
     table = PressureTable{};
-    if (header.cells.empty() || AllEmpty(header)) {
-        error = PressureTableError{PressureTableErrorKind::NoHeader, header.line, 0, std::nullopt, 0, {}};
+    if (csv.header.empty() || AllEmpty(csv.header)) {
+        error = PressureTableError{PressureTableErrorKind::NoHeader, csv.headerLine, 0, std::nullopt, 0, {}};
         return false;
     }
+    const char separator = csv.separator;
     ColumnPlaces places;
     PressureUnit unit = PressureUnit::Bar;
-    if (!ReadHeader(header, places, unit, error))
+    if (!ReadHeader(csv, places, unit, error))
         return false;
     const double barPerUnit = BarPerUnit(unit);
     const std::optional<size_t> wellPlace = places.Of(PressureColumn::Well);
@@ -189,10 +238,11 @@ bool ReadPressureTable(const TableRow& header, const std::vector<TableRow>& rows
     read.unit = unit;
     read.fluidColumn = fluidPlace.has_value();
     bool rowOfWell = false;
-    for (const TableRow& row : rows) {
-        if (AllEmpty(row))
+    const std::string fileWell = wellPlace ? FileNameOfWell(csv, *wellPlace, well) : well;
+    for (const CsvRow& row : csv.rows) {
+        if (AllEmpty(row.cells))
             continue; // a row of separators only, as spreadsheets write them
-        if (wellPlace && !SameWellName(Cell(row, wellPlace), well))
+        if (wellPlace && !SameWellName(Cell(row, wellPlace), fileWell))
             continue;
         rowOfWell = true;
 
@@ -218,7 +268,7 @@ bool ReadPressureTable(const TableRow& header, const std::vector<TableRow>& rows
             continue;
         }
 
-        for (size_t i = header.cells.size(); i < row.cells.size(); ++i)
+        for (size_t i = csv.header.size(); i < row.cells.size(); ++i)
             if (!TrimBlanks(row.cells[i]).empty())
                 return Fail(error, PressureTableErrorKind::TooManyCells, row.line, i, std::nullopt, row.cells[i]);
         double ignored = 0;
@@ -230,6 +280,12 @@ bool ReadPressureTable(const TableRow& header, const std::vector<TableRow>& rows
         if (!(point.pressure > 0))
             return Fail(error, PressureTableErrorKind::PressureNotPositive, row.line, pressurePlace,
                 PressureColumn::Pressure, pressure);
+        if (!(std::fabs(point.depth) <= kMaxDepth))
+            return Fail(
+                error, PressureTableErrorKind::OutOfRange, row.line, depthPlace, PressureColumn::Depth, depth);
+        if (!(point.pressure <= kMaxPressure))
+            return Fail(error, PressureTableErrorKind::OutOfRange, row.line, pressurePlace, PressureColumn::Pressure,
+                pressure);
         if (fluidPlace) {
             const std::string_view fluid = Cell(row, fluidPlace);
             for (const FluidName& f : kFluidNames)

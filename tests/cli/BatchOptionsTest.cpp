@@ -109,7 +109,7 @@ TEST(BatchOptions, FitOptionsOutOfPlaceAreRefused)
             "Option --contact-range: \"2800:\" ist nicht A:B mit zwei Zahlen (m)"},
         {{"--fit-contact", "--mode", "contact", "w.kld"},
             "--fit-contact gilt nur für die Wassersättigung: die Kontaktberechnung nimmt keinen Kontakt an"},
-        {{"--fit-graph", "fit.png", "w.kld"}, "--fit-graph gilt nur mit --fit-phik oder --fit-contact"},
+        {{"--fit-graph", "fit.png", "w.kld"}, "--fit-graph gilt nur mit --fit-phik, --fit-contact, --fit-pc oder --fit-pressure"},
         {{"--pc-max", "150", "w.kld"}, "--pc-max, --alfa-order und --pc-two-step gelten nur mit --fit-pc"},
         {{"--alfa-order", "2", "w.kld"}, "--pc-max, --alfa-order und --pc-two-step gelten nur mit --fit-pc"},
         {{"--pc-two-step", "w.kld"}, "--pc-max, --alfa-order und --pc-two-step gelten nur mit --fit-pc"},

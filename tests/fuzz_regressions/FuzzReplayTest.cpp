@@ -20,6 +20,7 @@
 #include "PcFileCheck.h"
 #include "RecordingMessageBox.h"
 #include "ResultsFileCheck.h"
+#include "PressureReaderCheck.h"
 #include "SurveyReaderCheck.h"
 
 namespace fs = std::filesystem;
@@ -78,6 +79,8 @@ protected:
             return keldo::fuzz::CheckFormationTops(bytes);
         if (target == "pc_file")
             return keldo::fuzz::CheckPcFile(bytes);
+        if (target == "pressure_reader")
+            return keldo::fuzz::CheckPressureReader(bytes);
         return keldo::fuzz::CheckResultsFile(bytes);
     }
 };
@@ -99,7 +102,8 @@ TEST_P(FuzzReplay, KeptFindingsKeepEveryRule)
 
 INSTANTIATE_TEST_SUITE_P(Readers, FuzzReplay,
     ::testing::Values("document_file", "measurement_import", "results_file", "las_reader", "survey_reader",
-        "formation_tops", "pc_file"));
+        "formation_tops", "pc_file",
+        "pressure_reader"));
 
 // The file form of the import reads what the stream form reads.
 TEST(FuzzReplayFiles, MeasurementFileImportMatchesTheStream)

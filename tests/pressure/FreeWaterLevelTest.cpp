@@ -171,10 +171,10 @@ TEST(FreeWaterLevel, EveryPressureUnitGivesTheSameLevel)
         for (const PressurePoint& p : generated)
             text += keldo::Format(
                 "%.3f;%.10g;%s\n", p.depth, p.pressure * unit.perBar, *p.fluid == PressureFluid::Water ? "w" : "g");
-        const SplitTable split = Split(text, ';');
+        const keldo::CsvTable split = Split(text, ';');
         keldo::PressureTable table;
         keldo::PressureTableError error;
-        ASSERT_TRUE(keldo::ReadPressureTable(split.header, split.rows, ';', "", table, error));
+        ASSERT_TRUE(keldo::ReadPressureTable(split, "", table, error));
         const FreeWaterLevel fwl = keldo::FitFreeWaterLevel(table.points, 0);
         ASSERT_TRUE(fwl.ok());
         EXPECT_NEAR(fwl.level, keldo::FitFreeWaterLevel(generated, 0).level, 1e-5);

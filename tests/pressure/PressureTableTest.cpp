@@ -73,10 +73,10 @@ TEST(PressureTable, ReadsThePointsOfTheDocumentsWell)
 {
     for (const ReadCase& c : kReadable) {
         SCOPED_TRACE(c.what);
-        const SplitTable split = Split(c.text, c.separator);
+        const keldo::CsvTable split = Split(c.text, c.separator);
         keldo::PressureTable table;
         keldo::PressureTableError error;
-        ASSERT_TRUE(keldo::ReadPressureTable(split.header, split.rows, c.separator, c.well, table, error))
+        ASSERT_TRUE(keldo::ReadPressureTable(split, c.well, table, error))
             << keldo::PressureTableMessage(error, "druck.csv");
         ASSERT_EQ(table.points.size(), c.points.size());
         for (size_t i = 0; i < c.points.size(); ++i) {
@@ -143,6 +143,12 @@ const BadCase kBad[] = {
     {"the null value of a tester's export", "depth;pressure (psi)\n2900;-999.25\n", ';', "",
         PressureTableErrorKind::PressureNotPositive, 2, 2,
         "ABBRUCH!!Druckdatei druck.csv, Zeile 2, Spalte 2 (pressure): \"-999.25\" ist kein Druck über 0."},
+    {"a depth beyond 100 km", "depth;pressure\n1e300;290\n", ';', "", PressureTableErrorKind::OutOfRange, 2, 1,
+        "ABBRUCH!!Druckdatei druck.csv, Zeile 2, Spalte 1 (depth): \"1e300\" liegt nicht zwischen -100000 und 100000 "
+        "m."},
+    {"a pressure above 100000 bar, given in MPa", "depth;pressure (MPa)\n2900;10000.1\n", ';', "",
+        PressureTableErrorKind::OutOfRange, 2, 2,
+        "ABBRUCH!!Druckdatei druck.csv, Zeile 2, Spalte 2 (pressure): \"10000.1\" ist kein Druck unter 100000 bar."},
     {"an unknown fluid", "depth;pressure;fluid\n2900;290;brine\n", ';', "", PressureTableErrorKind::BadFluid, 2, 3,
         "ABBRUCH!!Druckdatei druck.csv, Zeile 2, Spalte 3 (fluid): \"brine\" ist kein Fluid; bekannt sind water, oil, "
         "gas und w, o, g."},
@@ -176,11 +182,12 @@ TEST(PressureTable, StopsAtTheFirstBadCellWithItsLineAndColumn)
 {
     for (const BadCase& c : kBad) {
         SCOPED_TRACE(c.what);
-        const SplitTable split = Split(c.text, c.splitAt ? c.splitAt : c.separator);
+        keldo::CsvTable split = Split(c.text, c.splitAt ? c.splitAt : c.separator);
+        split.separator = c.separator;
         keldo::PressureTable table;
         table.points.resize(1);
         keldo::PressureTableError error;
-        EXPECT_FALSE(keldo::ReadPressureTable(split.header, split.rows, c.separator, c.well, table, error));
+        EXPECT_FALSE(keldo::ReadPressureTable(split, c.well, table, error));
         EXPECT_EQ(error.kind, c.kind);
         EXPECT_EQ(error.line, c.line);
         EXPECT_EQ(error.column, c.column);

@@ -10,14 +10,10 @@
 // first other line is the header, cells are split at `separator` and lose
 // the blanks around them. No quoting: a test that needs a separator inside
 // a cell writes the rows itself.
-struct SplitTable {
-    keldo::TableRow header;
-    std::vector<keldo::TableRow> rows;
-};
-
-inline SplitTable Split(std::string_view text, char separator)
+inline keldo::CsvTable Split(std::string_view text, char separator)
 {
-    SplitTable table;
+    keldo::CsvTable table;
+    table.separator = separator;
     long long line = 0;
     bool headerSeen = false;
     while (!text.empty()) {
@@ -27,7 +23,7 @@ inline SplitTable Split(std::string_view text, char separator)
         ++line;
         if (row.find_first_not_of(" \t") == std::string_view::npos || row.front() == '#')
             continue;
-        keldo::TableRow split{line, {}};
+        keldo::CsvRow split{line, {}, false};
         size_t start = 0;
         for (;;) {
             const size_t stop = row.find(separator, start);
@@ -41,10 +37,12 @@ inline SplitTable Split(std::string_view text, char separator)
                 break;
             start = stop + 1;
         }
-        if (!headerSeen)
-            table.header = std::move(split);
-        else
+        if (!headerSeen) {
+            table.header = std::move(split.cells);
+            table.headerLine = line;
+        } else {
             table.rows.push_back(std::move(split));
+        }
         headerSeen = true;
     }
     return table;
