@@ -193,6 +193,7 @@ FieldColumn ColumnOfFailure(const FieldWell& well, const WellPreparation& prepar
         case CurveRole::WaterSaturation:
             return FieldColumn::SwCurve;
         case CurveRole::Permeability:
+        case CurveRole::Shale:
         case CurveRole::Other:
             break;
         }
