@@ -96,9 +96,13 @@ int WriteBatchCurves(const BatchOptions& options, const CKeldoDoc& doc, const Ba
         // The run is the zone's: its curves are the zone's.
         if (const Zone* zone = FindZone(zones, options.zone))
             PrintLines(ZoneBlock(ZoneResultOf(*zone, curves)), report);
-    } else {
+    } else if (!zones.zones.empty()) {
+        // The window's model saturations serve every zone.
+        const std::vector<KnownSaturation> known = KnownSaturations(curves);
+        CurveRequest zoneRequest = request;
+        zoneRequest.known = known;
         for (const Zone& zone : zones.zones)
-            PrintLines(ZoneBlock(ComputeZone(zone, request)), report);
+            PrintLines(ZoneBlock(ComputeZone(zone, zoneRequest)), report);
     }
     report.flush();
 

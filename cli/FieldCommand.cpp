@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "FieldFile.h"
+#include "FormationTops.h"
 #include "FieldResult.h"
 #include "FieldRun.h"
 #include "TextFormat.h"
@@ -33,13 +34,20 @@ int RunFieldCommand(const FieldOptions& options, std::ostream& progress, const F
         progress << error << '\n';
         return kFieldBadInput;
     }
-    if (const std::optional<StudyClash> clash = FindStudyClash(options.outDir, study, options.templateFile)) {
+    if (const std::optional<StudyClash> clash
+        = FindStudyClash(options.outDir, study, options.templateFile, options.topsFile)) {
         progress << StudyClashMessage(*clash) << '\n';
         return kFieldBadInput;
     }
     FieldTemplate model;
     if (!options.templateFile.empty() && !LoadFieldTemplate(options.templateFile, model, error)) {
         progress << error << '\n';
+        return kFieldBadInput;
+    }
+    std::vector<FormationTop> tops;
+    TopsError topsError;
+    if (!options.topsFile.empty() && !ReadFormationTopsFile(options.topsFile, tops, topsError)) {
+        progress << TopsMessage(topsError, options.topsFile) << '\n';
         return kFieldBadInput;
     }
     if (!MakeFolder(options.outDir, error)) {
@@ -52,6 +60,7 @@ int RunFieldCommand(const FieldOptions& options, std::ostream& progress, const F
     FieldSettings settings;
     settings.cutoff = options.cutoff;
     settings.keepGraphs = graphs.Available();
+    settings.tops = options.topsFile.empty() ? nullptr : &tops;
     const int jobs = options.jobs > 0 ? options.jobs : DefaultJobs();
     // Each well's files are written as it arrives; only its summary is kept.
     FieldResult result(study);
@@ -66,7 +75,7 @@ int RunFieldCommand(const FieldOptions& options, std::ostream& progress, const F
         progress << ProgressLine(static_cast<size_t>(result.Tally().Arrived()), result.Size(), outcome.summary) << '\n'
                  << std::flush;
     });
-    if (!WriteFieldOutputs(options.outDir, result.Summaries(), graphs, error)) {
+    if (!WriteFieldOutputs(options.outDir, result.Summaries(), graphs, error, !options.topsFile.empty())) {
         progress << error << '\n';
         writeFailed = true;
     }

@@ -16,7 +16,7 @@ enum FieldExitStatus {
 
 // keldo-field without its main: reads the field file, refuses an output
 // folder where an output would overwrite an input (FindStudyClash), reads
-// the template, computes every well (RunField), writes each well's folder
+// the template and the tops file (kFieldBadInput when either cannot be used), computes every well (RunField), writes each well's folder
 // as soon as it is finished and the summary and field chart at the end, and
 // writes one progress line per finished well and a closing line to
 // `progress`.
