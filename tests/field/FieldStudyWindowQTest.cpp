@@ -242,7 +242,8 @@ private slots:
 
         const auto window = OutputFiles(dir.filePath(QStringLiteral("fenster")).toStdString());
         const auto tool = OutputFiles(options.outDir);
-        QCOMPARE(window.size(), size_t(4 + 3 * 5)); // summary, chart ×3; per well 2 reports, 2 graphs, messages
+        // summary, netpay, chart ×3; per well 2 reports, 2 graphs, curves, messages
+        QCOMPARE(window.size(), size_t(5 + 3 * 6));
         QCOMPARE(window.size(), tool.size());
         for (const auto& [name, bytes] : tool) {
             QVERIFY2(window.count(name), name.c_str());
