@@ -46,6 +46,43 @@ bool CheckFitOptions(const BatchOptions& options, bool orderGiven, bool pcOrderG
     return true;
 }
 
+// Net pay, zones and exports, and what they need.
+bool CheckReservoirOptions(const BatchOptions& options, bool cutoffGiven, std::string& error)
+{
+    const auto refuse = [&](const char* text) {
+        error = text;
+        return false;
+    };
+    if (!options.zone.empty() && options.topsFile.empty())
+        return refuse("--zone braucht --tops DATEI: die Zonen stehen in der Datei der Formationsgrenzen");
+    if (!options.inputs.shaleCurve.empty() && options.inputs.lasFile.empty())
+        return refuse("--vsh-curve braucht --las: die Tonanteilkurve ist eine Kurve der LAS-Datei");
+    if (cutoffGiven && !options.netPay && options.topsFile.empty() && options.exportLas.empty()
+        && options.exportCsv.empty())
+        return refuse("--sw-cutoff und --vsh-cutoff gelten nur mit --net-pay, --tops, --export-las oder --export-csv");
+    return true;
+}
+
+// A cut-off: a number from 0 to 1, read in the precision it is compared in.
+bool ReadCutoff(const std::string& text, float& value)
+{
+    float v = 0;
+    if (!ReadFiniteNumber(text, v) || v < 0.0f || v > 1.0f)
+        return false;
+    value = v;
+    return true;
+}
+
+bool ReadCutoff(const std::string& text, double& value)
+{
+    float check = 0; // the same text rules as every number of the command line
+    double v = 0;
+    if (!ReadFiniteNumber(text, check) || !ParseNumber(std::string_view(text), v) || v < 0.0 || v > 1.0)
+        return false;
+    value = v;
+    return true;
+}
+
 } // namespace
 
 const char* BatchUsage()
@@ -103,6 +140,20 @@ const char* BatchUsage()
            "                              \"-kontakt\" vor der Endung; mit --fit-pc dazu drei Dateien\n"
            "                              \"-pc\", \"-pcparam\" und \"-shf\" vor der Endung; mit --fit-pressure\n"
            "                              dazu die Druck-Teufen-Grafik, \"-druck\" vor der Endung\n"
+           "  --export-las FILE           Werte jeder Messung (Teufe, Porosität, Sw, Sw des\n"
+           "                              Modells, Permeabilität, Swmin, Höhe über dem Kontakt,\n"
+           "                              Kontakt, Netto, Pay) als LAS 2.0 speichern\n"
+           "  --export-csv FILE           dieselben Werte als CSV-Tabelle speichern\n"
+           "  --net-pay                   Netto-, Nutz- und KW-Porenmächtigkeit nach dem Bericht\n"
+           "                              auf der Standardausgabe\n"
+           "  --sw-cutoff F               Sw-Cutoff (Pay bis), Vorgabe 0.5\n"
+           "  --vsh-curve M               Tonanteilkurve der LAS-Datei (Vorgabe: Vorschlag nach\n"
+           "                              dem Kurvennamen VSH, VCL, VSHALE, VCLAY; ohne: keine)\n"
+           "  --vsh-cutoff F              Tonanteil-Cutoff (netto bis), Vorgabe 0.4\n"
+           "  --tops FILE                 Formationsgrenzen (CSV: well, surface, depth,\n"
+           "                              reference): Kontaktstatistik und Nettomächtigkeit je\n"
+           "                              Zone nach dem Bericht\n"
+           "  --zone NAME                 die ganze Berechnung auf die Zone NAME beschränken\n"
            "  --help                      diese Hilfe\n"
            "\n"
            "Der Bericht erscheint in UTF-8, eine Zeile je Berichtszeile. Jede Meldung der\n"
@@ -121,6 +172,7 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
     BatchOptions options;
     bool orderGiven = false;
     bool pcOrderGiven = false;
+    bool cutoffGiven = false;
     CommandLine line({options.inputs.document, "ein Dokument", "kein Dokument"});
     line.Value(
         "--mode",
@@ -201,6 +253,23 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
     line.Text("--report", options.reportFile);
     line.Text("--measurements", options.inputs.measurementsFile);
     line.Text("--graph", options.graphFile);
+    line.Text("--export-las", options.exportLas);
+    line.Text("--export-csv", options.exportCsv);
+    line.Flag("--net-pay", [&] { options.netPay = true; });
+    line.Text("--vsh-curve", options.inputs.shaleCurve);
+    line.Text("--tops", options.topsFile);
+    line.Text("--zone", options.zone);
+    const auto cutoff = [&](const char* name, auto& target) {
+        line.Value(
+            name,
+            [&cutoffGiven, &target](const std::string& value) {
+                cutoffGiven = true;
+                return ReadCutoff(value, target);
+            },
+            "ist keine Zahl von 0 bis 1");
+    };
+    cutoff("--sw-cutoff", options.swCutoff);
+    cutoff("--vsh-cutoff", options.shaleCutoff);
 
     if (!line.Read(args)) {
         error = line.Error();
@@ -215,7 +284,8 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
         error = "--las und --measurements schließen einander aus";
         return std::nullopt;
     }
-    if (!CheckFitOptions(options, orderGiven, pcOrderGiven, error))
+    if (!CheckFitOptions(options, orderGiven, pcOrderGiven, error)
+        || !CheckReservoirOptions(options, cutoffGiven, error))
         return std::nullopt;
     return options;
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "NetPayCutoffs.h"
 #include "WellInputs.h"
 
 namespace keldo {
@@ -44,7 +45,24 @@ struct BatchOptions {
     // The free-water level from a pressure file, taken as the contact unless
     // the contact is fitted as well (then only compared).
     std::string pressureFile;
+    // The curves of every measurement (CurveColumns.h) as LAS 2.0 and as
+    // CSV; empty: not written.
+    std::string exportLas;
+    std::string exportCsv;
+    // The net-pay block after the report; its cut-offs (the shale curve is
+    // inputs.shaleCurve).
+    bool netPay = false;
+    float swCutoff = kDefaultSwCutoff;
+    double shaleCutoff = kDefaultShaleCutoff; // in double, as Vsh is compared
+    // Formation tops: the zones' contact statistics and net pay after the
+    // report; with a zone, the whole run is limited to it.
+    std::string topsFile;
+    std::string zone;
     bool help = false;
+
+    // Whether the run needs the curves of the measurements: for net pay,
+    // zones or an export.
+    bool WantsCurves() const { return netPay || !topsFile.empty() || !exportLas.empty() || !exportCsv.empty(); }
 };
 
 // Parses the arguments (without the program name). Returns nothing and sets

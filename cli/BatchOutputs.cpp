@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "BatchCurves.h"
 #include "BatchRun.h"
 #include "FileAccess.h"
 #include "FileIdentity.h"
@@ -78,9 +79,12 @@ std::optional<FileClash> FindFileClash(const BatchOptions& options)
     add(inputs, "--las", options.inputs.lasFile);
     add(inputs, "--survey", options.inputs.surveyFile);
     add(inputs, "--core", options.coreFile);
+    add(inputs, "--tops", options.topsFile);
     add(outputs, "--report", options.reportFile);
     add(outputs, "--save-as", options.saveAs);
     add(outputs, "--graph", options.graphFile);
+    add(outputs, "--export-las", options.exportLas);
+    add(outputs, "--export-csv", options.exportCsv);
     const std::vector<std::string> fitGraphs = FitGraphFiles(options);
     for (const std::string& file : fitGraphs)
         add(outputs, "--fit-graph", file);
@@ -135,6 +139,12 @@ int CheckOutputs(const BatchOptions& options, const GraphExporter& graphs, std::
     for (const std::string& file : FitGraphFiles(options)) {
         if (!CanWriteFile(file, err)) {
             GraphFileFailure(file, SystemErrorReason(err), messages);
+            return kBatchUnreadable;
+        }
+    }
+    for (const std::string* file : {&options.exportLas, &options.exportCsv}) {
+        if (!file->empty() && !CanWriteFile(*file, err)) {
+            messages << CurvesFileFailure(*file, err) << '\n';
             return kBatchUnreadable;
         }
     }

@@ -29,8 +29,9 @@ std::optional<FileClash> FindFileClash(const BatchOptions& options);
 std::string ClashMessage(const FileClash& clash);
 
 // Before anything is read or computed: no output names an input or another
-// output (else kBatchRefused); the report file and the graphs (that of the
-// computation and those of the fits) that the options name can be written,
+// output (else kBatchRefused); the report file, the graphs (that of the
+// computation and those of the fits) and the exports that the options name
+// can be written,
 // so that no computation is started whose result would be lost. Returns
 // kBatchCompleted when they can, else the exit status (a graph name of no
 // known format, a clash: kBatchRefused; a missing or read-only folder, a

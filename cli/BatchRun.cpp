@@ -36,14 +36,20 @@ void PrintFailure(const WellPreparation& preparation, std::ostream& messages)
 } // namespace
 
 int PrepareBatchWell(const BatchOptions& options, CKeldoDoc& doc, IMessageBox& box, std::ostream& messages,
-    LasPermeability* permeability)
+    LasPermeability* permeability, BatchWellData* well)
 {
-    WellPreparation preparation = PrepareWell(
-        {.inputs = options.inputs, .settings = options.settings, .permeabilityPairs = permeability != nullptr}, doc,
-        box);
+    WellPreparation preparation = PrepareWell({.inputs = options.inputs,
+                                                  .settings = options.settings,
+                                                  .permeabilityPairs = permeability != nullptr,
+                                                  .shaleVolume = well && options.WantsCurves()},
+        doc, box);
     PrintFailure(preparation, messages);
     if (permeability)
         *permeability = std::move(preparation.permeability);
+    if (well) {
+        well->shale = std::move(preparation.shale);
+        well->lasDepth = std::move(preparation.lasDepth);
+    }
     return StatusOf(preparation);
 }
 
@@ -53,14 +59,22 @@ int RunBatch(const BatchOptions& options, std::ostream& report, std::ostream& me
         return PrintLasInfo(options, report, messages);
     if (const int status = CheckOutputs(options, graphs, messages); status != kBatchCompleted)
         return status;
+    std::vector<FormationTop> tops;
+    if (const int status = ReadBatchTops(options, tops, messages); status != kBatchCompleted)
+        return status;
 
     StreamMessageBox box(messages);
     CKeldoDoc doc(box);
     // A Phi-K fit without a core table takes its pairs from the LAS file.
     LasPermeability lasPermeability;
     const bool pairsFromLas = options.fitPhiK && options.coreFile.empty() && !options.inputs.lasFile.empty();
-    if (const int status = PrepareBatchWell(options, doc, box, messages, pairsFromLas ? &lasPermeability : nullptr);
+    BatchWellData well;
+    if (const int status
+        = PrepareBatchWell(options, doc, box, messages, pairsFromLas ? &lasPermeability : nullptr, &well);
         status != kBatchCompleted)
+        return status;
+    WellZones zones;
+    if (const int status = SelectBatchZones(options, tops, well, doc, zones, messages); status != kBatchCompleted)
         return status;
 
     BatchFitPages fitPages;
@@ -87,6 +101,8 @@ int RunBatch(const BatchOptions& options, std::ostream& report, std::ostream& me
     }
     if (!WriteFitGraphs(fitPages, options, graphs, messages))
         return kBatchUnreadable;
+    if (const int status = WriteBatchCurves(options, doc, well, zones, report, messages); status != kBatchCompleted)
+        return status;
     return doc.LastRunCompleted() ? kBatchCompleted : kBatchStopped;
 }
 

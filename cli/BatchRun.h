@@ -3,6 +3,7 @@
 #include <string>
 
 #include "BatchOptions.h"
+#include "BatchCurves.h"
 #include "BatchStatus.h"
 #include "GraphPrimitives.h"
 
@@ -31,13 +32,16 @@ struct GraphExporter {
 // Returns kBatchCompleted when `doc` is ready to compute, else the exit
 // status. With `permeability` and a LAS file, the Phi-K samples of its
 // permeability curve are read into it as well.
+// With `well`, Vsh at the lines (when the run wants curves) and the LAS
+// file's depth frame go into it.
 int PrepareBatchWell(const BatchOptions& options, CKeldoDoc& doc, IMessageBox& box, std::ostream& messages,
-    LasPermeability* permeability = nullptr);
+    LasPermeability* permeability = nullptr, BatchWellData* well = nullptr);
 
-// Checks that the report and the graphs can be written, prepares the
-// document, runs the fits the options ask for (their short report goes to
-// `report` first), saves the document when asked, computes and writes the
-// report (and the graphs). Report lines go to `report` (unless the options
+// Checks that the report, the graphs and the exports can be written and
+// reads the tops, prepares the document (limited to the zone asked for),
+// runs the fits the options ask for (their short report goes to `report`
+// first), saves the document when asked, computes and writes the report
+// (and the graphs), then the net-pay and zone blocks and the exports. Report lines go to `report` (unless the options
 // name a report file), messages to `messages`.
 int RunBatch(
     const BatchOptions& options, std::ostream& report, std::ostream& messages, const GraphExporter& graphs = {});

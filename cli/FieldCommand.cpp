@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "FieldFile.h"
+#include "FormationTops.h"
 #include "FieldResult.h"
 #include "FieldRun.h"
 #include "StudyWriter.h"
@@ -34,13 +35,20 @@ int RunFieldCommand(const FieldOptions& options, std::ostream& progress, const F
         progress << error << '\n';
         return kFieldBadInput;
     }
-    if (const std::optional<StudyClash> clash = FindStudyClash(options.outDir, study, options.templateFile)) {
+    if (const std::optional<StudyClash> clash
+        = FindStudyClash(options.outDir, study, options.templateFile, options.topsFile)) {
         progress << StudyClashMessage(*clash) << '\n';
         return kFieldBadInput;
     }
     FieldTemplate model;
     if (!options.templateFile.empty() && !LoadFieldTemplate(options.templateFile, model, error)) {
         progress << error << '\n';
+        return kFieldBadInput;
+    }
+    std::vector<FormationTop> tops;
+    TopsError topsError;
+    if (!options.topsFile.empty() && !ReadFormationTopsFile(options.topsFile, tops, topsError)) {
+        progress << TopsMessage(topsError, options.topsFile) << '\n';
         return kFieldBadInput;
     }
     // The output folder is checked and locked before any well is computed.
@@ -56,6 +64,7 @@ int RunFieldCommand(const FieldOptions& options, std::ostream& progress, const F
     FieldSettings settings;
     settings.cutoff = options.cutoff;
     settings.keepGraphs = graphs.Available();
+    settings.tops = options.topsFile.empty() ? nullptr : &tops;
     const int jobs = options.jobs > 0 ? options.jobs : DefaultJobs();
     // Each well's files are written as it arrives; only its summary is kept.
     FieldResult result(study);
@@ -73,7 +82,7 @@ int RunFieldCommand(const FieldOptions& options, std::ostream& progress, const F
     });
     std::vector<WellSummary> rows = result.Summaries();
     std::vector<std::string> errors;
-    if (!writer->Finish(rows, errors))
+    if (!writer->Finish(rows, errors, !options.topsFile.empty()))
         writeFailed = true;
     for (const std::string& line : errors)
         progress << line << '\n';

@@ -17,11 +17,12 @@ enum FieldExitStatus {
 
 // keldo-field without its main: reads the field file, refuses an output
 // folder where an output would overwrite an input (FindStudyClash), reads
-// the template, checks and locks the output folder (StudyWriter), computes
-// every well (RunField), writes each well's folder as soon as it is
-// finished and the field chart and summary at the end, puts the study in
-// the output folder's place, and writes one progress line per finished
-// well and a closing line to `progress`.
+// the template and the tops file (kFieldBadInput when either cannot be
+// used), checks and locks the output folder (StudyWriter), computes every
+// well (RunField), writes each well's folder as soon as it is finished and
+// the study's files (summary, net pay, zones, field chart) at the end, puts
+// the study in the output folder's place, and writes one progress line per
+// finished well and a closing line to `progress`.
 // Returns the exit status.
 int RunFieldCommand(const FieldOptions& options, std::ostream& progress, const FieldGraphExport& graphs = {});
 

@@ -22,6 +22,7 @@ bool ParseJobs(const std::string& text, int& jobs)
 const char* FieldUsage()
 {
     return "Aufruf: keldo-field FELD.csv --template MODELL.kld --out ORDNER [--jobs N] [--cutoff F]\n"
+           "                   [--tops GRENZEN.csv]\n"
            "\n"
            "Rechnet jede Bohrung der Felddatei in beiden Betriebsarten (Wassersättigung und\n"
            "Kontaktberechnung), mehrere Bohrungen gleichzeitig, und schreibt eine Übersicht.\n"
@@ -31,6 +32,9 @@ const char* FieldUsage()
            "  --out ORDNER           Ausgabeordner (wird angelegt)\n"
            "  --jobs N               N Bohrungen gleichzeitig (Vorgabe: ein Thread je Kern)\n"
            "  --cutoff F             Porositäts-Cutoff der Bohrungen ohne eigenen (Vorgabe 0.06)\n"
+           "  --tops GRENZEN.csv     Formationsgrenzen (well, surface, depth, reference): je\n"
+           "                         Bohrung und Zone Kontaktstatistik und Nettomächtigkeit\n"
+           "                         in ORDNER/zones.csv\n"
            "  --help                 diese Hilfe\n"
            "\n"
            "Felddatei: UTF-8, Komma oder Semikolon, eine Kopfzeile, Zeilen mit # sind Kommentare.\n"
@@ -38,8 +42,9 @@ const char* FieldUsage()
            "depth_curve, porosity_curve, sw_curve (nur mit las), contact, cutoff.\n"
            "Relative Pfade gelten vom Ordner der Felddatei aus.\n"
            "\n"
-           "Ausgabe: ORDNER/summary.csv, ORDNER/field.svg, field.png, field.pdf und je Bohrung\n"
-           "ORDNER/<Bohrung>/saturation.txt, contact.txt, saturation.svg, contact.svg, messages.txt.\n"
+           "Ausgabe: ORDNER/summary.csv, ORDNER/netpay.csv (Netto-, Nutz- und KW-Porenmächtigkeit),\n"
+           "ORDNER/field.svg, field.png, field.pdf und je Bohrung ORDNER/<Bohrung>/saturation.txt,\n"
+           "contact.txt, saturation.svg, contact.svg, curves.las (Werte jeder Messung), messages.txt.\n"
            "Auf der Standardfehlerausgabe eine Zeile je fertige Bohrung und eine Schlusszeile.\n"
            "\n"
            "Rückgabewert: 0 alle Bohrungen abgeschlossen, 3 eine Berechnung abgebrochen,\n"
@@ -53,6 +58,7 @@ std::optional<FieldOptions> ParseFieldOptions(const std::vector<std::string>& ar
     CommandLine line({options.fieldFile, "eine Felddatei", "keine Felddatei"});
     line.Text("--template", options.templateFile);
     line.Text("--out", options.outDir);
+    line.Text("--tops", options.topsFile);
     line.Value(
         "--jobs", [&](const std::string& value) { return ParseJobs(value, options.jobs); },
         "ist keine ganze Zahl von 1 bis 256");

@@ -10,6 +10,7 @@ struct FieldOptions {
     std::string fieldFile;
     std::string templateFile; // empty: none (only wells with their own document)
     std::string outDir;
+    std::string topsFile; // empty: no zones
     int jobs = 0;         // 0: one thread per core
     float cutoff = 0.06f; // of the wells whose row gives none
     bool help = false;

@@ -222,6 +222,14 @@ void ComputedSaturations(const PreparedSaturationRows& prepared, float contact, 
 
 Misfit SaturationMisfit(const PreparedSaturationRows& prepared, float contact)
 {
+    std::vector<float> computed;
+    if (!prepared.rows.empty())
+        ComputedSaturations(prepared, contact, computed);
+    return MisfitOf(prepared, computed);
+}
+
+Misfit MisfitOf(const PreparedSaturationRows& prepared, const std::vector<float>& computed)
+{
     Misfit misfit;
     misfit.n = static_cast<int>(prepared.rows.size());
     misfit.excluded = prepared.excluded;
@@ -229,8 +237,6 @@ Misfit SaturationMisfit(const PreparedSaturationRows& prepared, float contact)
         misfit.rms = std::numeric_limits<double>::quiet_NaN();
         return misfit;
     }
-    std::vector<float> computed;
-    ComputedSaturations(prepared, contact, computed);
     double sum = 0;
     for (size_t i = 0; i < computed.size(); ++i) {
         const double d = static_cast<double>(computed[i]) - prepared.rows[i].measuredSw;

@@ -65,4 +65,8 @@ struct Misfit {
 };
 Misfit SaturationMisfit(const PreparedSaturationRows& prepared, float contact);
 
+// The same from the saturations ComputedSaturations gave for `prepared`, for
+// a caller that keeps them.
+Misfit MisfitOf(const PreparedSaturationRows& prepared, const std::vector<float>& computed);
+
 } // namespace keldo

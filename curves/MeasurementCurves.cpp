@@ -1,5 +1,7 @@
 #include "MeasurementCurves.h"
 
+#include <cmath>
+
 #include "SaturationMisfit.h"
 #include "TextFormat.h"
 
@@ -65,6 +67,7 @@ MeasurementCurves ComputeCurves(const CurveRequest& request)
     bool saturationGoing = WaterIsDenser(p);
     bool contactGoing = saturationGoing;
     ModelSaturations saturations(p, in.m_fKontakt, curves.rows);
+    size_t known = 0; // the next of request.known
 
     for (size_t i = 0; i < request.lines.size(); ++i) {
         float v[3];
@@ -99,12 +102,35 @@ MeasurementCurves ComputeCurves(const CurveRequest& request)
             row.vsh = (*request.shale)[i];
         row.net = IsNet(curves.cutoffs, phi, curves.shaleCurve, row.vsh);
         row.pay = IsPay(curves.cutoffs, row.net, sw);
+        if (saturationGoing && known < request.known.size() && request.known[known].depth == depth
+            && request.known[known].porosity == phi)
+            row.modelSw = request.known[known++].sw;
         curves.rows.push_back(row);
-        if (saturationGoing)
+        if (saturationGoing && std::isnan(row.modelSw))
             saturations.Add(curves.rows.size() - 1);
     }
     saturations.Flush();
     return curves;
+}
+
+std::vector<KnownSaturation> KnownSaturations(const MeasurementCurves& curves)
+{
+    std::vector<KnownSaturation> known;
+    known.reserve(curves.rows.size());
+    for (const CurveRow& row : curves.rows)
+        if (!std::isnan(row.modelSw))
+            known.push_back({row.depth, row.porosity, row.modelSw});
+    return known;
+}
+
+std::vector<KnownSaturation> KnownSaturations(
+    const PreparedSaturationRows& prepared, const std::vector<float>& computed)
+{
+    std::vector<KnownSaturation> known;
+    known.reserve(computed.size());
+    for (size_t i = 0; i < prepared.rows.size() && i < computed.size(); ++i)
+        known.push_back({prepared.rows[i].depth, prepared.rows[i].porosity, computed[i]});
+    return known;
 }
 
 float ContactAsPrinted(double contact)

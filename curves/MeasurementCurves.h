@@ -1,11 +1,13 @@
 #pragma once
 #include <cstddef>
 #include <limits>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "KeldoInputs.h"
 #include "NetPayCutoffs.h"
+#include "SaturationMisfit.h"
 #include "SaturationModel.h"
 
 // The values of the model at every measurement inside the depth window, in
@@ -42,6 +44,16 @@ struct MeasurementCurves {
     std::vector<CurveRow> rows; // the lines inside the depth window, in their order
 };
 
+// A model Sw (-) the water-saturation run gives at a measurement of this
+// depth and porosity, already computed elsewhere for the same model and
+// contact (the field summary's misfit, the well's whole window): the value
+// depends on nothing else, so it is taken instead of searched again.
+struct KnownSaturation {
+    float depth = 0;
+    float porosity = 0;
+    float sw = 0;
+};
+
 struct CurveRequest {
     const CKeldoInputs& inputs;
     const std::vector<std::string>& lines; // the measurement lines ("depth porosity Sw")
@@ -50,7 +62,18 @@ struct CurveRequest {
     const std::vector<double>* shale = nullptr;
     double shaleCutoff = kDefaultShaleCutoff;
     float swCutoff = kDefaultSwCutoff;
+    // Model saturations known already, in the order of their lines; a row
+    // takes the next one when depth and porosity match, others are searched.
+    std::span<const KnownSaturation> known = {};
 };
+
+// The model saturations of `curves` as known ones for another request of
+// the same well, model and contact (a zone of the window).
+std::vector<KnownSaturation> KnownSaturations(const MeasurementCurves& curves);
+
+// The saturations ComputedSaturations gave for `prepared`, as known ones.
+std::vector<KnownSaturation> KnownSaturations(
+    const PreparedSaturationRows& prepared, const std::vector<float>& computed);
 
 // The curves of every line inside the depth window. A run that would stop
 // leaves its values empty from the line where it stops: the

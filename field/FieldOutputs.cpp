@@ -8,16 +8,47 @@
 #include "FieldChart.h"
 #include "FieldFile.h"
 #include "FileAccess.h"
+#include "CurvesFile.h"
 #include "FileIdentity.h"
+#include "NetPayReport.h"
 #include "SummaryTable.h"
 #include "WellFolders.h"
 
 namespace keldo {
 namespace {
 
-const char* const kWellFiles[] = {"saturation.txt", "contact.txt", "saturation.svg", "contact.svg"};
+// The outputs of a computed well beside its messages: a well that could not
+// be read has none of them. A new output of a well joins this list.
+const char* const kWellFiles[] = {"saturation.txt", "contact.txt", "saturation.svg", "contact.svg", "curves.las"};
 const char* const kMessagesFile = "messages.txt";
-const char* const kStudyFiles[] = {"summary.csv", "field.svg", "field.png", "field.pdf"};
+const char* const kStudyFiles[]
+    = {"summary.csv", "field.svg", "field.png", "field.pdf", "netpay.csv", "zones.csv"};
+
+// netpay.csv: one row per well, empty numbers for a well not prepared.
+std::string NetPayCsv(const std::vector<WellSummary>& rows)
+{
+    std::string text = NetPayCsvHeader();
+    for (const WellSummary& row : rows) {
+        if (row.prepared)
+            text += NetPayCsvLine(row.well, row.netPay);
+        else {
+            std::vector<std::string> fields(1 + NetPayCsvColumns().size());
+            fields.front() = row.well;
+            text += CsvLine(fields);
+        }
+    }
+    return text;
+}
+
+// zones.csv: one row per well and zone.
+std::string ZonesCsv(const std::vector<WellSummary>& rows)
+{
+    std::string text = ZonesCsvHeader();
+    for (const WellSummary& row : rows)
+        for (const ZoneResult& zone : row.zones)
+            text += ZonesCsvLine(row.well, zone);
+    return text;
+}
 
 std::string Lines(const std::vector<std::string>& lines)
 {
@@ -72,7 +103,7 @@ std::vector<std::pair<std::string, FileIdentity>> StudyOutputs(const std::string
 } // namespace
 
 std::optional<StudyClash> FindStudyClash(
-    const std::string& outDir, const FieldStudy& study, const std::string& templateFile)
+    const std::string& outDir, const FieldStudy& study, const std::string& templateFile, const std::string& topsFile)
 {
     // Looked up by normal path and by device and inode: a study of many
     // wells has many outputs.
@@ -98,6 +129,8 @@ std::optional<StudyClash> FindStudyClash(
         return StudyClash{*output, study.path, StudyClash::Source::FieldFile};
     if (const std::string* output = written(templateFile))
         return StudyClash{*output, templateFile, StudyClash::Source::Template};
+    if (const std::string* output = written(topsFile))
+        return StudyClash{*output, topsFile, StudyClash::Source::Tops};
     for (const FieldWell& well : study.wells) {
         const std::pair<FieldColumn, const std::string&> files[] = {{FieldColumn::Document, well.inputs.document},
             {FieldColumn::Las, well.inputs.lasFile}, {FieldColumn::Survey, well.inputs.surveyFile}};
@@ -119,6 +152,8 @@ std::string StudyClashMessage(const StudyClash& clash)
         return text("die Felddatei");
     case StudyClash::Source::Template:
         return text("die Vorlage");
+    case StudyClash::Source::Tops:
+        return text("die Datei der Formationsgrenzen");
     case StudyClash::Source::Row:
         break;
     }
@@ -155,6 +190,14 @@ bool WriteWellOutputs(
     if (!WriteText(folder + "/saturation.txt", Lines(outcome.saturationReport), error)
         || !WriteText(folder + "/contact.txt", Lines(outcome.contactReport), error))
         return false;
+    if (outcome.curves) {
+        const std::string path = folder + "/curves.las";
+        int err = 0;
+        if (!SaveCurves(path, CurveFileFormat::Las, *outcome.curves, outcome.depth, err)) {
+            error = "Die Datei \"" + path + "\" kann nicht geschrieben werden.\n" + SystemErrorReason(err);
+            return false;
+        }
+    }
     if (graphs.Available() && outcome.graphs) {
         if (!graphs.exportGraph(outcome.graphs->saturation, folder + "/saturation.svg", error)
             || !graphs.exportGraph(outcome.graphs->contact, folder + "/contact.svg", error))
@@ -163,8 +206,8 @@ bool WriteWellOutputs(
     return true;
 }
 
-bool WriteFieldOutputs(
-    const std::string& outDir, const std::vector<WellSummary>& rows, const FieldGraphExport& graphs, std::string& error)
+bool WriteFieldOutputs(const std::string& outDir, const std::vector<WellSummary>& rows, const FieldGraphExport& graphs,
+    std::string& error, bool zones)
 {
     if (!MakeFolder(outDir, error))
         return false;
@@ -173,6 +216,16 @@ bool WriteFieldOutputs(
         for (const char* name : {"field.svg", "field.png", "field.pdf"})
             if (!graphs.exportPage(chart, outDir + "/" + name, error))
                 return false;
+    }
+    if (!WriteText(outDir + "/netpay.csv", NetPayCsv(rows), error))
+        return false;
+    if (zones) {
+        if (!WriteText(outDir + "/zones.csv", ZonesCsv(rows), error))
+            return false;
+    } else {
+        // No zones of an earlier study with tops stay to be taken for this one's.
+        std::error_code ec;
+        std::filesystem::remove(outDir + "/zones.csv", ec);
     }
     return WriteText(outDir + "/summary.csv", SummaryCsv(rows), error);
 }

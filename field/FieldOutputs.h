@@ -11,11 +11,14 @@ class CKeldoDoc;
 
 // The output folder of a study:
 //   summary.csv                      the summary (SummaryTable.h)
+//   netpay.csv                       net pay, one row per well (NetPayReport.h)
+//   zones.csv                        with formation tops: one row per well and zone
 //   field.svg, field.png, field.pdf  the field chart
 //   <folder>/saturation.txt          the reports, as keldo-batch prints them
 //   <folder>/contact.txt
 //   <folder>/saturation.svg          the graphs of the two runs
 //   <folder>/contact.svg
+//   <folder>/curves.las              the curves of every measurement (CurvesLas.h)
 //   <folder>/messages.txt            every message of the well, one a line
 // Every file is written beside its target and renamed at the end
 // (ReplaceFile), so a failure leaves no half-written file and keeps the old
@@ -33,7 +36,7 @@ struct FieldGraphExport {
 
 // An input of the study that one of its outputs would overwrite.
 struct StudyClash {
-    enum class Source { FieldFile, Template, Row };
+    enum class Source { FieldFile, Template, Row, Tops };
     std::string output; // the file the study would write
     std::string input;  // the input, as named
     Source source = Source::Row;
@@ -41,12 +44,12 @@ struct StudyClash {
     FieldColumn column = FieldColumn::Document;
 };
 
-// The first input (the field file, the template, a row's document, LAS file
-// or survey) that is the same file (FileIdentity.h) as a file the study
+// The first input (the field file, the template, the tops file, a row's
+// document, LAS file or survey) that is the same file (FileIdentity.h) as a file the study
 // would write into `outDir`: summary.csv, the field chart or a file in a
 // well's folder. Nothing when no output names an input.
-std::optional<StudyClash> FindStudyClash(
-    const std::string& outDir, const FieldStudy& study, const std::string& templateFile);
+std::optional<StudyClash> FindStudyClash(const std::string& outDir, const FieldStudy& study,
+    const std::string& templateFile, const std::string& topsFile = {});
 
 // "Die Ausgabe "…" würde die Felddatei "…" überschreiben; …", for a row
 // with its line and column.
@@ -63,9 +66,11 @@ bool MakeFolder(const std::string& folder, std::string& error);
 bool WriteWellOutputs(
     const std::string& outDir, const WellOutcome& outcome, const FieldGraphExport& graphs, std::string& error);
 
-// Writes the field chart and summary.csv of `rows` (in the order of the
-// study) into `outDir`, summary.csv last: it stands only when the rest does.
+// Writes the field chart, netpay.csv, for a study with formation tops
+// (`zones`) zones.csv, and summary.csv of `rows` (in the order of the study)
+// into `outDir`, summary.csv last: it stands only when the rest does.
+// Without tops a zones.csv there is removed.
 bool WriteFieldOutputs(const std::string& outDir, const std::vector<WellSummary>& rows, const FieldGraphExport& graphs,
-    std::string& error);
+    std::string& error, bool zones = false);
 
 } // namespace keldo

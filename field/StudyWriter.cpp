@@ -71,7 +71,7 @@ bool StudyWriter::WriteWell(const WellOutcome& outcome, std::string& error)
     return false;
 }
 
-bool StudyWriter::Finish(std::vector<WellSummary>& rows, std::vector<std::string>& errors)
+bool StudyWriter::Finish(std::vector<WellSummary>& rows, std::vector<std::string>& errors, bool zones)
 {
     const std::string& root = m_folder->Building();
     for (size_t i = 0; i < rows.size(); ++i) {
@@ -91,7 +91,7 @@ bool StudyWriter::Finish(std::vector<WellSummary>& rows, std::vector<std::string
     // The chart first, summary.csv last: a study is put in place only with
     // its summary on disk.
     std::string error;
-    if (!WriteFieldOutputs(root, rows, m_graphs, error))
+    if (!WriteFieldOutputs(root, rows, m_graphs, error, zones))
         errors.push_back(Shown(error));
     struct stat st {};
     if (::lstat((root + "/summary.csv").c_str(), &st) != 0 || !S_ISREG(st.st_mode))

@@ -30,12 +30,13 @@ public:
     // NotWritten in what Finish writes.
     bool WriteWell(const WellOutcome& outcome, std::string& error);
 
-    // Writes the field chart and summary.csv of `rows` (the study's order;
-    // a well whose files are not all on disk is made NotWritten in `rows`
-    // first), then puts the study in place of the output folder. Without
+    // Writes the study's files of `rows` (WriteFieldOutputs; the study's
+    // order; a well whose files are not all on disk is made NotWritten in
+    // `rows` first; zones.csv for a study with formation tops, `zones`),
+    // then puts the study in place of the output folder. Without
     // summary.csv nothing is put in place and an old study stays whole.
     // False with one German message per failure in `errors`.
-    bool Finish(std::vector<WellSummary>& rows, std::vector<std::string>& errors);
+    bool Finish(std::vector<WellSummary>& rows, std::vector<std::string>& errors, bool zones = false);
 
 private:
     StudyWriter(std::unique_ptr<StudyFolder> folder, const FieldGraphExport& graphs);

@@ -92,15 +92,55 @@ void TakeContactStatistics(const CKeldoDoc& doc, WellSummary& summary)
     summary.p90 = q.p90;
 }
 
+WellDepthFrame DepthFrame(const WellPreparation& preparation)
+{
+    WellDepthFrame frame;
+    if (const auto& las = preparation.lasDepth) {
+        frame.measuredDepthIndex = las->measuredDepthIndex;
+        frame.survey = las->survey ? &*las->survey : nullptr;
+        frame.elevation = las->elevation;
+    }
+    return frame;
+}
+
+// The curves of the window, its net pay and the zones of the well's tops,
+// computed on the prepared document in its window with the document's
+// contact; `known` are model saturations the summary has computed already.
+// Returns the messages of the tops skipped.
+std::vector<std::string> TakeCurves(const FieldWell& well, const FieldSettings& settings, const CKeldoDoc& doc,
+    const WellPreparation& preparation, const std::vector<KnownSaturation>& known, WellOutcome& out)
+{
+    const std::vector<double>* shale = preparation.shale ? &preparation.shale->values : nullptr;
+    CurveRequest request{doc, doc.m_Messwerte, shale};
+    request.known = known;
+    out.curves = std::make_unique<MeasurementCurves>(ComputeCurves(request));
+    out.depth = well.inputs.lasFile.empty() ? DepthReference::Tvd : DepthReference::Tvdss;
+    WellSummary& summary = out.summary;
+    summary.netPay = ComputeNetPay(out.curves->rows);
+    summary.netPayCutoffs = out.curves->cutoffs;
+    summary.shaleCurve = out.curves->shaleCurve;
+    std::vector<std::string> messages;
+    if (!settings.tops)
+        return messages;
+    const WellZones zones = ZonesOfWell(TopsOfWell(*settings.tops, well.name), doc.m_Messwerte, DepthFrame(preparation));
+    for (const SkippedTop& skipped : zones.skipped)
+        messages.push_back(SkippedTopMessage(well.name, skipped));
+    const std::vector<KnownSaturation> window = KnownSaturations(*out.curves);
+    request.known = window;
+    for (const Zone& zone : zones.zones)
+        summary.zones.push_back(ComputeZone(zone, request));
+    return messages;
+}
+
 // The well's document, prepared as keldo-batch prepares it, with the row's
 // contact. False after Fail.
 bool PrepareWellDocument(const FieldWell& well, const FieldTemplate* model, const FieldSettings& settings,
-    CKeldoDoc& doc, MessageLog& log, WellOutcome& out)
+    CKeldoDoc& doc, MessageLog& log, WellOutcome& out, WellPreparation& preparation)
 {
     WellSettings wellSettings;
     wellSettings.cutoff = well.cutoff.value_or(settings.cutoff);
-    const WellPreparation preparation
-        = PrepareWell({.inputs = well.inputs, .settings = wellSettings, .model = model}, doc, log);
+    preparation
+        = PrepareWell({.inputs = well.inputs, .settings = wellSettings, .model = model, .shaleVolume = true}, doc, log);
     out.messages = log.Texts();
     if (!preparation.Prepared()) {
         Fail(out, well, ColumnOfFailure(well, preparation), FailureText(preparation, log.Texts()));
@@ -129,7 +169,8 @@ void Compute(const FieldWell& well, const FieldTemplate* model, const FieldSetti
     }
     MessageLog log;
     CKeldoDoc doc(log);
-    if (!PrepareWellDocument(well, model, settings, doc, log, out))
+    WellPreparation preparation;
+    if (!PrepareWellDocument(well, model, settings, doc, log, out, preparation))
         return;
 
     summary.prepared = true;
@@ -146,9 +187,16 @@ void Compute(const FieldWell& well, const FieldTemplate* model, const FieldSetti
         out.graphs = std::make_unique<WellGraphs>();
         CopyGraph(doc, out.graphs->saturation);
     }
-    const Misfit misfit = SaturationMisfit(PrepareSaturationRows(doc, doc.m_Messwerte), doc.m_fKontakt);
+    // The misfit's model saturations are kept: the curves take them again.
+    const PreparedSaturationRows prepared = PrepareSaturationRows(doc, doc.m_Messwerte);
+    std::vector<float> computed;
+    if (!prepared.rows.empty())
+        ComputedSaturations(prepared, doc.m_fKontakt, computed);
+    const Misfit misfit = MisfitOf(prepared, computed);
     summary.rms = misfit.rms;
     summary.rmsRows = misfit.n;
+    const std::vector<std::string> skippedTops
+        = TakeCurves(well, settings, doc, preparation, KnownSaturations(prepared, computed), out);
 
     const size_t beforeContact = log.Texts().size();
     const bool contactDone = RunMode(doc, 1);
@@ -158,7 +206,9 @@ void Compute(const FieldWell& well, const FieldTemplate* model, const FieldSetti
     if (contactDone)
         TakeContactStatistics(doc, summary);
 
+    // The skipped tops follow the runs' messages.
     out.messages = log.Texts();
+    out.messages.insert(out.messages.end(), skippedTops.begin(), skippedTops.end());
     if (saturationDone && contactDone) {
         summary.status = WellStatus::Completed;
         return;
@@ -194,6 +244,7 @@ FieldColumn ColumnOfFailure(const FieldWell& well, const WellPreparation& prepar
         case CurveRole::WaterSaturation:
             return FieldColumn::SwCurve;
         case CurveRole::Permeability:
+        case CurveRole::Shale:
         case CurveRole::Other:
             break;
         }

@@ -3,7 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "CurveColumns.h"
 #include "FieldTemplate.h"
+#include "FormationTops.h"
+#include "MeasurementCurves.h"
 #include "FieldWell.h"
 #include "WellGraphs.h"
 #include "WellPreparation.h"
@@ -14,6 +17,9 @@ namespace keldo {
 struct FieldSettings {
     float cutoff = 0.06f;    // of the wells whose row gives none
     bool keepGraphs = false; // keep each well's two graphs (WellOutcome::graphs)
+    // The formation tops of the study's wells (matched by the row's well
+    // name); nullptr: no zones.
+    const std::vector<FormationTop>* tops = nullptr;
 };
 
 // Everything one well gives: its reports as keldo-batch prints them, its
@@ -25,6 +31,10 @@ struct WellOutcome {
     std::vector<std::string> contactReport;
     std::vector<std::string> messages; // every message of the well, in order
     std::unique_ptr<WellGraphs> graphs;
+    // The curves of every measurement of the window (curves.las), once
+    // prepared; the depth as the lines hold it.
+    std::unique_ptr<MeasurementCurves> curves;
+    DepthReference depth = DepthReference::Tvd;
 };
 
 // Computes one well in both modes on a document of its own. The document is

@@ -2,6 +2,10 @@
 #include <array>
 #include <limits>
 #include <string>
+#include <vector>
+
+#include "NetPay.h"
+#include "ZoneResults.h"
 
 // One row of the field summary: what a well's two runs give.
 namespace keldo {
@@ -50,6 +54,14 @@ struct WellSummary {
     // RMS of computed − measured Sw for the assumed contact; NaN without rows.
     double rms = std::numeric_limits<double>::quiet_NaN();
     int rmsRows = 0;
+
+    // Net pay of the well's depth window (once prepared), and of each zone
+    // between its formation tops when the study has a tops file, from the
+    // shallowest zone down; netpay.csv, zones.csv and the window's table.
+    NetPay netPay;
+    NetPayCutoffs netPayCutoffs;
+    bool shaleCurve = false;
+    std::vector<ZoneResult> zones;
 
     double seconds = 0; // wall time of the well; for progress lines only
 };

@@ -57,7 +57,8 @@ DlgLasImport::~DlgLasImport() = default;
 
 QComboBox* DlgLasImport::Chooser(CurveRole role) const
 {
-    return role == CurveRole::Other ? nullptr : m_choosers[static_cast<size_t>(role)];
+    const auto slot = static_cast<size_t>(role);
+    return slot < m_choosers.size() ? m_choosers[slot] : nullptr;
 }
 
 bool DlgLasImport::Open(const std::string& lasFile)

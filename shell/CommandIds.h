@@ -19,6 +19,10 @@ enum : int {
     ID_FELDSTUDIE = 32791,
     // Fitting the Phi-K relation and the contact to the data.
     ID_MODELL_ANPASSEN = 32792,
+    // The curves of every measurement out as LAS and CSV; net pay.
+    ID_MESSWERTE_LAS = 32793,
+    ID_MESSWERTE_CSV = 32794,
+    ID_NETTOMAECHTIGKEIT = 32795,
 
     ID_FILE_NEW = 57600,
     ID_FILE_OPEN = 57601,

@@ -52,7 +52,10 @@ void CMainFrame::CreateMenus()
         QKeySequence(Qt::CTRL | Qt::Key_S)));
     datei->addAction(AddCommand(ID_FILE_SAVE_AS, QStringLiteral("Speichern &unter...")));
     datei->addSeparator();
-    datei->addAction(AddCommand(ID_FELDSTUDIE, QStringLiteral("&Feldstudie...")));
+    datei->addAction(AddCommand(ID_FELDSTUDIE, QStringLiteral("Feld&studie...")));
+    QMenu* exportieren = datei->addMenu(QStringLiteral("E&xportieren"));
+    exportieren->addAction(AddCommand(ID_MESSWERTE_LAS, QStringLiteral("Messwerte als &LAS...")));
+    exportieren->addAction(AddCommand(ID_MESSWERTE_CSV, QStringLiteral("Messwerte als &CSV...")));
     datei->addSeparator();
     datei->addAction(AddCommand(ID_FILE_PRINT, QStringLiteral("&Drucken...\tStrg+P"), QStringLiteral("drucken"),
         QKeySequence(Qt::CTRL | Qt::Key_P)));
@@ -76,6 +79,7 @@ void CMainFrame::CreateMenus()
     ansicht->addAction(
         AddCommand(ID_TABELLE, QStringLiteral("Tabelle"), QStringLiteral("tabelle"), QKeySequence(Qt::Key_F4)));
     ansicht->addAction(AddCommand(ID_GRAFIK_EXPORTIEREN, QStringLiteral("Grafik &exportieren...")));
+    ansicht->addAction(AddCommand(ID_NETTOMAECHTIGKEIT, QStringLiteral("&Nettomächtigkeit...")));
     ansicht->addSeparator();
     QAction* toolBar = AddCommand(ID_VIEW_TOOLBAR, QStringLiteral("&Symbolleiste"));
     QAction* statusLine = AddCommand(ID_VIEW_STATUS_BAR, QStringLiteral("S&tatusleiste"));

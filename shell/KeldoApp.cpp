@@ -14,7 +14,12 @@
 #include "DocumentFile.h"
 #include "DocumentFits.h"
 #include "FieldStudyWindow.h"
+#include "CurvesFile.h"
 #include "FieldTemplate.h"
+#include "FileAccess.h"
+#include "FileIdentity.h"
+#include "MeasurementCurves.h"
+#include "NetPayWindow.h"
 #include "FileDialogFolder.h"
 #include "MainFrame.h"
 #include "OutOfMemory.h"
@@ -77,6 +82,15 @@ CKeldoApp::CKeldoApp(keldo::IMessageBox* messages) : m_printer(QPrinter::HighRes
         return m_pMessages->AskYesNo(question) ? keldo::SaveAnswer::Yes : keldo::SaveAnswer::No;
     };
     m_runFitDialog = [](DlgFitModel& dialog) { return dialog.exec() == QDialog::Accepted; };
+    m_chooseExportFile = [this](const QString& suggestion, bool las) {
+        const QString start = keldo::StartFolder(FromUtf8(m_pDoc->GetPathName()));
+        const QString path = QFileDialog::getSaveFileName(m_pFrame.get(),
+            las ? QStringLiteral("Messwerte als LAS") : QStringLiteral("Messwerte als CSV"),
+            QDir(start).filePath(suggestion),
+            las ? QStringLiteral("LAS-Dateien (*.las)") : QStringLiteral("CSV-Dateien (*.csv)"));
+        keldo::RememberFolder(path);
+        return path;
+    };
     ConnectCommands();
 }
 
@@ -107,6 +121,13 @@ void CKeldoApp::ConnectCommands()
     on(ID_ERGEBNISSE_AUSGEBEN, &CKeldoApp::OnErgebnisseAusgeben);
     on(ID_ERGEBNISSE_EINLESEN, &CKeldoApp::OnErgebnisseEinlesen);
     on(ID_FELDSTUDIE, &CKeldoApp::OnFeldstudie);
+    on(ID_NETTOMAECHTIGKEIT, &CKeldoApp::OnNettomaechtigkeit);
+    // The two exports compute the curves: out of memory ends with one message too.
+    auto exportCurves = [this](bool las) {
+        keldo::RunCatchingOutOfMemory([this, las] { OnMesswerteExportieren(las); }, *m_pMessages);
+    };
+    connect(frame->CommandAction(ID_MESSWERTE_LAS), &QAction::triggered, this, [exportCurves] { exportCurves(true); });
+    connect(frame->CommandAction(ID_MESSWERTE_CSV), &QAction::triggered, this, [exportCurves] { exportCurves(false); });
     auto open = [this](const QString& path) {
         keldo::RunCatchingOutOfMemory([this, &path] { OpenDocumentFile(path); }, *m_pMessages);
     };
@@ -308,6 +329,48 @@ void CKeldoApp::OnErgebnisseEinlesen()
     m_pDoc->UpdateAllViews();
     m_pDoc->m_strZeile = keldo::Format("%d Zeilen wurden eingelesen", static_cast<int>(m_pDoc->m_Ergebnisse.size()));
     m_pDoc->Notice(m_pDoc->m_strZeile);
+}
+
+void CKeldoApp::OnMesswerteExportieren(bool las)
+{
+    // The curves are the computed document's: not before a run completed.
+    if (!m_pDoc->LastRunCompleted() || m_pDoc->m_Ergebnisse.empty()) {
+        m_pDoc->Message("Die Messwerte können erst nach einer vollständigen Berechnung exportiert werden.");
+        return;
+    }
+    const QString title = QFileInfo(FromUtf8(m_pDoc->GetTitle())).completeBaseName();
+    const QString path
+        = m_chooseExportFile((title.isEmpty() ? QStringLiteral("messwerte") : title) + (las ? ".las" : ".csv"), las);
+    if (path.isEmpty())
+        return;
+    const std::string target = path.toStdString();
+    if (!m_pDoc->GetPathName().empty()
+        && keldo::SameFile(keldo::IdentifyFile(target), keldo::IdentifyFile(m_pDoc->GetPathName()))) {
+        m_pDoc->Message("Die Messwerte würden das Dokument \"" + m_pDoc->GetPathName()
+            + "\" überschreiben; bitte eine andere Datei wählen.");
+        return;
+    }
+    // A document holds TVD; it has no shale curve.
+    const keldo::MeasurementCurves curves = keldo::ComputeCurves({*m_pDoc, m_pDoc->m_Messwerte});
+    int err = 0;
+    if (!keldo::SaveCurves(target, las ? keldo::CurveFileFormat::Las : keldo::CurveFileFormat::Csv, curves,
+            keldo::DepthReference::Tvd, err)) {
+        m_pDoc->Message("Die Messwerte können nicht in die Datei " + target + " geschrieben werden.\n"
+            + keldo::SystemErrorReason(err));
+        return;
+    }
+    m_pDoc->Notice(keldo::Format("%d Messwerte sind in die Datei ", static_cast<int>(curves.rows.size())) + target
+        + " geschrieben.");
+}
+
+void CKeldoApp::OnNettomaechtigkeit()
+{
+    if (!m_pNetPay)
+        m_pNetPay = new CNetPayWindow(*m_pDoc, m_pFrame.get());
+    m_pNetPay->Refresh();
+    m_pNetPay->show();
+    m_pNetPay->raise();
+    m_pNetPay->activateWindow();
 }
 
 void CKeldoApp::OnFeldstudie()

@@ -10,6 +10,7 @@
 #include "RecentFileList.h"
 
 class CFieldStudyWindow;
+class CNetPayWindow;
 class CMainFrame;
 class CShellDocumentHost;
 class DlgFitModel;
@@ -52,6 +53,13 @@ public:
     // model is the open document.
     void OnFeldstudie();
     CFieldStudyWindow* FieldStudyWindow() const { return m_pFieldStudy; }
+    // "Exportieren → Messwerte als LAS/CSV": the curves of every measurement
+    // of the computed document into a file the user names; refused before a
+    // computation, and over the document's own file.
+    void OnMesswerteExportieren(bool las);
+    // "Nettomächtigkeit": the net-pay window (created on first use).
+    void OnNettomaechtigkeit();
+    CNetPayWindow* NetPayWindow() const { return m_pNetPay; }
 
     // Loads `path`, then runs the input dialog on it. A file that cannot be
     // read is reported; the document and the recent-file list then stay as
@@ -67,6 +75,8 @@ public:
     std::function<keldo::SaveAnswer(const std::string& question)> m_askSave;
     // Runs the fit dialog; true when it ended with "Übernehmen".
     std::function<bool(DlgFitModel& dialog)> m_runFitDialog;
+    // The file of an export; empty: called off.
+    std::function<QString(const QString& suggestion, bool las)> m_chooseExportFile;
 
 private:
     bool DoSave(const QString& path);
@@ -84,4 +94,5 @@ private:
     CRecentFileList m_recentFiles;
     QPrinter m_printer;
     CFieldStudyWindow* m_pFieldStudy = nullptr; // a child of the main frame
+    CNetPayWindow* m_pNetPay = nullptr;         // a child of the main frame
 };

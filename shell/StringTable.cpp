@@ -34,6 +34,12 @@ const std::map<int, std::string>& Table()
         {ID_HILFE, "Online-Hilfe"},
         {ID_GRAFIKLUPE, "Grafik Lupe\nGrafik lupe"},
         {ID_GRAFIK_EXPORTIEREN, "Speichert die Grafik als Bild (PNG, SVG) oder PDF.\nGrafik exportieren"},
+        {ID_MESSWERTE_LAS,
+            "Speichert die Werte jeder Messung des berechneten Dokuments als LAS-Datei.\nMesswerte als LAS"},
+        {ID_MESSWERTE_CSV,
+            "Speichert die Werte jeder Messung des berechneten Dokuments als CSV-Tabelle.\nMesswerte als CSV"},
+        {ID_NETTOMAECHTIGKEIT,
+            "Zeigt Netto-, Nutz- und KW-Porenmächtigkeit des Dokuments.\nNettomächtigkeit"},
         {ID_FELDSTUDIE,
             "Rechnet viele Bohrungen mit dem Modell des aktiven Dokuments und vergleicht ihre "
             "Kontakte.\nFeldstudie"},

@@ -11,6 +11,7 @@ namespace {
 constexpr const char* kPorosityNames[] = {"PHIE", "PHIF", "PHIT", "POR", "PORO", "PHI"};
 constexpr const char* kSaturationNames[] = {"SW", "SWE", "SWT", "SWA", "SW_AR"};
 constexpr const char* kPermeabilityNames[] = {"PERM", "KLOGH", "K", "KH", "KINT", "KLOG", "PERM_H"};
+constexpr const char* kShaleNames[] = {"VSH", "VCL", "VSHALE", "VCLAY"};
 
 std::span<const char* const> PreferenceList(CurveRole role)
 {
@@ -21,6 +22,8 @@ std::span<const char* const> PreferenceList(CurveRole role)
         return kSaturationNames;
     case CurveRole::Permeability:
         return kPermeabilityNames;
+    case CurveRole::Shale:
+        return kShaleNames;
     case CurveRole::Depth:
     case CurveRole::Other:
         break;
@@ -59,6 +62,8 @@ const char* RoleName(CurveRole role)
         return "Wassersättigung";
     case CurveRole::Permeability:
         return "Permeabilität";
+    case CurveRole::Shale:
+        return "Tonanteil";
     case CurveRole::Other:
         return "zusätzliche Kurve";
     }

@@ -9,7 +9,8 @@
 #include "LasHeaderLine.h"
 #include "WellDataError.h"
 
-// Which LAS curves give depth, porosity, water saturation (and permeability):
+// Which LAS curves give depth, porosity, water saturation (and permeability,
+// shale volume):
 // suggestions from the mnemonics, and names given by the user.
 namespace keldo {
 
@@ -24,6 +25,7 @@ const char* RoleName(CurveRole role);
 //   porosity:         PHIE PHIF PHIT POR PORO PHI
 //   water saturation: SW SWE SWT SWA SW_AR
 //   permeability:     PERM KLOGH K KH KINT KLOG PERM_H
+//   shale volume:     VSH VCL VSHALE VCLAY
 // Effective porosity first, as the model takes it; the plain SW first, as an
 // interpretation names its final saturation so.
 std::optional<size_t> SuggestCurve(const std::vector<LasHeaderItem>& curves, CurveRole role);

@@ -2,8 +2,9 @@
 
 namespace keldo {
 
-// What a LAS curve is taken for. Other: any further curve a caller wants; it
+// What a LAS curve is taken for. Shale: the shale volume ("Tonanteil") of
+// net reservoir rock, optional. Other: any further curve a caller wants; it
 // has no suggestion.
-enum class CurveRole { Depth, Porosity, WaterSaturation, Permeability, Other };
+enum class CurveRole { Depth, Porosity, WaterSaturation, Permeability, Shale, Other };
 
 } // namespace keldo

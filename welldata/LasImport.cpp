@@ -66,6 +66,7 @@ bool ImportLas(const LasImportRequest& request, LasImportResult& result, WellDat
         error.detail = "Keine Zeile ist verwertbar. " + SummaryMessage(result.rows);
         return false;
     }
+    result.survey = std::move(survey);
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "LasLog.h"
 #include "MeasurementRows.h"
 #include "WellDataError.h"
+#include "WellPath.h"
 
 // A LAS file (and optionally a survey) to measurement lines in one call, as
 // keldo-batch and a study of many wells need it: names in, lines and counts
@@ -31,6 +32,7 @@ struct LasImportResult {
     double elevation = 0;
     std::string wellName; // ~W WELL
     MeasurementRows rows; // the lines, the LAS row of each, the counts, the notes
+    std::optional<WellPath> survey; // the one the rows went through, if any
 };
 
 // Reads the survey (if any), the header, resolves the curves, reads the

@@ -24,16 +24,18 @@ bool LasImportSession::Open(const std::string& lasFile, WellDataError& error)
 
 std::optional<size_t> LasImportSession::Curve(CurveRole role) const
 {
-    return role == CurveRole::Other ? std::nullopt : m_curves[static_cast<size_t>(role)];
+    const auto slot = static_cast<size_t>(role);
+    return slot < m_curves.size() ? m_curves[slot] : std::nullopt;
 }
 
 void LasImportSession::ChooseCurve(CurveRole role, std::optional<size_t> curve)
 {
-    if (role == CurveRole::Other)
+    const auto slot = static_cast<size_t>(role);
+    if (slot >= m_curves.size())
         return;
     if (curve && *curve >= Curves().size())
         curve.reset();
-    m_curves[static_cast<size_t>(role)] = curve;
+    m_curves[slot] = curve;
 }
 
 std::optional<CurveRole> LasImportSession::UnchosenRole() const

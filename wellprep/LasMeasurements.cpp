@@ -10,19 +10,33 @@
 namespace keldo {
 namespace {
 
-// The mnemonic of the permeability curve: the one named, or the suggestion.
-// The header is read for it before the import reads the whole file.
-bool PermeabilityCurve(const WellInputs& inputs, std::string& mnemonic, WellDataError& error)
+// The mnemonics of the permeability curve and of the shale curve, as far as
+// they are asked for: the ones named, or the suggestions. The header is read
+// for them before the import reads the whole file. An empty shale mnemonic:
+// no shale curve.
+bool ExtraCurves(const WellInputs& inputs, bool permeability, bool shale, std::string& permeabilityMnemonic,
+    std::string& shaleMnemonic, WellDataError& error)
 {
     LasHeader header;
     if (!ReadLasHeaderFile(inputs.lasFile, header, error))
         return false;
     size_t index = 0;
-    if (!ResolveCurve(header.curves, inputs.permeabilityCurve, CurveRole::Permeability, index, error)) {
-        error.file = inputs.lasFile;
-        return false;
+    if (permeability) {
+        if (!ResolveCurve(header.curves, inputs.permeabilityCurve, CurveRole::Permeability, index, error)) {
+            error.file = inputs.lasFile;
+            return false;
+        }
+        permeabilityMnemonic = header.curves[index].mnemonic;
     }
-    mnemonic = header.curves[index].mnemonic;
+    if (shale) {
+        bool named = false;
+        if (ShaleCurve(header.curves, inputs.shaleCurve, index, named, error))
+            shaleMnemonic = header.curves[index].mnemonic;
+        else if (named) {
+            error.file = inputs.lasFile;
+            return false;
+        }
+    }
     return true;
 }
 
@@ -41,8 +55,21 @@ LasPermeability PermeabilityAtRows(
     return permeability;
 }
 
-bool ImportLasMeasurements(
-    const WellInputs& inputs, CKeldoDoc& doc, IMessageBox& box, WellDataError& error, LasPermeability* permeability)
+bool ShaleCurve(const std::vector<LasHeaderItem>& curves, const std::string& name, size_t& index, bool& named,
+    WellDataError& error)
+{
+    named = !name.empty();
+    if (named)
+        return ResolveCurve(curves, name, CurveRole::Shale, index, error);
+    const std::optional<size_t> suggestion = SuggestCurve(curves, CurveRole::Shale);
+    if (!suggestion)
+        return false;
+    index = *suggestion;
+    return true;
+}
+
+bool ImportLasMeasurements(const WellInputs& inputs, CKeldoDoc& doc, IMessageBox& box, WellDataError& error,
+    LasPermeability* permeability, std::optional<ShaleVolume>* shale, LasDepthFrame* depth)
 {
     LasImportRequest request;
     request.lasFile = inputs.lasFile;
@@ -51,18 +78,35 @@ bool ImportLasMeasurements(
     request.swCurve = inputs.swCurve;
     request.surveyFile = inputs.surveyFile;
     request.elevation = inputs.elevation;
-    if (permeability) {
-        std::string mnemonic;
-        if (!PermeabilityCurve(inputs, mnemonic, error))
-            return false;
-        request.extraCurves.push_back(mnemonic);
-    }
+    std::string permeabilityMnemonic, shaleMnemonic;
+    if ((permeability || shale)
+        && !ExtraCurves(inputs, permeability != nullptr, shale != nullptr, permeabilityMnemonic, shaleMnemonic, error))
+        return false;
+    // Empty names are skipped: the extra curves come back in this order.
+    request.extraCurves = {permeabilityMnemonic, shaleMnemonic};
     LasImportResult result;
     if (!ImportLas(request, result, error))
         return false;
     box.Show(SummaryMessage(result.rows));
+    size_t extra = 0;
     if (permeability)
-        *permeability = PermeabilityAtRows(result.log, result.extraCurves.front(), result.rows, inputs.lasFile, box);
+        *permeability = PermeabilityAtRows(result.log, result.extraCurves[extra++], result.rows, inputs.lasFile, box);
+    if (shale) {
+        shale->reset();
+        if (!shaleMnemonic.empty()) {
+            const size_t curve = result.extraCurves[extra];
+            std::vector<double> values = ValuesAtRows(result.log, curve, result.rows.rows,
+                FractionUnit(result.log.header.curves[curve].unit));
+            values.resize(result.rows.lines.size()); // the rows beyond the lines' limit have no line
+            *shale = ShaleVolume{shaleMnemonic, std::move(values)};
+        }
+    }
+    if (depth) {
+        depth->measuredDepthIndex
+            = DepthKindOf(result.log.header.curves[result.curves.depth].mnemonic) == DepthKind::Measured;
+        depth->survey = std::move(result.survey);
+        depth->elevation = result.elevation;
+    }
     doc.m_Messwerte = std::move(result.rows.lines);
     if (!result.wellName.empty())
         doc.m_strBohrung = result.wellName;

@@ -23,6 +23,9 @@ struct WellInputs {
     std::string surveyFile;                // empty: none
     std::optional<double> elevation = 0.0; // m; nothing: from the LAS header ("auto")
     std::string permeabilityCurve;         // of the Phi-K pairs; empty: the suggestion
+    // The shale volume of net reservoir rock; empty: the suggestion, none
+    // where nothing is suggested (the curve is optional).
+    std::string shaleCurve;
 };
 
 // The settings that the user would make in the input dialog before OK.

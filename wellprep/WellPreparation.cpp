@@ -53,7 +53,9 @@ WellPreparation PrepareWell(const WellRequest& request, CKeldoDoc& doc, IMessage
     const WellInputs& inputs = request.inputs;
     if (!inputs.lasFile.empty()) {
         LasPermeability* permeability = request.permeabilityPairs ? &result.permeability : nullptr;
-        if (!ImportLasMeasurements(inputs, doc, box, result.wellData, permeability)) {
+        std::optional<ShaleVolume>* shale = request.shaleVolume ? &result.shale : nullptr;
+        result.lasDepth.emplace();
+        if (!ImportLasMeasurements(inputs, doc, box, result.wellData, permeability, shale, &*result.lasDepth)) {
             result.status = PreparationStatus::WellDataUnusable;
             return result;
         }

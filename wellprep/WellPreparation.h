@@ -24,6 +24,8 @@ struct WellRequest {
     const FieldTemplate* model = nullptr;
     // With a LAS file: read the Phi-K pairs of its permeability curve too.
     bool permeabilityPairs = false;
+    // With a LAS file: read its shale curve too (WellPreparation::shale).
+    bool shaleVolume = false;
 };
 
 enum class PreparationStatus {
@@ -42,6 +44,12 @@ struct WellPreparation {
     WellDataError wellData;
     InputRefusal refusal;
     LasPermeability permeability; // with permeabilityPairs and a LAS file
+    // With shaleVolume and a LAS file that has a shale curve: Vsh at every
+    // measurement line. Nothing for a document's or a measurement file's
+    // lines, whose net rock goes by porosity alone.
+    std::optional<ShaleVolume> shale;
+    // With a LAS file: how its lines got their depth.
+    std::optional<LasDepthFrame> lasDepth;
 
     bool Prepared() const { return status == PreparationStatus::Prepared; }
 };

@@ -42,7 +42,7 @@ ZoneResult ComputeZone(const Zone& zone, const CurveRequest& request)
 {
     CKeldoInputs inputs = request.inputs;
     LimitToZone(inputs, zone);
-    CurveRequest limited{inputs, request.lines, request.shale, request.shaleCutoff, request.swCutoff};
+    CurveRequest limited{inputs, request.lines, request.shale, request.shaleCutoff, request.swCutoff, request.known};
     return ZoneResultOf(zone, ComputeCurves(limited));
 }
 

@@ -127,9 +127,9 @@ TEST(FieldRun, OutputsAreTheSameWhateverTheThreadsAndTheLocale)
 
     const auto files = FolderContents(dir.file("eins"));
     EXPECT_EQ(files, FolderContents(dir.file("vier")));
-    // summary.csv, the study's marker and for each of the eight wells its
-    // two reports and messages
-    EXPECT_EQ(files.size(), 2u + 8 * 3);
+    // summary.csv, netpay.csv, the study's marker and for each of the eight
+    // wells its two reports, curves and messages
+    EXPECT_EQ(files.size(), 3u + 8 * 4);
     for (const char* name : {"F-12_Gas/saturation.txt", "F-12_Gas_10_%/contact.txt", "F-12_Öl/messages.txt"})
         EXPECT_EQ(files.count(name), 1u) << name;
     const std::string summaryText = ReadBytes(dir.file("eins/summary.csv"));

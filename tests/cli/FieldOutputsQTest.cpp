@@ -45,7 +45,8 @@ private slots:
         QCOMPARE(RunField(one, 1), int(keldo::kFieldCompleted));
         QCOMPARE(RunField(four, 4), int(keldo::kFieldCompleted));
         const auto files = OutputFiles(one);
-        QCOMPARE(files.size(), size_t(5 + 3 * 5)); // with the study's marker
+        // with netpay.csv, the study's marker and each well's curves.las
+        QCOMPARE(files.size(), size_t(6 + 3 * 6));
         for (const char* well : {"15_9-F-12", "15_9-F-11_A", "15_9-F-11_B"})
             for (const char* file : {"saturation.txt", "contact.txt", "saturation.svg", "contact.svg", "messages.txt"})
                 QVERIFY2(files.count(std::string(well) + "/" + file), file);

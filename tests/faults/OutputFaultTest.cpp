@@ -102,8 +102,9 @@ std::vector<Job> Jobs()
     }
 #endif
     Job field{"field", Field,
-        {{"summary.csv", FieldFileFailure}, {"F-12/messages.txt", FieldFileFailure},
-            {"F-12/saturation.txt", FieldFileFailure}, {"F-12/contact.txt", FieldFileFailure}}};
+        {{"summary.csv", FieldFileFailure}, {"netpay.csv", FieldFileFailure}, {"F-12/messages.txt", FieldFileFailure},
+            {"F-12/saturation.txt", FieldFileFailure}, {"F-12/contact.txt", FieldFileFailure},
+            {"F-12/curves.las", FieldFileFailure}}};
 #ifdef KELDO_GRAPH_EXPORT
     for (const char* name : {"field.svg", "field.png", "field.pdf", "F-12/saturation.svg", "F-12/contact.svg"})
         field.outputs.push_back({name, GraphFailure});

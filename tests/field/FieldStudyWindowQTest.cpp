@@ -243,8 +243,9 @@ private slots:
 
         const auto window = OutputFiles(dir.filePath(QStringLiteral("fenster")).toStdString());
         const auto tool = OutputFiles(options.outDir);
-        // summary, chart ×3, the study's marker; per well 2 reports, 2 graphs, messages
-        QCOMPARE(window.size(), size_t(5 + 3 * 5));
+        // summary, netpay, chart ×3, the study's marker; per well 2 reports,
+        // 2 graphs, curves, messages
+        QCOMPARE(window.size(), size_t(6 + 3 * 6));
         QCOMPARE(window.size(), tool.size());
         for (const auto& [name, bytes] : tool) {
             QVERIFY2(window.count(name), name.c_str());

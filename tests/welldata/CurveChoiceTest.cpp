@@ -31,16 +31,17 @@ struct SuggestionCase {
     const char* porosity;
     const char* sw;
     const char* permeability;
+    const char* shale = "-";
 };
 
 const SuggestionCase kSuggestions[] = {
-    {"DEPTH BVW KLOGH PHIF SW VSH", "PHIF", "SW", "KLOGH"}, // the Volve F-12 file
-    {"DEPT GR PHIT PHIE SWT SW", "PHIE", "SW", "-"},        // effective porosity before total
-    {"DEPT SWA SWT PHI POR", "POR", "SWT", "-"},
-    {"DEPT phie_2 sw_ar perm_h", "phie_2", "sw_ar", "perm_h"}, // any case; a listed name with a suffix
-    {"DEPT PHIE:1 PHIE:2 SW:1 SW:2", "PHIE:1", "SW:1", "-"},   // duplicates: the first
+    {"DEPTH BVW KLOGH PHIF SW VSH", "PHIF", "SW", "KLOGH", "VSH"}, // the Volve F-12 file
+    {"DEPT GR PHIT PHIE SWT SW", "PHIE", "SW", "-"},               // effective porosity before total
+    {"DEPT SWA SWT PHI POR VCLAY VCL", "POR", "SWT", "-", "VCL"},  // the list's order, not the file's
+    {"DEPT phie_2 sw_ar perm_h vshale_gr", "phie_2", "sw_ar", "perm_h", "vshale_gr"}, // any case; a suffix
+    {"DEPT PHIE:1 PHIE:2 SW:1 SW:2", "PHIE:1", "SW:1", "-"},                           // duplicates: the first
     {"DEPT KH K", "-", "-", "K"}, {"DEPT GR RHOB NPHI", "-", "-", "-"},
-    {"DEPT POROSITY SWATER SWEEP PHIX", "-", "-", "-"}, // no guessing beyond the lists
+    {"DEPT POROSITY SWATER SWEEP PHIX SHALE VSHX", "-", "-", "-"}, // no guessing beyond the lists
 };
 
 TEST(CurveChoice, SuggestionsFollowThePreferenceLists)
@@ -52,6 +53,7 @@ TEST(CurveChoice, SuggestionsFollowThePreferenceLists)
         EXPECT_EQ(Suggested(curves, keldo::CurveRole::Porosity), c.porosity);
         EXPECT_EQ(Suggested(curves, keldo::CurveRole::WaterSaturation), c.sw);
         EXPECT_EQ(Suggested(curves, keldo::CurveRole::Permeability), c.permeability);
+        EXPECT_EQ(Suggested(curves, keldo::CurveRole::Shale), c.shale);
     }
 }
 

@@ -1,0 +1,41 @@
+#include "NetPayWindow.h"
+
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "KeldoDoc.h"
+#include "MeasurementCurves.h"
+#include "NetPayReport.h"
+
+CNetPayWindow::CNetPayWindow(const CKeldoDoc& doc, QWidget* parent)
+    : QDialog(parent), m_doc(doc), m_text(new QPlainTextEdit(this))
+{
+    setWindowTitle(QStringLiteral("Nettomächtigkeit"));
+    m_text->setReadOnly(true);
+    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton* refresh = buttons->addButton(QStringLiteral("&Aktualisieren"), QDialogButtonBox::ActionRole);
+    connect(refresh, &QPushButton::clicked, this, &CNetPayWindow::Refresh);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_text);
+    layout->addWidget(buttons);
+    resize(560, 420);
+    Refresh();
+}
+
+void CNetPayWindow::Refresh()
+{
+    // A document has no shale curve: net rock by porosity alone.
+    const keldo::MeasurementCurves curves = keldo::ComputeCurves({m_doc, m_doc.m_Messwerte});
+    QString text = QString::fromStdString("  Bohrung: " + m_doc.m_strBohrung + "\n");
+    for (const std::string& line : keldo::NetPayBlock(keldo::ComputeNetPay(curves.rows), curves.cutoffs, false))
+        text += QString::fromStdString(line) + QLatin1Char('\n');
+    m_text->setPlainText(text);
+}
+
+QString CNetPayWindow::Text() const { return m_text->toPlainText(); }
