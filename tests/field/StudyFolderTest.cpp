@@ -235,7 +235,8 @@ TEST(StudyFolder, ARerunReplacesTheEarlierStudyWhole)
         EXPECT_EQ(files.count("F-11"), 0u) << "a folder of the old study stayed";
         EXPECT_NE(files.at("F-12/contact.txt"), "alt");
         EXPECT_EQ(files.at(keldo::kStudyMarker),
-            keldo::StudyMarkerText({"summary.csv", "F-12/messages.txt", "F-12/saturation.txt", "F-12/contact.txt"}));
+            keldo::StudyMarkerText({"summary.csv", "netpay.csv", "F-12/messages.txt", "F-12/saturation.txt",
+                "F-12/contact.txt", "F-12/curves.las"}));
     }
 }
 
