@@ -28,7 +28,10 @@ bool ReadPressureText(std::string_view text, const std::string& well, PressureTa
     switch (csv.error) {
     case CsvErrorKind::None:
     case CsvErrorKind::NotUtf8: // not asked for
+    case CsvErrorKind::NulByte: // not asked for
         break;
+    case CsvErrorKind::ReadError:
+        return Fail(error, PressureFileErrorKind::CannotRead, csv.errorLine);
     case CsvErrorKind::UnclosedQuote:
         return Fail(error, PressureFileErrorKind::UnclosedQuote, csv.errorLine);
     case CsvErrorKind::LineTooLong:
