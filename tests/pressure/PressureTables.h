@@ -23,7 +23,7 @@ inline keldo::CsvTable Split(std::string_view text, char separator)
         ++line;
         if (row.find_first_not_of(" \t") == std::string_view::npos || row.front() == '#')
             continue;
-        keldo::CsvRow split{line, {}, false};
+        keldo::CsvRow split{line, line, {}, false};
         size_t start = 0;
         for (;;) {
             const size_t stop = row.find(separator, start);
