@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr int kPressureTab = 2;
+constexpr int kPressureTab = 3; // after Phi-K, Kontakt and Kapillardruck
 
 std::unique_ptr<CKeldoDoc> GasExample(RecordingMessageBox& box)
 {
