@@ -80,6 +80,8 @@ std::optional<FileClash> FindFileClash(const BatchOptions& options)
     add(inputs, "--survey", options.inputs.surveyFile);
     add(inputs, "--core", options.coreFile);
     add(inputs, "--tops", options.topsFile);
+    add(inputs, "--fit-pc", options.pcFile);
+    add(inputs, "--fit-pressure", options.pressureFile);
     add(outputs, "--report", options.reportFile);
     add(outputs, "--save-as", options.saveAs);
     add(outputs, "--graph", options.graphFile);

@@ -18,24 +18,12 @@
 #include "InputChecks.h"
 #include "LasMeasurements.h"
 #include "OpenFileDialog.h"
+#include "ReportText.h"
 #include "TextFormat.h"
 
 namespace {
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
-
-// The lines of a fit report as the numbers field shows them, without the
-// empty line that parts it from the report before it.
-QString ReportText(const std::vector<std::string>& lines)
-{
-    QString text;
-    for (const std::string& line : lines) {
-        if (text.isEmpty() && line.empty())
-            continue;
-        text += Utf8(line) + QLatin1Char('\n');
-    }
-    return text;
-}
 
 // The input checks without their message boxes: a contact fit on inputs the
 // input dialog would refuse says why in one message, without the warnings.

@@ -21,6 +21,7 @@
 #include "PcConditioning.h"
 #include "PcFile.h"
 #include "PcMessages.h"
+#include "ReportText.h"
 #include "TextFormat.h"
 
 namespace {
@@ -225,13 +226,7 @@ void DlgFitModelPcTab::OnFit()
         m_messages.Show(keldo::PcRefusalMessage(fit.normalization.refusal));
         return;
     }
-    QString text;
-    for (const std::string& line : fit.report) {
-        if (text.isEmpty() && line.empty())
-            continue;
-        text += Utf8(line) + QLatin1Char('\n');
-    }
-    m_numbers->setPlainText(text);
+    m_numbers->setPlainText(ReportText(fit.report));
     m_charts[0]->SetPage(fit.curves);
     m_charts[1]->SetPage(fit.parameters);
     m_charts[2]->SetPage(fit.heights);

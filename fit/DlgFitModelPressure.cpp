@@ -14,23 +14,12 @@
 #include "FileDialogFolder.h"
 #include "OpenFileDialog.h"
 #include "PressureMessages.h"
+#include "ReportText.h"
 #include "TextFormat.h"
 
 namespace {
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
-
-// The block as the numbers field shows it, without its leading empty line.
-QString BlockText(const std::vector<std::string>& lines)
-{
-    QString text;
-    for (const std::string& line : lines) {
-        if (text.isEmpty() && line.empty())
-            continue;
-        text += Utf8(line) + QLatin1Char('\n');
-    }
-    return text;
-}
 
 QStringList PressureFileFilters()
 {
@@ -150,7 +139,7 @@ void DlgFitModelPressure::ShowPoints()
 void DlgFitModelPressure::ShowEvaluation()
 {
     m_shownLogContact = m_logContact ? m_logContact() : std::nullopt;
-    m_numbers->setPlainText(BlockText(keldo::PressureEvaluationReport(*m_evaluation, m_inputs, m_shownLogContact)));
+    m_numbers->setPlainText(ReportText(keldo::PressureEvaluationReport(*m_evaluation, m_inputs, m_shownLogContact)));
     m_chart->SetPage(keldo::PressureEvaluationPage(*m_evaluation, m_inputs, m_shownLogContact));
 }
 

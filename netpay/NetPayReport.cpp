@@ -6,39 +6,35 @@
 #include "TextFormat.h"
 
 namespace keldo {
-namespace {
 
-// "%10.<decimals>f", or "-" in the same width where the value does not exist.
-std::string Value(double value, int decimals)
+std::string BlockValue(double value, int decimals)
 {
     return std::isfinite(value) ? Format("%10.*f", decimals, value) : std::string(9, ' ') + "-";
 }
 
-std::string Field(double value, int decimals)
+std::string CsvValue(double value, int decimals)
 {
     return std::isfinite(value) ? Format("%.*f", decimals, value) : std::string();
 }
-
-} // namespace
 
 std::vector<std::string> NetPayLines(const NetPay& n, const NetPayCutoffs& cutoffs, bool shaleCurve)
 {
     std::vector<std::string> lines;
     lines.push_back(Labelled("Messwerte im Teufenbereich", "-", Format("%10d", n.rows)));
-    lines.push_back(Labelled("Porositäts-Cutoff (netto ab)", "-", Value(cutoffs.porosity, 4)));
+    lines.push_back(Labelled("Porositäts-Cutoff (netto ab)", "-", BlockValue(cutoffs.porosity, 4)));
     if (shaleCurve)
-        lines.push_back(Labelled("Tonanteil-Cutoff (netto bis)", "-", Value(cutoffs.shale, 4)));
+        lines.push_back(Labelled("Tonanteil-Cutoff (netto bis)", "-", BlockValue(cutoffs.shale, 4)));
     else
         lines.push_back("  Ohne Tonanteilkurve: netto nach der Porosität allein");
-    lines.push_back(Labelled("Sw-Cutoff (Pay bis)", "-", Value(cutoffs.sw, 4)));
-    lines.push_back(Labelled("Bruttomächtigkeit", "m", Value(n.gross, 3)));
-    lines.push_back(Labelled("Nettomächtigkeit", "m", Value(n.net, 3)));
-    lines.push_back(Labelled("Nutzmächtigkeit (Pay)", "m", Value(n.pay, 3)));
-    lines.push_back(Labelled("Netto/Brutto", "-", Value(n.netToGross, 4)));
-    lines.push_back(Labelled("Mittlere Porosität netto", "-", Value(n.porosity, 4)));
-    lines.push_back(Labelled("Mittlere Sw netto (Porenvolumen)", "-", Value(n.sw, 4)));
-    lines.push_back(Labelled("KW-Porenmächtigkeit, Sw aus Log", "m", Value(n.hcptLog, 3)));
-    lines.push_back(Labelled("KW-Porenmächtigkeit, Sw Modell", "m", Value(n.hcptModel, 3)));
+    lines.push_back(Labelled("Sw-Cutoff (Pay bis)", "-", BlockValue(cutoffs.sw, 4)));
+    lines.push_back(Labelled("Bruttomächtigkeit", "m", BlockValue(n.gross, 3)));
+    lines.push_back(Labelled("Nettomächtigkeit", "m", BlockValue(n.net, 3)));
+    lines.push_back(Labelled("Nutzmächtigkeit (Pay)", "m", BlockValue(n.pay, 3)));
+    lines.push_back(Labelled("Netto/Brutto", "-", BlockValue(n.netToGross, 4)));
+    lines.push_back(Labelled("Mittlere Porosität netto", "-", BlockValue(n.porosity, 4)));
+    lines.push_back(Labelled("Mittlere Sw netto (Porenvolumen)", "-", BlockValue(n.sw, 4)));
+    lines.push_back(Labelled("KW-Porenmächtigkeit, Sw aus Log", "m", BlockValue(n.hcptLog, 3)));
+    lines.push_back(Labelled("KW-Porenmächtigkeit, Sw Modell", "m", BlockValue(n.hcptModel, 3)));
     return lines;
 }
 
@@ -65,8 +61,8 @@ std::string NetPayCsvHeader()
 
 std::vector<std::string> NetPayCsvFields(const NetPay& n)
 {
-    return {Field(n.gross, 3), Field(n.net, 3), Field(n.pay, 3), Field(n.netToGross, 4), Field(n.porosity, 4),
-        Field(n.sw, 4), Field(n.hcptLog, 3), Field(n.hcptModel, 3)};
+    return {CsvValue(n.gross, 3), CsvValue(n.net, 3), CsvValue(n.pay, 3), CsvValue(n.netToGross, 4),
+        CsvValue(n.porosity, 4), CsvValue(n.sw, 4), CsvValue(n.hcptLog, 3), CsvValue(n.hcptModel, 3)};
 }
 
 std::string CsvLine(const std::vector<std::string>& fields)

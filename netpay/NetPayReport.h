@@ -31,6 +31,13 @@ std::vector<std::string> NetPayCsvFields(const NetPay& netPay);
 // One line of netpay.csv (with its "\n"), the well's name quoted where it must be.
 std::string NetPayCsvLine(const std::string& well, const NetPay& netPay);
 
+// A number of the block: "%10.<decimals>f", or "-" in the same width where
+// the value does not exist (NaN).
+std::string BlockValue(double value, int decimals);
+
+// A number of a CSV row: "%.<decimals>f", empty where it does not exist.
+std::string CsvValue(double value, int decimals);
+
 // Joins fields into one line of a comma-separated file, each quoted where
 // it must be, ending in "\n".
 std::string CsvLine(const std::vector<std::string>& fields);

@@ -28,7 +28,7 @@ bool ReadPressureText(std::string_view text, const std::string& well, PressureTa
     switch (csv.error) {
     case CsvErrorKind::None:
     case CsvErrorKind::NotUtf8: // not asked for
-    case CsvErrorKind::NulByte: // zero bytes are refused only where asked for
+    case CsvErrorKind::NulByte: // not asked for
         break;
     case CsvErrorKind::ReadError:
         return Fail(error, PressureFileErrorKind::CannotRead, csv.errorLine);

@@ -1,24 +1,9 @@
 #include "ZoneResults.h"
 
-#include <cmath>
-
 #include "NetPayReport.h"
 #include "TextFormat.h"
 
 namespace keldo {
-namespace {
-
-std::string Value(double value, int decimals)
-{
-    return std::isfinite(value) ? Format("%10.*f", decimals, value) : std::string(9, ' ') + "-";
-}
-
-std::string Field(double value, int decimals)
-{
-    return std::isfinite(value) ? Format("%.*f", decimals, value) : std::string();
-}
-
-} // namespace
 
 ZoneResult ZoneResultOf(const Zone& zone, const MeasurementCurves& curves)
 {
@@ -52,9 +37,9 @@ std::vector<std::string> ZoneBlock(const ZoneResult& r)
         Format("  ZONE %s: %.3f bis %.3f m", r.zone.name.c_str(), static_cast<double>(r.zone.top),
             static_cast<double>(r.zone.base))};
     lines.push_back(Labelled("Kontakte aus den Messwerten", "-", Format("%10d", r.contacts)));
-    lines.push_back(Labelled("P10 der Kontakte", "m", Value(r.quantiles.p10, 2)));
-    lines.push_back(Labelled("Median der Kontakte", "m", Value(r.quantiles.median, 2)));
-    lines.push_back(Labelled("P90 der Kontakte", "m", Value(r.quantiles.p90, 2)));
+    lines.push_back(Labelled("P10 der Kontakte", "m", BlockValue(r.quantiles.p10, 2)));
+    lines.push_back(Labelled("Median der Kontakte", "m", BlockValue(r.quantiles.median, 2)));
+    lines.push_back(Labelled("P90 der Kontakte", "m", BlockValue(r.quantiles.p90, 2)));
     for (std::string& line : NetPayLines(r.netPay, r.cutoffs, r.shaleCurve))
         lines.push_back(std::move(line));
     return lines;
@@ -70,9 +55,9 @@ std::string ZonesCsvHeader()
 
 std::string ZonesCsvLine(const std::string& well, const ZoneResult& r)
 {
-    std::vector<std::string> fields{well, r.zone.name, Field(r.zone.top, 3), Field(r.zone.base, 3),
-        Format("%d", r.measurements), Format("%d", r.contacts), Field(r.quantiles.p10, 2),
-        Field(r.quantiles.median, 2), Field(r.quantiles.p90, 2)};
+    std::vector<std::string> fields{well, r.zone.name, CsvValue(r.zone.top, 3), CsvValue(r.zone.base, 3),
+        Format("%d", r.measurements), Format("%d", r.contacts), CsvValue(r.quantiles.p10, 2),
+        CsvValue(r.quantiles.median, 2), CsvValue(r.quantiles.p90, 2)};
     for (std::string& field : NetPayCsvFields(r.netPay))
         fields.push_back(std::move(field));
     return CsvLine(fields);

@@ -87,6 +87,18 @@ TEST(BatchFileClash, AnOutputThatNamesAnInputOrAnotherOutputIsFound)
                 o.reportFile = c.core;
             },
             InputClash("--report", f.core, "--core", f.core)},
+        {"saved document over the capillary-pressure file",
+            [](BatchOptions& o, const ClashFolder& c) {
+                o.pcFile = c.core;
+                o.saveAs = c.core;
+            },
+            InputClash("--save-as", f.core, "--fit-pc", f.core)},
+        {"report over the pressure file",
+            [](BatchOptions& o, const ClashFolder& c) {
+                o.pressureFile = c.core;
+                o.reportFile = c.core;
+            },
+            InputClash("--report", f.core, "--fit-pressure", f.core)},
         {"report and saved document into one new file",
             [](BatchOptions& o, const ClashFolder& c) {
                 o.saveAs = c.dir.file("neu.txt");
