@@ -47,11 +47,13 @@ inline void VisitProgramWindows(CKeldoApp& app, keldo::IMessageBox& messages, co
     visit(app.FieldStudyWindow());
     app.FieldStudyWindow()->close();
 
-    CWellReportWindow report(std::make_shared<keldo::WellOutcome>(),
-        SourceFile(QStringLiteral("examples/oil-well-F-11A.kld")), &frame);
-    report.show();
-    visit(&report);
-    report.close();
+    // Deletes itself on close, as the field window opens it.
+    auto* report = new CWellReportWindow(
+        std::make_shared<keldo::WellOutcome>(), SourceFile(QStringLiteral("examples/oil-well-F-11A.kld")), &frame);
+    report->setAttribute(Qt::WA_DeleteOnClose);
+    report->show();
+    visit(report);
+    report->close();
 
     frame.CommandAction(ID_HILFE)->trigger();
     for (QWidget* top : QApplication::topLevelWidgets())
