@@ -39,8 +39,11 @@ int PrepareBatchWell(const BatchOptions& options, CKeldoDoc& doc, IMessageBox& b
     LasPermeability* permeability)
 {
     WellPreparation preparation = PrepareWell(
-        {.inputs = options.inputs, .settings = options.settings, .permeabilityPairs = permeability != nullptr}, doc,
-        box);
+        {.inputs = options.inputs,
+            .settings = options.settings,
+            .permeabilityPairs = permeability != nullptr,
+            .phiKFitFollows = options.fitPhiK},
+        doc, box);
     PrintFailure(preparation, messages);
     if (permeability)
         *permeability = std::move(preparation.permeability);

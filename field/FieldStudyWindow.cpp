@@ -1,7 +1,6 @@
 #include "FieldStudyWindow.h"
 
 #include <QCloseEvent>
-#include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -17,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "ChartView.h"
+#include "DecimalEdit.h"
 #include "FieldChart.h"
 #include "FieldFile.h"
 #include "FieldRunner.h"
@@ -25,6 +25,7 @@
 #include "FileDialogFolder.h"
 #include "MessageBox.h"
 #include "QtFieldGraphExport.h"
+#include "ScreenFit.h"
 #include "SummaryTable.h"
 #include "TextFormat.h"
 #include "WellReportWindow.h"
@@ -82,7 +83,7 @@ CFieldStudyWindow::CFieldStudyWindow(keldo::IMessageBox& messages, TemplateSourc
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
     m_pExport = Button(QStringLiteral("E&xportieren..."), this, bottom);
-    QPushButton* close = Button(QStringLiteral("Schließen"), this, bottom);
+    QPushButton* close = Button(QStringLiteral("Sch&ließen"), this, bottom);
     m_pExport->setEnabled(false);
     connect(m_pExport, &QPushButton::clicked, this, [this] {
         const QString folder = m_chooseExportFolder();
@@ -90,6 +91,7 @@ CFieldStudyWindow::CFieldStudyWindow(keldo::IMessageBox& messages, TemplateSourc
             Export(folder);
     });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
@@ -104,6 +106,7 @@ CFieldStudyWindow::CFieldStudyWindow(keldo::IMessageBox& messages, TemplateSourc
     });
     UpdateChart();
     resize(1000, 760);
+    keldo::FitIntoScreen(this);
 }
 
 CFieldStudyWindow::~CFieldStudyWindow()
@@ -118,6 +121,8 @@ QWidget* CFieldStudyWindow::CreateWellsPart()
     auto* part = new QWidget(this);
     m_pModel = new QLabel(part);
     m_pWells = new CFieldWellTable(part);
+    // A long path keeps its end, the part that names the well.
+    m_pWells->setTextElideMode(Qt::ElideLeft);
 
     auto* buttons = new QHBoxLayout;
     QPushButton* open = Button(QStringLiteral("&Felddatei öffnen..."), part, buttons);
@@ -127,11 +132,8 @@ QWidget* CFieldStudyWindow::CreateWellsPart()
     m_wellButtons = {open, add, survey, remove};
     buttons->addStretch();
     auto* cutoffLabel = new QLabel(QStringLiteral("Porositäts-&Cutoff:"), part);
-    m_pCutoff = new QDoubleSpinBox(part);
-    m_pCutoff->setDecimals(3);
-    m_pCutoff->setRange(0.001, 0.4);
-    m_pCutoff->setSingleStep(0.01);
-    m_pCutoff->setValue(0.06);
+    m_pCutoff = new CDecimalEdit(0.06, 3, part);
+    m_pCutoff->setMaximumWidth(m_pCutoff->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
     m_pCutoff->setToolTip(QStringLiteral("Für die Bohrungen ohne eigenen Cutoff"));
     cutoffLabel->setBuddy(m_pCutoff);
     auto* jobsLabel = new QLabel(QStringLiteral("&Gleichzeitig:"), part);
@@ -172,7 +174,8 @@ QWidget* CFieldStudyWindow::CreateResultsPart()
     m_pProgress = new QProgressBar(part);
     m_pProgress->setRange(0, 1);
     m_pProgress->setValue(0);
-    m_pProgress->setFormat(QStringLiteral("%v von %m"));
+    // No count before the first run.
+    m_pProgress->setFormat(QString());
     run->addWidget(m_pProgress, 1);
     m_pStatus = new QLabel(part);
     run->addWidget(m_pStatus, 1);
@@ -281,19 +284,39 @@ void CFieldStudyWindow::Start()
         m_messages.Show("Die Liste der Bohrungen ist leer: bitte eine Felddatei öffnen oder Bohrungen hinzufügen.");
         return;
     }
+    float cutoff = 0;
+    if (!ReadCutoff(cutoff))
+        return;
     m_study = study;
     const size_t count = study.wells.size();
     m_pSummary->Start(study);
+    m_pProgress->setFormat(QStringLiteral("%v von %m"));
     m_pProgress->setRange(0, static_cast<int>(count));
     m_pProgress->setValue(0);
     m_pStatus->setText(QStringLiteral("Läuft ..."));
     UpdateChart();
 
     keldo::FieldSettings settings;
-    settings.cutoff = static_cast<float>(m_pCutoff->value());
+    settings.cutoff = cutoff;
     settings.keepGraphs = true;
     SetRunning(true);
     m_pRunner->Start(std::move(study), m_model(), settings, m_pJobs->value());
+}
+
+bool CFieldStudyWindow::ReadCutoff(float& cutoff)
+{
+    double value = 0;
+    // The limits of the input dialog's cut-off.
+    if (m_pCutoff->Value(value) && value > 0 && value <= 0.4) {
+        cutoff = static_cast<float>(value);
+        return true;
+    }
+    m_pCutoff->SetMarked(true);
+    m_pCutoff->setFocus();
+    m_pCutoff->selectAll();
+    m_messages.Show("Der Porositäts-Cutoff „" + m_pCutoff->text().toStdString()
+        + "“ ist keine Zahl über 0 und bis 0.4: bitte berichtigen.");
+    return false;
 }
 
 void CFieldStudyWindow::Cancel()
@@ -327,7 +350,8 @@ void CFieldStudyWindow::OnRunFinished(bool cancelled)
                        .arg(tally.stopped)
                        .arg(tally.unreadable);
     if (cancelled)
-        text = QStringLiteral("Abgebrochen nach %1 von %2 Bohrungen: ").arg(tally.Computed()).arg(result.Size()) + text;
+        text = QStringLiteral("Abgebrochen nach %1 von %2 Bohrungen: ").arg(tally.Computed()).arg(result.Size()) + text
+            + QStringLiteral(", %1 nicht gerechnet").arg(tally.notRun + tally.waiting);
     else
         text = QStringLiteral("Fertig: ") + text;
     m_pStatus->setText(text);

@@ -11,7 +11,7 @@ class CFieldRunner;
 class CFieldSummaryModel;
 class CFieldWellTable;
 class CSummarySortProxy;
-class QDoubleSpinBox;
+class CDecimalEdit;
 class QLabel;
 class QPrinter;
 class QProgressBar;
@@ -71,6 +71,7 @@ public:
     QPushButton* CancelButton() const { return m_pCancel; }
     QPushButton* ExportButton() const { return m_pExport; }
     QSpinBox* JobsBox() const { return m_pJobs; }
+    CDecimalEdit* CutoffField() const { return m_pCutoff; }
     const std::vector<std::shared_ptr<const keldo::WellOutcome>>& Outcomes() const;
 
 signals:
@@ -88,6 +89,8 @@ private:
     void OnRunFinished(bool cancelled);
     void SetRunning(bool running);
     void UpdateChart();
+    // The cut-off typed, or a message and false.
+    bool ReadCutoff(float& cutoff);
 
     keldo::IMessageBox& m_messages;
     TemplateSource m_model;
@@ -97,7 +100,7 @@ private:
     QLabel* m_pModel = nullptr;
     CFieldWellTable* m_pWells = nullptr;
     QList<QPushButton*> m_wellButtons;
-    QDoubleSpinBox* m_pCutoff = nullptr;
+    CDecimalEdit* m_pCutoff = nullptr;
     QSpinBox* m_pJobs = nullptr;
     QPushButton* m_pStart = nullptr;
     QPushButton* m_pCancel = nullptr;

@@ -18,6 +18,7 @@
 
 #include "ChartView.h"
 #include "DlgFitModel.h"
+#include "ScreenFit.h"
 
 namespace {
 
@@ -99,7 +100,10 @@ void DlgFitModel::CreateControls()
     ShowContactBasis();
     UpdateTakeOver();
     OnTabChanged(0);
-    m_lasButton->setFocus();
+    // The tabs have the focus first, so that Enter presses "Anpassen" (the
+    // default button) and not the first data button.
+    m_tabs->setFocus();
+    keldo::FitIntoScreen(this);
 }
 
 QWidget* DlgFitModel::CreatePhiKPage()

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "DlgLasImport.h"
+#include "ScreenFit.h"
 
 using keldo::CurveRole;
 
@@ -141,4 +142,5 @@ void DlgLasImport::CreateControls(bool offerPermeability)
     // so again whenever a focused button gives the role back.
     m_ok->setDefault(true);
     m_choosers[0]->setFocus();
+    keldo::FitIntoScreen(this);
 }

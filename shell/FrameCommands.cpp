@@ -52,7 +52,7 @@ void CMainFrame::CreateMenus()
         QKeySequence(Qt::CTRL | Qt::Key_S)));
     datei->addAction(AddCommand(ID_FILE_SAVE_AS, QStringLiteral("Speichern &unter...")));
     datei->addSeparator();
-    datei->addAction(AddCommand(ID_FELDSTUDIE, QStringLiteral("&Feldstudie...")));
+    datei->addAction(AddCommand(ID_FELDSTUDIE, QStringLiteral("Fe&ldstudie...")));
     datei->addSeparator();
     datei->addAction(AddCommand(ID_FILE_PRINT, QStringLiteral("&Drucken...\tStrg+P"), QStringLiteral("drucken"),
         QKeySequence(Qt::CTRL | Qt::Key_P)));

@@ -69,7 +69,7 @@ WellPreparation PrepareWell(const WellRequest& request, CKeldoDoc& doc, IMessage
     }
 
     ApplySettings(request.settings, doc);
-    result.refusal = CheckInputFields(doc, box);
+    result.refusal = CheckInputFields(doc, box, request.phiKFitFollows);
     if (result.refusal.Refused())
         result.status = PreparationStatus::InputsRefused;
     return result;

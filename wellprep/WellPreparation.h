@@ -24,6 +24,9 @@ struct WellRequest {
     const FieldTemplate* model = nullptr;
     // With a LAS file: read the Phi-K pairs of its permeability curve too.
     bool permeabilityPairs = false;
+    // A Phi-K relation will be fitted before the run: a document without one
+    // is not warned about.
+    bool phiKFitFollows = false;
 };
 
 enum class PreparationStatus {

@@ -24,6 +24,7 @@
 #include "FieldCommand.h"
 #include "FieldOutputFiles.h"
 #include "FieldRunner.h"
+#include "DecimalEdit.h"
 #include "FieldStudyWindow.h"
 #include "FieldSummaryModel.h"
 #include "FieldWellTable.h"
@@ -155,6 +156,9 @@ private slots:
             notRun += SummaryText(w, row, Column::Status) == QStringLiteral("nicht gerechnet");
         QCOMPARE(notRun, 30 - done);
         QVERIFY(w.StatusLabel()->text().startsWith(QStringLiteral("Abgebrochen nach %1 von 30 Bohrungen: ").arg(done)));
+        // The wells called off before their turn are counted too.
+        QVERIFY2(w.StatusLabel()->text().endsWith(QStringLiteral(", %1 nicht gerechnet").arg(notRun)),
+            qPrintable(w.StatusLabel()->text()));
         QVERIFY(w.StartButton()->isEnabled());
     }
 
@@ -293,6 +297,45 @@ private slots:
         QVERIFY(std::any_of(outcomes.begin(), outcomes.end(),
             [](const auto& outcome) { return outcome && outcome->summary.status == keldo::WellStatus::NotRun; }));
         window.reset();
+    }
+
+    // The cut-off takes a point or a comma and shows a point; what it cannot
+    // take is refused at Start with one message, marked, never replaced.
+    void cutoffTakesWhatIsTyped_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("used"); // 0: refused
+        QTest::newRow("point") << QStringLiteral("0.08") << 0.08;
+        QTest::newRow("comma") << QStringLiteral("0,08") << 0.08;
+        QTest::newRow("text") << QStringLiteral("abc") << 0.0;
+        QTest::newRow("above 0.4") << QStringLiteral("0.5") << 0.0;
+        QTest::newRow("zero") << QStringLiteral("0") << 0.0;
+    }
+
+    void cutoffTakesWhatIsTyped()
+    {
+        QFETCH(QString, typed);
+        QFETCH(double, used);
+        CFieldStudyWindow& w = NewWindow();
+        QCOMPARE(w.CutoffField()->text(), QStringLiteral("0.060"));
+        w.AddFiles({Q(VolveWellLas("15_9-F-12"))});
+        w.CutoffField()->selectAll();
+        QTest::keyClicks(w.CutoffField(), typed);
+        if (used == 0) {
+            QTest::mouseClick(w.StartButton(), Qt::LeftButton);
+            QVERIFY(!w.IsRunning());
+            QCOMPARE(messages.shown.size(), size_t(1));
+            QVERIFY(Q(messages.shown[0]).startsWith(QStringLiteral("Der Porositäts-Cutoff „%1“").arg(typed)));
+            QCOMPARE(w.CutoffField()->text(), typed);
+            QVERIFY(w.CutoffField()->property("refused").toBool());
+            return;
+        }
+        QVERIFY(RunToEnd(w));
+        QVERIFY(messages.shown.empty());
+        const auto& outcome = w.Outcomes().at(0);
+        QCOMPARE(outcome->summary.status, keldo::WellStatus::Completed);
+        QVERIFY2(std::abs(outcome->summary.classes[0].cutoff - used) < 1e-6,
+            qPrintable(QString::number(outcome->summary.classes[0].cutoff)));
     }
 
     // Without wells nothing starts; a field file that cannot be used says why.

@@ -250,6 +250,26 @@ private slots:
         QCOMPARE(dlg.result(), int(QDialog::Rejected));
         QVERIFY(!dlg.isVisible());
     }
+
+    // Enter in a dialog just opened presses "Anpassen", as the README says:
+    // without data that is the message asking for them, not a file dialog.
+    void enterInAFreshDialogPressesFit()
+    {
+        RecordingMessageBox box;
+        CKeldoDoc doc(box);
+        DlgFitModel dlg(doc, {}, box);
+        int chooserOpened = 0;
+        dlg.SetLasFileChooser([&](QWidget*) {
+            ++chooserOpened;
+            return std::string();
+        });
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(chooserOpened, 0);
+        QCOMPARE(box.shown.size(), size_t(1));
+        QVERIFY(box.shown[0].rfind("Für die Phi-K-Anpassung fehlen die Daten", 0) == 0);
+    }
 };
 
 QTEST_MAIN(DlgFitModelQTest)

@@ -47,7 +47,7 @@ private slots:
     {
         QAction* command = app->MainFrame().CommandAction(ID_FELDSTUDIE);
         QVERIFY(command);
-        QCOMPARE(command->text(), QStringLiteral("&Feldstudie..."));
+        QCOMPARE(command->text(), QStringLiteral("Fe&ldstudie..."));
         QVERIFY(command->statusTip().startsWith(QStringLiteral("Rechnet viele Bohrungen")));
         QVERIFY(app->MainFrame().menuBar()->actions().first()->menu()->actions().contains(command));
 
