@@ -153,6 +153,12 @@ QWidget* CFieldStudyWindow::CreateWellsPart()
     connect(add, &QPushButton::clicked, this, [this] { AddFiles(m_chooseWellFiles()); });
     connect(survey, &QPushButton::clicked, this, &CFieldStudyWindow::ChooseSurvey);
     connect(remove, &QPushButton::clicked, m_pWells, &CFieldWellTable::RemoveSelectedRows);
+    // Results of other wells or another cut-off are marked as soon as the
+    // user changes them.
+    connect(m_pWells->model(), &QAbstractItemModel::dataChanged, this, &CFieldStudyWindow::UpdateOutdated);
+    connect(m_pWells->model(), &QAbstractItemModel::rowsInserted, this, &CFieldStudyWindow::UpdateOutdated);
+    connect(m_pWells->model(), &QAbstractItemModel::rowsRemoved, this, &CFieldStudyWindow::UpdateOutdated);
+    connect(m_pCutoff, &QLineEdit::textChanged, this, &CFieldStudyWindow::UpdateOutdated);
     auto* del = new QShortcut(QKeySequence::Delete, m_pWells, nullptr, nullptr, Qt::WidgetShortcut);
     connect(del, &QShortcut::activated, m_pWells, &CFieldWellTable::RemoveSelectedRows);
 
@@ -179,6 +185,11 @@ QWidget* CFieldStudyWindow::CreateResultsPart()
     run->addWidget(m_pProgress, 1);
     m_pStatus = new QLabel(part);
     run->addWidget(m_pStatus, 1);
+    m_pOutdated = new QLabel(part);
+    m_pOutdated->setObjectName(QStringLiteral("Veraltet"));
+    m_pOutdated->setWordWrap(true);
+    m_pOutdated->setStyleSheet(QStringLiteral("QLabel { background: #ffd0d0; padding: 2px; }"));
+    m_pOutdated->hide();
     connect(m_pStart, &QPushButton::clicked, this, &CFieldStudyWindow::Start);
     connect(m_pCancel, &QPushButton::clicked, this, &CFieldStudyWindow::Cancel);
 
@@ -228,6 +239,7 @@ QWidget* CFieldStudyWindow::CreateResultsPart()
     auto* layout = new QVBoxLayout(part);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(run);
+    layout->addWidget(m_pOutdated);
     layout->addWidget(m_pResults, 1);
     return part;
 }
@@ -241,7 +253,46 @@ void CFieldStudyWindow::showEvent(QShowEvent* event)
     const keldo::FieldTemplate model = m_model();
     m_pModel->setText(
         QStringLiteral("Modell (für LAS-Dateien): das aktive Dokument %1").arg(QString::fromStdString(model.title)));
+    UpdateOutdated();
     QWidget::showEvent(event);
+}
+
+void CFieldStudyWindow::changeEvent(QEvent* event)
+{
+    // Another document may have become the model while the window was in
+    // the background.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        UpdateOutdated();
+    QWidget::changeEvent(event);
+}
+
+keldo::StudyInputs CFieldStudyWindow::CurrentInputs() const
+{
+    return {m_model(), m_pWells->Cells(), m_pCutoff->text().trimmed().toStdString()};
+}
+
+void CFieldStudyWindow::UpdateOutdated()
+{
+    if (!m_started || IsRunning()) {
+        m_pOutdated->hide();
+        return;
+    }
+    const keldo::StudyChanges changes = keldo::ChangesSince(m_runInputs, CurrentInputs());
+    if (!changes.Any()) {
+        m_pOutdated->hide();
+        return;
+    }
+    QStringList what;
+    if (changes.model)
+        what << QStringLiteral("das Modell");
+    if (changes.wells)
+        what << QStringLiteral("die Bohrungen");
+    if (changes.cutoff)
+        what << QStringLiteral("der Cutoff");
+    m_pOutdated->setText(QStringLiteral("Veraltet: Die Ergebnisse sind mit dem Modell „%1“ gerechnet; seither "
+                                        "geändert: %2. Start rechnet neu.")
+                             .arg(QString::fromStdString(m_runInputs.model.title), what.join(QStringLiteral(", "))));
+    m_pOutdated->show();
 }
 
 bool CFieldStudyWindow::OpenFieldFile(const QString& path)
@@ -284,10 +335,18 @@ void CFieldStudyWindow::Start()
         m_messages.Show("Die Liste der Bohrungen ist leer: bitte eine Felddatei öffnen oder Bohrungen hinzufügen.");
         return;
     }
+    if (const auto fault = m_pWells->FirstBadCell()) {
+        const QString message = m_pWells->RefuseCell(*fault);
+        m_pWells->setFocus();
+        m_messages.Show(message.toStdString() + " Bitte berichtigen.");
+        return;
+    }
     float cutoff = 0;
     if (!ReadCutoff(cutoff))
         return;
     m_study = study;
+    m_runInputs = CurrentInputs();
+    m_started = true;
     const size_t count = study.wells.size();
     m_pSummary->Start(study);
     m_pProgress->setFormat(QStringLiteral("%v von %m"));
@@ -300,7 +359,8 @@ void CFieldStudyWindow::Start()
     settings.cutoff = cutoff;
     settings.keepGraphs = true;
     SetRunning(true);
-    m_pRunner->Start(std::move(study), m_model(), settings, m_pJobs->value());
+    m_pRunner->Start(std::move(study), m_runInputs.model, settings, m_pJobs->value());
+    UpdateOutdated();
 }
 
 bool CFieldStudyWindow::ReadCutoff(float& cutoff)
@@ -356,6 +416,7 @@ void CFieldStudyWindow::OnRunFinished(bool cancelled)
         text = QStringLiteral("Fertig: ") + text;
     m_pStatus->setText(text);
     SetRunning(false);
+    UpdateOutdated();
     m_pSummaryView->resizeColumnsToContents();
     emit runFinished();
 }

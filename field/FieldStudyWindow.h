@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "FieldRun.h"
+#include "StudyInputs.h"
 
 class CChartView;
 class CFieldRunner;
@@ -67,6 +68,8 @@ public:
     QTabWidget* ResultTabs() const { return m_pResults; }
     QProgressBar* Progress() const { return m_pProgress; }
     QLabel* StatusLabel() const { return m_pStatus; }
+    // Says, when the results no longer apply, which model they came from.
+    QLabel* OutdatedLabel() const { return m_pOutdated; }
     QPushButton* StartButton() const { return m_pStart; }
     QPushButton* CancelButton() const { return m_pCancel; }
     QPushButton* ExportButton() const { return m_pExport; }
@@ -81,6 +84,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QWidget* CreateWellsPart();
@@ -89,6 +93,10 @@ private:
     void OnRunFinished(bool cancelled);
     void SetRunning(bool running);
     void UpdateChart();
+    keldo::StudyInputs CurrentInputs() const;
+    // The note over the results: shown while model, wells or cut-off differ
+    // from those of the last start.
+    void UpdateOutdated();
     // The cut-off typed, or a message and false.
     bool ReadCutoff(float& cutoff);
 
@@ -96,6 +104,8 @@ private:
     TemplateSource m_model;
     CFieldRunner* m_pRunner;
     keldo::FieldStudy m_study; // of the last start; its result is the summary model's
+    keldo::StudyInputs m_runInputs; // of the last start
+    bool m_started = false;
 
     QLabel* m_pModel = nullptr;
     CFieldWellTable* m_pWells = nullptr;
@@ -106,6 +116,7 @@ private:
     QPushButton* m_pCancel = nullptr;
     QProgressBar* m_pProgress = nullptr;
     QLabel* m_pStatus = nullptr;
+    QLabel* m_pOutdated = nullptr;
     QTabWidget* m_pResults = nullptr;
     CFieldSummaryModel* m_pSummary = nullptr;
     CSummarySortProxy* m_pSorted = nullptr;

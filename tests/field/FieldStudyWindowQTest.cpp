@@ -2,6 +2,7 @@
 // start, progress, calling off, the sortable summary, the reports by
 // double-click and Enter, the chart, export.
 #include <algorithm>
+#include <functional>
 
 #include <QHeaderView>
 #include <QLabel>
@@ -254,20 +255,35 @@ private slots:
         }
     }
 
-    // Cells edited in the table count as a field file's cells; a value that
-    // is not one is reported with the well.
+    // Cells edited in the table count as a field file's cells and show a
+    // decimal point; a cell that cannot be read is refused at Start, named
+    // by the row and the column the table shows, and marked.
     void editedCellsAreReadAsTheFieldFile()
     {
         CFieldStudyWindow& w = NewWindow();
         w.AddFiles({Q(GasExampleDocument()), Q(GasExampleDocument())});
         w.WellTable()->item(0, CFieldWellTable::Contact)->setText(QStringLiteral("2960,5"));
+        QCOMPARE(w.WellTable()->item(0, CFieldWellTable::Contact)->text(), QStringLiteral("2960.5"));
         w.WellTable()->item(1, CFieldWellTable::Contact)->setText(QStringLiteral("tief"));
         w.WellTable()->item(1, CFieldWellTable::Name)->setText(QStringLiteral("zweite"));
+        QTest::mouseClick(w.StartButton(), Qt::LeftButton);
+        QVERIFY(!w.IsRunning());
+        QCOMPARE(messages.shown.size(), size_t(1));
+        QCOMPARE(Q(messages.shown[0]),
+            QStringLiteral("Zeile 2, Spalte „Kontakt (m)“: „tief“ ist keine Zahl. Bitte berichtigen."));
+        QTableWidgetItem* refused = w.WellTable()->item(1, CFieldWellTable::Contact);
+        QVERIFY(refused->background().style() != Qt::NoBrush);
+        QCOMPARE(w.WellTable()->currentItem(), refused);
+        QCOMPARE(w.Outcomes().size(), size_t(0));
+
+        // Mended, the mark goes and the study runs.
+        refused->setText(QStringLiteral("2970"));
+        QCOMPARE(refused->background().style(), Qt::NoBrush);
         QVERIFY(RunToEnd(w));
+        QCOMPARE(messages.shown.size(), size_t(1));
         QCOMPARE(SummaryText(w, 0, Column::Contact), QStringLiteral("2960.50"));
         QCOMPARE(SummaryText(w, 1, Column::Well), QStringLiteral("zweite"));
-        QCOMPARE(SummaryText(w, 1, Column::Status), QStringLiteral("nicht gelesen"));
-        QCOMPARE(SummaryText(w, 1, Column::Message), QStringLiteral("Spalte contact: \"tief\" ist keine Zahl."));
+        QCOMPARE(SummaryText(w, 1, Column::Contact), QStringLiteral("2970.00"));
 
         // Rows go with Delete, as with "Entfernen".
         w.WellTable()->setFocus();
@@ -275,6 +291,54 @@ private slots:
         QTest::keyClick(w.WellTable(), Qt::Key_Delete);
         QCOMPARE(w.WellTable()->rowCount(), 1);
         QCOMPARE(w.WellTable()->item(0, CFieldWellTable::Name)->text(), QStringLiteral("zweite"));
+    }
+
+    // Results stay on show after the model, the wells or the cut-off
+    // changed, but marked as made with the model of their run.
+    void resultsOfOtherInputsAreMarked()
+    {
+        CFieldStudyWindow& w = NewWindow();
+        w.AddFiles({Q(VolveWellLas("15_9-F-12"))});
+        QVERIFY(!w.OutdatedLabel()->isVisibleTo(&w)); // nothing run yet
+        QVERIFY(RunToEnd(w));
+        QVERIFY(!w.OutdatedLabel()->isVisibleTo(&w));
+        const QString runModel = Q(model->GetTitle());
+
+        const struct {
+            const char* name;
+            std::function<void()> change, undo;
+            QString what;
+        } cases[] = {
+            {"cut-off", [&] { w.CutoffField()->setText(QStringLiteral("0.08")); },
+                [&] { w.CutoffField()->setText(QStringLiteral("0.060")); }, QStringLiteral("der Cutoff")},
+            {"contact of a well", [&] { w.WellTable()->item(0, CFieldWellTable::Contact)->setText("2900"); },
+                [&] { w.WellTable()->item(0, CFieldWellTable::Contact)->setText(QString()); },
+                QStringLiteral("die Bohrungen")},
+            {"another document as the model",
+                [&] {
+                    w.hide();
+                    QVERIFY(keldo::LoadDocument(GasExampleDocument(), *model));
+                    w.show();
+                },
+                [&] {
+                    w.hide();
+                    QVERIFY(keldo::LoadDocument(OilExampleDocument(), *model));
+                    w.show();
+                },
+                QStringLiteral("das Modell")},
+        };
+        for (const auto& c : cases) {
+            c.change();
+            QVERIFY2(w.OutdatedLabel()->isVisibleTo(&w), c.name);
+            QVERIFY2(w.OutdatedLabel()->text().contains(QStringLiteral("mit dem Modell „%1“").arg(runModel)), c.name);
+            QVERIFY2(w.OutdatedLabel()->text().contains(c.what), qPrintable(w.OutdatedLabel()->text()));
+            c.undo();
+            QVERIFY2(!w.OutdatedLabel()->isVisibleTo(&w), c.name);
+        }
+        // A new start makes the results current again.
+        w.CutoffField()->setText(QStringLiteral("0.08"));
+        QVERIFY(RunToEnd(w));
+        QVERIFY(!w.OutdatedLabel()->isVisibleTo(&w));
     }
 
     // Closing the window calls the study off: the wells running finish, the
