@@ -210,7 +210,7 @@ void DlgFitModel::OnFitContact()
         return;
     }
     m_contactNumbers->setPlainText(ReportText(keldo::ContactFitReport(fit, inputs.m_nFluid)));
-    m_contactChart->SetPage(keldo::ContactMisfitGraph(fit, inputs.m_nFluid, inputs.m_strBohrung));
+    m_contactChart->SetPage(keldo::ContactMisfitGraph(fit, inputs.m_nFluid, inputs.m_strBohrung, m_depthsBelowSeaLevel));
     m_fitted.contact = fit.contact;
     m_contact = std::move(fit);
     UpdateTakeOver();

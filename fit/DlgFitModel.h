@@ -48,6 +48,9 @@ public:
     void SetLasFileChooser(FileChooser chooser) { m_chooseLas = std::move(chooser); }
     void SetCoreFileChooser(FileChooser chooser) { m_chooseCore = std::move(chooser); }
     void SetLasImportRunner(LasImportRunner runner) { m_runLasImport = std::move(runner); }
+    // The lines' depths are below sea level (the document's
+    // m_depthsBelowSeaLevel): the contact graph says TVDSS.
+    void SetDepthsBelowSeaLevel(bool below) { m_depthsBelowSeaLevel = below; }
 
     // The Phi-K pairs from a LAS file through the LAS import with its
     // permeability chooser, or from a core table. False after one message;
@@ -101,6 +104,7 @@ private:
 
     CKeldoInputs m_inputs;
     std::vector<std::string> m_lines;
+    bool m_depthsBelowSeaLevel = false;
     keldo::IMessageBox& m_messages;
     FileChooser m_chooseLas;
     FileChooser m_chooseCore;

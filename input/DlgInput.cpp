@@ -81,6 +81,7 @@ void DlgInput::SetValues(const CDlgInputValues& values)
 {
     static_cast<CKeldoInputs&>(*this) = values;
     m_Messwerte = values.m_Messwerte;
+    m_depthsBelowSeaLevel = values.m_depthsBelowSeaLevel;
     m_bWarnungen = values.m_bWarnungen;
     RefreshList();
 }
@@ -89,6 +90,7 @@ void DlgInput::GetValues(CDlgInputValues& values) const
 {
     static_cast<CKeldoInputs&>(values) = *this;
     values.m_Messwerte = m_Messwerte;
+    values.m_depthsBelowSeaLevel = m_depthsBelowSeaLevel;
     values.m_bWarnungen = m_bWarnungen;
 }
 
@@ -267,6 +269,7 @@ void DlgInput::FileOpen()
     m_fMaxTeufe = 0;
     m_fMinTeufe = 0;
     m_Messwerte.clear();
+    m_depthsBelowSeaLevel = false;
     RefreshList();
 
     std::ifstream file;
@@ -294,6 +297,7 @@ void DlgInput::ImportLasFile(const std::string& path)
     m_strBohrung = keldo::TrimBlanks(shownName).empty() && !fileName.empty() ? fileName : shownName;
     m_fMaxTeufe = 0;
     m_fMinTeufe = 0;
+    m_depthsBelowSeaLevel = las.AcceptedRows().belowSeaLevel;
     m_Messwerte = las.TakeMeasurementLines();
     RefreshList();
     OnAlleWerte();
@@ -334,5 +338,6 @@ bool RunDlgInput(QWidget* parent, CDlgInputValues& values, keldo::IMessageBox& m
     static_cast<CKeldoInputs&>(values) = dlg;
     values.m_bWarnungen = dlg.m_bWarnungen;
     values.m_Messwerte = std::move(dlg.m_Messwerte); // the dialog is gone next
+    values.m_depthsBelowSeaLevel = dlg.m_depthsBelowSeaLevel;
     return true;
 }

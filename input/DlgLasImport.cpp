@@ -37,9 +37,12 @@ QTableWidgetItem* Cell(const std::string& text, bool number = false)
     return item;
 }
 
-// The heading of the preview, over the columns of "%10.3f   %10.5f  %10.5f".
+// The heading of the preview, over the columns of "%10.3f   %10.5f  %10.5f",
+// for depths of the log's reference and for depths below sea level.
 constexpr const char* kPreviewHeading = "Teufe(TVD)    Porosität          Sw\n"
                                         "       (m)          (-)         (-)\n";
+constexpr const char* kPreviewHeadingTvdss = "Teufe(TVDSS)  Porosität          Sw\n"
+                                             "       (m)          (-)         (-)\n";
 
 } // namespace
 
@@ -186,7 +189,7 @@ void DlgLasImport::Refresh()
     }
     const keldo::MeasurementRows rows = m_session.DeriveRows(kPreviewLines);
     m_counts->setText(Utf8(keldo::SummaryMessage(rows)));
-    std::string preview = kPreviewHeading;
+    std::string preview = rows.belowSeaLevel ? kPreviewHeadingTvdss : kPreviewHeading;
     for (const auto& line : rows.lines)
         preview += line + '\n';
     if (rows.counts.kept > rows.lines.size())

@@ -77,6 +77,7 @@ MeasurementRows DeriveMeasurementRows(const LasLog& log, const RowSettings& sett
     const DepthKind kind = DepthKindOf(depthName);
     const WellPath* survey = kind == DepthKind::Measured ? settings.survey : nullptr;
     const double elevation = kind == DepthKind::BelowSeaLevel ? 0.0 : settings.elevation;
+    result.belowSeaLevel = kind == DepthKind::BelowSeaLevel || elevation != 0;
     if (kind == DepthKind::Measured && !settings.survey)
         result.notes.push_back("Ohne Bohrpfad wird die Teufenkurve " + depthName
             + " (gemessene Teufe MD) als TVD genommen, wie bei einer senkrechten Bohrung.");

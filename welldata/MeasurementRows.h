@@ -43,6 +43,9 @@ struct MeasurementRows {
     std::vector<size_t> rows;       // the LAS row of every kept row (formatted or not)
     RowCounts counts;
     std::vector<std::string> notes; // German: how depth and units were taken, where the caller should know
+    // The lines' depths are below sea level (TVDSS): the depth curve is one,
+    // or an elevation was subtracted. Labels say TVDSS then.
+    bool belowSeaLevel = false;
 };
 
 // A row is kept when depth, porosity and Sw are present, 0 < porosity < 1 and

@@ -64,6 +64,7 @@ bool ImportLasMeasurements(
     if (permeability)
         *permeability = PermeabilityAtRows(result.log, result.extraCurves.front(), result.rows, inputs.lasFile, box);
     doc.m_Messwerte = std::move(result.rows.lines);
+    doc.m_depthsBelowSeaLevel = result.rows.belowSeaLevel;
     if (!result.wellName.empty())
         doc.m_strBohrung = result.wellName;
     return true;

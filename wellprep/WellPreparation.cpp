@@ -64,8 +64,10 @@ WellPreparation PrepareWell(const WellRequest& request, CKeldoDoc& doc, IMessage
             return result;
         }
         // As after OK in the dialog: an empty list keeps the document's lines.
-        if (!lines.empty())
+        if (!lines.empty()) {
             doc.m_Messwerte = std::move(lines);
+            doc.m_depthsBelowSeaLevel = false;
+        }
     }
 
     ApplySettings(request.settings, doc);

@@ -203,6 +203,8 @@ private slots:
             QVERIFY2(answer.Seen(), c.what);
             QVERIFY2(counts.contains(QString::fromUtf8(c.countsSay)), qPrintable(counts));
             QVERIFY2(o.dlg.m_Messwerte == batch.lines, c.what);
+            // Every Volve depth is taken below sea level but with elevation 0.
+            QCOMPARE(o.dlg.m_depthsBelowSeaLevel, c.batchElevation != 0.0);
             // As after a text import: the list, the count, the window, the cut-off.
             QCOMPARE(o.ListRows(), int(batch.lines.size()));
             QCOMPARE(o.Label(Id::LineCountText), QStringLiteral("%1 Zeilen wurden eingelesen").arg(batch.lines.size()));
@@ -509,6 +511,8 @@ private slots:
         QCOMPARE(preview.size(), int(2 + DlgLasImport::kPreviewLines + 2)); // heading, lines, "…", end
         // the first row of the LAS file, 3351.6 m MD taken as TVD less 54.9 m
         QCOMPARE(preview[2], QStringLiteral("  3296.700      0.05500     1.00000"));
+        // less the elevation: below sea level, and the heading says so
+        QCOMPARE(preview[0], QStringLiteral("Teufe(TVDSS)  Porosität          Sw"));
 
         // The survey and back: the counts follow each time (tests/data/volve/README.md).
         ChooseSurvey(las, VolveWellSurvey("15_9-F-11_B"));
@@ -519,6 +523,10 @@ private slots:
         QCOMPARE(las.SurveyField()->text(), QString());
         QVERIFY(las.CountsText()->text().contains(QStringLiteral("0 mit nicht fortschreitender Teufe")));
         QVERIFY(las.CountsText()->text().contains(QStringLiteral("als TVD genommen")));
+        // Without the elevation the depths are those of the log's reference.
+        SetText(las.ElevationField(), QStringLiteral("0"));
+        QTest::keyClick(las.ElevationField(), Qt::Key_Tab);
+        QCOMPARE(las.Preview()->toPlainText().split(QLatin1Char('\n'))[0], QStringLiteral("Teufe(TVD)    Porosität          Sw"));
         QVERIFY(box.shown.empty());
     }
 
