@@ -10,6 +10,7 @@
 
 #include "ChartView.h"
 #include "CoreTable.h"
+#include "DecimalNumber.h"
 #include "DlgLasImport.h"
 #include "FileDialogFolder.h"
 #include "FitGraphs.h"
@@ -165,7 +166,7 @@ bool DlgFitModel::ReadRange(std::optional<keldo::ContactRange>& chosen)
     }
     keldo::ContactRange range;
     const struct {
-        QLineEdit* field;
+        CDecimalEdit* field;
         const keldo::ShownNumber& shown;
         float& value;
         const char* name;
@@ -174,7 +175,11 @@ bool DlgFitModel::ReadRange(std::optional<keldo::ContactRange>& chosen)
         {m_rangeTo, m_shownTo, range.to, "Kontaktbereich bis (m)"},
     };
     for (const auto& end : ends) {
-        if (!keldo::ReadBackNumber(end.field->text().toStdString(), end.shown, end.value)) {
+        // A decimal comma is taken as the point; what is no number stays as
+        // typed, marked.
+        const std::string text = keldo::WithDecimalPoint(end.field->text().trimmed().toStdString());
+        if (!keldo::ReadBackNumber(text, end.shown, end.value)) {
+            end.field->SetMarked(true);
             m_messages.Show(keldo::NotANumberMessage(end.name));
             end.field->setFocus();
             end.field->selectAll();

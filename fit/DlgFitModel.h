@@ -7,6 +7,7 @@
 #include <QDialog>
 
 #include "ContactFit.h"
+#include "DecimalEdit.h"
 #include "DocumentFits.h"
 #include "InputFields.h"
 #include "KeldoInputs.h"
@@ -129,8 +130,8 @@ private:
     QPlainTextEdit* m_phiKNumbers = nullptr;
     CChartView* m_phiKChart = nullptr;
     QLabel* m_contactBasis = nullptr;
-    QLineEdit* m_rangeFrom = nullptr;
-    QLineEdit* m_rangeTo = nullptr;
+    CDecimalEdit* m_rangeFrom = nullptr;
+    CDecimalEdit* m_rangeTo = nullptr;
     QPushButton* m_fitContact = nullptr;
     QPlainTextEdit* m_contactNumbers = nullptr;
     CChartView* m_contactChart = nullptr;

@@ -166,7 +166,8 @@ void DlgLasImport::OnNoSurvey()
 bool DlgLasImport::ApplyElevation()
 {
     double elevation = 0;
-    if (!keldo::ParseNumber(keldo::TrimBlanks(m_elevation->text().toStdString()), elevation))
+    // A point or a comma; what is no number stays as typed and is refused.
+    if (!m_elevation->Value(elevation))
         return false;
     // Only a changed value is the user's: the 0 shown for a header without an
     // elevation stays noted as assumed.
@@ -206,6 +207,7 @@ void DlgLasImport::OnOk()
     }
     if (!ApplyElevation()) {
         m_messages.Show(keldo::NotANumberMessage(kElevationName));
+        m_elevation->SetMarked(true);
         m_elevation->setFocus();
         m_elevation->selectAll();
         return;

@@ -9,6 +9,7 @@
 
 #include <QDialog>
 
+#include "DecimalEdit.h"
 #include "LasImportSession.h"
 #include "MessageBox.h"
 
@@ -101,7 +102,7 @@ private:
     QLineEdit* m_surveyName = nullptr;
     QPushButton* m_surveyButton = nullptr;
     QPushButton* m_noSurveyButton = nullptr;
-    QLineEdit* m_elevation = nullptr;
+    CDecimalEdit* m_elevation = nullptr;
     QLabel* m_counts = nullptr;
     QPlainTextEdit* m_preview = nullptr;
     QPushButton* m_ok = nullptr;

@@ -88,7 +88,7 @@ void DlgLasImport::CreateControls(bool offerPermeability)
     choices->addWidget(new QLabel(QStringLiteral("Bohrpfad")), row, 0);
     choices->addLayout(survey, row++, 1);
 
-    m_elevation = new QLineEdit;
+    m_elevation = new CDecimalEdit(0, 1);
     m_elevation->setMaximumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 14);
     connect(m_elevation, &QLineEdit::textChanged, this, &DlgLasImport::Refresh);
     choices->addWidget(Buddy("Be&zugshöhe (m)", m_elevation), row, 0);

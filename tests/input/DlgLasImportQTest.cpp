@@ -175,6 +175,8 @@ private slots:
             {"F-11 B as suggested", "15_9-F-11_B", true, nullptr, std::nullopt,
                 "224 mit nicht fortschreitender Teufe."},
             {"F-11 B without survey", "15_9-F-11_B", false, " 54.9 ", 54.9, "(gemessene Teufe MD) als TVD genommen"},
+            {"F-11 B, elevation with a decimal comma", "15_9-F-11_B", false, "54,9", 54.9,
+                "(gemessene Teufe MD) als TVD genommen"},
             {"F-12 under a .txt name", "15_9-F-12", true, nullptr, std::nullopt, "2647 von 2650 Zeilen übernommen.",
                 true},
         };
@@ -422,8 +424,10 @@ private slots:
             {"no Sw chosen", TestLasPath("utf8-bom.las"),
                 [](DlgLasImport& las) { las.Chooser(CurveRole::Porosity)->setCurrentIndex(1); },
                 "Bitte die Kurve für Wassersättigung wählen.", "Bitte die Kurve für Wassersättigung wählen."},
-            {"decimal comma", VolveWellLas("15_9-F-12"),
-                [](DlgLasImport& las) { SetText(las.ElevationField(), QStringLiteral("54,9")); },
+            // A decimal comma is taken (volveWellsGiveTheLinesOfTheBatchTool); a
+            // text is refused and marked.
+            {"elevation no number", VolveWellLas("15_9-F-12"),
+                [](DlgLasImport& las) { SetText(las.ElevationField(), QStringLiteral("54 m")); },
                 keldo::NotANumberMessage("Bezugshöhe (m)"), keldo::NotANumberMessage("Bezugshöhe (m)")},
             {"no row in range", TestLasPath("feet-percent.las"),
                 [](DlgLasImport& las) {
@@ -440,6 +444,8 @@ private slots:
                 c.change(las);
                 QTest::mouseClick(las.OkButton(), Qt::LeftButton);
                 QVERIFY2(las.isVisible(), c.what);
+                QCOMPARE(las.ElevationField()->property("refused").toBool(),
+                    c.message == keldo::NotANumberMessage("Bezugshöhe (m)"));
                 QVERIFY2(o.box.shown.size() == 1 && o.box.shown[0].rfind(c.message, 0) == 0,
                     qPrintable(QString::fromStdString(o.box.shown.empty() ? "-" : o.box.shown[0])));
                 // The live count says the same while the choice stands.
