@@ -484,6 +484,50 @@ private slots:
         QVERIFY(box.questions.empty() && box.shown.empty());
     }
 
+    // The depth columns of the curve table keep one precision, enough for
+    // every value of the file (las12.las: 1200 to 1200.5 m; wrapped.las:
+    // 1500.0 to 1500.2 m; F-11 B: 3351.6 to 4759.2 m).
+    void curveTableDepthsShareOnePrecision()
+    {
+        const struct {
+            std::string las;
+            const char* first; // the first curve's first depth as shown
+            int decimals;
+        } files[] = {
+            {TestLasPath("las12.las"), "1200.0", 1},
+            {TestLasPath("wrapped.las"), "1500.0", 1},
+            {VolveWellLas("15_9-F-11_B"), "3351.6", 1},
+        };
+        for (const auto& f : files) {
+            RecordingMessageBox box;
+            DlgLasImport las(box);
+            QVERIFY(las.Open(f.las));
+            QTableWidget* table = las.CurveTable();
+            QCOMPARE(Cell(table, 0, 4), QString::fromLatin1(f.first));
+            for (int row = 0; row < table->rowCount(); ++row)
+                for (int column : {4, 5}) {
+                    const QString text = Cell(table, row, column);
+                    if (!text.isEmpty())
+                        QVERIFY2(text.size() - text.indexOf(QLatin1Char('.')) - 1 == f.decimals, qPrintable(text));
+                }
+        }
+    }
+
+    // A log in feet: the counts and the preview say the depths were
+    // converted (feet-percent.las: DEPT.FT, 9000.0 ft = 2743.2 m, less
+    // EKB 82.0 ft = 24.9936 m).
+    void feetAreSaidToBeConverted()
+    {
+        RecordingMessageBox box;
+        DlgLasImport las(box);
+        QVERIFY(las.Open(TestLasPath("feet-percent.las")));
+        const QStringList preview = las.Preview()->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(preview[0], QStringLiteral("Teufe in FT, umgerechnet in m."));
+        QCOMPARE(preview[1], QStringLiteral("Teufe(TVDSS)  Porosität          Sw"));
+        QVERIFY2(preview[3].startsWith(QStringLiteral("  2718.206")), qPrintable(preview[3]));
+        QVERIFY(las.CountsText()->text().contains(QStringLiteral("\nTeufe in FT, umgerechnet in m.")));
+    }
+
     void curveTableAndChoosersShowTheFile()
     {
         RecordingMessageBox box;
