@@ -289,12 +289,17 @@ void DlgInput::FileOpen()
 void DlgInput::ImportLasFile(const std::string& path)
 {
     DlgLasImport las(m_messages, this);
-    if (!las.Open(path) || las.exec() != QDialog::Accepted)
+    if (!las.Open(path))
         return;
-    // The well field as it stands on screen; an empty one takes the file's name.
+    // The well field as it stands on screen; an empty one takes the file's
+    // name, another one only when the user ticks the offer.
     const std::string shownName = Control<QLineEdit>(ControlId::WellName)->text().toStdString();
+    las.OfferWellName(shownName);
+    if (las.exec() != QDialog::Accepted)
+        return;
     const std::string fileName = las.Session().WellName();
-    m_strBohrung = keldo::TrimBlanks(shownName).empty() && !fileName.empty() ? fileName : shownName;
+    const bool take = !fileName.empty() && (keldo::TrimBlanks(shownName).empty() || las.TakesWellName());
+    m_strBohrung = take ? fileName : shownName;
     m_fMaxTeufe = 0;
     m_fMinTeufe = 0;
     m_depthsBelowSeaLevel = las.AcceptedRows().belowSeaLevel;

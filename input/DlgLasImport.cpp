@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
@@ -201,6 +202,17 @@ bool DlgLasImport::ApplyElevation()
         m_session.SetElevation(elevation);
     return true;
 }
+
+void DlgLasImport::OfferWellName(const std::string& current)
+{
+    const std::string fileName = m_session.WellName();
+    const bool other = !fileName.empty() && !keldo::TrimBlanks(current).empty() && current != fileName;
+    m_takeWellName->setText(Utf8("Bohrungs&name der Datei übernehmen: „" + fileName + "“ statt „" + current + "“"));
+    m_takeWellName->setChecked(false);
+    m_takeWellName->setVisible(other);
+}
+
+bool DlgLasImport::TakesWellName() const { return !m_takeWellName->isHidden() && m_takeWellName->isChecked(); }
 
 void DlgLasImport::Refresh()
 {

@@ -13,6 +13,7 @@
 #include "LasImportSession.h"
 #include "MessageBox.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -44,6 +45,12 @@ public:
     // be read; the dialog is then not to be shown.
     bool Open(const std::string& lasFile);
 
+    // The document already names its well `current`: when the file names
+    // another one, a check box offers to take the file's name instead.
+    void OfferWellName(const std::string& current);
+    // After OK: the file's well name is to replace the document's.
+    bool TakesWellName() const;
+
     // Replaces the open-file dialog of "Bohrpfad…" (tests, automation).
     void SetSurveyChooser(FileChooser chooser) { m_chooseSurvey = std::move(chooser); }
 
@@ -70,6 +77,7 @@ public:
     QLabel* CountsText() const { return m_counts; }
     QPlainTextEdit* Preview() const { return m_preview; }
     QPushButton* OkButton() const { return m_ok; }
+    QCheckBox* WellNameBox() const { return m_takeWellName; }
 
     void OnChooseSurvey();
     void OnNoSurvey();
@@ -106,4 +114,5 @@ private:
     QLabel* m_counts = nullptr;
     QPlainTextEdit* m_preview = nullptr;
     QPushButton* m_ok = nullptr;
+    QCheckBox* m_takeWellName = nullptr; // shown only when OfferWellName finds another name
 };

@@ -8,6 +8,7 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -313,15 +314,21 @@ private slots:
             const char* stored; // the document's name
             const char* typed;  // typed into "Bohrung" before "Datei lesen"; nullptr: left
             std::string las;
+            bool offered; // the check box to take the file's name is shown
+            bool ticked;  // and the user ticks it
             const char* after;
         } cases[] = {
-            {"empty field", "", nullptr, VolveWellLas("15_9-F-11_B"), "15/9-F-11 B"},
-            {"blanks only", "", "   ", VolveWellLas("15_9-F-11_B"), "15/9-F-11 B"},
-            {"a name is kept", "F-11 B (Neuberechnung)", nullptr, VolveWellLas("15_9-F-11_B"),
+            {"empty field", "", nullptr, VolveWellLas("15_9-F-11_B"), false, false, "15/9-F-11 B"},
+            {"blanks only", "", "   ", VolveWellLas("15_9-F-11_B"), false, false, "15/9-F-11 B"},
+            {"a name is kept", "F-11 B (Neuberechnung)", nullptr, VolveWellLas("15_9-F-11_B"), true, false,
                 "F-11 B (Neuberechnung)"},
-            {"a typed name is kept", "", "Meine Bohrung", VolveWellLas("15_9-F-11_B"), "Meine Bohrung"},
-            {"the stored name cleared", "Alt", "", VolveWellLas("15_9-F-11_A"), "15/9-F-11 A"},
-            {"a file without a name", "", nullptr, nameless, ""},
+            {"another well's name replaced", "15/9-F-11 A", nullptr, VolveWellLas("15_9-F-11_B"), true, true,
+                "15/9-F-11 B"},
+            {"the file's own name", "15/9-F-11 B", nullptr, VolveWellLas("15_9-F-11_B"), false, false, "15/9-F-11 B"},
+            {"a typed name is kept", "", "Meine Bohrung", VolveWellLas("15_9-F-11_B"), true, false, "Meine Bohrung"},
+            {"the stored name cleared", "Alt", "", VolveWellLas("15_9-F-11_A"), false, false, "15/9-F-11 A"},
+            {"a file without a name", "", nullptr, nameless, false, false, ""},
+            {"a file without a name, a name kept", "Alt", nullptr, nameless, false, false, "Alt"},
         };
         for (const auto& c : cases) {
             CDlgInputValues v = ValidGas();
@@ -330,9 +337,16 @@ private slots:
             if (c.typed)
                 SetText(qobject_cast<QLineEdit*>(o.dlg.GetDlgItem(Id::WellName)), QString::fromUtf8(c.typed));
             o.chosen = c.las;
-            NextLasDialog answer([](DlgLasImport& las) { QTest::mouseClick(las.OkButton(), Qt::LeftButton); });
+            bool offered = false;
+            NextLasDialog answer([&](DlgLasImport& las) {
+                offered = las.WellNameBox()->isVisible();
+                if (c.ticked)
+                    QTest::mouseClick(las.WellNameBox(), Qt::LeftButton);
+                QTest::mouseClick(las.OkButton(), Qt::LeftButton);
+            });
             o.dlg.FileOpen();
             QVERIFY2(answer.Seen(), c.what);
+            QVERIFY2(offered == c.offered, c.what);
             QVERIFY2(o.Text(Id::WellName) == QString::fromUtf8(c.after), c.what);
             QVERIFY2(o.dlg.m_strBohrung == c.after, c.what);
             QVERIFY2(!o.dlg.m_Messwerte.empty(), c.what);
