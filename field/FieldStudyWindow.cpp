@@ -214,6 +214,8 @@ QWidget* CFieldStudyWindow::CreateResultsPart()
             keldo::SummaryColumn::P90, keldo::SummaryColumn::Rms, keldo::SummaryColumn::RmsRows})
         m_pSummaryView->horizontalHeader()->moveSection(
             m_pSummaryView->horizontalHeader()->visualIndex(CFieldSummaryModel::Section(column)), visual++);
+    // Every heading readable before the first run ("Angen. Kontakt (m)").
+    m_pSummaryView->resizeColumnsToContents();
     m_pSummaryView->setToolTip(QStringLiteral("Doppelklick oder Eingabetaste: die Berichte der Bohrung"));
     connect(m_pSummaryView, &QTableView::activated, this,
         [this](const QModelIndex& index) { OpenReport(m_pSorted->mapToSource(index).row()); });

@@ -7,6 +7,7 @@
 
 #include "DecimalNumber.h"
 #include "FieldFile.h"
+#include "WellFileName.h"
 
 using keldo::FieldColumn;
 
@@ -73,13 +74,17 @@ void CFieldWellTable::AddFile(const QString& path)
     row.cells[Cell(document ? FieldColumn::Document : FieldColumn::Las)] = file.absoluteFilePath().toStdString();
     if (!document)
         row.cells[Cell(FieldColumn::Elevation)] = "auto";
-    // The file's name, made unique among the rows.
+    // The well the file names, else the file's name; made unique among the
+    // rows. The full path stays in the file's column and its tooltip.
     std::set<std::string> names;
     for (const Row& r : m_rows)
         names.insert(r.cells[Cell(FieldColumn::Well)]);
-    std::string name = file.completeBaseName().toStdString();
+    std::string base = keldo::WellNameOfFile(file.absoluteFilePath().toStdString(), document);
+    if (base.empty())
+        base = file.completeBaseName().toStdString();
+    std::string name = base;
     for (int n = 2; names.count(name); ++n)
-        name = file.completeBaseName().toStdString() + " (" + std::to_string(n) + ")";
+        name = base + " (" + std::to_string(n) + ")";
     row.cells[Cell(FieldColumn::Well)] = name;
     AppendRow(std::move(row));
 }

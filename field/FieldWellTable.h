@@ -22,7 +22,8 @@ public:
     // Replaces the rows by the wells of a field file.
     void SetStudy(const keldo::FieldStudy& study);
     // A row for a document (.kld) or, for any other file, a LAS file, named
-    // after the file; a LAS file takes its elevation from its header.
+    // after the well the file names (else after the file); a LAS file takes
+    // its elevation from its header.
     void AddFile(const QString& path);
     // The deviation survey of a LAS row; false for a document's row.
     bool SetSurvey(int row, const QString& path);

@@ -133,8 +133,8 @@ private slots:
             files << Q(VolveWellLas("15_9-F-11_B"));
         w.AddFiles(files);
         QCOMPARE(w.WellTable()->rowCount(), 30);
-        QCOMPARE(w.WellTable()->item(1, CFieldWellTable::Name)->text(),
-            QStringLiteral("15_9-F-11_B_WLC_PETRO_COMPUTED_OUTPUT_1 (2)"));
+        // Named after the well of the file's ~W WELL, made unique.
+        QCOMPARE(w.WellTable()->item(1, CFieldWellTable::Name)->text(), QStringLiteral("15/9-F-11 B (2)"));
         w.JobsBox()->setValue(1);
         QSignalSpy finished(&w, &CFieldStudyWindow::runFinished);
         // "Abbrechen" as soon as the first well is done.
@@ -207,9 +207,12 @@ private slots:
         QTRY_VERIFY(!w.findChild<CWellReportWindow*>());
 
         // Enter on the gas document's row: it offers to open the document.
+        // The row is named after the document's well.
         int gasRow = 0;
-        while (view->model()->index(gasRow, wellColumn).data().toString() != QStringLiteral("gas-well-F-12"))
+        while (gasRow < 4
+            && view->model()->index(gasRow, wellColumn).data().toString() != QStringLiteral("15/9-F-12 Hugin, Gasfall"))
             ++gasRow;
+        QVERIFY(gasRow < 4);
         view->setFocus();
         view->setCurrentIndex(view->model()->index(gasRow, wellColumn));
         QTest::keyClick(view, Qt::Key_Return);
@@ -262,6 +265,9 @@ private slots:
     {
         CFieldStudyWindow& w = NewWindow();
         w.AddFiles({Q(GasExampleDocument()), Q(GasExampleDocument())});
+        // Named after the document's well, made unique.
+        QCOMPARE(w.WellTable()->item(0, CFieldWellTable::Name)->text(), QStringLiteral("15/9-F-12 Hugin, Gasfall"));
+        QCOMPARE(w.WellTable()->item(1, CFieldWellTable::Name)->text(), QStringLiteral("15/9-F-12 Hugin, Gasfall (2)"));
         w.WellTable()->item(0, CFieldWellTable::Contact)->setText(QStringLiteral("2960,5"));
         QCOMPARE(w.WellTable()->item(0, CFieldWellTable::Contact)->text(), QStringLiteral("2960.5"));
         w.WellTable()->item(1, CFieldWellTable::Contact)->setText(QStringLiteral("tief"));
@@ -291,6 +297,17 @@ private slots:
         QTest::keyClick(w.WellTable(), Qt::Key_Delete);
         QCOMPARE(w.WellTable()->rowCount(), 1);
         QCOMPARE(w.WellTable()->item(0, CFieldWellTable::Name)->text(), QStringLiteral("zweite"));
+    }
+
+    // Before any run every heading of the summary shows in full.
+    void summaryHeadingsShowInFull()
+    {
+        CFieldStudyWindow& w = NewWindow();
+        QHeaderView* header = w.SummaryView()->horizontalHeader();
+        for (int section = 0; section < header->count(); ++section) {
+            const QString text = header->model()->headerData(section, Qt::Horizontal).toString();
+            QVERIFY2(header->sectionSize(section) >= header->fontMetrics().horizontalAdvance(text), qPrintable(text));
+        }
     }
 
     // Results stay on show after the model, the wells or the cut-off
