@@ -97,7 +97,7 @@ std::optional<Refusal> FitContactDepth(const BatchOptions& options, const CKeldo
     fitted.warnings.insert(fitted.warnings.end(), fit.warnings.begin(), fit.warnings.end());
     const std::vector<std::string> lines = ContactFitReport(fit, doc.m_nFluid);
     fitted.report.insert(fitted.report.end(), lines.begin(), lines.end());
-    fitted.pages.contact = ContactMisfitGraph(fit, doc.m_nFluid, doc.m_strBohrung);
+    fitted.pages.contact = ContactMisfitGraph(fit, doc.m_nFluid, doc.m_strBohrung, doc.m_depthsBelowSeaLevel);
     return std::nullopt;
 }
 

@@ -41,7 +41,8 @@ int PrepareBatchWell(const BatchOptions& options, CKeldoDoc& doc, IMessageBox& b
     WellPreparation preparation = PrepareWell({.inputs = options.inputs,
                                                   .settings = options.settings,
                                                   .permeabilityPairs = permeability != nullptr,
-                                                  .shaleVolume = well && options.WantsCurves()},
+                                                  .shaleVolume = well && options.WantsCurves(),
+                                                  .phiKFitFollows = options.fitPhiK},
         doc, box);
     PrintFailure(preparation, messages);
     if (permeability)

@@ -17,6 +17,7 @@ void CKeldoDoc::OnDataChange()
     CDlgInputValues dlg;
     static_cast<CKeldoInputs&>(dlg) = static_cast<const CKeldoInputs&>(*this);
     dlg.m_Messwerte = m_Messwerte;
+    dlg.m_depthsBelowSeaLevel = m_depthsBelowSeaLevel;
     dlg.m_bWarnungen = 0; // "Mit Warnungen" opens unchecked every time
 
     if (!m_pHost->RunInputDialog(dlg))
@@ -34,8 +35,10 @@ void CKeldoDoc::OnDataChange()
     }
 
     // An empty list in the dialog keeps the document's lines.
-    if (!dlg.m_Messwerte.empty())
+    if (!dlg.m_Messwerte.empty()) {
         m_Messwerte = std::move(dlg.m_Messwerte);
+        m_depthsBelowSeaLevel = dlg.m_depthsBelowSeaLevel;
+    }
     static_cast<CKeldoInputs&>(*this) = static_cast<const CKeldoInputs&>(dlg);
     m_bWarnungen = dlg.m_bWarnungen;
 

@@ -75,6 +75,9 @@ void CKeldoDoc::Compute()
     if (m_pHost)
         m_pHost->BeginWaitCursor();
     m_Kontakte.clear();
+    // A run that stops before its statistics leaves no range of the run before.
+    m_fKontaktMin = 0;
+    m_fKontaktMax = 0;
     m_KontaktKlassen = {};
     m_KontakteKlasse1.clear();
     InitGrafik();

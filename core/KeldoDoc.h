@@ -166,6 +166,10 @@ public:
     std::vector<float> m_KontakteKlasse1;
 
     StringArray m_Messwerte; // measurement lines, in the order loaded
+    // The lines came from a LAS import whose depths are below sea level
+    // (TVDSS): the graphs of the new windows label their depths so. Not
+    // saved; a document read from a file holds TVD as far as it is known.
+    bool m_depthsBelowSeaLevel = false;
     std::string m_strZeile;  // scratch line of every formatted report line and message
 
 private:

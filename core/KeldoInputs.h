@@ -37,4 +37,5 @@ struct CKeldoInputs {
 struct CDlgInputValues : CKeldoInputs {
     std::vector<std::string> m_Messwerte;
     int m_bWarnungen = 0;
+    bool m_depthsBelowSeaLevel = false; // of m_Messwerte, as CKeldoDoc holds it
 };

@@ -115,6 +115,15 @@ void AddColumn(DisplayList& out, const ChartFrame& frame, const WellSummary& w, 
 
 } // namespace
 
+std::string DepthName(const std::vector<WellSummary>& wells)
+{
+    bool tvd = false, tvdss = false;
+    for (const WellSummary& w : wells)
+        if (w.prepared)
+            (w.belowSeaLevel ? tvdss : tvd) = true;
+    return tvdss ? (tvd ? "TVD bzw. TVDSS" : "TVDSS") : "TVD";
+}
+
 int LabelWidthAtMost(const std::string& text) { return kCharWidth * static_cast<int>(Utf8Length(text)); }
 
 GraphPage FieldChart(const std::vector<WellSummary>& wells)
@@ -128,7 +137,7 @@ GraphPage FieldChart(const std::vector<WellSummary>& wells)
     frame.title = "Feldstudie: " + ContactsName(wells, true) + " der Bohrungen";
     frame.subtitle = Format("%zu Bohrungen, Kontakte je Messwert ab dem Porositäts-Cutoff", wells.size());
     frame.xLabel = "Bohrung";
-    frame.yLabel = "Vertikale Teufe TVD des " + ContactsName(wells, false) + " (m)";
+    frame.yLabel = "Vertikale Teufe " + DepthName(wells) + " des " + ContactsName(wells, false) + " (m)";
 
     // Names side by side when the widest fits its column, else turned;
     // turned names need a column of at least a text's height.

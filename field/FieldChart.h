@@ -20,6 +20,10 @@ namespace keldo {
 // A well without contacts keeps its column and its name.
 GraphPage FieldChart(const std::vector<WellSummary>& wells);
 
+// "TVDSS" when every well's depths are below sea level, "TVD bzw. TVDSS"
+// when some are, else "TVD".
+std::string DepthName(const std::vector<WellSummary>& wells);
+
 // Width (logical units) that a text takes at most in the label font: the
 // graph fonts are monospaced, 24 units a character.
 int LabelWidthAtMost(const std::string& text);

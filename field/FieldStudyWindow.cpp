@@ -1,7 +1,6 @@
 #include "FieldStudyWindow.h"
 
 #include <QCloseEvent>
-#include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -17,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "ChartView.h"
+#include "DecimalEdit.h"
 #include "FieldChart.h"
 #include "FieldFile.h"
 #include "FieldRunner.h"
@@ -26,6 +26,7 @@
 #include "MessageBox.h"
 #include "OutOfMemory.h"
 #include "QtFieldGraphExport.h"
+#include "ScreenFit.h"
 #include "StudyWriter.h"
 #include "SummaryTable.h"
 #include "TextFormat.h"
@@ -84,7 +85,7 @@ CFieldStudyWindow::CFieldStudyWindow(keldo::IMessageBox& messages, TemplateSourc
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
     m_pExport = Button(QStringLiteral("E&xportieren..."), this, bottom);
-    QPushButton* close = Button(QStringLiteral("Schließen"), this, bottom);
+    QPushButton* close = Button(QStringLiteral("Sch&ließen"), this, bottom);
     m_pExport->setEnabled(false);
     connect(m_pExport, &QPushButton::clicked, this, [this] {
         const QString folder = m_chooseExportFolder();
@@ -92,6 +93,7 @@ CFieldStudyWindow::CFieldStudyWindow(keldo::IMessageBox& messages, TemplateSourc
             Export(folder);
     });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
@@ -106,6 +108,7 @@ CFieldStudyWindow::CFieldStudyWindow(keldo::IMessageBox& messages, TemplateSourc
     });
     UpdateChart();
     resize(1000, 760);
+    keldo::FitIntoScreen(this);
 }
 
 CFieldStudyWindow::~CFieldStudyWindow()
@@ -120,6 +123,8 @@ QWidget* CFieldStudyWindow::CreateWellsPart()
     auto* part = new QWidget(this);
     m_pModel = new QLabel(part);
     m_pWells = new CFieldWellTable(part);
+    // A long path keeps its end, the part that names the well.
+    m_pWells->setTextElideMode(Qt::ElideLeft);
 
     auto* buttons = new QHBoxLayout;
     QPushButton* open = Button(QStringLiteral("&Felddatei öffnen..."), part, buttons);
@@ -129,11 +134,8 @@ QWidget* CFieldStudyWindow::CreateWellsPart()
     m_wellButtons = {open, add, survey, remove};
     buttons->addStretch();
     auto* cutoffLabel = new QLabel(QStringLiteral("Porositäts-&Cutoff:"), part);
-    m_pCutoff = new QDoubleSpinBox(part);
-    m_pCutoff->setDecimals(3);
-    m_pCutoff->setRange(0.001, 0.4);
-    m_pCutoff->setSingleStep(0.01);
-    m_pCutoff->setValue(0.06);
+    m_pCutoff = new CDecimalEdit(0.06, 3, part);
+    m_pCutoff->setMaximumWidth(m_pCutoff->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
     m_pCutoff->setToolTip(QStringLiteral("Für die Bohrungen ohne eigenen Cutoff"));
     cutoffLabel->setBuddy(m_pCutoff);
     auto* jobsLabel = new QLabel(QStringLiteral("&Gleichzeitig:"), part);
@@ -156,6 +158,12 @@ QWidget* CFieldStudyWindow::CreateWellsPart()
     });
     connect(survey, &QPushButton::clicked, this, &CFieldStudyWindow::ChooseSurvey);
     connect(remove, &QPushButton::clicked, m_pWells, &CFieldWellTable::RemoveSelectedRows);
+    // Results of other wells or another cut-off are marked as soon as the
+    // user changes them.
+    connect(m_pWells->model(), &QAbstractItemModel::dataChanged, this, &CFieldStudyWindow::UpdateOutdated);
+    connect(m_pWells->model(), &QAbstractItemModel::rowsInserted, this, &CFieldStudyWindow::UpdateOutdated);
+    connect(m_pWells->model(), &QAbstractItemModel::rowsRemoved, this, &CFieldStudyWindow::UpdateOutdated);
+    connect(m_pCutoff, &QLineEdit::textChanged, this, &CFieldStudyWindow::UpdateOutdated);
     auto* del = new QShortcut(QKeySequence::Delete, m_pWells, nullptr, nullptr, Qt::WidgetShortcut);
     connect(del, &QShortcut::activated, m_pWells, &CFieldWellTable::RemoveSelectedRows);
 
@@ -177,10 +185,16 @@ QWidget* CFieldStudyWindow::CreateResultsPart()
     m_pProgress = new QProgressBar(part);
     m_pProgress->setRange(0, 1);
     m_pProgress->setValue(0);
-    m_pProgress->setFormat(QStringLiteral("%v von %m"));
+    // No count before the first run.
+    m_pProgress->setFormat(QString());
     run->addWidget(m_pProgress, 1);
     m_pStatus = new QLabel(part);
     run->addWidget(m_pStatus, 1);
+    m_pOutdated = new QLabel(part);
+    m_pOutdated->setObjectName(QStringLiteral("Veraltet"));
+    m_pOutdated->setWordWrap(true);
+    m_pOutdated->setStyleSheet(QStringLiteral("QLabel { background: #ffd0d0; padding: 2px; }"));
+    m_pOutdated->hide();
     connect(m_pStart, &QPushButton::clicked, this, &CFieldStudyWindow::Start);
     connect(m_pCancel, &QPushButton::clicked, this, &CFieldStudyWindow::Cancel);
 
@@ -205,6 +219,8 @@ QWidget* CFieldStudyWindow::CreateResultsPart()
             keldo::SummaryColumn::P90, keldo::SummaryColumn::Rms, keldo::SummaryColumn::RmsRows})
         m_pSummaryView->horizontalHeader()->moveSection(
             m_pSummaryView->horizontalHeader()->visualIndex(CFieldSummaryModel::Section(column)), visual++);
+    // Every heading readable before the first run ("Angen. Kontakt (m)").
+    m_pSummaryView->resizeColumnsToContents();
     m_pSummaryView->setToolTip(QStringLiteral("Doppelklick oder Eingabetaste: die Berichte der Bohrung"));
     connect(m_pSummaryView, &QTableView::activated, this,
         [this](const QModelIndex& index) { OpenReport(m_pSorted->mapToSource(index).row()); });
@@ -230,6 +246,7 @@ QWidget* CFieldStudyWindow::CreateResultsPart()
     auto* layout = new QVBoxLayout(part);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(run);
+    layout->addWidget(m_pOutdated);
     layout->addWidget(m_pResults, 1);
     return part;
 }
@@ -243,7 +260,46 @@ void CFieldStudyWindow::showEvent(QShowEvent* event)
     const keldo::FieldTemplate model = m_model();
     m_pModel->setText(
         QStringLiteral("Modell (für LAS-Dateien): das aktive Dokument %1").arg(QString::fromStdString(model.title)));
+    UpdateOutdated();
     QWidget::showEvent(event);
+}
+
+void CFieldStudyWindow::changeEvent(QEvent* event)
+{
+    // Another document may have become the model while the window was in
+    // the background.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        UpdateOutdated();
+    QWidget::changeEvent(event);
+}
+
+keldo::StudyInputs CFieldStudyWindow::CurrentInputs() const
+{
+    return {m_model(), m_pWells->Cells(), m_pCutoff->text().trimmed().toStdString()};
+}
+
+void CFieldStudyWindow::UpdateOutdated()
+{
+    if (!m_started || IsRunning()) {
+        m_pOutdated->hide();
+        return;
+    }
+    const keldo::StudyChanges changes = keldo::ChangesSince(m_runInputs, CurrentInputs());
+    if (!changes.Any()) {
+        m_pOutdated->hide();
+        return;
+    }
+    QStringList what;
+    if (changes.model)
+        what << QStringLiteral("das Modell");
+    if (changes.wells)
+        what << QStringLiteral("die Bohrungen");
+    if (changes.cutoff)
+        what << QStringLiteral("der Cutoff");
+    m_pOutdated->setText(QStringLiteral("Veraltet: Die Ergebnisse sind mit dem Modell „%1“ gerechnet; seither "
+                                        "geändert: %2. Start rechnet neu.")
+                             .arg(QString::fromStdString(m_runInputs.model.title), what.join(QStringLiteral(", "))));
+    m_pOutdated->show();
 }
 
 bool CFieldStudyWindow::OpenFieldFile(const QString& path)
@@ -286,19 +342,48 @@ void CFieldStudyWindow::Start()
         m_messages.Show("Die Liste der Bohrungen ist leer: bitte eine Felddatei öffnen oder Bohrungen hinzufügen.");
         return;
     }
+    if (const auto fault = m_pWells->FirstBadCell()) {
+        const QString message = m_pWells->RefuseCell(*fault);
+        m_pWells->setFocus();
+        m_messages.Show(message.toStdString() + " Bitte berichtigen.");
+        return;
+    }
+    float cutoff = 0;
+    if (!ReadCutoff(cutoff))
+        return;
     m_study = study;
+    m_runInputs = CurrentInputs();
+    m_started = true;
     const size_t count = study.wells.size();
     m_pSummary->Start(study);
+    m_pProgress->setFormat(QStringLiteral("%v von %m"));
     m_pProgress->setRange(0, static_cast<int>(count));
     m_pProgress->setValue(0);
     m_pStatus->setText(QStringLiteral("Läuft ..."));
     UpdateChart();
 
     keldo::FieldSettings settings;
-    settings.cutoff = static_cast<float>(m_pCutoff->value());
+    settings.cutoff = cutoff;
     settings.keepGraphs = true;
     SetRunning(true);
-    m_pRunner->Start(std::move(study), m_model(), settings, m_pJobs->value());
+    m_pRunner->Start(std::move(study), m_runInputs.model, settings, m_pJobs->value());
+    UpdateOutdated();
+}
+
+bool CFieldStudyWindow::ReadCutoff(float& cutoff)
+{
+    double value = 0;
+    // The limits of the input dialog's cut-off.
+    if (m_pCutoff->Value(value) && value > 0 && value <= 0.4) {
+        cutoff = static_cast<float>(value);
+        return true;
+    }
+    m_pCutoff->SetMarked(true);
+    m_pCutoff->setFocus();
+    m_pCutoff->selectAll();
+    m_messages.Show("Der Porositäts-Cutoff „" + m_pCutoff->text().toStdString()
+        + "“ ist keine Zahl über 0 und bis 0.4: bitte berichtigen.");
+    return false;
 }
 
 void CFieldStudyWindow::Cancel()
@@ -332,11 +417,13 @@ void CFieldStudyWindow::OnRunFinished(bool cancelled)
                        .arg(tally.stopped)
                        .arg(tally.unreadable);
     if (cancelled)
-        text = QStringLiteral("Abgebrochen nach %1 von %2 Bohrungen: ").arg(tally.Computed()).arg(result.Size()) + text;
+        text = QStringLiteral("Abgebrochen nach %1 von %2 Bohrungen: ").arg(tally.Computed()).arg(result.Size()) + text
+            + QStringLiteral(", %1 nicht gerechnet").arg(tally.notRun + tally.waiting);
     else
         text = QStringLiteral("Fertig: ") + text;
     m_pStatus->setText(text);
     SetRunning(false);
+    UpdateOutdated();
     m_pSummaryView->resizeColumnsToContents();
     emit runFinished();
 }

@@ -5,13 +5,14 @@
 #include <vector>
 
 #include "FieldRun.h"
+#include "StudyInputs.h"
 
 class CChartView;
 class CFieldRunner;
 class CFieldSummaryModel;
 class CFieldWellTable;
 class CSummarySortProxy;
-class QDoubleSpinBox;
+class CDecimalEdit;
 class QLabel;
 class QPrinter;
 class QProgressBar;
@@ -67,10 +68,13 @@ public:
     QTabWidget* ResultTabs() const { return m_pResults; }
     QProgressBar* Progress() const { return m_pProgress; }
     QLabel* StatusLabel() const { return m_pStatus; }
+    // Says, when the results no longer apply, which model they came from.
+    QLabel* OutdatedLabel() const { return m_pOutdated; }
     QPushButton* StartButton() const { return m_pStart; }
     QPushButton* CancelButton() const { return m_pCancel; }
     QPushButton* ExportButton() const { return m_pExport; }
     QSpinBox* JobsBox() const { return m_pJobs; }
+    CDecimalEdit* CutoffField() const { return m_pCutoff; }
     const std::vector<std::shared_ptr<const keldo::WellOutcome>>& Outcomes() const;
 
 signals:
@@ -80,6 +84,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QWidget* CreateWellsPart();
@@ -88,21 +93,30 @@ private:
     void OnRunFinished(bool cancelled);
     void SetRunning(bool running);
     void UpdateChart();
+    keldo::StudyInputs CurrentInputs() const;
+    // The note over the results: shown while model, wells or cut-off differ
+    // from those of the last start.
+    void UpdateOutdated();
+    // The cut-off typed, or a message and false.
+    bool ReadCutoff(float& cutoff);
 
     keldo::IMessageBox& m_messages;
     TemplateSource m_model;
     CFieldRunner* m_pRunner;
     keldo::FieldStudy m_study; // of the last start; its result is the summary model's
+    keldo::StudyInputs m_runInputs; // of the last start
+    bool m_started = false;
 
     QLabel* m_pModel = nullptr;
     CFieldWellTable* m_pWells = nullptr;
     QList<QPushButton*> m_wellButtons;
-    QDoubleSpinBox* m_pCutoff = nullptr;
+    CDecimalEdit* m_pCutoff = nullptr;
     QSpinBox* m_pJobs = nullptr;
     QPushButton* m_pStart = nullptr;
     QPushButton* m_pCancel = nullptr;
     QProgressBar* m_pProgress = nullptr;
     QLabel* m_pStatus = nullptr;
+    QLabel* m_pOutdated = nullptr;
     QTabWidget* m_pResults = nullptr;
     CFieldSummaryModel* m_pSummary = nullptr;
     CSummarySortProxy* m_pSorted = nullptr;

@@ -1,16 +1,21 @@
 #include "FieldWellTable.h"
 
+#include <QColor>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <set>
 
+#include "DecimalNumber.h"
 #include "FieldFile.h"
+#include "WellFileName.h"
 
 using keldo::FieldColumn;
 
 namespace {
 
 size_t Cell(FieldColumn column) { return static_cast<size_t>(column); }
+
+const QColor kRefused(0xff, 0xd0, 0xd0); // as a refused number field
 
 } // namespace
 
@@ -69,13 +74,17 @@ void CFieldWellTable::AddFile(const QString& path)
     row.cells[Cell(document ? FieldColumn::Document : FieldColumn::Las)] = file.absoluteFilePath().toStdString();
     if (!document)
         row.cells[Cell(FieldColumn::Elevation)] = "auto";
-    // The file's name, made unique among the rows.
+    // The well the file names, else the file's name; made unique among the
+    // rows. The full path stays in the file's column and its tooltip.
     std::set<std::string> names;
     for (const Row& r : m_rows)
         names.insert(r.cells[Cell(FieldColumn::Well)]);
-    std::string name = file.completeBaseName().toStdString();
+    std::string base = keldo::WellNameOfFile(file.absoluteFilePath().toStdString(), document);
+    if (base.empty())
+        base = file.completeBaseName().toStdString();
+    std::string name = base;
     for (int n = 2; names.count(name); ++n)
-        name = file.completeBaseName().toStdString() + " (" + std::to_string(n) + ")";
+        name = base + " (" + std::to_string(n) + ")";
     row.cells[Cell(FieldColumn::Well)] = name;
     AppendRow(std::move(row));
 }
@@ -115,6 +124,65 @@ keldo::FieldStudy CFieldWellTable::Study() const
     return study;
 }
 
+std::vector<std::array<std::string, keldo::kFieldColumnCount>> CFieldWellTable::Cells() const
+{
+    std::vector<std::array<std::string, keldo::kFieldColumnCount>> cells;
+    for (const Row& row : m_rows)
+        cells.push_back(row.cells);
+    return cells;
+}
+
+std::optional<keldo::CellFault> CFieldWellTable::FirstBadCell() const { return keldo::FirstBadCell(Cells()); }
+
+int CFieldWellTable::ColumnShowing(FieldColumn column)
+{
+    switch (column) {
+    case FieldColumn::Well:
+        return Name;
+    case FieldColumn::Document:
+    case FieldColumn::Las:
+        return Source;
+    case FieldColumn::Survey:
+        return Survey;
+    case FieldColumn::Elevation:
+        return Elevation;
+    case FieldColumn::Contact:
+        return Contact;
+    case FieldColumn::Cutoff:
+        return Cutoff;
+    default: // the curve columns of a field file are not shown
+        return -1;
+    }
+}
+
+QString CFieldWellTable::RefuseCell(const keldo::CellFault& fault)
+{
+    const int row = static_cast<int>(fault.row);
+    const int column = ColumnShowing(fault.column);
+    QString where = QStringLiteral("Zeile %1").arg(row + 1); // as the row header counts
+    QString text;
+    if (column >= 0) {
+        where += QStringLiteral(", Spalte „%1“").arg(horizontalHeaderItem(column)->text());
+        text = item(row, column)->text();
+        m_showing = true;
+        item(row, column)->setBackground(kRefused);
+        m_showing = false;
+        setCurrentCell(row, column);
+        scrollToItem(item(row, column));
+    }
+    switch (fault.problem) {
+    case keldo::CellProblem::NameMissing:
+        return where + QStringLiteral(": Der Name der Bohrung fehlt.");
+    case keldo::CellProblem::NameRepeated:
+        return where + QStringLiteral(": Die Bohrung „%1“ steht schon weiter oben in der Liste.").arg(text);
+    case keldo::CellProblem::NotElevation:
+        return where + QStringLiteral(": „%1“ ist weder eine Zahl noch auto.").arg(text);
+    case keldo::CellProblem::NotANumber:
+        break;
+    }
+    return where + QStringLiteral(": „%1“ ist keine Zahl.").arg(text);
+}
+
 void CFieldWellTable::AppendRow(Row row)
 {
     m_rows.push_back(std::move(row));
@@ -146,5 +214,18 @@ void CFieldWellTable::TakeEdit(QTableWidgetItem* item)
     if (m_showing || !item)
         return;
     Row& r = m_rows[size_t(item->row())];
-    r.cells[Cell(FieldColumnOf(r, item->column()))] = item->text().trimmed().toStdString();
+    std::string text = item->text().trimmed().toStdString();
+    const int column = item->column();
+    // A number typed with a decimal comma is shown, as every number of the
+    // program, with a point.
+    if (column == Elevation || column == Contact || column == Cutoff) {
+        double value = 0;
+        if (keldo::ParseNumberCell(text, keldo::DecimalMark::PointOrComma, value))
+            text = keldo::WithDecimalPoint(text);
+    }
+    r.cells[Cell(FieldColumnOf(r, column))] = text;
+    m_showing = true;
+    item->setText(QString::fromStdString(text));
+    item->setData(Qt::BackgroundRole, QVariant()); // an edited cell is no longer refused
+    m_showing = false;
 }

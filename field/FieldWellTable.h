@@ -1,10 +1,12 @@
 #pragma once
 #include <QTableWidget>
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "FieldWell.h"
+#include "WellCellCheck.h"
 
 // The wells of a study in the program: opened from a field file or added
 // file by file, edited in place (name, elevation, contact, cut-off) and
@@ -20,7 +22,8 @@ public:
     // Replaces the rows by the wells of a field file.
     void SetStudy(const keldo::FieldStudy& study);
     // A row for a document (.kld) or, for any other file, a LAS file, named
-    // after the file; a LAS file takes its elevation from its header.
+    // after the well the file names (else after the file); a LAS file takes
+    // its elevation from its header.
     void AddFile(const QString& path);
     // The deviation survey of a LAS row; false for a document's row.
     bool SetSurvey(int row, const QString& path);
@@ -30,6 +33,16 @@ public:
 
     // The wells as the rows stand now.
     keldo::FieldStudy Study() const;
+
+    // The texts of every row's cells, by FieldColumn.
+    std::vector<std::array<std::string, keldo::kFieldColumnCount>> Cells() const;
+    // The first cell the study could not read, or nothing.
+    std::optional<keldo::CellFault> FirstBadCell() const;
+    // Marks that cell (until it is edited), makes it current and returns
+    // what is wrong with it, naming row and column as the table shows them.
+    QString RefuseCell(const keldo::CellFault& fault);
+    // The table column that shows `column` of the field file.
+    static int ColumnShowing(keldo::FieldColumn column);
 
 private:
     struct Row {

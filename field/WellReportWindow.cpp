@@ -7,6 +7,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "ScreenFit.h"
+
 namespace {
 
 QPlainTextEdit* LinesView(const std::vector<std::string>& lines, QWidget* parent)
@@ -52,4 +54,5 @@ CWellReportWindow::CWellReportWindow(
     layout->addWidget(m_pTabs);
     layout->addWidget(buttons);
     resize(760, 560);
+    keldo::FitIntoScreen(this);
 }

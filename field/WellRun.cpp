@@ -174,6 +174,7 @@ void Compute(const FieldWell& well, const FieldTemplate* model, const FieldSetti
         return;
 
     summary.prepared = true;
+    summary.belowSeaLevel = doc.m_depthsBelowSeaLevel;
     summary.measurements = MeasurementsInWindow(doc);
     summary.minDepth = doc.m_fMinTeufe;
     summary.maxDepth = doc.m_fMaxTeufe;

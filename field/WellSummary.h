@@ -43,6 +43,7 @@ struct WellSummary {
     bool prepared = false;
     int measurements = 0; // measurement lines inside the depth window
     float minDepth = 0, maxDepth = 0;
+    bool belowSeaLevel = false; // the depths are TVDSS (a LAS import with an elevation or a TVDSS curve)
     int fluid = 0;         // 0 gas, 1 oil
     float contact = 0;     // the assumed contact of the well's document (m)
     bool contacts = false; // the contact statistics ran: classes and quantiles hold

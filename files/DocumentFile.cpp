@@ -70,6 +70,7 @@ FileResult DeserializeDocument(std::string_view bytes, CKeldoDoc& doc)
         return FileResult::Failure(in.Error());
     static_cast<CKeldoInputs&>(doc) = inputs;
     doc.m_Messwerte = std::move(lines);
+    doc.m_depthsBelowSeaLevel = false;
     return FileResult::Success();
 }
 

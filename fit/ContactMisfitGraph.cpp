@@ -29,7 +29,7 @@ void AddScan(DisplayList& out, const ChartFrame& frame, const std::vector<Contac
 
 } // namespace
 
-GraphPage ContactMisfitGraph(const ContactFitResult& fit, int fluid, const std::string& well)
+GraphPage ContactMisfitGraph(const ContactFitResult& fit, int fluid, const std::string& well, bool belowSeaLevel)
 {
     double rmsMax = 0;
     for (const ContactScanPoint& p : fit.scan)
@@ -43,7 +43,7 @@ GraphPage ContactMisfitGraph(const ContactFitResult& fit, int fluid, const std::
     frame.title = well.empty() ? title : title + ": " + well;
     frame.subtitle = fit.ok ? Format("Kontakt %.2f m   RMS = %.4f   n = %d", fit.contact, fit.rms, fit.n)
                             : std::string("keine Anpassung");
-    frame.xLabel = "Kontakt TVD (m)";
+    frame.xLabel = belowSeaLevel ? "Kontakt TVDSS (m)" : "Kontakt TVD (m)";
     frame.yLabel = "RMS von Sw (-)";
 
     GraphPage page;

@@ -10,6 +10,7 @@
 
 #include "ChartView.h"
 #include "CoreTable.h"
+#include "DecimalNumber.h"
 #include "DlgFitModelPressure.h"
 #include "DlgLasImport.h"
 #include "FileDialogFolder.h"
@@ -158,7 +159,7 @@ bool DlgFitModel::ReadRange(std::optional<keldo::ContactRange>& chosen)
     }
     keldo::ContactRange range;
     const struct {
-        QLineEdit* field;
+        CDecimalEdit* field;
         const keldo::ShownNumber& shown;
         float& value;
         const char* name;
@@ -167,7 +168,11 @@ bool DlgFitModel::ReadRange(std::optional<keldo::ContactRange>& chosen)
         {m_rangeTo, m_shownTo, range.to, "Kontaktbereich bis (m)"},
     };
     for (const auto& end : ends) {
-        if (!keldo::ReadBackNumber(end.field->text().toStdString(), end.shown, end.value)) {
+        // A decimal comma is taken as the point; what is no number stays as
+        // typed, marked.
+        const std::string text = keldo::WithDecimalPoint(end.field->text().trimmed().toStdString());
+        if (!keldo::ReadBackNumber(text, end.shown, end.value)) {
+            end.field->SetMarked(true);
             m_messages.Show(keldo::NotANumberMessage(end.name));
             end.field->setFocus();
             end.field->selectAll();
@@ -203,7 +208,7 @@ void DlgFitModel::OnFitContact()
         return;
     }
     m_contactNumbers->setPlainText(ReportText(keldo::ContactFitReport(fit, inputs.m_nFluid)));
-    m_contactChart->SetPage(keldo::ContactMisfitGraph(fit, inputs.m_nFluid, inputs.m_strBohrung));
+    m_contactChart->SetPage(keldo::ContactMisfitGraph(fit, inputs.m_nFluid, inputs.m_strBohrung, m_depthsBelowSeaLevel));
     m_fitted.contact = fit.contact;
     m_contact = std::move(fit);
     UpdateTakeOver();

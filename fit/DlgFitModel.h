@@ -7,6 +7,7 @@
 #include <QDialog>
 
 #include "ContactFit.h"
+#include "DecimalEdit.h"
 #include "DocumentFits.h"
 #include "InputFields.h"
 #include "KeldoInputs.h"
@@ -52,6 +53,9 @@ public:
     void SetLasFileChooser(FileChooser chooser) { m_chooseLas = std::move(chooser); }
     void SetCoreFileChooser(FileChooser chooser) { m_chooseCore = std::move(chooser); }
     void SetLasImportRunner(LasImportRunner runner) { m_runLasImport = std::move(runner); }
+    // The lines' depths are below sea level (the document's
+    // m_depthsBelowSeaLevel): the contact graph says TVDSS.
+    void SetDepthsBelowSeaLevel(bool below) { m_depthsBelowSeaLevel = below; }
 
     // The Phi-K pairs from a LAS file through the LAS import with its
     // permeability chooser, or from a core table. False after one message;
@@ -109,6 +113,7 @@ private:
 
     CKeldoInputs m_inputs;
     std::vector<std::string> m_lines;
+    bool m_depthsBelowSeaLevel = false;
     keldo::IMessageBox& m_messages;
     FileChooser m_chooseLas;
     FileChooser m_chooseCore;
@@ -133,8 +138,8 @@ private:
     QPlainTextEdit* m_phiKNumbers = nullptr;
     CChartView* m_phiKChart = nullptr;
     QLabel* m_contactBasis = nullptr;
-    QLineEdit* m_rangeFrom = nullptr;
-    QLineEdit* m_rangeTo = nullptr;
+    CDecimalEdit* m_rangeFrom = nullptr;
+    CDecimalEdit* m_rangeTo = nullptr;
     QPushButton* m_fitContact = nullptr;
     QPlainTextEdit* m_contactNumbers = nullptr;
     CChartView* m_contactChart = nullptr;

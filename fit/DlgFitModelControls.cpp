@@ -20,8 +20,10 @@
 #include "ChartView.h"
 #include "DlgFitModel.h"
 #include "DlgFitModelPcTab.h"
-#include "OutOfMemory.h"
 #include "DlgFitModelPressure.h"
+#include "OutOfMemory.h"
+#include "ScreenFit.h"
+#include "TextFormat.h"
 
 namespace {
 
@@ -127,7 +129,10 @@ void DlgFitModel::CreateControls()
     ShowContactBasis();
     UpdateTakeOver();
     OnTabChanged(0);
-    m_lasButton->setFocus();
+    // The tabs have the focus first, so that Enter presses "Anpassen" (the
+    // default button) and not the first data button.
+    m_tabs->setFocus();
+    keldo::FitIntoScreen(this);
 }
 
 QWidget* DlgFitModel::CreatePhiKPage()
@@ -176,13 +181,16 @@ QWidget* DlgFitModel::CreateContactPage()
     m_contactBasis->setWordWrap(true);
 
     auto* rangeBox = new QGroupBox(QStringLiteral("Kontaktbereich"));
-    m_rangeFrom = new QLineEdit;
-    m_rangeTo = new QLineEdit;
-    for (QLineEdit* field : {m_rangeFrom, m_rangeTo})
+    m_rangeFrom = new CDecimalEdit(0, 2);
+    m_rangeTo = new CDecimalEdit(0, 2);
+    for (QLineEdit* field : {m_rangeFrom, m_rangeTo}) {
         field->setMaximumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("0000000000000")));
+        field->clear();
+    }
     if (const auto range = keldo::DefaultContactRange(m_lines, m_inputs.m_fMinTeufe, m_inputs.m_fMaxTeufe)) {
-        m_shownFrom = keldo::ShowNumber(range->from);
-        m_shownTo = keldo::ShowNumber(range->to);
+        // Both ends with the centimetres the fitted contact is given in.
+        m_shownFrom = {keldo::Format("%.2f", static_cast<double>(range->from)), range->from};
+        m_shownTo = {keldo::Format("%.2f", static_cast<double>(range->to)), range->to};
         m_rangeFrom->setText(QString::fromStdString(m_shownFrom.text));
         m_rangeTo->setText(QString::fromStdString(m_shownTo.text));
     }

@@ -16,7 +16,9 @@ GraphPage PhiKCrossPlot(const PhiKSelection& selection, const PhiKFitResult& fit
 
 // RMS of Sw against the contact: the 1 m scan, the band within 5 % of the
 // minimum shaded, the fitted contact as a dashed line with its point.
-// `fluid` as the document's m_nFluid.
-GraphPage ContactMisfitGraph(const ContactFitResult& fit, int fluid, const std::string& well);
+// `fluid` as the document's m_nFluid; `belowSeaLevel`: the depths are TVDSS
+// (the document's m_depthsBelowSeaLevel), else TVD.
+GraphPage ContactMisfitGraph(
+    const ContactFitResult& fit, int fluid, const std::string& well, bool belowSeaLevel = false);
 
 } // namespace keldo

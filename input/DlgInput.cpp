@@ -79,6 +79,7 @@ void DlgInput::SetValues(const CDlgInputValues& values)
 {
     static_cast<CKeldoInputs&>(*this) = values;
     m_Messwerte = values.m_Messwerte;
+    m_depthsBelowSeaLevel = values.m_depthsBelowSeaLevel;
     m_bWarnungen = values.m_bWarnungen;
     RefreshList();
 }
@@ -87,6 +88,7 @@ void DlgInput::GetValues(CDlgInputValues& values) const
 {
     static_cast<CKeldoInputs&>(values) = *this;
     values.m_Messwerte = m_Messwerte;
+    values.m_depthsBelowSeaLevel = m_depthsBelowSeaLevel;
     values.m_bWarnungen = m_bWarnungen;
 }
 
@@ -265,6 +267,7 @@ void DlgInput::FileOpen()
     m_fMaxTeufe = 0;
     m_fMinTeufe = 0;
     m_Messwerte.clear();
+    m_depthsBelowSeaLevel = false;
     RefreshList();
 
     keldo::InputFile file;
@@ -284,14 +287,20 @@ void DlgInput::FileOpen()
 void DlgInput::ImportLasFile(const std::string& path)
 {
     DlgLasImport las(m_messages, this);
-    if (!las.Open(path) || las.exec() != QDialog::Accepted)
+    if (!las.Open(path))
         return;
-    // The well field as it stands on screen; an empty one takes the file's name.
+    // The well field as it stands on screen; an empty one takes the file's
+    // name, another one only when the user ticks the offer.
     const std::string shownName = Control<QLineEdit>(ControlId::WellName)->text().toStdString();
+    las.OfferWellName(shownName);
+    if (las.exec() != QDialog::Accepted)
+        return;
     const std::string fileName = las.Session().WellName();
-    m_strBohrung = keldo::TrimBlanks(shownName).empty() && !fileName.empty() ? fileName : shownName;
+    const bool take = !fileName.empty() && (keldo::TrimBlanks(shownName).empty() || las.TakesWellName());
+    m_strBohrung = take ? fileName : shownName;
     m_fMaxTeufe = 0;
     m_fMinTeufe = 0;
+    m_depthsBelowSeaLevel = las.AcceptedRows().belowSeaLevel;
     m_Messwerte = las.TakeMeasurementLines();
     RefreshList();
     OnAlleWerte();
@@ -332,5 +341,6 @@ bool RunDlgInput(QWidget* parent, CDlgInputValues& values, keldo::IMessageBox& m
     static_cast<CKeldoInputs&>(values) = dlg;
     values.m_bWarnungen = dlg.m_bWarnungen;
     values.m_Messwerte = std::move(dlg.m_Messwerte); // the dialog is gone next
+    values.m_depthsBelowSeaLevel = dlg.m_depthsBelowSeaLevel;
     return true;
 }

@@ -65,6 +65,7 @@ public:
     std::string m_strDichteText;
     std::string m_strKontaktModus;
     std::vector<std::string> m_Messwerte;
+    bool m_depthsBelowSeaLevel = false; // the lines came from a LAS import below sea level
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,5 +1,9 @@
 #include "DlgLasImport.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
@@ -37,9 +41,28 @@ QTableWidgetItem* Cell(const std::string& text, bool number = false)
     return item;
 }
 
-// The heading of the preview, over the columns of "%10.3f   %10.5f  %10.5f".
+// The decimals that show every value of `values` as it reads back, at most
+// six: the depth columns of the curve table keep one precision.
+int CommonDecimals(const std::vector<double>& values)
+{
+    int decimals = 0;
+    for (double value : values) {
+        const std::string text = keldo::ShortestNumberText(value);
+        const size_t point = text.find('.');
+        if (text.find_first_of("eE") != std::string::npos)
+            return 6;
+        if (point != std::string::npos)
+            decimals = std::max(decimals, static_cast<int>(text.size() - point - 1));
+    }
+    return std::min(decimals, 6);
+}
+
+// The heading of the preview, over the columns of "%10.3f   %10.5f  %10.5f",
+// for depths of the log's reference and for depths below sea level.
 constexpr const char* kPreviewHeading = "Teufe(TVD)    Porosität          Sw\n"
                                         "       (m)          (-)         (-)\n";
+constexpr const char* kPreviewHeadingTvdss = "Teufe(TVDSS)  Porosität          Sw\n"
+                                             "       (m)          (-)         (-)\n";
 
 } // namespace
 
@@ -88,6 +111,13 @@ void DlgLasImport::FillControls()
         {QStringLiteral("Kurve"), QStringLiteral("Einheit"), QStringLiteral("Beschreibung"), QStringLiteral("Werte"),
             Utf8("Erste Teufe" + indexUnit), Utf8("Letzte Teufe" + indexUnit)});
     m_curveTable->setRowCount(static_cast<int>(curves.size()));
+    std::vector<double> depths;
+    for (const keldo::LasCurveStatistics& s : log.statistics)
+        depths.insert(depths.end(), {s.firstIndex, s.lastIndex});
+    const int decimals = CommonDecimals(depths);
+    const auto depthText = [decimals](double depth) {
+        return std::isfinite(depth) ? keldo::Format("%.*f", decimals, depth) : std::string();
+    };
     for (size_t i = 0; i < curves.size(); ++i) {
         const keldo::LasCurveStatistics& s = log.statistics[i];
         const int row = static_cast<int>(i);
@@ -95,8 +125,8 @@ void DlgLasImport::FillControls()
         m_curveTable->setItem(row, 1, Cell(curves[i].unit));
         m_curveTable->setItem(row, 2, Cell(curves[i].description));
         m_curveTable->setItem(row, 3, Cell(std::to_string(s.count), true));
-        m_curveTable->setItem(row, 4, Cell(keldo::ShortestNumberText(s.firstIndex), true));
-        m_curveTable->setItem(row, 5, Cell(keldo::ShortestNumberText(s.lastIndex), true));
+        m_curveTable->setItem(row, 4, Cell(depthText(s.firstIndex), true));
+        m_curveTable->setItem(row, 5, Cell(depthText(s.lastIndex), true));
     }
 
     for (CurveRole role : keldo::kChosenRoles)
@@ -164,7 +194,8 @@ void DlgLasImport::OnNoSurvey()
 bool DlgLasImport::ApplyElevation()
 {
     double elevation = 0;
-    if (!keldo::ParseNumber(keldo::TrimBlanks(m_elevation->text().toStdString()), elevation))
+    // A point or a comma; what is no number stays as typed and is refused.
+    if (!m_elevation->Value(elevation))
         return false;
     // Only a changed value is the user's: the 0 shown for a header without an
     // elevation stays noted as assumed.
@@ -172,6 +203,17 @@ bool DlgLasImport::ApplyElevation()
         m_session.SetElevation(elevation);
     return true;
 }
+
+void DlgLasImport::OfferWellName(const std::string& current)
+{
+    const std::string fileName = m_session.WellName();
+    const bool other = !fileName.empty() && !keldo::TrimBlanks(current).empty() && current != fileName;
+    m_takeWellName->setText(Utf8("Bohrungs&name der Datei übernehmen: „" + fileName + "“ statt „" + current + "“"));
+    m_takeWellName->setChecked(false);
+    m_takeWellName->setVisible(other);
+}
+
+bool DlgLasImport::TakesWellName() const { return !m_takeWellName->isHidden() && m_takeWellName->isChecked(); }
 
 void DlgLasImport::Refresh()
 {
@@ -187,7 +229,13 @@ void DlgLasImport::Refresh()
     }
     const keldo::MeasurementRows rows = m_session.DeriveRows(kPreviewLines);
     m_counts->setText(Utf8(keldo::SummaryMessage(rows)));
-    std::string preview = kPreviewHeading;
+    std::string preview;
+    // Feet: the lines hold metres, which the preview says above its heading.
+    if (const auto depth = m_session.Curve(CurveRole::Depth))
+        if (const std::string note = keldo::DepthConversionNote(m_session.Log().header.curves[*depth].unit);
+            !note.empty())
+            preview = note + "\n";
+    preview += rows.belowSeaLevel ? kPreviewHeadingTvdss : kPreviewHeading;
     for (const auto& line : rows.lines)
         preview += line + '\n';
     if (rows.counts.kept > rows.lines.size())
@@ -204,6 +252,7 @@ void DlgLasImport::OnOk()
     }
     if (!ApplyElevation()) {
         m_messages.Show(keldo::NotANumberMessage(kElevationName));
+        m_elevation->SetMarked(true);
         m_elevation->setFocus();
         m_elevation->selectAll();
         return;

@@ -9,9 +9,11 @@
 
 #include <QDialog>
 
+#include "DecimalEdit.h"
 #include "LasImportSession.h"
 #include "MessageBox.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -43,6 +45,12 @@ public:
     // be read; the dialog is then not to be shown.
     bool Open(const std::string& lasFile);
 
+    // The document already names its well `current`: when the file names
+    // another one, a check box offers to take the file's name instead.
+    void OfferWellName(const std::string& current);
+    // After OK: the file's well name is to replace the document's.
+    bool TakesWellName() const;
+
     // Replaces the open-file dialog of "Bohrpfad…" (tests, automation).
     void SetSurveyChooser(FileChooser chooser) { m_chooseSurvey = std::move(chooser); }
 
@@ -69,6 +77,7 @@ public:
     QLabel* CountsText() const { return m_counts; }
     QPlainTextEdit* Preview() const { return m_preview; }
     QPushButton* OkButton() const { return m_ok; }
+    QCheckBox* WellNameBox() const { return m_takeWellName; }
 
     void OnChooseSurvey();
     void OnNoSurvey();
@@ -101,8 +110,9 @@ private:
     QLineEdit* m_surveyName = nullptr;
     QPushButton* m_surveyButton = nullptr;
     QPushButton* m_noSurveyButton = nullptr;
-    QLineEdit* m_elevation = nullptr;
+    CDecimalEdit* m_elevation = nullptr;
     QLabel* m_counts = nullptr;
     QPlainTextEdit* m_preview = nullptr;
     QPushButton* m_ok = nullptr;
+    QCheckBox* m_takeWellName = nullptr; // shown only when OfferWellName finds another name
 };

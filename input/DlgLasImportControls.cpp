@@ -2,6 +2,7 @@
 // curves on top, the choices below on the left, the counts and the preview
 // on the right, OK and Abbrechen at the bottom. The tab order runs the same
 // way; the depth chooser has the focus first.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
@@ -17,6 +18,7 @@
 
 #include "DlgLasImport.h"
 #include "OutOfMemory.h"
+#include "ScreenFit.h"
 
 using keldo::CurveRole;
 
@@ -90,11 +92,14 @@ void DlgLasImport::CreateControls(bool offerPermeability)
     choices->addWidget(new QLabel(QStringLiteral("Bohrpfad")), row, 0);
     choices->addLayout(survey, row++, 1);
 
-    m_elevation = new QLineEdit;
+    m_elevation = new CDecimalEdit(0, 1);
     m_elevation->setMaximumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 14);
     connect(m_elevation, &QLineEdit::textChanged, this, &DlgLasImport::Refresh);
     choices->addWidget(Buddy("Be&zugshöhe (m)", m_elevation), row, 0);
     choices->addWidget(m_elevation, row++, 1, Qt::AlignLeft);
+    m_takeWellName = new QCheckBox;
+    m_takeWellName->hide();
+    choices->addWidget(m_takeWellName, row++, 0, 1, 2);
     choices->setRowStretch(row, 1);
 
     m_counts = new QLabel;
@@ -133,7 +138,8 @@ void DlgLasImport::CreateControls(bool offerPermeability)
     for (QWidget* next : {static_cast<QWidget*>(m_choosers[0]), static_cast<QWidget*>(m_choosers[1]),
              static_cast<QWidget*>(m_choosers[2]), static_cast<QWidget*>(m_choosers[3]),
              static_cast<QWidget*>(m_surveyButton), static_cast<QWidget*>(m_noSurveyButton),
-             static_cast<QWidget*>(m_elevation), static_cast<QWidget*>(m_preview), static_cast<QWidget*>(m_ok),
+             static_cast<QWidget*>(m_elevation), static_cast<QWidget*>(m_takeWellName),
+             static_cast<QWidget*>(m_preview), static_cast<QWidget*>(m_ok),
              static_cast<QWidget*>(cancel)}) {
         if (!next)
             continue;
@@ -144,4 +150,5 @@ void DlgLasImport::CreateControls(bool offerPermeability)
     // so again whenever a focused button gives the role back.
     m_ok->setDefault(true);
     m_choosers[0]->setFocus();
+    keldo::FitIntoScreen(this);
 }

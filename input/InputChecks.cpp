@@ -59,9 +59,9 @@ InputRefusal RefusalBeforeWarnings(const CKeldoInputs& in)
     return refusal;
 }
 
-void ShowWarnings(const CKeldoInputs& in, IMessageBox& messages)
+void ShowWarnings(const CKeldoInputs& in, IMessageBox& messages, bool phiKFitFollows)
 {
-    if (in.m_fPhiK0 == 0.0f && in.m_fPhiK1 == 0.0f && in.m_fPhiK2 == 0.0f) {
+    if (!phiKFitFollows && in.m_fPhiK0 == 0.0f && in.m_fPhiK1 == 0.0f && in.m_fPhiK2 == 0.0f) {
         messages.Show("WARNUNG!!Die Phi-K-Realation fehlt!\n"
                       "Für die Normierungsparameter wird die Permeabilität K\n"
                       "mit der Porosität Phi gleichgesetzt,d.h. K = Phi");
@@ -75,11 +75,11 @@ void ShowWarnings(const CKeldoInputs& in, IMessageBox& messages)
 
 } // namespace
 
-InputRefusal CheckInputFields(CKeldoInputs& in, IMessageBox& messages)
+InputRefusal CheckInputFields(CKeldoInputs& in, IMessageBox& messages, bool phiKFitFollows)
 {
     InputRefusal refusal = RefusalBeforeWarnings(in);
     if (!refusal.Refused()) {
-        ShowWarnings(in, messages);
+        ShowWarnings(in, messages, phiKFitFollows);
         if (in.m_fBeta0 == 0.0f && in.m_fBeta1 == 0.0f)
             refusal.check = InputCheck::BetaMissing;
     }

@@ -42,7 +42,9 @@ struct InputRefusal {
 // checks at once; the two warnings (missing Phi-K relation, missing alfa
 // parameters) show their text and go on. A porosity cut-off out of range is
 // reset to 0.06 in `inputs` so the dialog can show the usable value.
-InputRefusal CheckInputFields(CKeldoInputs& inputs, IMessageBox& messages);
+// `phiKFitFollows`: a Phi-K relation is about to be fitted (keldo-batch's
+// --fit-phik), so its absence is no reason to warn.
+InputRefusal CheckInputFields(CKeldoInputs& inputs, IMessageBox& messages, bool phiKFitFollows = false);
 
 // The same as the dialog's validation: 0 when the inputs are accepted, 1
 // when a check refused them.

@@ -8,6 +8,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "ScreenFit.h"
+
 CHelpWindow::CHelpWindow(QWidget* parent) : QDialog(parent), m_pBrowser(new QTextBrowser(this))
 {
     setWindowTitle(QStringLiteral("Keldo - Hilfe"));
@@ -21,6 +23,7 @@ CHelpWindow::CHelpWindow(QWidget* parent) : QDialog(parent), m_pBrowser(new QTex
     layout->addWidget(m_pBrowser);
     layout->addWidget(buttons);
     resize(640, 720);
+    keldo::FitIntoScreen(this);
 }
 
 bool CHelpWindow::Load(const QString& source)

@@ -303,6 +303,7 @@ void CKeldoApp::OnDataChange() { m_pDoc->OnDataChange(); }
 void CKeldoApp::OnModellAnpassen()
 {
     DlgFitModel dialog(*m_pDoc, m_pDoc->m_Messwerte, *m_pMessages, m_pFrame.get());
+    dialog.SetDepthsBelowSeaLevel(m_pDoc->m_depthsBelowSeaLevel);
     if (!m_runFitDialog(dialog))
         return; // closed: the document stays exactly as it was
     keldo::TakeOverFit(*m_pDoc, dialog.Fitted());

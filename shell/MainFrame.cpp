@@ -16,6 +16,7 @@
 #include "Grafik.h"
 #include "HelpWindow.h"
 #include "KeldoView.h"
+#include "ScreenFit.h"
 #include "StringTable.h"
 
 using namespace keldo::cmd;
@@ -48,6 +49,7 @@ CMainFrame::CMainFrame(CKeldoDoc& doc, QWidget* parent)
     UpdateCommandUI();
     UpdateCaption();
     resize(900, 680);
+    keldo::FitIntoScreen(this);
 }
 
 CMainFrame::~CMainFrame() = default;

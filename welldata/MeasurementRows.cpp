@@ -51,9 +51,12 @@ std::string UnitText(const std::string& unit) { return unit.empty() ? "(keine)" 
 void NoteUnknownUnits(const LasLog& log, const CurveChoice& c, std::vector<std::string>& notes)
 {
     const auto& curves = log.header.curves;
-    if (!DepthUnit(curves[c.depth].unit).known)
+    const UnitConversion depth = DepthUnit(curves[c.depth].unit);
+    if (!depth.known)
         notes.push_back("Die Einheit " + UnitText(curves[c.depth].unit) + " der Teufenkurve " + curves[c.depth].mnemonic
             + " ist unbekannt; die Werte werden als Meter genommen.");
+    else if (std::string note = DepthConversionNote(curves[c.depth].unit); !note.empty())
+        notes.push_back(std::move(note));
     const struct {
         size_t curve;
         const char* what;
@@ -85,6 +88,7 @@ MeasurementRows DeriveMeasurementRows(const LasLog& log, const RowSettings& sett
     const DepthKind kind = DepthKindOf(depthName);
     const WellPath* survey = kind == DepthKind::Measured ? settings.survey : nullptr;
     const double elevation = kind == DepthKind::BelowSeaLevel ? 0.0 : settings.elevation;
+    result.belowSeaLevel = kind == DepthKind::BelowSeaLevel || elevation != 0;
     if (kind == DepthKind::Measured && !settings.survey)
         result.notes.push_back("Ohne Bohrpfad wird die Teufenkurve " + depthName
             + " (gemessene Teufe MD) als TVD genommen, wie bei einer senkrechten Bohrung.");
@@ -166,6 +170,12 @@ std::string SummaryMessage(const MeasurementRows& rows)
     for (const auto& note : rows.notes)
         text += "\n" + note;
     return text;
+}
+
+std::string DepthConversionNote(const std::string& unit)
+{
+    const UnitConversion depth = DepthUnit(unit);
+    return depth.known && depth.factor != 1 ? "Teufe in " + unit + ", umgerechnet in m." : std::string();
 }
 
 std::vector<double> ValuesAtRows(

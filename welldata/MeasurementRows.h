@@ -43,6 +43,9 @@ struct MeasurementRows {
     std::vector<size_t> rows;       // the LAS row of every kept row (formatted or not)
     RowCounts counts;
     std::vector<std::string> notes; // German: how depth and units were taken, where the caller should know
+    // The lines' depths are below sea level (TVDSS): the depth curve is one,
+    // or an elevation was subtracted. Labels say TVDSS then.
+    bool belowSeaLevel = false;
 };
 
 // A row is kept when depth, porosity and Sw are present, 0 < porosity < 1 and
@@ -57,13 +60,17 @@ struct MeasurementRows {
 // (DepthKindOf) becomes TVD through the survey; without one it is taken as TVD
 // (a vertical well), which the notes say. The survey is not used for a curve
 // that is already a TVD, and the elevation is not subtracted from one that is
-// already below sea level; the notes say so. Porosity and Sw: FractionUnit;
-// a unit not in its table is noted.
+// already below sea level; the notes say so, and that feet were converted.
+// Porosity and Sw: FractionUnit; a unit not in its table is noted.
 MeasurementRows DeriveMeasurementRows(const LasLog& log, const RowSettings& settings);
 
 // One German message: how many rows were kept, how many dropped for each
 // reason, the rows beyond the survey's ends, and the notes.
 std::string SummaryMessage(const MeasurementRows& rows);
+
+// "Teufe in FT, umgerechnet in m." for a depth unit converted into metres;
+// empty for metres and for a unit that is not known.
+std::string DepthConversionNote(const std::string& unit);
 
 // The values of any kept curve at the given rows (e.g. MeasurementRows::rows),
 // converted by `unit`; NaN where a value is missing.

@@ -108,6 +108,7 @@ bool ImportLasMeasurements(const WellInputs& inputs, CKeldoDoc& doc, IMessageBox
         depth->elevation = result.elevation;
     }
     doc.m_Messwerte = std::move(result.rows.lines);
+    doc.m_depthsBelowSeaLevel = result.rows.belowSeaLevel;
     if (!result.wellName.empty())
         doc.m_strBohrung = result.wellName;
     return true;

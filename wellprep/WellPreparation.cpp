@@ -66,12 +66,14 @@ WellPreparation PrepareWell(const WellRequest& request, CKeldoDoc& doc, IMessage
             return result;
         }
         // As after OK in the dialog: an empty list keeps the document's lines.
-        if (!lines.empty())
+        if (!lines.empty()) {
             doc.m_Messwerte = std::move(lines);
+            doc.m_depthsBelowSeaLevel = false;
+        }
     }
 
     ApplySettings(request.settings, doc);
-    result.refusal = CheckInputFields(doc, box);
+    result.refusal = CheckInputFields(doc, box, request.phiKFitFollows);
     if (result.refusal.Refused())
         result.status = PreparationStatus::InputsRefused;
     return result;

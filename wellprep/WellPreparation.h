@@ -26,6 +26,9 @@ struct WellRequest {
     bool permeabilityPairs = false;
     // With a LAS file: read its shale curve too (WellPreparation::shale).
     bool shaleVolume = false;
+    // A Phi-K relation will be fitted before the run: a document without one
+    // is not warned about.
+    bool phiKFitFollows = false;
 };
 
 enum class PreparationStatus {

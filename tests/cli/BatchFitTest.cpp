@@ -307,3 +307,34 @@ TEST(BatchFit, FitGraphsAreWrittenOrRefusedBeforeComputing)
     }
 }
 #endif
+
+// A document without a Phi-K relation is warned about only when no fit is
+// to supply one: with --fit-phik the fitted relation is what the run uses.
+TEST(BatchFit, MissingPhiKRelationIsWarnedAboutOnlyWithoutAFit)
+{
+    ScratchFolder dir;
+    {
+        RecordingMessageBox box;
+        CKeldoDoc doc(box);
+        ASSERT_TRUE(keldo::LoadDocument(GasExampleDocument(), doc));
+        doc.m_fPhiK0 = doc.m_fPhiK1 = doc.m_fPhiK2 = 0.0f;
+        ASSERT_TRUE(keldo::SaveDocument(dir.file("ohne-phik.kld"), doc));
+    }
+    struct Row {
+        bool fitPhiK;
+        bool warned;
+    };
+    for (const Row row : {Row{false, true}, Row{true, false}}) {
+        SCOPED_TRACE(row.fitPhiK ? "--fit-phik" : "no fit");
+        BatchOptions options;
+        options.inputs.document = dir.file("ohne-phik.kld");
+        options.inputs.measurementsFile = VolveMeasurementPath("15_9-F-12.txt");
+        options.inputs.descending = false;
+        options.fitPhiK = row.fitPhiK;
+        if (row.fitPhiK)
+            options.coreFile = VolveMeasurementPath("klogh/15_9-F-12_phif_klogh.txt");
+        const Outcome out = RunTool(options);
+        EXPECT_EQ(out.status, keldo::kBatchCompleted) << out.messages;
+        EXPECT_EQ(out.messages.find("Die Phi-K-Realation fehlt!") != std::string::npos, row.warned) << out.messages;
+    }
+}

@@ -93,3 +93,22 @@ TEST_F(EmptyDepthWindow, OneSampleInsideIsEnough)
         EXPECT_EQ(box.shown, modus == 0 ? abgeschlossen : std::vector<std::string>{});
     }
 }
+
+// A contact run stopped by an empty window has no statistics: neither the
+// contact range of the run before, which the histogram would otherwise use.
+TEST_F(EmptyDepthWindow, StoppedContactRunKeepsNoRangeOfTheRunBefore)
+{
+    doc.m_nModus = 1;
+    doc.m_fMinTeufe = 2791.0f;
+    doc.m_fMaxTeufe = 3183.0f;
+    doc.m_bGeaendert = 1;
+    doc.Compute();
+    ASSERT_EQ(doc.m_bGeaendert, 0);
+    ASSERT_GT(doc.m_fKontaktMax, doc.m_fKontaktMin);
+    doc.m_fMinTeufe = 2000.0f;
+    doc.m_fMaxTeufe = 2500.5f;
+    doc.m_bGeaendert = 1;
+    doc.Compute();
+    EXPECT_EQ(doc.m_fKontaktMin, 0.0f);
+    EXPECT_EQ(doc.m_fKontaktMax, 0.0f);
+}

@@ -145,7 +145,9 @@ TEST(FieldChart, DeeperContactsStandLower)
         return std::any_of(page.list.begin(), page.list.end(), [&](const GraphPrimitive& p) { return p.text == text; });
     };
     EXPECT_TRUE(has("Feldstudie: Öl-Wasser-Kontakte der Bohrungen"));
-    EXPECT_TRUE(has("Vertikale Teufe TVD des OWC (m)"));
+    // The Volve LAS files give their elevation (54.9 m, volve-field.csv):
+    // the depths are below sea level.
+    EXPECT_TRUE(has("Vertikale Teufe TVDSS des OWC (m)"));
     EXPECT_EQ(page.title, "Feldstudie");
 }
 
@@ -165,4 +167,31 @@ TEST(FieldChart, AWellWithoutValuesKeepsItsColumn)
     }
     EXPECT_EQ(boxes, 3);
     EXPECT_EQ(named, 1);
+}
+
+// The depth axis says TVDSS only where the wells' depths are below sea level;
+// wells never prepared say nothing about it.
+TEST(FieldChart, DepthAxisNamesTheReference)
+{
+    const auto well = [](bool prepared, bool belowSeaLevel) {
+        keldo::WellSummary w;
+        w.prepared = prepared;
+        w.belowSeaLevel = belowSeaLevel;
+        return w;
+    };
+    const struct {
+        const char* name;
+        std::vector<keldo::WellSummary> wells;
+        const char* depth;
+    } cases[] = {
+        {"documents only", {well(true, false), well(true, false)}, "TVD"},
+        {"LAS wells with elevation", {well(true, true), well(true, true)}, "TVDSS"},
+        {"both kinds", {well(true, true), well(true, false)}, "TVD bzw. TVDSS"},
+        {"an unread well besides LAS wells", {well(true, true), well(false, false)}, "TVDSS"},
+        {"no wells", {}, "TVD"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(keldo::DepthName(c.wells), c.depth);
+    }
 }

@@ -2,6 +2,7 @@
 // start, progress, calling off, the sortable summary, the reports by
 // double-click and Enter, the chart, export.
 #include <algorithm>
+#include <functional>
 
 #include <QHeaderView>
 #include <QLabel>
@@ -24,6 +25,7 @@
 #include "FieldCommand.h"
 #include "FieldOutputFiles.h"
 #include "FieldRunner.h"
+#include "DecimalEdit.h"
 #include "FieldStudyWindow.h"
 #include "FieldSummaryModel.h"
 #include "FieldWellTable.h"
@@ -132,8 +134,8 @@ private slots:
             files << Q(VolveWellLas("15_9-F-11_B"));
         w.AddFiles(files);
         QCOMPARE(w.WellTable()->rowCount(), 30);
-        QCOMPARE(w.WellTable()->item(1, CFieldWellTable::Name)->text(),
-            QStringLiteral("15_9-F-11_B_WLC_PETRO_COMPUTED_OUTPUT_1 (2)"));
+        // Named after the well of the file's ~W WELL, made unique.
+        QCOMPARE(w.WellTable()->item(1, CFieldWellTable::Name)->text(), QStringLiteral("15/9-F-11 B (2)"));
         w.JobsBox()->setValue(1);
         QSignalSpy finished(&w, &CFieldStudyWindow::runFinished);
         // "Abbrechen" as soon as the first well is done.
@@ -156,6 +158,9 @@ private slots:
             notRun += SummaryText(w, row, Column::Status) == QStringLiteral("nicht gerechnet");
         QCOMPARE(notRun, 30 - done);
         QVERIFY(w.StatusLabel()->text().startsWith(QStringLiteral("Abgebrochen nach %1 von 30 Bohrungen: ").arg(done)));
+        // The wells called off before their turn are counted too.
+        QVERIFY2(w.StatusLabel()->text().endsWith(QStringLiteral(", %1 nicht gerechnet").arg(notRun)),
+            qPrintable(w.StatusLabel()->text()));
         QVERIFY(w.StartButton()->isEnabled());
     }
 
@@ -203,9 +208,12 @@ private slots:
         QTRY_VERIFY(!w.findChild<CWellReportWindow*>());
 
         // Enter on the gas document's row: it offers to open the document.
+        // The row is named after the document's well.
         int gasRow = 0;
-        while (view->model()->index(gasRow, wellColumn).data().toString() != QStringLiteral("gas-well-F-12"))
+        while (gasRow < 4
+            && view->model()->index(gasRow, wellColumn).data().toString() != QStringLiteral("15/9-F-12 Hugin, Gasfall"))
             ++gasRow;
+        QVERIFY(gasRow < 4);
         view->setFocus();
         view->setCurrentIndex(view->model()->index(gasRow, wellColumn));
         QTest::keyClick(view, Qt::Key_Return);
@@ -284,20 +292,38 @@ private slots:
             QStringList({QStringLiteral("eigene"), QStringLiteral("export")}));
     }
 
-    // Cells edited in the table count as a field file's cells; a value that
-    // is not one is reported with the well.
+    // Cells edited in the table count as a field file's cells and show a
+    // decimal point; a cell that cannot be read is refused at Start, named
+    // by the row and the column the table shows, and marked.
     void editedCellsAreReadAsTheFieldFile()
     {
         CFieldStudyWindow& w = NewWindow();
         w.AddFiles({Q(GasExampleDocument()), Q(GasExampleDocument())});
+        // Named after the document's well, made unique.
+        QCOMPARE(w.WellTable()->item(0, CFieldWellTable::Name)->text(), QStringLiteral("15/9-F-12 Hugin, Gasfall"));
+        QCOMPARE(w.WellTable()->item(1, CFieldWellTable::Name)->text(), QStringLiteral("15/9-F-12 Hugin, Gasfall (2)"));
         w.WellTable()->item(0, CFieldWellTable::Contact)->setText(QStringLiteral("2960,5"));
+        QCOMPARE(w.WellTable()->item(0, CFieldWellTable::Contact)->text(), QStringLiteral("2960.5"));
         w.WellTable()->item(1, CFieldWellTable::Contact)->setText(QStringLiteral("tief"));
         w.WellTable()->item(1, CFieldWellTable::Name)->setText(QStringLiteral("zweite"));
+        QTest::mouseClick(w.StartButton(), Qt::LeftButton);
+        QVERIFY(!w.IsRunning());
+        QCOMPARE(messages.shown.size(), size_t(1));
+        QCOMPARE(Q(messages.shown[0]),
+            QStringLiteral("Zeile 2, Spalte „Kontakt (m)“: „tief“ ist keine Zahl. Bitte berichtigen."));
+        QTableWidgetItem* refused = w.WellTable()->item(1, CFieldWellTable::Contact);
+        QVERIFY(refused->background().style() != Qt::NoBrush);
+        QCOMPARE(w.WellTable()->currentItem(), refused);
+        QCOMPARE(w.Outcomes().size(), size_t(0));
+
+        // Mended, the mark goes and the study runs.
+        refused->setText(QStringLiteral("2970"));
+        QCOMPARE(refused->background().style(), Qt::NoBrush);
         QVERIFY(RunToEnd(w));
+        QCOMPARE(messages.shown.size(), size_t(1));
         QCOMPARE(SummaryText(w, 0, Column::Contact), QStringLiteral("2960.50"));
         QCOMPARE(SummaryText(w, 1, Column::Well), QStringLiteral("zweite"));
-        QCOMPARE(SummaryText(w, 1, Column::Status), QStringLiteral("nicht gelesen"));
-        QCOMPARE(SummaryText(w, 1, Column::Message), QStringLiteral("Spalte contact: \"tief\" ist keine Zahl."));
+        QCOMPARE(SummaryText(w, 1, Column::Contact), QStringLiteral("2970.00"));
 
         // Rows go with Delete, as with "Entfernen".
         w.WellTable()->setFocus();
@@ -305,6 +331,65 @@ private slots:
         QTest::keyClick(w.WellTable(), Qt::Key_Delete);
         QCOMPARE(w.WellTable()->rowCount(), 1);
         QCOMPARE(w.WellTable()->item(0, CFieldWellTable::Name)->text(), QStringLiteral("zweite"));
+    }
+
+    // Before any run every heading of the summary shows in full.
+    void summaryHeadingsShowInFull()
+    {
+        CFieldStudyWindow& w = NewWindow();
+        QHeaderView* header = w.SummaryView()->horizontalHeader();
+        for (int section = 0; section < header->count(); ++section) {
+            const QString text = header->model()->headerData(section, Qt::Horizontal).toString();
+            QVERIFY2(header->sectionSize(section) >= header->fontMetrics().horizontalAdvance(text), qPrintable(text));
+        }
+    }
+
+    // Results stay on show after the model, the wells or the cut-off
+    // changed, but marked as made with the model of their run.
+    void resultsOfOtherInputsAreMarked()
+    {
+        CFieldStudyWindow& w = NewWindow();
+        w.AddFiles({Q(VolveWellLas("15_9-F-12"))});
+        QVERIFY(!w.OutdatedLabel()->isVisibleTo(&w)); // nothing run yet
+        QVERIFY(RunToEnd(w));
+        QVERIFY(!w.OutdatedLabel()->isVisibleTo(&w));
+        const QString runModel = Q(model->GetTitle());
+
+        const struct {
+            const char* name;
+            std::function<void()> change, undo;
+            QString what;
+        } cases[] = {
+            {"cut-off", [&] { w.CutoffField()->setText(QStringLiteral("0.08")); },
+                [&] { w.CutoffField()->setText(QStringLiteral("0.060")); }, QStringLiteral("der Cutoff")},
+            {"contact of a well", [&] { w.WellTable()->item(0, CFieldWellTable::Contact)->setText("2900"); },
+                [&] { w.WellTable()->item(0, CFieldWellTable::Contact)->setText(QString()); },
+                QStringLiteral("die Bohrungen")},
+            {"another document as the model",
+                [&] {
+                    w.hide();
+                    QVERIFY(keldo::LoadDocument(GasExampleDocument(), *model));
+                    w.show();
+                },
+                [&] {
+                    w.hide();
+                    QVERIFY(keldo::LoadDocument(OilExampleDocument(), *model));
+                    w.show();
+                },
+                QStringLiteral("das Modell")},
+        };
+        for (const auto& c : cases) {
+            c.change();
+            QVERIFY2(w.OutdatedLabel()->isVisibleTo(&w), c.name);
+            QVERIFY2(w.OutdatedLabel()->text().contains(QStringLiteral("mit dem Modell „%1“").arg(runModel)), c.name);
+            QVERIFY2(w.OutdatedLabel()->text().contains(c.what), qPrintable(w.OutdatedLabel()->text()));
+            c.undo();
+            QVERIFY2(!w.OutdatedLabel()->isVisibleTo(&w), c.name);
+        }
+        // A new start makes the results current again.
+        w.CutoffField()->setText(QStringLiteral("0.08"));
+        QVERIFY(RunToEnd(w));
+        QVERIFY(!w.OutdatedLabel()->isVisibleTo(&w));
     }
 
     // Closing the window calls the study off: the wells running finish, the
@@ -327,6 +412,45 @@ private slots:
         QVERIFY(std::any_of(outcomes.begin(), outcomes.end(),
             [](const auto& outcome) { return outcome && outcome->summary.status == keldo::WellStatus::NotRun; }));
         window.reset();
+    }
+
+    // The cut-off takes a point or a comma and shows a point; what it cannot
+    // take is refused at Start with one message, marked, never replaced.
+    void cutoffTakesWhatIsTyped_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("used"); // 0: refused
+        QTest::newRow("point") << QStringLiteral("0.08") << 0.08;
+        QTest::newRow("comma") << QStringLiteral("0,08") << 0.08;
+        QTest::newRow("text") << QStringLiteral("abc") << 0.0;
+        QTest::newRow("above 0.4") << QStringLiteral("0.5") << 0.0;
+        QTest::newRow("zero") << QStringLiteral("0") << 0.0;
+    }
+
+    void cutoffTakesWhatIsTyped()
+    {
+        QFETCH(QString, typed);
+        QFETCH(double, used);
+        CFieldStudyWindow& w = NewWindow();
+        QCOMPARE(w.CutoffField()->text(), QStringLiteral("0.060"));
+        w.AddFiles({Q(VolveWellLas("15_9-F-12"))});
+        w.CutoffField()->selectAll();
+        QTest::keyClicks(w.CutoffField(), typed);
+        if (used == 0) {
+            QTest::mouseClick(w.StartButton(), Qt::LeftButton);
+            QVERIFY(!w.IsRunning());
+            QCOMPARE(messages.shown.size(), size_t(1));
+            QVERIFY(Q(messages.shown[0]).startsWith(QStringLiteral("Der Porositäts-Cutoff „%1“").arg(typed)));
+            QCOMPARE(w.CutoffField()->text(), typed);
+            QVERIFY(w.CutoffField()->property("refused").toBool());
+            return;
+        }
+        QVERIFY(RunToEnd(w));
+        QVERIFY(messages.shown.empty());
+        const auto& outcome = w.Outcomes().at(0);
+        QCOMPARE(outcome->summary.status, keldo::WellStatus::Completed);
+        QVERIFY2(std::abs(outcome->summary.classes[0].cutoff - used) < 1e-6,
+            qPrintable(QString::number(outcome->summary.classes[0].cutoff)));
     }
 
     // Without wells nothing starts; a field file that cannot be used says why.

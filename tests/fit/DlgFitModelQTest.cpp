@@ -7,6 +7,7 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -249,6 +250,73 @@ private slots:
         QCOMPARE(fitPhiK, 0);
         QCOMPARE(dlg.result(), int(QDialog::Rejected));
         QVERIFY(!dlg.isVisible());
+    }
+
+    // Enter in a dialog just opened presses "Anpassen", as the README says:
+    // without data that is the message asking for them, not a file dialog.
+    // The contact range shows both ends to the centimetre, takes a point or
+    // a comma, and marks what it refuses; the graph names the depths as the
+    // document's lines hold them.
+    void contactRangeTakesPointAndComma()
+    {
+        RecordingMessageBox box;
+        const auto doc = VolveDocument("15_9-F-12", "gas-well-F-12.kld", box);
+        QVERIFY(doc);
+        const QRegularExpression centimetres(QStringLiteral("^\\d+\\.\\d\\d$"));
+        const struct {
+            const char* name;
+            const char* from;
+            const char* to;
+            bool belowSeaLevel;
+            std::string message; // empty: fitted
+        } cases[] = {
+            {"as shown", nullptr, nullptr, false, ""},
+            {"decimal comma", "2800,5", "3100", true, ""},
+            {"comma read as the point", "3000,5", "2900", false,
+                "ABBRUCH!!Der Kontaktbereich von 3000.50 m bis 2900.00 m ist leer"},
+            {"no number", "29OO", "3000", false, "Das Feld \"Kontaktbereich von (m)\" enthält keine gültige Zahl!"},
+        };
+        for (const auto& c : cases) {
+            box.shown.clear();
+            DlgFitModel dlg(*doc, doc->m_Messwerte, box);
+            dlg.SetDepthsBelowSeaLevel(c.belowSeaLevel);
+            QVERIFY2(centimetres.match(dlg.RangeFromField()->text()).hasMatch(), qPrintable(dlg.RangeFromField()->text()));
+            QVERIFY2(centimetres.match(dlg.RangeToField()->text()).hasMatch(), qPrintable(dlg.RangeToField()->text()));
+            dlg.Tabs()->setCurrentIndex(1);
+            if (c.from) {
+                dlg.RangeFromField()->setText(QString::fromLatin1(c.from));
+                dlg.RangeToField()->setText(QString::fromLatin1(c.to));
+            }
+            dlg.FitContactButton()->click();
+            if (c.message.empty()) {
+                QVERIFY2(box.shown.empty(), c.name);
+                const auto& list = dlg.ContactChart()->Page().list;
+                const std::string axis = c.belowSeaLevel ? "Kontakt TVDSS (m)" : "Kontakt TVD (m)";
+                QVERIFY2(std::any_of(list.begin(), list.end(), [&](const auto& p) { return p.text == axis; }), c.name);
+                continue;
+            }
+            QVERIFY2(box.shown.size() == 1 && box.shown[0].rfind(c.message, 0) == 0,
+                box.shown.empty() ? c.name : box.shown[0].c_str());
+            QCOMPARE(dlg.RangeFromField()->property("refused").toBool(), c.message.rfind("Das Feld", 0) == 0);
+        }
+    }
+
+    void enterInAFreshDialogPressesFit()
+    {
+        RecordingMessageBox box;
+        CKeldoDoc doc(box);
+        DlgFitModel dlg(doc, {}, box);
+        int chooserOpened = 0;
+        dlg.SetLasFileChooser([&](QWidget*) {
+            ++chooserOpened;
+            return std::string();
+        });
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(chooserOpened, 0);
+        QCOMPARE(box.shown.size(), size_t(1));
+        QVERIFY(box.shown[0].rfind("Für die Phi-K-Anpassung fehlen die Daten", 0) == 0);
     }
 };
 

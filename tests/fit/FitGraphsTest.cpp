@@ -127,9 +127,14 @@ TEST(FitGraphs, MisfitGraphMarksTheContactAndShadesTheBand)
         float gapFrom, gapTo; // contacts without a value
         const char* title;
         size_t scanLines;
+        bool belowSeaLevel; // depths of a LAS import with an elevation
+        const char* axis;
     } cases[] = {
-        {"gas", 0, 0, 0, "Anpassung des Gas-Wasser-Kontaktes: 15/9-F-12", 1},
-        {"oil, a gap in the scan", 1, 2950, 2960.5f, "Anpassung des Öl-Wasser-Kontaktes: 15/9-F-12", 2},
+        {"gas", 0, 0, 0, "Anpassung des Gas-Wasser-Kontaktes: 15/9-F-12", 1, false, "Kontakt TVD (m)"},
+        {"oil, a gap in the scan", 1, 2950, 2960.5f, "Anpassung des Öl-Wasser-Kontaktes: 15/9-F-12", 2, false,
+            "Kontakt TVD (m)"},
+        {"gas, depths below sea level", 0, 0, 0, "Anpassung des Gas-Wasser-Kontaktes: 15/9-F-12", 1, true,
+            "Kontakt TVDSS (m)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -141,10 +146,11 @@ TEST(FitGraphs, MisfitGraphMarksTheContactAndShadesTheBand)
             },
             2800, 3200);
         ASSERT_TRUE(fit.ok) << fit.message;
-        const keldo::GraphPage page = keldo::ContactMisfitGraph(fit, c.fluid, "15/9-F-12");
+        const keldo::GraphPage page = keldo::ContactMisfitGraph(fit, c.fluid, "15/9-F-12", c.belowSeaLevel);
         EXPECT_EQ(page.title, c.title);
+        EXPECT_EQ(HasText(page, "Kontakt TVD (m)"), !c.belowSeaLevel);
         for (const char* text :
-            {c.title, "Kontakt TVD (m)", "RMS von Sw (-)", "Kontakt 2893.46 m   RMS = 0.0500   n = 80",
+            {c.title, c.axis, "RMS von Sw (-)", "Kontakt 2893.46 m   RMS = 0.0500   n = 80",
                 "schattiert: RMS bis 5 % über dem Minimum, 2892.63 bis 2894.29 m", "2893.46 m"})
             EXPECT_TRUE(HasText(page, text)) << text;
 

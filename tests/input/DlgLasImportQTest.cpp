@@ -8,6 +8,7 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -175,6 +176,8 @@ private slots:
             {"F-11 B as suggested", "15_9-F-11_B", true, nullptr, std::nullopt,
                 "224 mit nicht fortschreitender Teufe."},
             {"F-11 B without survey", "15_9-F-11_B", false, " 54.9 ", 54.9, "(gemessene Teufe MD) als TVD genommen"},
+            {"F-11 B, elevation with a decimal comma", "15_9-F-11_B", false, "54,9", 54.9,
+                "(gemessene Teufe MD) als TVD genommen"},
             {"F-12 under a .txt name", "15_9-F-12", true, nullptr, std::nullopt, "2647 von 2650 Zeilen übernommen.",
                 true},
         };
@@ -203,6 +206,8 @@ private slots:
             QVERIFY2(answer.Seen(), c.what);
             QVERIFY2(counts.contains(QString::fromUtf8(c.countsSay)), qPrintable(counts));
             QVERIFY2(o.dlg.m_Messwerte == batch.lines, c.what);
+            // Every Volve depth is taken below sea level but with elevation 0.
+            QCOMPARE(o.dlg.m_depthsBelowSeaLevel, c.batchElevation != 0.0);
             // As after a text import: the list, the count, the window, the cut-off.
             QCOMPARE(o.ListRows(), int(batch.lines.size()));
             QCOMPARE(o.Label(Id::LineCountText), QStringLiteral("%1 Zeilen wurden eingelesen").arg(batch.lines.size()));
@@ -309,15 +314,21 @@ private slots:
             const char* stored; // the document's name
             const char* typed;  // typed into "Bohrung" before "Datei lesen"; nullptr: left
             std::string las;
+            bool offered; // the check box to take the file's name is shown
+            bool ticked;  // and the user ticks it
             const char* after;
         } cases[] = {
-            {"empty field", "", nullptr, VolveWellLas("15_9-F-11_B"), "15/9-F-11 B"},
-            {"blanks only", "", "   ", VolveWellLas("15_9-F-11_B"), "15/9-F-11 B"},
-            {"a name is kept", "F-11 B (Neuberechnung)", nullptr, VolveWellLas("15_9-F-11_B"),
+            {"empty field", "", nullptr, VolveWellLas("15_9-F-11_B"), false, false, "15/9-F-11 B"},
+            {"blanks only", "", "   ", VolveWellLas("15_9-F-11_B"), false, false, "15/9-F-11 B"},
+            {"a name is kept", "F-11 B (Neuberechnung)", nullptr, VolveWellLas("15_9-F-11_B"), true, false,
                 "F-11 B (Neuberechnung)"},
-            {"a typed name is kept", "", "Meine Bohrung", VolveWellLas("15_9-F-11_B"), "Meine Bohrung"},
-            {"the stored name cleared", "Alt", "", VolveWellLas("15_9-F-11_A"), "15/9-F-11 A"},
-            {"a file without a name", "", nullptr, nameless, ""},
+            {"another well's name replaced", "15/9-F-11 A", nullptr, VolveWellLas("15_9-F-11_B"), true, true,
+                "15/9-F-11 B"},
+            {"the file's own name", "15/9-F-11 B", nullptr, VolveWellLas("15_9-F-11_B"), false, false, "15/9-F-11 B"},
+            {"a typed name is kept", "", "Meine Bohrung", VolveWellLas("15_9-F-11_B"), true, false, "Meine Bohrung"},
+            {"the stored name cleared", "Alt", "", VolveWellLas("15_9-F-11_A"), false, false, "15/9-F-11 A"},
+            {"a file without a name", "", nullptr, nameless, false, false, ""},
+            {"a file without a name, a name kept", "Alt", nullptr, nameless, false, false, "Alt"},
         };
         for (const auto& c : cases) {
             CDlgInputValues v = ValidGas();
@@ -326,9 +337,16 @@ private slots:
             if (c.typed)
                 SetText(qobject_cast<QLineEdit*>(o.dlg.GetDlgItem(Id::WellName)), QString::fromUtf8(c.typed));
             o.chosen = c.las;
-            NextLasDialog answer([](DlgLasImport& las) { QTest::mouseClick(las.OkButton(), Qt::LeftButton); });
+            bool offered = false;
+            NextLasDialog answer([&](DlgLasImport& las) {
+                offered = las.WellNameBox()->isVisible();
+                if (c.ticked)
+                    QTest::mouseClick(las.WellNameBox(), Qt::LeftButton);
+                QTest::mouseClick(las.OkButton(), Qt::LeftButton);
+            });
             o.dlg.FileOpen();
             QVERIFY2(answer.Seen(), c.what);
+            QVERIFY2(offered == c.offered, c.what);
             QVERIFY2(o.Text(Id::WellName) == QString::fromUtf8(c.after), c.what);
             QVERIFY2(o.dlg.m_strBohrung == c.after, c.what);
             QVERIFY2(!o.dlg.m_Messwerte.empty(), c.what);
@@ -420,8 +438,10 @@ private slots:
             {"no Sw chosen", TestLasPath("utf8-bom.las"),
                 [](DlgLasImport& las) { las.Chooser(CurveRole::Porosity)->setCurrentIndex(1); },
                 "Bitte die Kurve für Wassersättigung wählen.", "Bitte die Kurve für Wassersättigung wählen."},
-            {"decimal comma", VolveWellLas("15_9-F-12"),
-                [](DlgLasImport& las) { SetText(las.ElevationField(), QStringLiteral("54,9")); },
+            // A decimal comma is taken (volveWellsGiveTheLinesOfTheBatchTool); a
+            // text is refused and marked.
+            {"elevation no number", VolveWellLas("15_9-F-12"),
+                [](DlgLasImport& las) { SetText(las.ElevationField(), QStringLiteral("54 m")); },
                 keldo::NotANumberMessage("Bezugshöhe (m)"), keldo::NotANumberMessage("Bezugshöhe (m)")},
             {"no row in range", TestLasPath("feet-percent.las"),
                 [](DlgLasImport& las) {
@@ -438,6 +458,8 @@ private slots:
                 c.change(las);
                 QTest::mouseClick(las.OkButton(), Qt::LeftButton);
                 QVERIFY2(las.isVisible(), c.what);
+                QCOMPARE(las.ElevationField()->property("refused").toBool(),
+                    c.message == keldo::NotANumberMessage("Bezugshöhe (m)"));
                 QVERIFY2(o.box.shown.size() == 1 && o.box.shown[0].rfind(c.message, 0) == 0,
                     qPrintable(QString::fromStdString(o.box.shown.empty() ? "-" : o.box.shown[0])));
                 // The live count says the same while the choice stands.
@@ -476,6 +498,50 @@ private slots:
         QVERIFY(box.questions.empty() && box.shown.empty());
     }
 
+    // The depth columns of the curve table keep one precision, enough for
+    // every value of the file (las12.las: 1200 to 1200.5 m; wrapped.las:
+    // 1500.0 to 1500.2 m; F-11 B: 3351.6 to 4759.2 m).
+    void curveTableDepthsShareOnePrecision()
+    {
+        const struct {
+            std::string las;
+            const char* first; // the first curve's first depth as shown
+            int decimals;
+        } files[] = {
+            {TestLasPath("las12.las"), "1200.0", 1},
+            {TestLasPath("wrapped.las"), "1500.0", 1},
+            {VolveWellLas("15_9-F-11_B"), "3351.6", 1},
+        };
+        for (const auto& f : files) {
+            RecordingMessageBox box;
+            DlgLasImport las(box);
+            QVERIFY(las.Open(f.las));
+            QTableWidget* table = las.CurveTable();
+            QCOMPARE(Cell(table, 0, 4), QString::fromLatin1(f.first));
+            for (int row = 0; row < table->rowCount(); ++row)
+                for (int column : {4, 5}) {
+                    const QString text = Cell(table, row, column);
+                    if (!text.isEmpty())
+                        QVERIFY2(text.size() - text.indexOf(QLatin1Char('.')) - 1 == f.decimals, qPrintable(text));
+                }
+        }
+    }
+
+    // A log in feet: the counts and the preview say the depths were
+    // converted (feet-percent.las: DEPT.FT, 9000.0 ft = 2743.2 m, less
+    // EKB 82.0 ft = 24.9936 m).
+    void feetAreSaidToBeConverted()
+    {
+        RecordingMessageBox box;
+        DlgLasImport las(box);
+        QVERIFY(las.Open(TestLasPath("feet-percent.las")));
+        const QStringList preview = las.Preview()->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(preview[0], QStringLiteral("Teufe in FT, umgerechnet in m."));
+        QCOMPARE(preview[1], QStringLiteral("Teufe(TVDSS)  Porosität          Sw"));
+        QVERIFY2(preview[3].startsWith(QStringLiteral("  2718.206")), qPrintable(preview[3]));
+        QVERIFY(las.CountsText()->text().contains(QStringLiteral("\nTeufe in FT, umgerechnet in m.")));
+    }
+
     void curveTableAndChoosersShowTheFile()
     {
         RecordingMessageBox box;
@@ -509,6 +575,8 @@ private slots:
         QCOMPARE(preview.size(), int(2 + DlgLasImport::kPreviewLines + 2)); // heading, lines, "…", end
         // the first row of the LAS file, 3351.6 m MD taken as TVD less 54.9 m
         QCOMPARE(preview[2], QStringLiteral("  3296.700      0.05500     1.00000"));
+        // less the elevation: below sea level, and the heading says so
+        QCOMPARE(preview[0], QStringLiteral("Teufe(TVDSS)  Porosität          Sw"));
 
         // The survey and back: the counts follow each time (tests/data/volve/README.md).
         ChooseSurvey(las, VolveWellSurvey("15_9-F-11_B"));
@@ -519,6 +587,10 @@ private slots:
         QCOMPARE(las.SurveyField()->text(), QString());
         QVERIFY(las.CountsText()->text().contains(QStringLiteral("0 mit nicht fortschreitender Teufe")));
         QVERIFY(las.CountsText()->text().contains(QStringLiteral("als TVD genommen")));
+        // Without the elevation the depths are those of the log's reference.
+        SetText(las.ElevationField(), QStringLiteral("0"));
+        QTest::keyClick(las.ElevationField(), Qt::Key_Tab);
+        QCOMPARE(las.Preview()->toPlainText().split(QLatin1Char('\n'))[0], QStringLiteral("Teufe(TVD)    Porosität          Sw"));
         QVERIFY(box.shown.empty());
     }
 

@@ -166,24 +166,30 @@ struct DepthCase {
     double elevation;
     const char* firstLine;
     std::vector<std::string> notes;
+    bool belowSeaLevel; // an elevation subtracted, or a TVDSS curve
 };
 
 // Survey: vertical to 1000 m, then straight at 60 degrees (TVD = 1000 + (MD - 1000) / 2).
 const DepthCase kDepthCases[] = {
-    {"MD with survey", "DEPT.M", true, 10, "  1090.000      0.20000     0.30000", {}},
+    {"MD with survey", "DEPT.M", true, 10, "  1090.000      0.20000     0.30000", {}, true},
     {"MD without survey", "DEPT.M", false, 10, "  1190.000      0.20000     0.30000",
         {"Ohne Bohrpfad wird die Teufenkurve DEPT (gemessene Teufe MD) als TVD genommen, wie bei einer senkrechten "
-         "Bohrung."}},
+         "Bohrung."},
+        true},
     {"TVD ignores the survey", "TVD.M", true, 10, "  1190.000      0.20000     0.30000",
-        {"Die Teufenkurve TVD ist schon eine Vertikalteufe; der Bohrpfad wird nicht benutzt."}},
-    {"TVD without survey", "TVD.M", false, 10, "  1190.000      0.20000     0.30000", {}},
+        {"Die Teufenkurve TVD ist schon eine Vertikalteufe; der Bohrpfad wird nicht benutzt."}, true},
+    {"TVD without survey", "TVD.M", false, 10, "  1190.000      0.20000     0.30000", {}, true},
+    {"TVD at elevation 0", "TVD.M", false, 0, "  1200.000      0.20000     0.30000", {}, false},
     {"TVDSS keeps its datum", "TVDSS.M", false, 10, "  1200.000      0.20000     0.30000",
-        {"Die Teufenkurve TVDSS ist schon auf den Meeresspiegel bezogen; die Bezugshöhe wird nicht abgezogen."}},
+        {"Die Teufenkurve TVDSS ist schon auf den Meeresspiegel bezogen; die Bezugshöhe wird nicht abgezogen."}, true},
+    {"TVDSS at elevation 0", "TVDSS.M", false, 0, "  1200.000      0.20000     0.30000", {}, true},
     {"feet", "DEPT.FT", false, 0, "   365.760      0.20000     0.30000",
         {"Ohne Bohrpfad wird die Teufenkurve DEPT (gemessene Teufe MD) als TVD genommen, wie bei einer senkrechten "
-         "Bohrung."}},
+         "Bohrung.",
+            "Teufe in FT, umgerechnet in m."},
+        false},
     {"unknown depth unit", "DEPT.KM", true, 0, "  1100.000      0.20000     0.30000",
-        {"Die Einheit \"KM\" der Teufenkurve DEPT ist unbekannt; die Werte werden als Meter genommen."}},
+        {"Die Einheit \"KM\" der Teufenkurve DEPT ist unbekannt; die Werte werden als Meter genommen."}, false},
 };
 
 TEST(MeasurementRows, DepthBecomesTvdssAsItsCurveAndTheSurveyAllow)
@@ -196,6 +202,7 @@ TEST(MeasurementRows, DepthBecomesTvdssAsItsCurveAndTheSurveyAllow)
         ASSERT_EQ(rows.lines.size(), 1u);
         EXPECT_EQ(rows.lines[0], c.firstLine);
         EXPECT_EQ(rows.notes, c.notes);
+        EXPECT_EQ(rows.belowSeaLevel, c.belowSeaLevel);
     }
 }
 
