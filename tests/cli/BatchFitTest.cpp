@@ -20,6 +20,7 @@
 #include "RecordingMessageBox.h"
 #include "SaturationRunMisfit.h"
 #include "ScratchFolder.h"
+#include "TextFormat.h"
 #include "WellDataTestFiles.h"
 
 namespace fs = std::filesystem;
@@ -162,19 +163,54 @@ TEST(BatchFit, VolveWellsGetTheFitsOfFitFromTheirLogs)
     }
 }
 
-// A fit that cannot be made stops keldo-batch with the fit's one message:
-// no report, no saved document.
+// Gas 2860-2930 m, water 2950-3010 m, every 10 m, the water line through
+// 305 bar at 2940 m, the gas line `gasAbove` bar higher there.
+static std::string PressurePoints(double gasGradient, double waterGradient, int waterPoints,
+    const char* well = "15/9-F-12", double gasAbove = 0)
+{
+    std::string text = "well;depth;pressure;fluid\n";
+    for (int d = 2860; d <= 2930; d += 10)
+        text += keldo::Format("%s;%d;%.4f;gas\n", well, d, 305 + gasAbove + gasGradient * (d - 2940));
+    for (int i = 0; i < waterPoints; ++i)
+        text += keldo::Format("%s;%d;%.4f;water\n", well, 2950 + 10 * i, 305 + waterGradient * (10 + 10 * i));
+    return text;
+}
+
+// A fit that cannot be made (Phi-K, contact, capillary pressure, formation
+// pressures) stops keldo-batch with the fit's one message: a file that cannot
+// be read exits 1, a bad line or a refused fit 2; no report, nothing saved or
+// written.
 TEST(BatchFit, FitsThatCannotBeMadeStopWithTheirMessage)
 {
     ScratchFolder dir;
-    WriteBytes(dir.file("nur-kommentare.txt"), "# Kerntabelle\n# noch keine Proben\n");
-    WriteBytes(dir.file("zu-flach.txt"), "Teufe Porositaet Permeabilitaet\n2500.0 0.21 120\n2501.5 0.18 35\n");
-    WriteBytes(dir.file("k-null.txt"), "2900.0 0.21 0\n2910.0 0.18 -3.5\n");
-    WriteBytes(dir.file("eine-probe.txt"), "2900.0 0.21 120\n");
-    WriteBytes(dir.file("komma.txt"), "2900.0 0.21 120\n2910.0 0,18 35\n");
-    WriteBytes(dir.file("eine-zeile.txt"), "2900.0 0.21 0.35\n");
+    const fs::path inputs = dir.path() / "in";
+    fs::create_directories(inputs / "ordner");
+    const auto input = [&](const char* name) { return (inputs / name).string(); };
+    WriteBytes(input("nur-kommentare.txt"), "# Kerntabelle\n# noch keine Proben\n");
+    WriteBytes(input("zu-flach.txt"), "Teufe Porositaet Permeabilitaet\n2500.0 0.21 120\n2501.5 0.18 35\n");
+    WriteBytes(input("k-null.txt"), "2900.0 0.21 0\n2910.0 0.18 -3.5\n");
+    WriteBytes(input("eine-probe.txt"), "2900.0 0.21 120\n");
+    WriteBytes(input("komma.txt"), "2900.0 0.21 120\n2910.0 0,18 35\n");
+    WriteBytes(input("eine-zeile.txt"), "2900.0 0.21 0.35\n");
+    WriteBytes(input("pc-komma.csv"), "sample,porosity,permeability,pressure (bar),sw\nA,0.2,10,5,0.9\nA,x,10,10,0.8\n");
+    {
+        // Two plugs of the capillary-pressure example only.
+        std::string two;
+        std::istringstream example(ReadBytes(ExampleFile("core-pc/core-pc.csv")));
+        for (std::string line; std::getline(example, line);)
+            if (line.rfind("P01,", 0) == 0 || line.rfind("P02,", 0) == 0 || line.rfind("sample", 0) == 0)
+                two += line + '\n';
+        WriteBytes(input("pc-zwei.csv"), two);
+    }
+    WriteBytes(input("p-o.csv"), "depth;pressure\n2900;2,9O\n");
+    WriteBytes(input("p-quote.csv"), "depth;pressure;well\n2900;290;\"15/9-F-12\n");
+    WriteBytes(input("p-f11.csv"), PressurePoints(0.0144, 0.105, 7, "15/9-F-11 A"));
+    WriteBytes(input("p-zwei.csv"), PressurePoints(0.0144, 0.105, 2));
+    WriteBytes(input("p-schwer.csv"), PressurePoints(0.12, 0.105, 7));
+    WriteBytes(input("p-parallel.csv"), PressurePoints(0.1049, 0.105, 7, "15/9-F-12", 0.5));
+
     const auto core = [&](const char* file) {
-        return [path = dir.file(file)](BatchOptions& o) {
+        return [path = input(file)](BatchOptions& o) {
             o.fitPhiK = true;
             o.coreFile = path;
         };
@@ -191,6 +227,16 @@ TEST(BatchFit, FitsThatCannotBeMadeStopWithTheirMessage)
             o.inputs.lasFile = las;
             o.inputs.permeabilityCurve = curve;
         };
+    };
+    const auto pc = [](const std::string& file, std::optional<float> pcMax = std::nullopt) {
+        return [=](BatchOptions& o) {
+            o.pcFile = file;
+            o.pcMax = pcMax;
+            o.fitContact = true;
+        };
+    };
+    const auto pressures = [](const std::string& file) {
+        return [=](BatchOptions& o) { o.pressureFile = file; };
     };
     const struct {
         const char* what;
@@ -209,13 +255,13 @@ TEST(BatchFit, FitsThatCannotBeMadeStopWithTheirMessage)
         {"a single plug", core("eine-probe.txt"), keldo::kBatchRefused,
             "ABBRUCH!!Aus einem einzigen Wertepaar ist die Phi-K-Beziehung nicht bestimmbar!\n"},
         {"a core table with a bad line", core("komma.txt"), keldo::kBatchRefused,
-            "ABBRUCH in der 2.Zeile der Datei " + dir.file("komma.txt") + "\n2910.0 0,18 35\n"},
+            "ABBRUCH in der 2.Zeile der Datei " + input("komma.txt") + "\n2910.0 0,18 35\n"},
         {"a core table that is not there", core("fehlt.txt"), keldo::kBatchUnreadable,
-            "ABBRUCH!!Die Datei " + dir.file("fehlt.txt") + " kann nicht gelesen werden!\n"},
+            "ABBRUCH!!Die Datei " + input("fehlt.txt") + " kann nicht gelesen werden!\n"},
         {"a one-row well",
             [&](BatchOptions& o) {
                 contact(2850, 3000)(o);
-                o.inputs.measurementsFile = dir.file("eine-zeile.txt");
+                o.inputs.measurementsFile = input("eine-zeile.txt");
             },
             keldo::kBatchRefused, "ABBRUCH!!Für die Kontaktanpassung liegt nur ein Messwert im Teufenbereich"},
         {"a range whose start lies below its end", contact(3000, 2900), keldo::kBatchRefused,
@@ -234,19 +280,48 @@ TEST(BatchFit, FitsThatCannotBeMadeStopWithTheirMessage)
                 + ": Die Kurve \"PERM\" (Permeabilität) gibt es in der Datei"},
         {"a LAS file without a permeability curve", lasCurve(TestLasPath("las12.las"), ""), keldo::kBatchRefused,
             "ABBRUCH!!LAS-Datei " + TestLasPath("las12.las") + ": Keine Kurve ist als Permeabilität zu erkennen"},
+        {"Pc: a bad line", pc(input("pc-komma.csv")), keldo::kBatchRefused,
+            "ABBRUCH!!Zeile 3, Spalte 2 (porosity): \"x\" ist keine Zahl!"},
+        {"Pc: two plugs", pc(input("pc-zwei.csv")), keldo::kBatchRefused,
+            "ABBRUCH!!Für die Normierung sind mindestens 3 verwendbare Proben nötig"},
+        {"Pc: Pc max below the dialog's limit", pc(ExampleFile("core-pc/core-pc.csv"), 5.0f), keldo::kBatchRefused,
+            "ABBRUCH!!Der Max.Kapillardruck 5.0 bar ist zu niedrig"},
+        {"Pc: a file that is not there", pc(input("fehlt.csv")), keldo::kBatchUnreadable,
+            "ABBRUCH!!Die Kapillardruckdatei " + input("fehlt.csv") + " kann nicht gelesen werden!"},
+        {"Pc: a folder", pc(input("ordner")), keldo::kBatchUnreadable,
+            "ABBRUCH!!Die Kapillardruckdatei " + input("ordner") + " kann nicht gelesen werden!"},
+        {"pressures: no such file", pressures(input("fehlt.csv")), keldo::kBatchUnreadable, "ABBRUCH!!Druckdatei "},
+        {"pressures: a folder", pressures(input("ordner")), keldo::kBatchUnreadable, "ABBRUCH!!Druckdatei "},
+        {"pressures: a pressure that is no number", pressures(input("p-o.csv")), keldo::kBatchRefused,
+            "ABBRUCH!!Druckdatei "},
+        {"pressures: a quote not closed", pressures(input("p-quote.csv")), keldo::kBatchRefused,
+            "ABBRUCH!!Druckdatei "},
+        {"pressures: no row of the document's well", pressures(input("p-f11.csv")), keldo::kBatchRefused,
+            "ABBRUCH!!Druckdatei "},
+        {"pressures: two water points", pressures(input("p-zwei.csv")), keldo::kBatchRefused,
+            "ABBRUCH!!Für den Wassergradienten gibt es nur 2 Druckpunkte"},
+        {"pressures: gas heavier than water", pressures(input("p-schwer.csv")), keldo::kBatchRefused,
+            "ABBRUCH!!Der Gasgradient"},
+        {"pressures: lines that meet 5000 m below", pressures(input("p-parallel.csv")), keldo::kBatchRefused,
+            "ABBRUCH!!Die Geraden schneiden sich"},
     };
+    const std::vector<std::string> before = dir.entries();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         BatchOptions options;
         options.inputs.document = GasExampleDocument();
         options.saveAs = dir.file("nie.kld");
+        options.reportFile = dir.file("nie.txt");
+#ifdef KELDO_GRAPH_EXPORT
+        options.fitGraphFile = dir.file("nie.png");
+#endif
         c.change(options);
         const Outcome out = RunTool(options);
         EXPECT_EQ(out.status, c.status);
         EXPECT_EQ(out.messages.rfind(c.message, 0), 0u) << out.messages;
         EXPECT_EQ(out.messages.find("ABBRUCH", 1), std::string::npos) << "one message: " << out.messages;
         EXPECT_EQ(out.report, "");
-        EXPECT_FALSE(fs::exists(options.saveAs));
+        EXPECT_EQ(dir.entries(), before);
     }
 }
 
@@ -256,6 +331,7 @@ TEST(BatchFit, FitGraphFilesAreNamedForTheFit)
         const char* given;
         bool phiK, contact;
         std::vector<std::string> files;
+        bool pc = false; // with a capillary-pressure file
     } cases[] = {
         {"anpassung.png", true, false, {"anpassung.png"}},
         {"anpassung.png", false, true, {"anpassung.png"}},
@@ -263,6 +339,10 @@ TEST(BatchFit, FitGraphFilesAreNamedForTheFit)
         {"out.v2/F-12.svg", true, true, {"out.v2/F-12-phik.svg", "out.v2/F-12-kontakt.svg"}},
         {"out.v2/anpassung", true, true, {"out.v2/anpassung-phik", "out.v2/anpassung-kontakt"}},
         {"", true, true, {}},
+        {"fit.png", false, false, {"fit-pc.png", "fit-pcparam.png", "fit-shf.png"}, true},
+        {"out/fit.svg", false, true, {"out/fit.svg", "out/fit-pc.svg", "out/fit-pcparam.svg", "out/fit-shf.svg"}, true},
+        {"a.b/fit", true, true, {"a.b/fit-phik", "a.b/fit-kontakt", "a.b/fit-pc", "a.b/fit-pcparam", "a.b/fit-shf"},
+            true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.given);
@@ -270,6 +350,8 @@ TEST(BatchFit, FitGraphFilesAreNamedForTheFit)
         options.fitGraphFile = c.given;
         options.fitPhiK = c.phiK;
         options.fitContact = c.contact;
+        if (c.pc)
+            options.pcFile = "kern.csv";
         EXPECT_EQ(keldo::FitGraphFiles(options), c.files);
     }
 }

@@ -2,8 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
-#include <sstream>
 
 #include "BatchFit.h"
 #include "BatchRun.h"
@@ -19,7 +17,6 @@
 #include "ScratchFolder.h"
 #include "WellDataTestFiles.h"
 
-namespace fs = std::filesystem;
 using keldo::BatchOptions;
 
 namespace {
@@ -109,85 +106,6 @@ TEST(BatchPcFit, SavesTheFittedCoefficientsAndPcMax)
         } else {
             EXPECT_EQ(saved.m_fKontakt, original.m_fKontakt);
         }
-    }
-}
-
-// A file that cannot be read exits 1, a bad line or a refused fit 2, each
-// with its one message, and nothing is computed, saved or written.
-TEST(BatchPcFit, RefusalsWriteNothing)
-{
-    ScratchFolder dir;
-    const fs::path inputs = dir.path() / "in";
-    fs::create_directory(inputs);
-    const std::string header = "sample,porosity,permeability,pressure (bar),sw\n";
-    WriteBytes((inputs / "bad.csv").string(), header + "A,0.2,10,5,0.9\nA,x,10,10,0.8\n");
-    // Two plugs of the example only.
-    std::string two;
-    std::istringstream example(ReadBytes(CorePcExample()));
-    for (std::string line; std::getline(example, line);)
-        if (line.rfind("P01,", 0) == 0 || line.rfind("P02,", 0) == 0 || line.rfind("sample", 0) == 0)
-            two += line + '\n';
-    WriteBytes((inputs / "two.csv").string(), two);
-
-    const auto file = [&](const char* name) { return (inputs / name).string(); };
-    const struct {
-        const char* what;
-        std::string pcFile;
-        std::optional<float> pcMax;
-        int status;
-        std::string message; // its beginning
-    } cases[] = {
-        {"a bad line", file("bad.csv"), std::nullopt, keldo::kBatchRefused,
-            "ABBRUCH!!Zeile 3, Spalte 2 (porosity): \"x\" ist keine Zahl!"},
-        {"two plugs", file("two.csv"), std::nullopt, keldo::kBatchRefused,
-            "ABBRUCH!!Für die Normierung sind mindestens 3 verwendbare Proben nötig"},
-        {"Pc max below the dialog's limit", CorePcExample(), 5.0f, keldo::kBatchRefused,
-            "ABBRUCH!!Der Max.Kapillardruck 5.0 bar ist zu niedrig"},
-        {"a file that is not there", file("none.csv"), std::nullopt, keldo::kBatchUnreadable,
-            "ABBRUCH!!Die Kapillardruckdatei " + file("none.csv") + " kann nicht gelesen werden!"},
-        {"a folder", inputs.string(), std::nullopt, keldo::kBatchUnreadable,
-            "ABBRUCH!!Die Kapillardruckdatei " + inputs.string() + " kann nicht gelesen werden!"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        BatchOptions options;
-        options.inputs.document = GasExampleDocument();
-        options.pcFile = c.pcFile;
-        options.pcMax = c.pcMax;
-        options.fitContact = true;
-        options.saveAs = dir.file("never.kld");
-        options.reportFile = dir.file("never.txt");
-#ifdef KELDO_GRAPH_EXPORT
-        options.fitGraphFile = dir.file("never.png");
-#endif
-        const Outcome out = RunTool(options);
-        EXPECT_EQ(out.status, c.status);
-        EXPECT_EQ(out.messages.rfind(c.message, 0), 0u) << out.messages;
-        EXPECT_EQ(out.messages.find("ABBRUCH", 1), std::string::npos) << "one message: " << out.messages;
-        EXPECT_EQ(out.report, "");
-        EXPECT_EQ(dir.entries(), std::vector<std::string>{"in"});
-    }
-}
-
-TEST(BatchPcFit, FitGraphFilesFollowTheOtherFits)
-{
-    const struct {
-        const char* given;
-        bool phiK, contact;
-        std::vector<std::string> files;
-    } cases[] = {
-        {"fit.png", false, false, {"fit-pc.png", "fit-pcparam.png", "fit-shf.png"}},
-        {"out/fit.svg", false, true, {"out/fit.svg", "out/fit-pc.svg", "out/fit-pcparam.svg", "out/fit-shf.svg"}},
-        {"a.b/fit", true, true, {"a.b/fit-phik", "a.b/fit-kontakt", "a.b/fit-pc", "a.b/fit-pcparam", "a.b/fit-shf"}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.given);
-        BatchOptions options;
-        options.fitGraphFile = c.given;
-        options.fitPhiK = c.phiK;
-        options.fitContact = c.contact;
-        options.pcFile = "kern.csv";
-        EXPECT_EQ(keldo::FitGraphFiles(options), c.files);
     }
 }
 

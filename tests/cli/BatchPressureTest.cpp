@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "BatchTestRun.h"
 #include "DocumentFile.h"
@@ -23,11 +22,6 @@ namespace {
 std::string ExamplePressures() { return ExampleFile("pressure/F-12-pressures.csv"); }
 constexpr double kStatedLevel = 2940.0;
 
-void WriteText(const std::string& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary) << text;
-}
-
 // The value of a report line "  Label   (unit):   value", by its label.
 double ValueOf(const std::string& report, const std::string& label)
 {
@@ -39,71 +33,7 @@ double ValueOf(const std::string& report, const std::string& label)
     return std::stod(report.substr(colon + 2, report.find('\n', colon) - colon - 2));
 }
 
-// Gas 2860-2930 m, water 2950-3010 m, every 10 m, the water line through
-// 305 bar at 2940 m, the gas line `gasAbove` bar higher there.
-std::string Points(double gasGradient, double waterGradient, int waterPoints, const char* well = "15/9-F-12",
-    double gasAbove = 0)
-{
-    std::string text = "well;depth;pressure;fluid\n";
-    for (int d = 2860; d <= 2930; d += 10)
-        text += keldo::Format("%s;%d;%.4f;gas\n", well, d, 305 + gasAbove + gasGradient * (d - 2940));
-    for (int i = 0; i < waterPoints; ++i)
-        text += keldo::Format("%s;%d;%.4f;water\n", well, 2950 + 10 * i, 305 + waterGradient * (10 + 10 * i));
-    return text;
-}
-
 } // namespace
-
-TEST(BatchPressure, RefusalsWriteNothing)
-{
-    const struct Case {
-        const char* what;
-        std::string text; // empty: no file at all
-        bool folder;
-        int status;
-        const char* message; // the beginning of the one message
-    } cases[] = {
-        {"no such file", "", false, keldo::kBatchUnreadable, "ABBRUCH!!Druckdatei "},
-        {"a folder", "", true, keldo::kBatchUnreadable, "ABBRUCH!!Druckdatei "},
-        {"a pressure that is no number", "depth;pressure\n2900;2,9O\n", false, keldo::kBatchRefused,
-            "ABBRUCH!!Druckdatei "},
-        {"a quote not closed", "depth;pressure;well\n2900;290;\"15/9-F-12\n", false, keldo::kBatchRefused,
-            "ABBRUCH!!Druckdatei "},
-        {"no row of the document's well", Points(0.0144, 0.105, 7, "15/9-F-11 A"), false, keldo::kBatchRefused,
-            "ABBRUCH!!Druckdatei "},
-        {"two water points", Points(0.0144, 0.105, 2), false, keldo::kBatchRefused,
-            "ABBRUCH!!Für den Wassergradienten gibt es nur 2 Druckpunkte"},
-        {"gas heavier than water", Points(0.12, 0.105, 7), false, keldo::kBatchRefused,
-            "ABBRUCH!!Der Gasgradient"},
-        {"lines that meet 5000 m below", Points(0.1049, 0.105, 7, "15/9-F-12", 0.5), false, keldo::kBatchRefused,
-            "ABBRUCH!!Die Geraden schneiden sich"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        ScratchFolder dir;
-        const std::string pressures = dir.file("druck.csv");
-        if (c.folder)
-            std::filesystem::create_directory(pressures);
-        else if (!c.text.empty())
-            WriteText(pressures, c.text);
-        const auto before = dir.entries();
-
-        BatchOptions options;
-        options.inputs.document = GasExampleDocument();
-        options.pressureFile = pressures;
-        options.reportFile = dir.file("aus.txt");
-        options.saveAs = dir.file("gespeichert.kld");
-#ifdef KELDO_GRAPH_EXPORT
-        options.fitGraphFile = dir.file("fit.png");
-#endif
-        const Outcome out = RunTool(options);
-        EXPECT_EQ(out.status, c.status);
-        EXPECT_EQ(out.messages.rfind(c.message, 0), 0u) << out.messages;
-        EXPECT_EQ(std::count(out.messages.begin(), out.messages.end(), '\n'), 1) << out.messages;
-        EXPECT_EQ(out.report, "");
-        EXPECT_EQ(dir.entries(), before);
-    }
-}
 
 TEST(BatchPressure, TheLevelIsTheContactUnlessTheLogsGiveOne)
 {

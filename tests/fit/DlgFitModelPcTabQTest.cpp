@@ -36,12 +36,6 @@ bool SameModel(const keldo::FittedCapillaryModel& a, const keldo::FittedCapillar
     return a.alfa == b.alfa && a.beta == b.beta && a.swmin == b.swmin && a.pcsperr == b.pcsperr && a.pcMax == b.pcMax;
 }
 
-void SetFocusTo(QWidget& window, QWidget* widget)
-{
-    widget->setFocus(Qt::OtherFocusReason);
-    QTRY_VERIFY(QApplication::focusWidget() == widget || !window.isActiveWindow());
-}
-
 } // namespace
 
 class DlgFitModelPcTabQTest : public QObject {
@@ -196,64 +190,6 @@ private slots:
         QVERIFY2(box.shown.back().rfind("ABBRUCH!!", 0) == 0, box.shown.back().c_str());
         QCOMPARE(tab.Samples()->rowCount(), 12);
         QCOMPARE(QString::fromStdString(tab.Source()), QString::fromStdString(keldo::PcFileSource(CorePcExample())));
-    }
-
-    // On the tab, as on the others: every Alt key once, Tab from the file
-    // down to the numbers and on to "Übernehmen", Enter and Alt+A press
-    // "Anpassen", Alt+T opens a file.
-    void keyboardReachesTheControlsOfTheTab()
-    {
-        RecordingMessageBox box;
-        CKeldoDoc doc(box);
-        DlgFitModel dlg(doc, {}, box);
-        DlgFitModelPcTab& tab = *dlg.PcTab();
-        int chosen = 0;
-        tab.SetFileChooser([&](QWidget*) {
-            ++chosen;
-            return std::string();
-        });
-        dlg.show();
-        QVERIFY(QTest::qWaitForWindowActive(&dlg));
-        dlg.Tabs()->setCurrentWidget(&tab);
-        int fits = 0;
-        connect(tab.FitButton(), &QPushButton::clicked, [&] { ++fits; });
-
-        QStringList keys;
-        const auto collect = [&](const QString& text) {
-            const qsizetype amp = text.indexOf(QLatin1Char('&'));
-            if (amp >= 0 && amp + 1 < text.size())
-                keys << text.mid(amp + 1, 1).toUpper();
-        };
-        for (int i = 0; i < dlg.Tabs()->count(); ++i)
-            collect(dlg.Tabs()->tabText(i));
-        for (auto* button : dlg.findChildren<QAbstractButton*>())
-            if (button->isVisibleTo(&dlg))
-                collect(button->text());
-        for (auto* label : dlg.findChildren<QLabel*>())
-            if (label->isVisibleTo(&dlg) && label->buddy())
-                collect(label->text());
-        keys.sort();
-        QStringList unique = keys;
-        unique.removeDuplicates();
-        QCOMPARE(keys, unique);
-        QVERIFY(keys.contains(QStringLiteral("U"))); // the tab itself
-
-        dlg.TakeOverButton()->setEnabled(true); // as after a fit
-        const std::vector<QWidget*> order = {tab.FileButton(), tab.Samples(), tab.PcMaxField(), tab.AlfaOrderBox(),
-            tab.TwoStepBox(), tab.FitButton(), tab.Numbers(), dlg.TakeOverButton(), dlg.CloseButton()};
-        SetFocusTo(dlg, order.front());
-        for (size_t i = 1; i < order.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QVERIFY2(QApplication::focusWidget() == order[i], qPrintable(QString::number(i)));
-        }
-
-        SetFocusTo(dlg, tab.PcMaxField());
-        QTest::keyClick(tab.PcMaxField(), Qt::Key_Return);
-        QTRY_COMPARE(fits, 1);
-        QTest::keyClick(tab.AlfaOrderBox(), Qt::Key_A, Qt::AltModifier);
-        QTRY_COMPARE(fits, 2);
-        QTest::keyClick(tab.AlfaOrderBox(), Qt::Key_T, Qt::AltModifier);
-        QTRY_COMPARE(chosen, 1);
     }
 };
 

@@ -63,12 +63,6 @@ const QStringList kBatchBlock = {
     "  Freies Wasserniveau - Kontakt      (m):     20.68",
 };
 
-void SetFocusTo(QWidget& window, QWidget* widget)
-{
-    widget->setFocus(Qt::OtherFocusReason);
-    QTRY_VERIFY(QApplication::focusWidget() == widget || !window.isActiveWindow());
-}
-
 } // namespace
 
 class DlgFitModelPressureQTest : public QObject {
@@ -136,56 +130,6 @@ private slots:
         QVERIFY(!dlg.PressurePage()->Contact());
         QVERIFY(!dlg.TakeOverButton()->isEnabled());
         QCOMPARE(dlg.PressurePage()->Points()->rowCount(), 0);
-    }
-
-    // The tab's accelerators are unique in the dialog, Tab walks from the
-    // file to the numbers, then "Übernehmen" and "Schließen"; Alt+D shows
-    // the tab, where Enter opens a file.
-    void keyboardReachesTheTab()
-    {
-        RecordingMessageBox box;
-        CKeldoDoc doc(box);
-        DlgFitModel dlg(doc, {}, box);
-        int chosen = 0;
-        dlg.PressurePage()->SetFileChooser([&](QWidget*) {
-            ++chosen;
-            return std::string();
-        });
-        dlg.show();
-        QVERIFY(QTest::qWaitForWindowActive(&dlg));
-        dlg.Tabs()->setCurrentIndex(kPressureTab);
-
-        QStringList keys;
-        const auto collect = [&](const QString& text) {
-            const qsizetype amp = text.indexOf(QLatin1Char('&'));
-            if (amp >= 0 && amp + 1 < text.size())
-                keys << text.mid(amp + 1, 1).toUpper();
-        };
-        for (int i = 0; i < dlg.Tabs()->count(); ++i)
-            collect(dlg.Tabs()->tabText(i));
-        for (auto* button : dlg.findChildren<QAbstractButton*>())
-            if (button->isVisibleTo(&dlg))
-                collect(button->text());
-        keys.sort();
-        QStringList unique = keys;
-        unique.removeDuplicates();
-        QCOMPARE(keys, unique);
-
-        dlg.TakeOverButton()->setEnabled(true); // as after a level
-        DlgFitModelPressure* page = dlg.PressurePage();
-        const QWidget* order[] = {
-            page->OpenButton(), page->Points(), page->Numbers(), dlg.TakeOverButton(), dlg.CloseButton()};
-        SetFocusTo(dlg, page->OpenButton());
-        for (size_t i = 1; i < std::size(order); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QVERIFY2(QApplication::focusWidget() == order[i], qPrintable(QString::number(i)));
-        }
-        dlg.Tabs()->setCurrentIndex(0);
-        QTest::keyClick(&dlg, Qt::Key_D, Qt::AltModifier);
-        QTRY_COMPARE(dlg.Tabs()->currentIndex(), kPressureTab);
-        SetFocusTo(dlg, page->Numbers());
-        QTest::keyClick(page->Numbers(), Qt::Key_Return);
-        QTRY_COMPARE(chosen, 1);
     }
 };
 

@@ -3,8 +3,11 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QCheckBox>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QtTest>
 
 #include <algorithm>
@@ -14,6 +17,8 @@
 
 #include "ChartView.h"
 #include "DlgFitModel.h"
+#include "DlgFitModelPcTab.h"
+#include "DlgFitModelPressure.h"
 #include "DlgLasImport.h"
 #include "DocumentFile.h"
 #include "KeldoDoc.h"
@@ -165,83 +170,86 @@ private slots:
         QVERIFY(dlg.TakeOverButton()->isEnabled());
     }
 
-    // Every label and button of a tab, with the tabs and the buttons below
-    // them, has its own Alt key; Tab follows the layout; Alt+A and Enter
-    // press "Anpassen" of the tab shown, Enter on a button that button.
+    // Tab follows the layout of each tab, from its data down to its numbers,
+    // then "Übernehmen" and "Schließen"; the order buttons are one stop,
+    // entered at the first, the arrow keys choose. Enter in a field and Alt+A
+    // press "Anpassen" of the tab shown, Enter on a button that button; Alt+T
+    // opens a file on "Kapillardruck", Alt+D shows "Druck". (That every Alt
+    // key of the dialog is its own is checked for every window of the
+    // program together.)
     void keyboardReachesTheControlsOfEachTab()
     {
         RecordingMessageBox box;
         CKeldoDoc doc(box);
         DlgFitModel dlg(doc, {}, box);
+        DlgFitModelPcTab& pc = *dlg.PcTab();
+        DlgFitModelPressure& pressure = *dlg.PressurePage();
+        int fitPhiK = 0, fitContact = 0, fitPc = 0, pcFiles = 0, pressureFiles = 0;
+        pc.SetFileChooser([&](QWidget*) {
+            ++pcFiles;
+            return std::string();
+        });
+        pressure.SetFileChooser([&](QWidget*) {
+            ++pressureFiles;
+            return std::string();
+        });
         dlg.show();
         QVERIFY(QTest::qWaitForWindowActive(&dlg));
-
-        int fitPhiK = 0, fitContact = 0;
         connect(dlg.FitPhiKButton(), &QPushButton::clicked, [&] { ++fitPhiK; });
         connect(dlg.FitContactButton(), &QPushButton::clicked, [&] { ++fitContact; });
+        connect(pc.FitButton(), &QPushButton::clicked, [&] { ++fitPc; });
 
-        // Tab walks each tab from the data down to the numbers, then to
-        // "Übernehmen" and "Schließen"; the order buttons are one stop,
-        // entered at the first, the arrow keys choose.
         dlg.TakeOverButton()->setEnabled(true); // as after a fit
         const std::vector<QWidget*> tabOrders[] = {
             {dlg.LasButton(), dlg.CoreButton(), dlg.OrderButton(1), dlg.FitPhiKButton(), dlg.PhiKNumbers(),
                 dlg.TakeOverButton(), dlg.CloseButton()},
             {dlg.RangeFromField(), dlg.RangeToField(), dlg.FitContactButton(), dlg.ContactNumbers(),
                 dlg.TakeOverButton(), dlg.CloseButton()},
+            {pc.FileButton(), pc.Samples(), pc.PcMaxField(), pc.AlfaOrderBox(), pc.TwoStepBox(), pc.FitButton(),
+                pc.Numbers(), dlg.TakeOverButton(), dlg.CloseButton()},
+            {pressure.OpenButton(), pressure.Points(), pressure.Numbers(), dlg.TakeOverButton(), dlg.CloseButton()},
         };
-        for (int tab = 0; tab < 2; ++tab) {
+        for (int tab = 0; tab < 4; ++tab) {
             dlg.Tabs()->setCurrentIndex(tab);
-            QStringList keys;
-            const auto collect = [&](const QString& text) {
-                const qsizetype amp = text.indexOf(QLatin1Char('&'));
-                if (amp >= 0 && amp + 1 < text.size())
-                    keys << text.mid(amp + 1, 1).toUpper();
-            };
-            for (int i = 0; i < dlg.Tabs()->count(); ++i)
-                collect(dlg.Tabs()->tabText(i));
-            for (auto* button : dlg.findChildren<QAbstractButton*>())
-                if (button->isVisibleTo(&dlg))
-                    collect(button->text());
-            for (auto* label : dlg.findChildren<QLabel*>())
-                if (label->isVisibleTo(&dlg) && label->buddy())
-                    collect(label->text());
-            keys.sort();
-            QStringList unique = keys;
-            unique.removeDuplicates();
-            QCOMPARE(keys, unique);
-
             const std::vector<QWidget*>& order = tabOrders[tab];
             SetFocusTo(dlg, order.front());
             for (size_t i = 1; i < order.size(); ++i) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-                QVERIFY2(QApplication::focusWidget() == order[i], qPrintable(QString::number(i)));
+                QVERIFY2(QApplication::focusWidget() == order[i], qPrintable(QStringLiteral("%1/%2").arg(tab).arg(i)));
             }
         }
 
         const struct {
+            const char* what;
             int tab;
             QWidget* focus;
             Qt::Key key;
             Qt::KeyboardModifiers modifiers;
-            int phiK, contact; // presses expected
+            int* counter; // what the key must press once
         } presses[] = {
-            {0, dlg.OrderButton(1), Qt::Key_Return, Qt::NoModifier, 1, 0},
-            {0, dlg.PhiKNumbers(), Qt::Key_Enter, Qt::NoModifier, 1, 0},
-            {0, dlg.OrderButton(2), Qt::Key_A, Qt::AltModifier, 1, 0},
-            {1, dlg.RangeFromField(), Qt::Key_Return, Qt::NoModifier, 0, 1},
-            {1, dlg.RangeToField(), Qt::Key_A, Qt::AltModifier, 0, 1},
+            {"Enter on an order button", 0, dlg.OrderButton(1), Qt::Key_Return, Qt::NoModifier, &fitPhiK},
+            {"Enter in the Phi-K numbers", 0, dlg.PhiKNumbers(), Qt::Key_Enter, Qt::NoModifier, &fitPhiK},
+            {"Alt+A on Phi-K", 0, dlg.OrderButton(2), Qt::Key_A, Qt::AltModifier, &fitPhiK},
+            {"Enter in the contact range", 1, dlg.RangeFromField(), Qt::Key_Return, Qt::NoModifier, &fitContact},
+            {"Alt+A on Kontakt", 1, dlg.RangeToField(), Qt::Key_A, Qt::AltModifier, &fitContact},
+            {"Enter in Pc max", 2, pc.PcMaxField(), Qt::Key_Return, Qt::NoModifier, &fitPc},
+            {"Alt+A on Kapillardruck", 2, pc.AlfaOrderBox(), Qt::Key_A, Qt::AltModifier, &fitPc},
+            {"Alt+T on Kapillardruck", 2, pc.AlfaOrderBox(), Qt::Key_T, Qt::AltModifier, &pcFiles},
+            {"Enter in the pressure numbers", 3, pressure.Numbers(), Qt::Key_Return, Qt::NoModifier, &pressureFiles},
         };
         for (const auto& press : presses) {
             dlg.Tabs()->setCurrentIndex(press.tab);
             SetFocusTo(dlg, press.focus);
-            fitPhiK = fitContact = 0;
+            fitPhiK = fitContact = fitPc = pcFiles = pressureFiles = 0;
             QTest::keyClick(press.focus, press.key, press.modifiers);
             // A mnemonic clicks after the button has shown itself pressed.
-            QTRY_COMPARE(fitPhiK + fitContact, 1);
-            QCOMPARE(fitPhiK, press.phiK);
-            QCOMPARE(fitContact, press.contact);
+            QTRY_VERIFY2(*press.counter == 1, press.what);
+            QVERIFY2(fitPhiK + fitContact + fitPc + pcFiles + pressureFiles == 1, press.what);
         }
+        dlg.Tabs()->setCurrentIndex(0);
+        QTest::keyClick(&dlg, Qt::Key_D, Qt::AltModifier);
+        QTRY_COMPARE(dlg.Tabs()->currentIndex(), 3);
+
         // Enter on a button presses that button, not "Anpassen".
         dlg.Tabs()->setCurrentIndex(0);
         SetFocusTo(dlg, dlg.CloseButton());
