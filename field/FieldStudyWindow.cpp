@@ -503,6 +503,7 @@ void CFieldStudyWindow::SetRunning(bool running)
     for (QPushButton* button : m_wellButtons)
         button->setEnabled(!running);
     m_pWells->setEnabled(!running);
+    m_pTops->setEnabled(!running);
     m_pStart->setEnabled(!running);
     m_pCancel->setEnabled(running);
     m_pExport->setEnabled(!running && m_pSummary->Result().Size() > 0);
