@@ -5,6 +5,7 @@
 
 #include "ChartFrame.h"
 #include "TextFormat.h"
+#include "ZoneColumns.h"
 #include "Utf8Text.h"
 
 namespace keldo {
@@ -14,15 +15,16 @@ constexpr int kMinWidth = 2000;      // plot width for a few wells
 constexpr int kMaxWidth = 3000;      // the widest plot: 50 named columns
 constexpr int kCharWidth = 25;       // label font, with a little to spare
 constexpr int kNameGap = 20;         // between the plot and a name
-constexpr size_t kMaxNameChars = 24; // longer names are cut with "…"
 constexpr int kLabelRoom = 150;      // below the names: the x axis label
+constexpr int kLeastPlotWidth = 600; // of a page fitted to a window
+constexpr int kLeastPlotHeight = 200;
 
-// The name cut to kMaxNameChars characters.
-std::string ShortName(const std::string& name)
+// The name cut to `chars` characters.
+std::string ShortName(const std::string& name, size_t chars)
 {
-    if (Utf8Length(name) <= kMaxNameChars)
+    if (Utf8Length(name) <= chars)
         return name;
-    return std::string(CutToCharacters(name, kMaxNameChars - 1)) + "…";
+    return std::string(CutToCharacters(name, chars - 1)) + "…";
 }
 
 bool HasContacts(const WellSummary& w) { return w.contacts && w.classes[0].count > 0; }
@@ -126,16 +128,28 @@ std::string DepthName(const std::vector<WellSummary>& wells)
 
 int LabelWidthAtMost(const std::string& text) { return kCharWidth * static_cast<int>(Utf8Length(text)); }
 
-GraphPage FieldChart(const std::vector<WellSummary>& wells)
+GraphPage FieldChart(const std::vector<WellSummary>& wells) { return FieldChart(wells, FieldChartLayout{}); }
+
+GraphPage FieldChart(const std::vector<WellSummary>& studyWells, const FieldChartLayout& layout)
 {
+    const std::vector<WellSummary> zoneColumns = layout.zones ? ZoneColumns(studyWells) : std::vector<WellSummary>{};
+    const std::vector<WellSummary>& wells = layout.zones ? zoneColumns : studyWells;
     const int n = std::max<int>(1, static_cast<int>(wells.size()));
+    // The room around the plot but below it: titles, legend, tick labels.
+    ChartFrame bare;
+    bare.width = bare.height = bare.bottomMargin = 0;
+    const PageExtent room = bare.Extent();
     ChartFrame frame;
-    frame.width = std::clamp(n * 60, kMinWidth, kMaxWidth);
+    frame.width = layout.pageWidth > 0 ? std::max(kLeastPlotWidth, layout.pageWidth - room.Width())
+                                       : std::clamp(n * 60, kMinWidth, kMaxWidth);
     frame.x = ChartAxis::Linear(0, n);
     frame.y = DepthAxis(wells);
     frame.yDownward = true;
     frame.title = "Feldstudie: " + ContactsName(wells, true) + " der Bohrungen";
-    frame.subtitle = Format("%zu Bohrungen, Kontakte je Messwert ab dem Porositäts-Cutoff", wells.size());
+    frame.subtitle = layout.zones
+        ? Format("%zu Bohrungen in %zu Säulen je Zone, Kontakte je Messwert ab dem Porositäts-Cutoff",
+              studyWells.size(), wells.size())
+        : Format("%zu Bohrungen, Kontakte je Messwert ab dem Porositäts-Cutoff", wells.size());
     frame.xLabel = "Bohrung";
     frame.yLabel = "Vertikale Teufe " + DepthName(wells) + " des " + ContactsName(wells, false) + " (m)";
 
@@ -145,13 +159,15 @@ GraphPage FieldChart(const std::vector<WellSummary>& wells)
     std::vector<std::string> names;
     int widest = 0;
     for (const WellSummary& w : wells) {
-        names.push_back(ShortName(w.well));
+        names.push_back(ShortName(w.well, std::max<size_t>(2, layout.nameChars)));
         widest = std::max(widest, LabelWidthAtMost(names.back()));
     }
     const bool turned = widest > pitch - 10;
     const int nameHeight = FontHeight(FontKind::Label);
     const int every = turned ? static_cast<int>(std::ceil((nameHeight + 5) / pitch)) : 1;
     frame.bottomMargin = std::max(250, kNameGap + (turned ? widest : nameHeight) + kLabelRoom);
+    if (layout.pageHeight > 0)
+        frame.height = std::max(kLeastPlotHeight, layout.pageHeight - room.Height() - frame.bottomMargin);
 
     GraphPage page;
     frame.Draw(page.list, false);

@@ -20,6 +20,21 @@ namespace keldo {
 // A well without contacts keeps its column and its name.
 GraphPage FieldChart(const std::vector<WellSummary>& wells);
 
+// What the files leave as it is and a window may change: the page's size
+// (to fill the window with text of its font's size), the names' length and
+// one column per well and zone.
+struct FieldChartLayout {
+    // The whole page in logical units; 0: the plot as wide as the wells ask
+    // and 1300 high, as in the files.
+    int pageWidth = 0, pageHeight = 0;
+    size_t nameChars = 24; // longer names are cut with "…"
+    // One column per well and zone (ZoneColumns) instead of one per well.
+    bool zones = false;
+};
+
+// The chart laid out by `layout`; FieldChart(wells) is FieldChart(wells, {}).
+GraphPage FieldChart(const std::vector<WellSummary>& wells, const FieldChartLayout& layout);
+
 // "TVDSS" when every well's depths are below sea level, "TVD bzw. TVDSS"
 // when some are, else "TVD".
 std::string DepthName(const std::vector<WellSummary>& wells);

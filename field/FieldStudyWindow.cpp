@@ -1,5 +1,6 @@
 #include "FieldStudyWindow.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -15,21 +16,23 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "ChartView.h"
 #include "DecimalEdit.h"
-#include "FieldChart.h"
+#include "FieldChartView.h"
 #include "FieldFile.h"
 #include "FieldRunner.h"
 #include "FieldSummaryModel.h"
 #include "FieldWellTable.h"
+#include "FileAccess.h"
 #include "FileDialogFolder.h"
 #include "MessageBox.h"
 #include "OutOfMemory.h"
 #include "QtFieldGraphExport.h"
+#include "ResultTableModel.h"
 #include "ScreenFit.h"
 #include "StudyWriter.h"
 #include "SummaryTable.h"
 #include "TextFormat.h"
+#include "TopsField.h"
 #include "WellReportWindow.h"
 
 namespace {
@@ -40,6 +43,23 @@ QPushButton* Button(const QString& text, QWidget* parent, QBoxLayout* layout)
     button->setAutoDefault(false);
     layout->addWidget(button);
     return button;
+}
+
+// A read-only, sortable table of the study's numbers (net pay, zones).
+QTableView* ResultView(CResultTableModel* model, const QString& name, QWidget* parent)
+{
+    auto* sorted = new CSummarySortProxy(parent);
+    sorted->setSourceModel(model);
+    auto* view = new QTableView(parent);
+    view->setObjectName(name);
+    view->setModel(sorted);
+    view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    view->setSortingEnabled(true);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->verticalHeader()->hide();
+    QObject::connect(model, &QAbstractItemModel::modelReset, view, [view] { view->resizeColumnsToContents(); });
+    return view;
 }
 
 } // namespace
@@ -106,7 +126,7 @@ CFieldStudyWindow::CFieldStudyWindow(keldo::IMessageBox& messages, TemplateSourc
         m_pResults->setCurrentWidget(m_pChart->parentWidget());
         m_pChart->FilePrint();
     });
-    UpdateChart();
+    UpdateResults();
     resize(1000, 760);
     keldo::FitIntoScreen(this);
 }
@@ -167,11 +187,16 @@ QWidget* CFieldStudyWindow::CreateWellsPart()
     auto* del = new QShortcut(QKeySequence::Delete, m_pWells, nullptr, nullptr, Qt::WidgetShortcut);
     connect(del, &QShortcut::activated, m_pWells, &CFieldWellTable::RemoveSelectedRows);
 
+    m_pTops = new CTopsField(part);
+    // A tops file chosen, cleared or changed on disk outdates the zones.
+    connect(m_pTops, &CTopsField::pathChanged, this, &CFieldStudyWindow::UpdateOutdated);
+
     auto* layout = new QVBoxLayout(part);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_pModel);
     layout->addWidget(m_pWells);
     layout->addLayout(buttons);
+    layout->addWidget(m_pTops);
     return part;
 }
 
@@ -226,12 +251,17 @@ QWidget* CFieldStudyWindow::CreateResultsPart()
         [this](const QModelIndex& index) { OpenReport(m_pSorted->mapToSource(index).row()); });
 
     auto* chartPage = new QWidget(part);
-    m_pChart = new CChartView(m_messages, chartPage);
+    m_pChart = new CFieldChartView(m_messages, chartPage);
     auto* chartButtons = new QHBoxLayout;
     QPushButton* print = Button(QStringLiteral("&Drucken..."), chartPage, chartButtons);
     QPushButton* preview = Button(QStringLiteral("Sei&tenansicht"), chartPage, chartButtons);
     QPushButton* save = Button(QStringLiteral("Grafik ex&portieren..."), chartPage, chartButtons);
     chartButtons->addStretch();
+    m_pZonesBox = new QCheckBox(QStringLiteral("&Je Zone"), chartPage);
+    m_pZonesBox->setToolTip(QStringLiteral("Eine Säule je Bohrung und Zone (mit Formationsgrenzen gerechnet)"));
+    m_pZonesBox->setEnabled(false);
+    chartButtons->insertWidget(0, m_pZonesBox);
+    connect(m_pZonesBox, &QCheckBox::toggled, m_pChart, &CFieldChartView::SetZones);
     connect(print, &QPushButton::clicked, m_pChart, &CChartView::FilePrint);
     connect(preview, &QPushButton::clicked, m_pChart, &CChartView::FilePrintPreview);
     connect(save, &QPushButton::clicked, m_pChart, &CChartView::ExportDialog);
@@ -242,6 +272,14 @@ QWidget* CFieldStudyWindow::CreateResultsPart()
     m_pResults = new QTabWidget(part);
     m_pResults->addTab(m_pSummaryView, QStringLiteral("&Übersicht"));
     m_pResults->addTab(chartPage, QStringLiteral("Feldg&rafik"));
+    m_pNetPay = new CResultTableModel(this);
+    m_pNetPayView = ResultView(m_pNetPay, QStringLiteral("Nettomaechtigkeit"), part);
+    m_pResults->addTab(m_pNetPayView, QStringLiteral("&Nettomächtigkeit"));
+    m_pZones = new CResultTableModel(this);
+    m_pZonesView = ResultView(m_pZones, QStringLiteral("Zonen"), part);
+    m_pZonesView->setToolTip(QStringLiteral("Die Zonen zwischen den Formationsgrenzen, wenn die Studie mit einer Datei "
+                                            "der Formationsgrenzen gerechnet ist"));
+    m_pResults->addTab(m_pZonesView, QStringLiteral("&Zonen"));
 
     auto* layout = new QVBoxLayout(part);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -275,7 +313,11 @@ void CFieldStudyWindow::changeEvent(QEvent* event)
 
 keldo::StudyInputs CFieldStudyWindow::CurrentInputs() const
 {
-    return {m_model(), m_pWells->Cells(), m_pCutoff->text().trimmed().toStdString()};
+    keldo::StudyInputs inputs{m_model(), m_pWells->Cells(), m_pCutoff->text().trimmed().toStdString(), {}, {}};
+    inputs.tops = m_pTops->Path().toStdString();
+    if (int err = 0; !inputs.tops.empty())
+        keldo::ReadWholeFile(inputs.tops, inputs.topsBytes, err);
+    return inputs;
 }
 
 void CFieldStudyWindow::UpdateOutdated()
@@ -296,6 +338,8 @@ void CFieldStudyWindow::UpdateOutdated()
         what << QStringLiteral("die Bohrungen");
     if (changes.cutoff)
         what << QStringLiteral("der Cutoff");
+    if (changes.tops)
+        what << QStringLiteral("die Formationsgrenzen");
     m_pOutdated->setText(QStringLiteral("Veraltet: Die Ergebnisse sind mit dem Modell „%1“ gerechnet; seither "
                                         "geändert: %2. Start rechnet neu.")
                              .arg(QString::fromStdString(m_runInputs.model.title), what.join(QStringLiteral(", "))));
@@ -351,6 +395,10 @@ void CFieldStudyWindow::Start()
     float cutoff = 0;
     if (!ReadCutoff(cutoff))
         return;
+    std::shared_ptr<const std::vector<keldo::FormationTop>> tops;
+    if (!ReadTops(tops))
+        return;
+    m_runTops = std::move(tops);
     m_study = study;
     m_runInputs = CurrentInputs();
     m_started = true;
@@ -360,14 +408,34 @@ void CFieldStudyWindow::Start()
     m_pProgress->setRange(0, static_cast<int>(count));
     m_pProgress->setValue(0);
     m_pStatus->setText(QStringLiteral("Läuft ..."));
-    UpdateChart();
+    UpdateResults();
 
     keldo::FieldSettings settings;
     settings.cutoff = cutoff;
     settings.keepGraphs = true;
+    settings.tops = m_runTops.get();
+    m_pZonesBox->setEnabled(m_runTops != nullptr);
+    if (!m_runTops)
+        m_pZonesBox->setChecked(false);
     SetRunning(true);
     m_pRunner->Start(std::move(study), m_runInputs.model, settings, m_pJobs->value());
     UpdateOutdated();
+}
+
+bool CFieldStudyWindow::ReadTops(std::shared_ptr<const std::vector<keldo::FormationTop>>& tops)
+{
+    const std::string path = m_pTops->Path().toStdString();
+    if (path.empty())
+        return true;
+    auto read = std::make_shared<std::vector<keldo::FormationTop>>();
+    keldo::TopsError error;
+    if (!keldo::ReadFormationTopsFile(path, *read, error)) {
+        m_pTops->Edit()->setFocus();
+        m_messages.Show(keldo::TopsMessage(error, path));
+        return false;
+    }
+    tops = std::move(read);
+    return true;
 }
 
 bool CFieldStudyWindow::ReadCutoff(float& cutoff)
@@ -405,7 +473,7 @@ void CFieldStudyWindow::OnWellFinished(std::shared_ptr<keldo::WellOutcome> outco
     m_pProgress->setValue(computed);
     if (!m_pRunner->IsCancelled())
         m_pStatus->setText(QStringLiteral("%1 von %2 Bohrungen gerechnet").arg(computed).arg(result.Size()));
-    UpdateChart();
+    UpdateResults();
 }
 
 void CFieldStudyWindow::OnRunFinished(bool cancelled)
@@ -425,6 +493,8 @@ void CFieldStudyWindow::OnRunFinished(bool cancelled)
     SetRunning(false);
     UpdateOutdated();
     m_pSummaryView->resizeColumnsToContents();
+    m_pNetPayView->resizeColumnsToContents();
+    m_pZonesView->resizeColumnsToContents();
     emit runFinished();
 }
 
@@ -433,6 +503,7 @@ void CFieldStudyWindow::SetRunning(bool running)
     for (QPushButton* button : m_wellButtons)
         button->setEnabled(!running);
     m_pWells->setEnabled(!running);
+    m_pTops->setEnabled(!running);
     m_pStart->setEnabled(!running);
     m_pCancel->setEnabled(running);
     m_pExport->setEnabled(!running && m_pSummary->Result().Size() > 0);
@@ -440,7 +511,14 @@ void CFieldStudyWindow::SetRunning(bool running)
         m_pStart->setFocus();
 }
 
-void CFieldStudyWindow::UpdateChart() { m_pChart->SetPage(keldo::FieldChart(m_pSummary->Result().Summaries())); }
+void CFieldStudyWindow::UpdateChart() { m_pChart->SetWells(m_pSummary->Result().Summaries()); }
+
+void CFieldStudyWindow::UpdateResults()
+{
+    UpdateChart();
+    m_pNetPay->SetTable(keldo::NetPayTable(m_pSummary->Result().Summaries()));
+    m_pZones->SetTable(keldo::ZonesTable(m_pSummary->Result().Summaries()));
+}
 
 const std::vector<std::shared_ptr<const keldo::WellOutcome>>& CFieldStudyWindow::Outcomes() const
 {
@@ -454,7 +532,7 @@ bool CFieldStudyWindow::Export(const QString& folder)
         return false;
     const std::string out = folder.toStdString();
     const keldo::FieldGraphExport graphs = keldo::QtFieldGraphExport();
-    if (const auto clash = keldo::FindStudyClash(out, m_study, {})) {
+    if (const auto clash = keldo::FindStudyClash(out, m_study, {}, m_runInputs.tops)) {
         m_messages.Show(keldo::StudyClashMessage(*clash));
         return false;
     }
@@ -472,7 +550,8 @@ bool CFieldStudyWindow::Export(const QString& folder)
             errors.push_back(error);
     }
     std::vector<keldo::WellSummary> rows = result.Summaries();
-    writer->Finish(rows, errors);
+    // zones.csv as keldo-field --tops writes it, from the zones of the run.
+    writer->Finish(rows, errors, m_runTops != nullptr);
     if (!errors.empty()) {
         // One message box, its list cut after a few.
         constexpr size_t kShown = 5;

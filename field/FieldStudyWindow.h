@@ -4,11 +4,15 @@
 #include <memory>
 #include <vector>
 
+#include "FieldChartView.h"
 #include "FieldRun.h"
+#include "FormationTops.h"
 #include "StudyInputs.h"
 
-class CChartView;
 class CFieldRunner;
+class CResultTableModel;
+class CTopsField;
+class QCheckBox;
 class CFieldSummaryModel;
 class CFieldWellTable;
 class CSummarySortProxy;
@@ -30,7 +34,10 @@ class IMessageBox;
 // .kld and LAS files one by one), starts the study, may call it off between
 // wells, and gets the summary (sortable), the field chart (printable like
 // the other graphs) and, by double-click or Enter on a well, its reports.
-// "Exportieren…" writes the folder keldo-field writes.
+// With a tops file the wells' zones are computed as keldo-field --tops
+// computes them. The net pay of each well and the zones have their tabs;
+// the chart shows one box per well or per well and zone. "Exportieren…"
+// writes the folder keldo-field writes.
 class CFieldStudyWindow : public QWidget {
     Q_OBJECT
 public:
@@ -64,7 +71,11 @@ public:
     CFieldWellTable* WellTable() const { return m_pWells; }
     QTableView* SummaryView() const { return m_pSummaryView; }
     CFieldSummaryModel* SummaryModel() const { return m_pSummary; }
-    CChartView* Chart() const { return m_pChart; }
+    CFieldChartView* Chart() const { return m_pChart; }
+    CTopsField* TopsField() const { return m_pTops; }
+    QTableView* NetPayView() const { return m_pNetPayView; }
+    QTableView* ZonesView() const { return m_pZonesView; }
+    QCheckBox* ZonesBox() const { return m_pZonesBox; }
     QTabWidget* ResultTabs() const { return m_pResults; }
     QProgressBar* Progress() const { return m_pProgress; }
     QLabel* StatusLabel() const { return m_pStatus; }
@@ -93,6 +104,11 @@ private:
     void OnRunFinished(bool cancelled);
     void SetRunning(bool running);
     void UpdateChart();
+    // The chart and the net-pay and zone tables from the result so far.
+    void UpdateResults();
+    // The tops file named, read; false with its message shown. No path: no
+    // tops, true.
+    bool ReadTops(std::shared_ptr<const std::vector<keldo::FormationTop>>& tops);
     keldo::StudyInputs CurrentInputs() const;
     // The note over the results: shown while model, wells or cut-off differ
     // from those of the last start.
@@ -105,6 +121,9 @@ private:
     CFieldRunner* m_pRunner;
     keldo::FieldStudy m_study; // of the last start; its result is the summary model's
     keldo::StudyInputs m_runInputs; // of the last start
+    // The tops of the last start, read by its wells while it runs; null
+    // without a tops file.
+    std::shared_ptr<const std::vector<keldo::FormationTop>> m_runTops;
     bool m_started = false;
 
     QLabel* m_pModel = nullptr;
@@ -121,6 +140,12 @@ private:
     CFieldSummaryModel* m_pSummary = nullptr;
     CSummarySortProxy* m_pSorted = nullptr;
     QTableView* m_pSummaryView = nullptr;
-    CChartView* m_pChart = nullptr;
+    CFieldChartView* m_pChart = nullptr;
+    QCheckBox* m_pZonesBox = nullptr;
+    CTopsField* m_pTops = nullptr;
+    CResultTableModel* m_pNetPay = nullptr;
+    CResultTableModel* m_pZones = nullptr;
+    QTableView* m_pNetPayView = nullptr;
+    QTableView* m_pZonesView = nullptr;
     QPushButton* m_pExport = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "ZoneResults.h"
 
+#include <algorithm>
+
 #include "NetPayReport.h"
 #include "TextFormat.h"
 
@@ -17,8 +19,12 @@ ZoneResult ZoneResultOf(const Zone& zone, const MeasurementCurves& curves)
         if (!std::isnan(row.contact))
             contacts.push_back(ContactAsPrinted(row.contact));
     result.contacts = static_cast<int>(contacts.size());
-    if (!contacts.empty())
+    if (!contacts.empty()) {
         result.quantiles = QuantilesOf(contacts);
+        const auto [lowest, highest] = std::minmax_element(contacts.begin(), contacts.end());
+        result.contactMin = *lowest;
+        result.contactMax = *highest;
+    }
     result.netPay = ComputeNetPay(curves.rows);
     return result;
 }
@@ -53,14 +59,16 @@ std::string ZonesCsvHeader()
     return CsvLine(fields);
 }
 
-std::string ZonesCsvLine(const std::string& well, const ZoneResult& r)
+std::vector<std::string> ZonesCsvFields(const std::string& well, const ZoneResult& r)
 {
     std::vector<std::string> fields{well, r.zone.name, CsvValue(r.zone.top, 3), CsvValue(r.zone.base, 3),
         Format("%d", r.measurements), Format("%d", r.contacts), CsvValue(r.quantiles.p10, 2),
         CsvValue(r.quantiles.median, 2), CsvValue(r.quantiles.p90, 2)};
     for (std::string& field : NetPayCsvFields(r.netPay))
         fields.push_back(std::move(field));
-    return CsvLine(fields);
+    return fields;
 }
+
+std::string ZonesCsvLine(const std::string& well, const ZoneResult& r) { return CsvLine(ZonesCsvFields(well, r)); }
 
 } // namespace keldo

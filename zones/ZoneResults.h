@@ -17,6 +17,9 @@ struct ZoneResult {
     int contacts = 0;     // of them with a contact row (usable, porosity at or above the cut-off)
     // Of those contacts as the contact rows print them (m); NaN without any.
     ContactQuantiles quantiles{kNoValue, kNoValue, kNoValue};
+    // The smallest and largest of those contacts (m); NaN without any: the
+    // whiskers of the zone's box in the field chart.
+    float contactMin = static_cast<float>(kNoValue), contactMax = static_cast<float>(kNoValue);
     NetPay netPay;
     NetPayCutoffs cutoffs;
     bool shaleCurve = false;
@@ -37,6 +40,10 @@ std::vector<std::string> ZoneBlock(const ZoneResult& result);
 // well,zone,top,base,measurements,count,p10,median,p90 and the eight columns
 // of netpay.csv.
 std::string ZonesCsvHeader();
+
+// The fields of one line of zones.csv (ZonesCsvLine), for a table that
+// shows them as the file holds them.
+std::vector<std::string> ZonesCsvFields(const std::string& well, const ZoneResult& result);
 
 // One line of zones.csv: depths (m) to 3 decimals, quantiles to 2 as in
 // summary.csv, the net-pay numbers as in netpay.csv; empty where a value does
