@@ -105,8 +105,8 @@ int RunFieldCommand(const FieldOptions& options, std::ostream& progress, const F
     // A pressure file that gives no level is an input of the well that
     // could not be used, as an unreadable row is, though the well's other
     // results stand.
-    const bool pressureFailed = std::any_of(
-        rows.begin(), rows.end(), [](const WellSummary& row) { return row.pressureFailed; });
+    const bool pressureFailed
+        = std::any_of(rows.begin(), rows.end(), [](const WellSummary& row) { return row.pressureFailed; });
     if (writeFailed || tally.unreadable > 0 || tally.notWritten > 0 || pressureFailed)
         return kFieldUnreadable;
     return tally.stopped > 0 ? kFieldStopped : kFieldCompleted;

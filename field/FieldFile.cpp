@@ -18,9 +18,8 @@
 namespace keldo {
 namespace {
 
-constexpr std::array<const char*, kFieldColumnCount> kColumnNames = {
-    "well", "document", "las", "survey", "elevation", "depth_curve", "porosity_curve", "sw_curve", "contact", "cutoff",
-    "pressure", "vsh"};
+constexpr std::array<const char*, kFieldColumnCount> kColumnNames = {"well", "document", "las", "survey", "elevation",
+    "depth_curve", "porosity_curve", "sw_curve", "contact", "cutoff", "pressure", "vsh"};
 
 // "Die Felddatei "f.csv" hat keine Kopfzeile."
 std::string FileMessage(const std::string& path, const std::string& text)

@@ -133,9 +133,9 @@ std::optional<StudyClash> FindStudyClash(
     if (const std::string* output = written(topsFile))
         return StudyClash{*output, topsFile, StudyClash::Source::Tops};
     for (const FieldWell& well : study.wells) {
-        const std::pair<FieldColumn, const std::string&> files[] = {{FieldColumn::Document, well.inputs.document},
-            {FieldColumn::Las, well.inputs.lasFile}, {FieldColumn::Survey, well.inputs.surveyFile},
-            {FieldColumn::Pressure, well.pressureFile}};
+        const std::pair<FieldColumn, const std::string&> files[]
+            = {{FieldColumn::Document, well.inputs.document}, {FieldColumn::Las, well.inputs.lasFile},
+                {FieldColumn::Survey, well.inputs.surveyFile}, {FieldColumn::Pressure, well.pressureFile}};
         for (const auto& [column, file] : files)
             if (const std::string* output = written(file))
                 return StudyClash{*output, file, StudyClash::Source::Row, well.line, column};

@@ -13,7 +13,18 @@ namespace keldo {
 
 // The columns of a row, in the order of FieldColumnName (FieldFile.h).
 enum class FieldColumn {
-    Well, Document, Las, Survey, Elevation, DepthCurve, PorosityCurve, SwCurve, Contact, Cutoff, Pressure, ShaleCurve
+    Well,
+    Document,
+    Las,
+    Survey,
+    Elevation,
+    DepthCurve,
+    PorosityCurve,
+    SwCurve,
+    Contact,
+    Cutoff,
+    Pressure,
+    ShaleCurve
 };
 inline constexpr int kFieldColumnCount = 12;
 

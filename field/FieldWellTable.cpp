@@ -187,7 +187,8 @@ QString CFieldWellTable::RefuseCell(const keldo::CellFault& fault)
     case keldo::CellProblem::NotElevation:
         return where + QStringLiteral(": „%1“ ist weder eine Zahl noch auto.").arg(text);
     case keldo::CellProblem::OnlyWithLas:
-        return where + QStringLiteral(": „%1“ gilt nur für eine LAS-Datei; ein Dokument hat seine Messwerte schon.").arg(text);
+        return where
+            + QStringLiteral(": „%1“ gilt nur für eine LAS-Datei; ein Dokument hat seine Messwerte schon.").arg(text);
     case keldo::CellProblem::NotANumber:
         break;
     }

@@ -44,7 +44,8 @@ std::string LastLine(const std::string& text)
 {
     const size_t end = text.find_last_not_of('\n');
     const size_t start = text.rfind('\n', end);
-    return text.substr(start == std::string::npos ? 0 : start + 1, end - (start == std::string::npos ? 0 : start + 1) + 1);
+    return text.substr(
+        start == std::string::npos ? 0 : start + 1, end - (start == std::string::npos ? 0 : start + 1) + 1);
 }
 
 // Gas 2860-2930 m (0.0144 bar/m) and `waterPoints` water points from 2950 m
@@ -93,8 +94,9 @@ TEST(FieldPressure, TheLevelTravelsWithTheOutcome)
 {
     keldo::FieldStudy study;
     std::string error;
-    ASSERT_TRUE(keldo::ParseFieldFile(
-        "well,document,pressure\nF-12," + GasExampleDocument() + "," + ExamplePressures() + "\n", "f.csv", study, error))
+    ASSERT_TRUE(
+        keldo::ParseFieldFile("well,document,pressure\nF-12," + GasExampleDocument() + "," + ExamplePressures() + "\n",
+            "f.csv", study, error))
         << error;
     const keldo::WellOutcome out = keldo::RunWell(study.wells.at(0), nullptr, {});
     ASSERT_TRUE(out.summary.freeWaterLevel);
@@ -117,7 +119,8 @@ TEST(FieldPressure, ABadPressureFileLeavesTheRest)
         const char* message;
     } cases[] = {
         {"no such file", "", "Zeile 2, Spalte pressure: ABBRUCH!!Druckdatei "},
-        {"a pressure that is no number", "depth;pressure\n2900;2,9O\n", "Zeile 2, Spalte pressure: ABBRUCH!!Druckdatei "},
+        {"a pressure that is no number", "depth;pressure\n2900;2,9O\n",
+            "Zeile 2, Spalte pressure: ABBRUCH!!Druckdatei "},
         {"two water points", Points(2),
             "Zeile 2, Spalte pressure: ABBRUCH!!Für den Wassergradienten gibt es nur 2 Druckpunkte"},
     };
@@ -125,7 +128,9 @@ TEST(FieldPressure, ABadPressureFileLeavesTheRest)
     const std::string wells = "F-12," + GasExampleDocument() + ",%s\nzweite," + GasExampleDocument() + ",\n";
     ASSERT_EQ(Field(dir, dir.file("ohne"), "well,document,pressure", keldo::Format(wells.c_str(), "")).status,
         keldo::kFieldCompleted);
-    ASSERT_EQ(Field(dir, dir.file("gut"), "well,document,pressure", keldo::Format(wells.c_str(), ExamplePressures().c_str())).status,
+    ASSERT_EQ(
+        Field(dir, dir.file("gut"), "well,document,pressure", keldo::Format(wells.c_str(), ExamplePressures().c_str()))
+            .status,
         keldo::kFieldCompleted);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

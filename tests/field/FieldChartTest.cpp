@@ -203,9 +203,8 @@ TEST(FieldChart, MarksTheFreeWaterLevel)
 {
     const auto volve = VolveSummaries();
     const auto count = [](const keldo::GraphPage& page, keldo::PenKind pen) {
-        return std::count_if(page.list.begin(), page.list.end(), [&](const GraphPrimitive& p) {
-            return p.kind == GraphPrimitive::Kind::Line && p.pen == pen;
-        });
+        return std::count_if(page.list.begin(), page.list.end(),
+            [&](const GraphPrimitive& p) { return p.kind == GraphPrimitive::Kind::Line && p.pen == pen; });
     };
     const auto legend = [](const keldo::GraphPage& page) {
         return std::count_if(page.list.begin(), page.list.end(),

@@ -86,9 +86,8 @@ TEST(FieldNetPayOptions, AMissingShaleCurveNamesItsColumn)
     keldo::FieldStudy study;
     keldo::FieldTemplate model;
     std::string error;
-    ASSERT_TRUE(keldo::ParseFieldFile("well,las,survey,elevation,vsh\n15/9-F-11 A,"
-                                          + VolveWellLas("15_9-F-11_A") + "," + VolveWellSurvey("15_9-F-11_A")
-                                          + ",auto,VCLX\n",
+    ASSERT_TRUE(keldo::ParseFieldFile("well,las,survey,elevation,vsh\n15/9-F-11 A," + VolveWellLas("15_9-F-11_A") + ","
+            + VolveWellSurvey("15_9-F-11_A") + ",auto,VCLX\n",
         "feld.csv", study, error))
         << error;
     ASSERT_TRUE(keldo::LoadFieldTemplate(OilExampleDocument(), model, error)) << error;
