@@ -63,26 +63,6 @@ bool CheckReservoirOptions(const BatchOptions& options, bool cutoffGiven, std::s
     return true;
 }
 
-// A cut-off: a number from 0 to 1, read in the precision it is compared in.
-bool ReadCutoff(const std::string& text, float& value)
-{
-    float v = 0;
-    if (!ReadFiniteNumber(text, v) || v < 0.0f || v > 1.0f)
-        return false;
-    value = v;
-    return true;
-}
-
-bool ReadCutoff(const std::string& text, double& value)
-{
-    float check = 0; // the same text rules as every number of the command line
-    double v = 0;
-    if (!ReadFiniteNumber(text, check) || !ParseNumber(std::string_view(text), v) || v < 0.0 || v > 1.0)
-        return false;
-    value = v;
-    return true;
-}
-
 } // namespace
 
 const char* BatchUsage()
@@ -266,7 +246,7 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
                 cutoffGiven = true;
                 return ReadCutoff(value, target);
             },
-            "ist keine Zahl von 0 bis 1");
+            kCutoffRefusal);
     };
     cutoff("--sw-cutoff", options.swCutoff);
     cutoff("--vsh-cutoff", options.shaleCutoff);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "DecimalNumber.h"
 #include "TextFormat.h"
 
 namespace keldo {
@@ -12,6 +13,25 @@ bool ReadFiniteNumber(std::string_view text, float& value)
     if (!ParseWholeFloat(text, number) || !std::isfinite(number))
         return false;
     value = number;
+    return true;
+}
+
+bool ReadCutoff(const std::string& text, float& value)
+{
+    float v = 0;
+    if (!ReadFiniteNumber(text, v) || v < 0.0f || v > 1.0f)
+        return false;
+    value = v;
+    return true;
+}
+
+bool ReadCutoff(const std::string& text, double& value)
+{
+    float check = 0; // the same text rules as every number of the command line
+    double v = 0;
+    if (!ReadFiniteNumber(text, check) || !ParseNumber(std::string_view(text), v) || v < 0.0 || v > 1.0)
+        return false;
+    value = v;
     return true;
 }
 

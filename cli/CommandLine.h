@@ -26,6 +26,13 @@ enum class OptionFault {
 // otherwise.
 bool ReadFiniteNumber(std::string_view text, float& value);
 
+// A cut-off of net pay (--sw-cutoff, --vsh-cutoff): a number from 0 to 1 by
+// ReadFiniteNumber's rules, read in the precision it is compared in; `value`
+// is left alone otherwise. A refused value is worded kCutoffRefusal.
+bool ReadCutoff(const std::string& text, float& value);
+bool ReadCutoff(const std::string& text, double& value);
+inline constexpr const char* kCutoffRefusal = "ist keine Zahl von 0 bis 1";
+
 class CommandLine {
 public:
     // The one argument that is no option (a document, a field file), named

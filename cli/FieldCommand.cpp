@@ -1,5 +1,6 @@
 #include "FieldCommand.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include "FieldFile.h"
@@ -21,6 +22,8 @@ std::string ProgressLine(size_t done, size_t count, const WellSummary& s)
     line += Format("%d Messwerte, %.2f s", s.measurements, s.seconds);
     if (s.status != WellStatus::Completed)
         line += std::string(", ") + StatusText(s.status) + ": " + s.message;
+    if (s.pressureFailed)
+        line += ", Druckdatei nicht verwendbar (siehe messages.txt)";
     return line;
 }
 
@@ -63,6 +66,8 @@ int RunFieldCommand(const FieldOptions& options, std::ostream& progress, const F
 
     FieldSettings settings;
     settings.cutoff = options.cutoff;
+    settings.swCutoff = options.swCutoff;
+    settings.shaleCutoff = options.shaleCutoff;
     settings.keepGraphs = graphs.Available();
     settings.tops = options.topsFile.empty() ? nullptr : &tops;
     const int jobs = options.jobs > 0 ? options.jobs : DefaultJobs();
@@ -97,7 +102,12 @@ int RunFieldCommand(const FieldOptions& options, std::ostream& progress, const F
                        "%d Threads\n",
         result.Size(), tally.completed, tally.stopped, tally.unreadable, notWritten.c_str(), seconds,
         std::min<int>(jobs, static_cast<int>(result.Size())));
-    if (writeFailed || tally.unreadable > 0 || tally.notWritten > 0)
+    // A pressure file that gives no level is an input of the well that
+    // could not be used, as an unreadable row is, though the well's other
+    // results stand.
+    const bool pressureFailed
+        = std::any_of(rows.begin(), rows.end(), [](const WellSummary& row) { return row.pressureFailed; });
+    if (writeFailed || tally.unreadable > 0 || tally.notWritten > 0 || pressureFailed)
         return kFieldUnreadable;
     return tally.stopped > 0 ? kFieldStopped : kFieldCompleted;
 }

@@ -9,7 +9,7 @@ namespace keldo {
 // Exit statuses of keldo-field.
 enum FieldExitStatus {
     kFieldCompleted = 0,  // every well completed
-    kFieldUnreadable = 1, // a well could not be read (or an output not written)
+    kFieldUnreadable = 1, // a well or its pressure file could not be used (or an output not written)
     kFieldBadInput = 2,   // usage error, a field file or template that cannot be used, an output over an input,
                           // an output folder that cannot take the study
     kFieldStopped = 3,    // a run of a well stopped early

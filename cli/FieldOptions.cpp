@@ -22,7 +22,7 @@ bool ParseJobs(const std::string& text, int& jobs)
 const char* FieldUsage()
 {
     return "Aufruf: keldo-field FELD.csv --template MODELL.kld --out ORDNER [--jobs N] [--cutoff F]\n"
-           "                   [--tops GRENZEN.csv]\n"
+           "                   [--tops GRENZEN.csv] [--sw-cutoff F] [--vsh-cutoff F]\n"
            "\n"
            "Rechnet jede Bohrung der Felddatei in beiden Betriebsarten (Wassersättigung und\n"
            "Kontaktberechnung), mehrere Bohrungen gleichzeitig, und schreibt eine Übersicht.\n"
@@ -35,20 +35,24 @@ const char* FieldUsage()
            "  --tops GRENZEN.csv     Formationsgrenzen (well, surface, depth, reference): je\n"
            "                         Bohrung und Zone Kontaktstatistik und Nettomächtigkeit\n"
            "                         in ORDNER/zones.csv\n"
+           "  --sw-cutoff F          Sw-Cutoff (Pay bis), Vorgabe 0.5\n"
+           "  --vsh-cutoff F         Tonanteil-Cutoff (netto bis), Vorgabe 0.4\n"
            "  --help                 diese Hilfe\n"
            "\n"
            "Felddatei: UTF-8, Komma oder Semikolon, eine Kopfzeile, Zeilen mit # sind Kommentare.\n"
            "Spalten: well, document oder las, dazu survey, elevation (Zahl oder auto),\n"
-           "depth_curve, porosity_curve, sw_curve (nur mit las), contact, cutoff.\n"
+           "depth_curve, porosity_curve, sw_curve, vsh (Tonanteilkurve; nur mit las), contact,\n"
+           "cutoff, pressure (Druckdatei: freies Wasserniveau in ORDNER/<Bohrung>/pressure.txt).\n"
            "Relative Pfade gelten vom Ordner der Felddatei aus.\n"
            "\n"
            "Ausgabe: ORDNER/summary.csv, ORDNER/netpay.csv (Netto-, Nutz- und KW-Porenmächtigkeit),\n"
            "ORDNER/field.svg, field.png, field.pdf und je Bohrung ORDNER/<Bohrung>/saturation.txt,\n"
-           "contact.txt, saturation.svg, contact.svg, curves.las (Werte jeder Messung), messages.txt.\n"
+           "contact.txt, saturation.svg, contact.svg, curves.las (Werte jeder Messung), messages.txt,\n"
+           "mit Druckdatei pressure.txt.\n"
            "Auf der Standardfehlerausgabe eine Zeile je fertige Bohrung und eine Schlusszeile.\n"
            "\n"
            "Rückgabewert: 0 alle Bohrungen abgeschlossen, 3 eine Berechnung abgebrochen,\n"
-           "1 eine Bohrung nicht lesbar (oder eine Ausgabe nicht schreibbar),\n"
+           "1 eine Bohrung oder ihre Druckdatei nicht verwendbar (oder eine Ausgabe nicht schreibbar),\n"
            "2 falscher Aufruf, Felddatei oder Vorlage nicht verwendbar.\n";
 }
 
@@ -63,6 +67,11 @@ std::optional<FieldOptions> ParseFieldOptions(const std::vector<std::string>& ar
         "--jobs", [&](const std::string& value) { return ParseJobs(value, options.jobs); },
         "ist keine ganze Zahl von 1 bis 256");
     line.Number("--cutoff", options.cutoff);
+    line.Value(
+        "--sw-cutoff", [&](const std::string& value) { return ReadCutoff(value, options.swCutoff); }, kCutoffRefusal);
+    line.Value(
+        "--vsh-cutoff", [&](const std::string& value) { return ReadCutoff(value, options.shaleCutoff); },
+        kCutoffRefusal);
     if (!line.Read(args)) {
         error = line.Error();
         return std::nullopt;

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "NetPayCutoffs.h"
+
 namespace keldo {
 
 // The command line of keldo-field.
@@ -13,6 +15,8 @@ struct FieldOptions {
     std::string topsFile; // empty: no zones
     int jobs = 0;         // 0: one thread per core
     float cutoff = 0.06f; // of the wells whose row gives none
+    float swCutoff = kDefaultSwCutoff;        // pay: Sw from the log at most
+    double shaleCutoff = kDefaultShaleCutoff; // net: Vsh at most, in double as Vsh is compared
     bool help = false;
 };
 

@@ -42,6 +42,8 @@ ChartAxis DepthAxis(const std::vector<WellSummary>& wells)
     for (const WellSummary& w : wells) {
         if (w.prepared)
             take(w.contact);
+        if (w.freeWaterLevel)
+            take(*w.freeWaterLevel);
         if (HasContacts(w)) {
             take(w.classes[0].min);
             take(w.classes[0].max);
@@ -67,7 +69,22 @@ std::string ContactsName(const std::vector<WellSummary>& wells, bool plural)
     return plural ? "Kontakte" : "Kontakts";
 }
 
-void AddLegend(DisplayList& out)
+bool AnyFreeWaterLevel(const std::vector<WellSummary>& wells)
+{
+    return std::any_of(wells.begin(), wells.end(), [](const WellSummary& w) { return w.freeWaterLevel.has_value(); });
+}
+
+// The free-water level's mark: a short solid blue line with a dot on it,
+// apart from the dashed red contact even where the two meet.
+void AddLevelMark(DisplayList& out, GraphPoint at, int half)
+{
+    out.push_back(GraphPrimitive::Line({at.x - half, at.y}, {at.x + half, at.y}, PenKind::Series3));
+    out.push_back(GraphPrimitive::Markers({at}, 12, PenKind::Series3, BrushKind::Solid));
+}
+
+// The legend; the free-water level's entry only where a well has one, so a
+// study without pressure files keeps its chart.
+void AddLegend(DisplayList& out, bool freeWaterLevel)
 {
     const int y = 110;                                   // top of the legend's texts
     const int mid = y - FontHeight(FontKind::Label) / 2; // the symbols' middle
@@ -90,6 +107,11 @@ void AddLegend(DisplayList& out)
     out.push_back(GraphPrimitive::Line({x, mid}, {x + 60, mid}, PenKind::Dashed));
     x += 75;
     text("angenommener Kontakt");
+    if (freeWaterLevel) {
+        AddLevelMark(out, {x + 30, mid}, 30);
+        x += 75;
+        text("freies Wasserniveau (Druck)");
+    }
 }
 
 // Box, median, whiskers and assumed contact of one well around column
@@ -113,6 +135,8 @@ void AddColumn(DisplayList& out, const ChartFrame& frame, const WellSummary& w, 
         const int y = frame.MapY(w.contact);
         out.push_back(GraphPrimitive::Line({cx - half, y}, {cx + half, y}, PenKind::Dashed));
     }
+    if (w.freeWaterLevel)
+        AddLevelMark(out, {cx, frame.MapY(*w.freeWaterLevel)}, std::max(2, half / 2));
 }
 
 } // namespace
@@ -171,7 +195,7 @@ GraphPage FieldChart(const std::vector<WellSummary>& studyWells, const FieldChar
 
     GraphPage page;
     frame.Draw(page.list, false);
-    AddLegend(page.list);
+    AddLegend(page.list, AnyFreeWaterLevel(wells));
     const int half = std::max(2, static_cast<int>(pitch * 0.4));
     for (size_t i = 0; i < wells.size(); ++i) {
         const int cx = static_cast<int>(std::lround((static_cast<double>(i) + 0.5) * pitch));

@@ -14,7 +14,9 @@ namespace keldo {
 // increasing downwards): a shaded box from P10 to P90 of the well's
 // per-measurement contacts above the cut-off, the median as a thick line,
 // minimum and maximum as whiskers, the well's assumed contact as a dashed
-// red line across the column, and the well's name under it. Names that do
+// red line across the column, the free-water level of the well's pressure
+// file (where it has one) as a short blue line with a dot, and the well's
+// name under it. Names that do
 // not fit side by side are turned to run downwards; with more wells than
 // the width holds names for, only every second (third, …) column is named.
 // A well without contacts keeps its column and its name.

@@ -18,8 +18,8 @@
 namespace keldo {
 namespace {
 
-constexpr std::array<const char*, kFieldColumnCount> kColumnNames = {
-    "well", "document", "las", "survey", "elevation", "depth_curve", "porosity_curve", "sw_curve", "contact", "cutoff"};
+constexpr std::array<const char*, kFieldColumnCount> kColumnNames = {"well", "document", "las", "survey", "elevation",
+    "depth_curve", "porosity_curve", "sw_curve", "contact", "cutoff", "pressure", "vsh"};
 
 // "Die Felddatei "f.csv" hat keine Kopfzeile."
 std::string FileMessage(const std::string& path, const std::string& text)
@@ -67,7 +67,7 @@ bool ReadHeader(const std::vector<std::string>& names, int line, const std::stri
             error = PlaceMessage(path, place,
                 "Die Spalte " + QuotedFileText(name)
                     + " ist unbekannt. Bekannt sind well, document, las, survey, elevation, depth_curve, "
-                      "porosity_curve, sw_curve, contact und cutoff.");
+                      "porosity_curve, sw_curve, contact, cutoff, pressure und vsh.");
             return false;
         }
         if (const auto it = seen.find(found); it != seen.end()) {
@@ -153,6 +153,12 @@ void SetFieldValue(FieldWell& well, FieldColumn column, std::string_view text, c
     case FieldColumn::SwCurve:
         well.inputs.swCurve = text;
         break;
+    case FieldColumn::ShaleCurve:
+        well.inputs.shaleCurve = text;
+        break;
+    case FieldColumn::Pressure:
+        well.pressureFile = Resolved(folder, text);
+        break;
     case FieldColumn::Contact:
     case FieldColumn::Cutoff: {
         std::optional<float>& value = column == FieldColumn::Contact ? well.contact : well.cutoff;
@@ -186,6 +192,7 @@ void CheckFieldWell(FieldWell& well)
         {FieldColumn::DepthCurve, !well.inputs.depthCurve.empty()},
         {FieldColumn::PorosityCurve, !well.inputs.porosityCurve.empty()},
         {FieldColumn::SwCurve, !well.inputs.swCurve.empty()},
+        {FieldColumn::ShaleCurve, !well.inputs.shaleCurve.empty()},
     };
     for (const auto& c : lasOnly)
         if (c.given && !well.inputs.document.empty())

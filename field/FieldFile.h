@@ -18,8 +18,9 @@
 // - Columns (names in any case, any order): well (required), document or
 //   las (one of the two columns at least; each row gives exactly one),
 //   survey, elevation (a number or auto; empty: 0), depth_curve,
-//   porosity_curve, sw_curve (only with las), contact and cutoff (numbers;
-//   empty: the document's contact, the study's cut-off).
+//   porosity_curve, sw_curve, vsh (the shale-volume curve; only with las),
+//   contact and cutoff (numbers; empty: the document's contact, the study's
+//   cut-off), pressure (a formation-pressure file; empty: none).
 // - Numbers take a decimal point or a decimal comma ("3027,5" in a
 //   semicolon file).
 // - Relative paths are relative to the folder of the field file.

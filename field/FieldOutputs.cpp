@@ -19,7 +19,8 @@ namespace {
 
 // The outputs of a computed well beside its messages: a well that could not
 // be read has none of them. A new output of a well joins this list.
-const char* const kWellFiles[] = {"saturation.txt", "contact.txt", "saturation.svg", "contact.svg", "curves.las"};
+const char* const kWellFiles[]
+    = {"saturation.txt", "contact.txt", "saturation.svg", "contact.svg", "curves.las", "pressure.txt"};
 const char* const kMessagesFile = "messages.txt";
 const char* const kStudyFiles[]
     = {"summary.csv", "field.svg", "field.png", "field.pdf", "netpay.csv", "zones.csv"};
@@ -132,8 +133,9 @@ std::optional<StudyClash> FindStudyClash(
     if (const std::string* output = written(topsFile))
         return StudyClash{*output, topsFile, StudyClash::Source::Tops};
     for (const FieldWell& well : study.wells) {
-        const std::pair<FieldColumn, const std::string&> files[] = {{FieldColumn::Document, well.inputs.document},
-            {FieldColumn::Las, well.inputs.lasFile}, {FieldColumn::Survey, well.inputs.surveyFile}};
+        const std::pair<FieldColumn, const std::string&> files[]
+            = {{FieldColumn::Document, well.inputs.document}, {FieldColumn::Las, well.inputs.lasFile},
+                {FieldColumn::Survey, well.inputs.surveyFile}, {FieldColumn::Pressure, well.pressureFile}};
         for (const auto& [column, file] : files)
             if (const std::string* output = written(file))
                 return StudyClash{*output, file, StudyClash::Source::Row, well.line, column};
@@ -190,6 +192,14 @@ bool WriteWellOutputs(
     if (!WriteText(folder + "/saturation.txt", Lines(outcome.saturationReport), error)
         || !WriteText(folder + "/contact.txt", Lines(outcome.contactReport), error))
         return false;
+    if (!outcome.pressureReport.empty()) {
+        if (!WriteText(folder + "/pressure.txt", Lines(outcome.pressureReport), error))
+            return false;
+    } else {
+        // No block of an earlier run stands for a file that now gives none.
+        std::error_code ec;
+        std::filesystem::remove(folder + "/pressure.txt", ec);
+    }
     if (outcome.curves) {
         const std::string path = folder + "/curves.las";
         int err = 0;

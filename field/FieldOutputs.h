@@ -19,6 +19,8 @@ class CKeldoDoc;
 //   <folder>/saturation.svg          the graphs of the two runs
 //   <folder>/contact.svg
 //   <folder>/curves.las              the curves of every measurement (CurvesLas.h)
+//   <folder>/pressure.txt            for a row with a pressure file that gives a level:
+//                                    the block keldo-batch --fit-pressure prints
 //   <folder>/messages.txt            every message of the well, one a line
 // Every file is written beside its target and renamed at the end
 // (ReplaceFile), so a failure leaves no half-written file and keeps the old
@@ -45,7 +47,7 @@ struct StudyClash {
 };
 
 // The first input (the field file, the template, the tops file, a row's
-// document, LAS file or survey) that is the same file (FileIdentity.h) as a file the study
+// document, LAS file, survey or pressure file) that is the same file (FileIdentity.h) as a file the study
 // would write into `outDir`: summary.csv, the field chart or a file in a
 // well's folder. Nothing when no output names an input.
 std::optional<StudyClash> FindStudyClash(const std::string& outDir, const FieldStudy& study,

@@ -12,8 +12,21 @@
 namespace keldo {
 
 // The columns of a row, in the order of FieldColumnName (FieldFile.h).
-enum class FieldColumn { Well, Document, Las, Survey, Elevation, DepthCurve, PorosityCurve, SwCurve, Contact, Cutoff };
-inline constexpr int kFieldColumnCount = 10;
+enum class FieldColumn {
+    Well,
+    Document,
+    Las,
+    Survey,
+    Elevation,
+    DepthCurve,
+    PorosityCurve,
+    SwCurve,
+    Contact,
+    Cutoff,
+    Pressure,
+    ShaleCurve
+};
+inline constexpr int kFieldColumnCount = 12;
 
 struct FieldWell {
     int line = 0;     // line of the field file (1-based); 0 for a well not read from a file
@@ -22,8 +35,14 @@ struct FieldWell {
     // The well's files as keldo-batch takes them: exactly one of document
     // and lasFile; survey, elevation and curves only with a LAS file, whose
     // model is the study's template. Paths as they are opened (relative
-    // paths of the field file are already joined to its folder).
+    // paths of the field file are already joined to its folder). The
+    // shale-volume curve (inputs.shaleCurve) only with a LAS file; empty:
+    // the import's suggestion.
     WellInputs inputs;
+
+    // The well's formation-pressure file, as opened; empty: none. Its
+    // free-water level goes beside the well's results, never into them.
+    std::string pressureFile;
 
     std::optional<float> contact; // m TVD; replaces the document's assumed contact
     std::optional<float> cutoff;  // fraction; else the study's cut-off

@@ -23,7 +23,8 @@ CFieldWellTable::CFieldWellTable(QWidget* parent) : QTableWidget(0, ColumnCount,
 {
     setObjectName(QStringLiteral("Bohrungen"));
     setHorizontalHeaderLabels({QStringLiteral("Bohrung"), QStringLiteral("Datei"), QStringLiteral("Bohrpfad"),
-        QStringLiteral("Bezugshöhe (m)"), QStringLiteral("Kontakt (m)"), QStringLiteral("Cutoff")});
+        QStringLiteral("Bezugshöhe (m)"), QStringLiteral("Kontakt (m)"), QStringLiteral("Cutoff"),
+        QStringLiteral("Druckdatei"), QStringLiteral("Tonanteilkurve")});
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setStretchLastSection(true);
     setColumnWidth(Name, 140);
@@ -52,6 +53,10 @@ FieldColumn CFieldWellTable::FieldColumnOf(const Row& row, int column)
         return FieldColumn::Elevation;
     case Contact:
         return FieldColumn::Contact;
+    case Pressure:
+        return FieldColumn::Pressure;
+    case ShaleCurve:
+        return FieldColumn::ShaleCurve;
     default:
         return FieldColumn::Cutoff;
     }
@@ -150,7 +155,11 @@ int CFieldWellTable::ColumnShowing(FieldColumn column)
         return Contact;
     case FieldColumn::Cutoff:
         return Cutoff;
-    default: // the curve columns of a field file are not shown
+    case FieldColumn::Pressure:
+        return Pressure;
+    case FieldColumn::ShaleCurve:
+        return ShaleCurve;
+    default: // the other curve columns of a field file are not shown
         return -1;
     }
 }
@@ -177,6 +186,9 @@ QString CFieldWellTable::RefuseCell(const keldo::CellFault& fault)
         return where + QStringLiteral(": Die Bohrung „%1“ steht schon weiter oben in der Liste.").arg(text);
     case keldo::CellProblem::NotElevation:
         return where + QStringLiteral(": „%1“ ist weder eine Zahl noch auto.").arg(text);
+    case keldo::CellProblem::OnlyWithLas:
+        return where
+            + QStringLiteral(": „%1“ gilt nur für eine LAS-Datei; ein Dokument hat seine Messwerte schon.").arg(text);
     case keldo::CellProblem::NotANumber:
         break;
     }
@@ -198,11 +210,12 @@ void CFieldWellTable::ShowRow(int row)
     for (int column = 0; column < ColumnCount; ++column) {
         auto* item = new QTableWidgetItem(QString::fromStdString(r.cells[Cell(FieldColumnOf(r, column))]));
         Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
-        const bool editable = column == Name || column == Contact || column == Cutoff || (column == Elevation && las);
+        const bool editable = column == Name || column == Contact || column == Cutoff || column == Pressure
+            || ((column == Elevation || column == ShaleCurve) && las);
         if (editable)
             flags |= Qt::ItemIsEditable;
         item->setFlags(flags);
-        if (column == Source || column == Survey)
+        if (column == Source || column == Survey || column == Pressure)
             item->setToolTip(item->text());
         setItem(row, column, item);
     }

@@ -9,13 +9,14 @@
 #include "WellCellCheck.h"
 
 // The wells of a study in the program: opened from a field file or added
-// file by file, edited in place (name, elevation, contact, cut-off) and
+// file by file, edited in place (name, elevation, contact, cut-off,
+// pressure file, shale-volume curve) and
 // read with the field file's grammar when the study starts.
 class CFieldWellTable : public QTableWidget {
     Q_OBJECT
 public:
     // The table's columns.
-    enum Column { Name, Source, Survey, Elevation, Contact, Cutoff, ColumnCount };
+    enum Column { Name, Source, Survey, Elevation, Contact, Cutoff, Pressure, ShaleCurve, ColumnCount };
 
     explicit CFieldWellTable(QWidget* parent = nullptr);
 

@@ -13,13 +13,17 @@ bool IsRegularFile(const std::string& path)
     return ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-// The first file a well must have on disk that is missing: its messages,
-// and the two reports of a well that was computed. Empty when all are there.
+// The first file a well must have on disk that is missing: its messages;
+// the two reports and the curves of a well that was computed; the pressure
+// block of a well whose pressure file gave a level. Empty when all are there.
 std::string MissingWellFile(const std::string& root, const WellSummary& row)
 {
     std::vector<std::string> names = {"messages.txt"};
-    if (row.status == WellStatus::Completed || row.status == WellStatus::Stopped)
-        names.insert(names.end(), {"saturation.txt", "contact.txt"});
+    if (row.status == WellStatus::Completed || row.status == WellStatus::Stopped) {
+        names.insert(names.end(), {"saturation.txt", "contact.txt", "curves.las"});
+        if (row.freeWaterLevel)
+            names.push_back("pressure.txt");
+    }
     for (const std::string& name : names)
         if (!IsRegularFile(root + "/" + row.folder + "/" + name))
             return row.folder + "/" + name;

@@ -23,7 +23,8 @@ bool IsFloat(const std::string& text)
     return ParseNumberCell(text, DecimalMark::PointOrComma, value) && std::isfinite(static_cast<float>(value));
 }
 
-std::optional<CellProblem> ProblemOf(FieldColumn column, const std::string& text)
+// `las`: the row's file is a LAS file.
+std::optional<CellProblem> ProblemOf(FieldColumn column, const std::string& text, bool las)
 {
     switch (column) {
     case FieldColumn::Well:
@@ -35,6 +36,8 @@ std::optional<CellProblem> ProblemOf(FieldColumn column, const std::string& text
     case FieldColumn::Contact:
     case FieldColumn::Cutoff:
         return text.empty() || IsFloat(text) ? std::nullopt : std::optional(CellProblem::NotANumber);
+    case FieldColumn::ShaleCurve:
+        return text.empty() || las ? std::nullopt : std::optional(CellProblem::OnlyWithLas);
     default:
         return std::nullopt;
     }
@@ -46,9 +49,10 @@ std::optional<CellFault> FirstBadCell(const std::vector<std::array<std::string, 
 {
     std::set<std::string> names;
     for (size_t row = 0; row < rows.size(); ++row) {
+        const bool las = !rows[row][static_cast<size_t>(FieldColumn::Las)].empty();
         for (int c = 0; c < kFieldColumnCount; ++c) {
             const auto column = static_cast<FieldColumn>(c);
-            if (const auto problem = ProblemOf(column, rows[row][static_cast<size_t>(c)]))
+            if (const auto problem = ProblemOf(column, rows[row][static_cast<size_t>(c)], las))
                 return CellFault{row, column, *problem};
         }
         const std::string& name = rows[row][static_cast<size_t>(FieldColumn::Well)];

@@ -17,6 +17,7 @@ enum class CellProblem {
     NameRepeated, // an earlier row has the same name
     NotANumber,   // contact or cut-off: neither empty nor one number
     NotElevation, // elevation: neither empty, "auto" nor one number
+    OnlyWithLas,  // shale-volume curve: given for a row without a LAS file
 };
 
 struct CellFault {

@@ -9,6 +9,7 @@
 #include "MeasurementLine.h"
 #include "MessageLog.h"
 #include "OutOfMemory.h"
+#include "PressureMessages.h"
 #include "SaturationMisfit.h"
 
 namespace keldo {
@@ -111,7 +112,7 @@ std::vector<std::string> TakeCurves(const FieldWell& well, const FieldSettings& 
     const WellPreparation& preparation, const std::vector<KnownSaturation>& known, WellOutcome& out)
 {
     const std::vector<double>* shale = preparation.shale ? &preparation.shale->values : nullptr;
-    CurveRequest request{doc, doc.m_Messwerte, shale};
+    CurveRequest request{doc, doc.m_Messwerte, shale, settings.shaleCutoff, settings.swCutoff};
     request.known = known;
     out.curves = std::make_unique<MeasurementCurves>(ComputeCurves(request));
     out.depth = well.inputs.lasFile.empty() ? DepthReference::Tvd : DepthReference::Tvdss;
@@ -129,6 +130,31 @@ std::vector<std::string> TakeCurves(const FieldWell& well, const FieldSettings& 
     request.known = window;
     for (const Zone& zone : zones.zones)
         summary.zones.push_back(ComputeZone(zone, request));
+    return messages;
+}
+
+// The row's pressure file on the prepared document: the block keldo-batch
+// --fit-pressure prints before its report (no contact of the logs beside
+// it), the level for the chart. Returns the messages the well gets: its
+// notices as keldo-batch warns of them, or why the file gave no level.
+std::vector<std::string> TakePressures(const FieldWell& well, const CKeldoDoc& doc, WellOutcome& out)
+{
+    std::vector<std::string> messages;
+    if (well.pressureFile.empty())
+        return messages;
+    out.pressure = EvaluatePressureFile(well.pressureFile, well.pressureFile, doc);
+    const PressureEvaluation& evaluation = *out.pressure;
+    if (!evaluation.ok()) {
+        out.summary.pressureFailed = true;
+        messages.push_back(
+            OneLine(FieldRowMessage(well.line, FieldColumnName(FieldColumn::Pressure), evaluation.Message())));
+        return messages;
+    }
+    out.pressureReport = PressureEvaluationReport(evaluation, doc, std::nullopt);
+    out.summary.freeWaterLevel = LevelAsContact(evaluation.level);
+    for (const PressureNotice notice : evaluation.level.notices)
+        if (notice == PressureNotice::LevelAboveHydrocarbonPoints || notice == PressureNotice::LevelBelowWaterPoints)
+            messages.push_back(PressureNoticeText(notice, evaluation.level));
     return messages;
 }
 
@@ -180,6 +206,7 @@ void Compute(const FieldWell& well, const FieldTemplate* model, const FieldSetti
     summary.maxDepth = doc.m_fMaxTeufe;
     summary.fluid = doc.m_nFluid;
     summary.contact = doc.m_fKontakt;
+    const std::vector<std::string> pressureMessages = TakePressures(well, doc, out);
 
     const size_t beforeSaturation = log.Texts().size();
     const bool saturationDone = RunMode(doc, 0);
@@ -207,9 +234,10 @@ void Compute(const FieldWell& well, const FieldTemplate* model, const FieldSetti
     if (contactDone)
         TakeContactStatistics(doc, summary);
 
-    // The skipped tops follow the runs' messages.
+    // The skipped tops and the pressure file's messages follow the runs'.
     out.messages = log.Texts();
     out.messages.insert(out.messages.end(), skippedTops.begin(), skippedTops.end());
+    out.messages.insert(out.messages.end(), pressureMessages.begin(), pressureMessages.end());
     if (saturationDone && contactDone) {
         summary.status = WellStatus::Completed;
         return;
@@ -244,8 +272,9 @@ FieldColumn ColumnOfFailure(const FieldWell& well, const WellPreparation& prepar
             return FieldColumn::PorosityCurve;
         case CurveRole::WaterSaturation:
             return FieldColumn::SwCurve;
-        case CurveRole::Permeability:
         case CurveRole::Shale:
+            return FieldColumn::ShaleCurve;
+        case CurveRole::Permeability:
         case CurveRole::Other:
             break;
         }

@@ -7,6 +7,7 @@
 #include "FieldTemplate.h"
 #include "FormationTops.h"
 #include "MeasurementCurves.h"
+#include "PressureEvaluation.h"
 #include "FieldWell.h"
 #include "WellGraphs.h"
 #include "WellPreparation.h"
@@ -16,6 +17,11 @@ namespace keldo {
 
 struct FieldSettings {
     float cutoff = 0.06f;    // of the wells whose row gives none
+    // Net pay: Sw (-) from the log at most for pay, Vsh (-) at most for net
+    // rock where a shale curve is read; as keldo-batch's --sw-cutoff and
+    // --vsh-cutoff.
+    float swCutoff = kDefaultSwCutoff;
+    double shaleCutoff = kDefaultShaleCutoff;
     bool keepGraphs = false; // keep each well's two graphs (WellOutcome::graphs)
     // The formation tops of the study's wells (matched by the row's well
     // name); nullptr: no zones.
@@ -35,6 +41,11 @@ struct WellOutcome {
     // prepared; the depth as the lines hold it.
     std::unique_ptr<MeasurementCurves> curves;
     DepthReference depth = DepthReference::Tvd;
+    // The row's pressure file evaluated on the prepared document (nothing
+    // without one), and its block as keldo-batch --fit-pressure prints it
+    // (pressure.txt); the block is empty where the file gave no level.
+    std::optional<PressureEvaluation> pressure;
+    std::vector<std::string> pressureReport;
 };
 
 // Computes one well in both modes on a document of its own. The document is
@@ -47,8 +58,11 @@ struct WellOutcome {
 // and stands in the header of both reports; the contact run computes its
 // contacts without it. Each report is byte for byte what
 // `keldo-batch --mode saturation|contact --cutoff F` prints for that
-// document. Never throws; safe to call from several threads at once (each
-// call has its own document, `model` is only read).
+// document. A row's pressure file is evaluated on the prepared document
+// (with the row's contact) and changes nothing of the runs: a file that
+// gives no level adds a message naming the row's pressure column. Never
+// throws; safe to call from several threads at once (each call has its own
+// document, `model` is only read).
 WellOutcome RunWell(const FieldWell& well, const FieldTemplate* model, const FieldSettings& settings);
 
 // The outcome of a well whose turn never came.

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,14 @@ struct WellSummary {
     NetPayCutoffs netPayCutoffs;
     bool shaleCurve = false;
     std::vector<ZoneResult> zones;
+
+    // The row's pressure file: the free-water level it gives (m, as the
+    // block prints it and a document's contact would take it), for the field
+    // chart; nothing without a pressure file or where it gives no level.
+    // `pressureFailed`: the row names a pressure file that gave no level
+    // (the well's messages say why); the well's other results stand.
+    std::optional<float> freeWaterLevel;
+    bool pressureFailed = false;
 
     double seconds = 0; // wall time of the well; for progress lines only
 };

@@ -43,3 +43,36 @@ TEST(FieldOptions, CommandLines)
     ASSERT_TRUE(help);
     EXPECT_TRUE(help->help);
 }
+
+// The net-pay cut-offs, read and worded as keldo-batch reads them.
+TEST(FieldOptions, NetPayCutoffs)
+{
+    const struct Case {
+        std::vector<std::string> args;
+        const char* error; // nullptr: accepted
+        float sw;
+        double vsh;
+    } cases[] = {
+        {{}, nullptr, 0.5f, 0.4},
+        {{"--sw-cutoff", "0.35", "--vsh-cutoff", "0.3"}, nullptr, 0.35f, 0.3},
+        {{"--vsh-cutoff", "1", "--sw-cutoff", "0"}, nullptr, 0.0f, 1.0},
+        {{"--sw-cutoff", "1.5"}, "Option --sw-cutoff: \"1.5\" ist keine Zahl von 0 bis 1", 0, 0},
+        {{"--vsh-cutoff", "0,3"}, "Option --vsh-cutoff: \"0,3\" ist keine Zahl von 0 bis 1", 0, 0},
+        {{"--vsh-cutoff"}, "Option --vsh-cutoff braucht einen Wert", 0, 0},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"feld.csv", "--out", "aus"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        SCOPED_TRACE(args.back());
+        std::string error;
+        const auto options = keldo::ParseFieldOptions(args, error);
+        if (c.error) {
+            EXPECT_FALSE(options);
+            EXPECT_EQ(error, c.error);
+            continue;
+        }
+        ASSERT_TRUE(options) << error;
+        EXPECT_EQ(options->swCutoff, c.sw);
+        EXPECT_EQ(options->shaleCutoff, c.vsh);
+    }
+}

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "FieldChart.h"
 #include "FieldFile.h"
@@ -193,5 +194,60 @@ TEST(FieldChart, DepthAxisNamesTheReference)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(keldo::DepthName(c.wells), c.depth);
+    }
+}
+
+// A well's free-water level is marked in its column at its depth, with a
+// legend entry; a study without one keeps the chart it had.
+TEST(FieldChart, MarksTheFreeWaterLevel)
+{
+    const auto volve = VolveSummaries();
+    const auto count = [](const keldo::GraphPage& page, keldo::PenKind pen) {
+        return std::count_if(page.list.begin(), page.list.end(),
+            [&](const GraphPrimitive& p) { return p.kind == GraphPrimitive::Kind::Line && p.pen == pen; });
+    };
+    const auto legend = [](const keldo::GraphPage& page) {
+        return std::count_if(page.list.begin(), page.list.end(),
+            [](const GraphPrimitive& p) { return p.text == "freies Wasserniveau (Druck)"; });
+    };
+    const struct Case {
+        const char* what;
+        std::vector<std::optional<float>> levels; // by well
+        long marks;
+    } cases[] = {
+        {"no level", {{}, {}, {}}, 0},
+        {"the second well's level at its contact", {{}, volve[1].contact, {}}, 1},
+        {"every well's level", {volve[0].contact, volve[1].contact, volve[2].contact}, 3},
+    };
+    const keldo::GraphPage before = keldo::FieldChart(volve);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<keldo::WellSummary> wells = volve;
+        for (size_t i = 0; i < wells.size(); ++i)
+            wells[i].freeWaterLevel = c.levels[i];
+        const keldo::GraphPage page = keldo::FieldChart(wells);
+        EXPECT_EQ(legend(page), c.marks > 0 ? 1 : 0);
+        // One mark per level and one in the legend.
+        EXPECT_EQ(count(page, keldo::PenKind::Series3), c.marks > 0 ? c.marks + 1 : 0);
+        if (c.marks == 0) {
+            ASSERT_EQ(page.list.size(), before.list.size());
+            for (size_t i = 0; i < page.list.size(); ++i) {
+                const GraphPrimitive &a = page.list[i], &b = before.list[i];
+                EXPECT_TRUE(a.kind == b.kind && a.points == b.points && a.pen == b.pen && a.brush == b.brush
+                    && a.text == b.text && a.size == b.size)
+                    << i;
+            }
+        }
+        // At the contact's depth each mark lies on the dashed contact's line.
+        for (const GraphPrimitive& mark : page.list) {
+            if (mark.kind != GraphPrimitive::Kind::Line || mark.pen != keldo::PenKind::Series3 || mark.points[0].y > 0)
+                continue;
+            const bool onContact = std::any_of(page.list.begin(), page.list.end(), [&](const GraphPrimitive& p) {
+                return p.kind == GraphPrimitive::Kind::Line && p.pen == keldo::PenKind::Dashed
+                    && p.points[0].y == mark.points[0].y && p.points[0].x < mark.points[0].x
+                    && p.points[1].x > mark.points[1].x;
+            });
+            EXPECT_TRUE(onContact) << mark.points[0].y;
+        }
     }
 }

@@ -192,7 +192,7 @@ TEST(FieldFile, ErrorsOfTheWholeFile)
         {"no well column", "name,document\nA,a.kld\n",
             "Die Felddatei \"f.csv\", Zeile 1, Spalte 1: Die Spalte \"name\" ist unbekannt. Bekannt sind well, "
             "document, "
-            "las, survey, elevation, depth_curve, porosity_curve, sw_curve, contact und cutoff."},
+            "las, survey, elevation, depth_curve, porosity_curve, sw_curve, contact, cutoff, pressure und vsh."},
         {"neither document nor las", "well,contact\nA,3000\n",
             "Die Felddatei \"f.csv\", Zeile 1: Es fehlt eine Spalte document oder las."},
         {"well column missing", "document\na.kld\n",
@@ -265,4 +265,35 @@ TEST(FieldFile, RowsKeepTheirCellsAndReadThemAgain)
     keldo::CheckWellNames(wells);
     EXPECT_EQ(Errors(wells[0]), "");
     EXPECT_EQ(Errors(wells[1]), "Spalte well: Die Bohrung \"A\" steht schon in der Liste.\n");
+}
+
+// The pressure file is a path like the others (relative to the field file);
+// the shale-volume curve, like the other curves, only with a LAS file.
+TEST(FieldFile, PressureAndShaleColumns)
+{
+    const struct Case {
+        const char* row; // below "well,document,las,pressure,vsh"
+        const char* error;
+        const char* pressureFile;
+        const char* shaleCurve;
+    } cases[] = {
+        {"A,,a.las,druck.csv,VSH", "", "/daten/druck.csv", "VSH"},
+        {"A,a.kld,,/anders/druck.csv,", "", "/anders/druck.csv", ""},
+        {"A,,a.las,,", "", "", ""},
+        {"A,a.kld,,,VSH",
+            "Zeile 2, Spalte vsh: Gilt nur für eine LAS-Datei (Spalte las); ein Dokument hat seine Messwerte schon.\n",
+            "", "VSH"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.row);
+        FieldStudy study;
+        std::string error;
+        ASSERT_TRUE(keldo::ParseFieldFile(
+            std::string("well,document,las,pressure,vsh\n") + c.row + "\n", "/daten/feld.csv", study, error))
+            << error;
+        ASSERT_EQ(study.wells.size(), 1u);
+        EXPECT_EQ(Errors(study.wells[0]), c.error);
+        EXPECT_EQ(study.wells[0].pressureFile, c.pressureFile);
+        EXPECT_EQ(study.wells[0].inputs.shaleCurve, c.shaleCurve);
+    }
 }

@@ -294,6 +294,7 @@ TEST(StudyFolder, AFileInTheWayOfAWellFolderIsReported)
         outcome.summary.status = keldo::WellStatus::Completed;
         outcome.summary.prepared = true;
         outcome.saturationReport = outcome.contactReport = {"Bericht"};
+        outcome.curves = std::make_unique<keldo::MeasurementCurves>();
         std::string error;
         EXPECT_EQ(writer->WriteWell(outcome, error), i == 0) << error;
         rows[i] = outcome.summary;

@@ -23,6 +23,13 @@ Cells Row(std::string name, std::string las, std::string elevation, std::string 
     return cells;
 }
 
+// `row` with `text` in `column`.
+Cells With(Cells row, FieldColumn column, std::string text)
+{
+    row[size_t(column)] = std::move(text);
+    return row;
+}
+
 } // namespace
 
 // One row each: what the check finds, and that the field file's reading of
@@ -49,10 +56,20 @@ TEST(WellCellCheck, FindsTheCellTheFieldFileRefuses)
         {"elevation as text", Row("15/9-F-11 A", "F-11_A.LAS", "kb", "", ""), FieldColumn::Elevation,
             CellProblem::NotElevation},
         {"no name", Row("", "F-11_A.LAS", "auto", "", ""), FieldColumn::Well, CellProblem::NameMissing},
-        {"name before contact", Row("", "F-11_A.LAS", "auto", "abc", ""), FieldColumn::Well,
-            CellProblem::NameMissing},
+        {"name before contact", Row("", "F-11_A.LAS", "auto", "abc", ""), FieldColumn::Well, CellProblem::NameMissing},
         {"elevation before contact", Row("F-11", "F-11_A.LAS", "x", "abc", ""), FieldColumn::Elevation,
             CellProblem::NotElevation},
+        {"shale curve and pressure file of a LAS row",
+            With(With(Row("F-11", "F-11_A.LAS", "auto", "", ""), FieldColumn::ShaleCurve, "VSH"), FieldColumn::Pressure,
+                "druck.csv"),
+            {}, {}},
+        {"pressure file of a document",
+            With(With(Row("F-12", "", "", "", ""), FieldColumn::Document, "F-12.kld"), FieldColumn::Pressure,
+                "druck.csv"),
+            {}, {}},
+        {"shale curve of a document",
+            With(With(Row("F-12", "", "", "", ""), FieldColumn::Document, "F-12.kld"), FieldColumn::ShaleCurve, "VSH"),
+            FieldColumn::ShaleCurve, CellProblem::OnlyWithLas},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
