@@ -14,6 +14,7 @@
 #include "LocaleGuard.h"
 #include "RecordingMessageBox.h"
 #include "ScratchFolder.h"
+#include "SummaryCsvRows.h"
 #include "WellDataTestFiles.h"
 
 namespace fs = std::filesystem;
@@ -56,25 +57,6 @@ FieldOutcome Field(
     std::ostringstream progress;
     const int status = keldo::RunFieldCommand(options, progress);
     return {status, progress.str()};
-}
-
-// The rows of summary.csv as column → value.
-std::vector<std::map<std::string, std::string>> Summary(const std::string& out)
-{
-    std::istringstream in(ReadBytes(out + "/summary.csv"));
-    std::vector<std::string> header, fields;
-    std::string line;
-    std::getline(in, line);
-    keldo::SplitCsvLine(line, ',', header);
-    std::vector<std::map<std::string, std::string>> rows;
-    while (std::getline(in, line)) {
-        keldo::SplitCsvLine(line, ',', fields);
-        std::map<std::string, std::string> row;
-        for (size_t i = 0; i < header.size() && i < fields.size(); ++i)
-            row[header[i]] = fields[i];
-        rows.push_back(row);
-    }
-    return rows;
 }
 
 // A field of eight good wells: documents and LAS files, relative and
@@ -134,7 +116,7 @@ TEST(FieldRun, OutputsAreTheSameWhateverTheThreadsAndTheLocale)
         EXPECT_EQ(files.count(name), 1u) << name;
     const std::string summaryText = ReadBytes(dir.file("eins/summary.csv"));
     EXPECT_NE(summaryText.find(",oil,3027.00,0.06,"), std::string::npos) << summaryText;
-    const auto summary = Summary(dir.file("eins"));
+    const auto summary = SummaryCsvRows(dir.file("eins"));
     ASSERT_EQ(summary.size(), 8u);
     for (const auto& row : summary)
         EXPECT_EQ(row.at("status"), "completed") << row.at("well");
@@ -194,7 +176,7 @@ TEST(FieldRun, BrokenRowsAreReportedAndTheOtherWellsComplete)
 
     const FieldOutcome run = Field(dir.file("feld.csv"), dir.file("aus"), 3);
     EXPECT_EQ(run.status, keldo::kFieldUnreadable);
-    const auto summary = Summary(dir.file("aus"));
+    const auto summary = SummaryCsvRows(dir.file("aus"));
     ASSERT_EQ(summary.size(), std::size(rows) + 2);
     for (size_t i = 0; i < std::size(rows); ++i) {
         SCOPED_TRACE(rows[i].what);
@@ -223,7 +205,7 @@ TEST(FieldRun, ALasWellWithoutTemplateCannotBeRead)
     WriteBytes(dir.file("feld.csv"), "well,las\nA," + VolveWellLas("15_9-F-11_A") + "\n");
     const FieldOutcome run = Field(dir.file("feld.csv"), dir.file("aus"), 1, "");
     EXPECT_EQ(run.status, keldo::kFieldUnreadable);
-    EXPECT_EQ(Summary(dir.file("aus"))[0].at("message"),
+    EXPECT_EQ(SummaryCsvRows(dir.file("aus"))[0].at("message"),
         "Zeile 2, Spalte las: Für eine LAS-Datei fehlt das Modelldokument (Vorlage).");
 }
 
@@ -237,7 +219,7 @@ TEST(FieldRun, AStoppedRunIsReportedWithItsMessages)
     WriteBytes(dir.file("feld.csv"), "well,document\nDruck,druck.kld\nGas," + GasExampleDocument() + "\n");
     const FieldOutcome run = Field(dir.file("feld.csv"), dir.file("aus"), 2);
     EXPECT_EQ(run.status, keldo::kFieldStopped) << run.progress;
-    const auto summary = Summary(dir.file("aus"));
+    const auto summary = SummaryCsvRows(dir.file("aus"));
     EXPECT_EQ(summary[0].at("status"), "stopped");
     EXPECT_EQ(summary[0].at("message"),
         "Wassersättigung: PI > 0.23*TEUFE,d.h.1000.0 > 0.23*2850.0 / Abbruch der Sw-Berechnung | Kontakt: PI > "
@@ -255,7 +237,7 @@ TEST(FieldRun, VolveExampleShowsTheDeeperBlockOfF11B)
     ScratchFolder dir;
     const FieldOutcome run = Field(ExampleFile("volve-field.csv"), dir.file("feld"), 2);
     EXPECT_EQ(run.status, keldo::kFieldCompleted) << run.progress;
-    const auto summary = Summary(dir.file("feld"));
+    const auto summary = SummaryCsvRows(dir.file("feld"));
     ASSERT_EQ(summary.size(), 3u);
     std::map<std::string, std::map<std::string, std::string>> byWell;
     for (const auto& row : summary)

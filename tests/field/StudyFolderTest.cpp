@@ -13,6 +13,7 @@
 #include "FieldCommand.h"
 #include "FileSizeLimit.h"
 #include "ScratchFolder.h"
+#include "SummaryCsvRows.h"
 #include "StudyFolder.h"
 #include "StudyWriter.h"
 #include "WellDataTestFiles.h"
@@ -73,24 +74,6 @@ FieldRun Field(const ScratchFolder& dir, const std::string& out, const std::stri
     std::ostringstream progress;
     const int status = keldo::RunFieldCommand(options, progress);
     return {status, progress.str()};
-}
-
-std::vector<std::map<std::string, std::string>> SummaryRows(const std::string& out)
-{
-    std::istringstream in(ReadBytes(out + "/summary.csv"));
-    std::vector<std::string> header, fields;
-    std::string line;
-    std::getline(in, line);
-    keldo::SplitCsvLine(line, ',', header);
-    std::vector<std::map<std::string, std::string>> rows;
-    while (std::getline(in, line)) {
-        keldo::SplitCsvLine(line, ',', fields);
-        std::map<std::string, std::string> row;
-        for (size_t i = 0; i < header.size() && i < fields.size(); ++i)
-            row[header[i]] = fields[i];
-        rows.push_back(row);
-    }
-    return rows;
 }
 
 } // namespace
@@ -157,7 +140,7 @@ TEST(StudyFolder, AFolderThatCannotTakeTheStudyIsRefusedBeforeComputing)
         after.erase("feld.csv");
         if (!c.message) {
             EXPECT_EQ(run.status, keldo::kFieldCompleted) << run.progress;
-            EXPECT_EQ(SummaryRows(out).at(0).at("status"), "completed");
+            EXPECT_EQ(SummaryCsvRows(out).at(0).at("status"), "completed");
             EXPECT_EQ(ReadBytes(out + "/F-12/contact.txt").find("alt"), std::string::npos);
             continue;
         }
@@ -257,7 +240,7 @@ TEST(StudyFolder, AWellWhoseFilesAreNotAllWrittenIsNotCompleted)
         run = Field(dir, out, second);
     }
     EXPECT_EQ(run.status, keldo::kFieldUnreadable) << run.progress;
-    const auto rows = SummaryRows(out);
+    const auto rows = SummaryCsvRows(out);
     ASSERT_EQ(rows.size(), 2u);
     for (const auto& row : rows) {
         SCOPED_TRACE(row.at("well"));
@@ -304,6 +287,6 @@ TEST(StudyFolder, AFileInTheWayOfAWellFolderIsReported)
     EXPECT_EQ(rows[0].status, keldo::WellStatus::Completed);
     EXPECT_EQ(rows[1].status, keldo::WellStatus::NotWritten);
     EXPECT_EQ(rows[1].message, "Der Ordner \"" + out + "/B\" kann nicht angelegt werden. Ein Teil des Pfades ist kein Ordner.");
-    EXPECT_EQ(SummaryRows(out).at(1).at("status"), "not_written");
+    EXPECT_EQ(SummaryCsvRows(out).at(1).at("status"), "not_written");
     EXPECT_EQ(ReadBytes(out + "/B"), "im Weg"); // it went in with the study, as it was
 }
