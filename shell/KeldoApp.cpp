@@ -15,6 +15,7 @@
 #include "DocumentFits.h"
 #include "FieldStudyWindow.h"
 #include "CurvesFile.h"
+#include "DocumentCurves.h"
 #include "FieldTemplate.h"
 #include "FileAccess.h"
 #include "FileIdentity.h"
@@ -351,11 +352,10 @@ void CKeldoApp::OnMesswerteExportieren(bool las)
             + "\" überschreiben; bitte eine andere Datei wählen.");
         return;
     }
-    // A document holds TVD; it has no shale curve.
-    const keldo::MeasurementCurves curves = keldo::ComputeCurves({*m_pDoc, m_pDoc->m_Messwerte});
+    const keldo::MeasurementCurves curves = keldo::ComputeDocumentCurves(*m_pDoc);
     int err = 0;
     if (!keldo::SaveCurves(target, las ? keldo::CurveFileFormat::Las : keldo::CurveFileFormat::Csv, curves,
-            keldo::DepthReference::Tvd, err)) {
+            keldo::DepthReferenceOf(*m_pDoc), err)) {
         m_pDoc->Message("Die Messwerte können nicht in die Datei " + target + " geschrieben werden.\n"
             + keldo::SystemErrorReason(err));
         return;
