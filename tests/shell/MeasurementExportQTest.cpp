@@ -179,6 +179,31 @@ private slots:
             std::to_string(curves.rows.size()) + " Messwerte sind in die Datei " + chosen.toStdString() + " geschrieben.");
     }
 
+    void aNameWithoutExtensionGetsTheFormats()
+    {
+        const struct {
+            int command;
+            const char* typed;
+            const char* written;
+        } cases[] = {
+            {ID_MESSWERTE_LAS, "ohne", "ohne.las"},
+            {ID_MESSWERTE_CSV, "ohne", "ohne.csv"},
+            {ID_MESSWERTE_LAS, "mit.txt", "mit.txt"},
+        };
+        const CKeldoDoc& doc = app->Document();
+        const keldo::MeasurementCurves curves = keldo::ComputeCurves({doc, doc.m_Messwerte});
+        for (const auto& c : cases) {
+            chosen = out.filePath(QString::fromUtf8(c.typed));
+            Command(c.command)->trigger();
+            const std::string expected = c.command == ID_MESSWERTE_LAS
+                ? keldo::CurvesLasText(curves, keldo::DepthReference::Tvd)
+                : keldo::CurvesCsvText(curves, keldo::DepthReference::Tvd);
+            QVERIFY2(FileBytes(out.filePath(QString::fromUtf8(c.written))) == QByteArray::fromStdString(expected),
+                c.written);
+            QVERIFY2(QString::fromUtf8(c.typed) == QString::fromUtf8(c.written) || !QFile::exists(chosen), c.typed);
+        }
+    }
+
     void exportIsRefusedBeforeARunAndOverTheDocument()
     {
         const struct {
@@ -284,6 +309,14 @@ private slots:
         Command(ID_NETTOMAECHTIGKEIT)->trigger();
         QCOMPARE(app->NetPayWindow(), window);
         QVERIFY(window->Text().contains(QStringLiteral("0.2000")));
+
+        // The open window follows "Daten ändern", without "Aktualisieren".
+        app->Host().SetDialogRunner([](CDlgInputValues& values) {
+            values.m_fCutoff = 0.15f;
+            return true;
+        });
+        app->OnDataChange();
+        QVERIFY(window->Text().contains(QStringLiteral("0.1500")));
     }
 };
 
