@@ -18,6 +18,7 @@ void CKeldoDoc::OnDataChange()
     static_cast<CKeldoInputs&>(dlg) = static_cast<const CKeldoInputs&>(*this);
     dlg.m_Messwerte = m_Messwerte;
     dlg.m_depthsBelowSeaLevel = m_depthsBelowSeaLevel;
+    dlg.m_shaleVolumes = m_shaleVolumes;
     dlg.m_bWarnungen = 0; // "Mit Warnungen" opens unchecked every time
 
     if (!m_pHost->RunInputDialog(dlg))
@@ -38,6 +39,7 @@ void CKeldoDoc::OnDataChange()
     if (!dlg.m_Messwerte.empty()) {
         m_Messwerte = std::move(dlg.m_Messwerte);
         m_depthsBelowSeaLevel = dlg.m_depthsBelowSeaLevel;
+        m_shaleVolumes = std::move(dlg.m_shaleVolumes);
     }
     static_cast<CKeldoInputs&>(*this) = static_cast<const CKeldoInputs&>(dlg);
     m_bWarnungen = dlg.m_bWarnungen;

@@ -170,6 +170,11 @@ public:
     // (TVDSS): the graphs of the new windows label their depths so. Not
     // saved; a document read from a file holds TVD as far as it is known.
     bool m_depthsBelowSeaLevel = false;
+    // The shale volume Vsh (-) of every measurement line, NaN where the log
+    // has none, when the lines came from a LAS import that chose a
+    // "Tonanteil" curve; empty: none, net rock by porosity alone. Not saved;
+    // it goes whenever the lines go.
+    std::vector<double> m_shaleVolumes;
     std::string m_strZeile;  // scratch line of every formatted report line and message
 
 private:

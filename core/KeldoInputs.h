@@ -38,4 +38,5 @@ struct CDlgInputValues : CKeldoInputs {
     std::vector<std::string> m_Messwerte;
     int m_bWarnungen = 0;
     bool m_depthsBelowSeaLevel = false; // of m_Messwerte, as CKeldoDoc holds it
+    std::vector<double> m_shaleVolumes; // of m_Messwerte, as CKeldoDoc holds it
 };

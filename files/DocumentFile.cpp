@@ -71,6 +71,7 @@ FileResult DeserializeDocument(std::string_view bytes, CKeldoDoc& doc)
     static_cast<CKeldoInputs&>(doc) = inputs;
     doc.m_Messwerte = std::move(lines);
     doc.m_depthsBelowSeaLevel = false;
+    doc.m_shaleVolumes.clear();
     return FileResult::Success();
 }
 

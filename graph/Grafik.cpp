@@ -1,6 +1,7 @@
 #include "Grafik.h"
 
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QPageLayout>
 #include <QPaintEvent>
 #include <QPainter>
@@ -73,6 +74,22 @@ void CGrafik::resizeEvent(QResizeEvent* event)
     UpdateScrollBars();
 }
 
+void CGrafik::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const bool plainOrCtrl = mods == Qt::NoModifier || mods == Qt::ControlModifier;
+    if (plainOrCtrl && (event->key() == Qt::Key_Home || event->key() == Qt::Key_End)) {
+        // Both directions: a magnified page is wider than most windows, and
+        // its start and its end are corners.
+        const bool start = event->key() == Qt::Key_Home;
+        for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()})
+            bar->setValue(start ? bar->minimum() : bar->maximum());
+        event->accept();
+        return;
+    }
+    QAbstractScrollArea::keyPressEvent(event);
+}
+
 void CGrafik::scrollContentsBy(int, int) { viewport()->update(); }
 
 void CGrafik::paintEvent(QPaintEvent*)
@@ -95,6 +112,12 @@ void CGrafik::OnGrafiklupe()
     m_state.m_bGrafiklupe = m_state.m_bGrafiklupe == 1 ? 0 : 1;
     m_state.OnCompute(m_doc); // the plot size changes with the magnifier
     UpdateScrollBars();
+    // The unmagnified page is shown from its start, with the titles on top,
+    // wherever the magnified one had been scrolled to.
+    if (!IsLupeChecked()) {
+        horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
+        verticalScrollBar()->setValue(verticalScrollBar()->minimum());
+    }
     viewport()->update();
     emit lupeChanged(IsLupeChecked());
 }

@@ -15,7 +15,7 @@ class QPrinter;
 //   CGrafik(CKeldoDoc& doc, QWidget* parent = nullptr)
 //   void OnInitialUpdate()          layout and scroll sizes (the constructor runs it)
 //   void OnUpdate()                 the document changed: repaint
-//   void OnGrafiklupe()             command 32781 "Grafik Lupe": magnifier on/off
+//   void OnGrafiklupe()             command 32781 "Grafik Lupe": magnifier on/off (off: back to the page's start)
 //   bool IsLupeChecked() const      check mark of the magnifier button
 //   bool OnUpdateGrafiklupe()       the same, tidying the flag; always enabled
 //   void FilePrint()                print dialog, then one page
@@ -67,6 +67,9 @@ signals:
     void pagePrinted(int breite, int hoehe);
 
 protected:
+    // Ctrl+Home / Ctrl+End (and Home / End, as in the table view): to the
+    // start of the page (top left) or to its end (bottom right).
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;

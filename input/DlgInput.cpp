@@ -80,6 +80,7 @@ void DlgInput::SetValues(const CDlgInputValues& values)
     static_cast<CKeldoInputs&>(*this) = values;
     m_Messwerte = values.m_Messwerte;
     m_depthsBelowSeaLevel = values.m_depthsBelowSeaLevel;
+    m_shaleVolumes = values.m_shaleVolumes;
     m_bWarnungen = values.m_bWarnungen;
     RefreshList();
 }
@@ -89,6 +90,7 @@ void DlgInput::GetValues(CDlgInputValues& values) const
     static_cast<CKeldoInputs&>(values) = *this;
     values.m_Messwerte = m_Messwerte;
     values.m_depthsBelowSeaLevel = m_depthsBelowSeaLevel;
+    values.m_shaleVolumes = m_shaleVolumes;
     values.m_bWarnungen = m_bWarnungen;
 }
 
@@ -268,6 +270,7 @@ void DlgInput::FileOpen()
     m_fMinTeufe = 0;
     m_Messwerte.clear();
     m_depthsBelowSeaLevel = false;
+    m_shaleVolumes.clear();
     RefreshList();
 
     keldo::InputFile file;
@@ -286,7 +289,7 @@ void DlgInput::FileOpen()
 
 void DlgInput::ImportLasFile(const std::string& path)
 {
-    DlgLasImport las(m_messages, this);
+    DlgLasImport las(m_messages, this, /*offerPermeability=*/false, /*offerShale=*/true);
     if (!las.Open(path))
         return;
     // The well field as it stands on screen; an empty one takes the file's
@@ -301,6 +304,7 @@ void DlgInput::ImportLasFile(const std::string& path)
     m_fMaxTeufe = 0;
     m_fMinTeufe = 0;
     m_depthsBelowSeaLevel = las.AcceptedRows().belowSeaLevel;
+    m_shaleVolumes = las.AcceptedShale();
     m_Messwerte = las.TakeMeasurementLines();
     RefreshList();
     OnAlleWerte();
@@ -342,5 +346,6 @@ bool RunDlgInput(QWidget* parent, CDlgInputValues& values, keldo::IMessageBox& m
     values.m_bWarnungen = dlg.m_bWarnungen;
     values.m_Messwerte = std::move(dlg.m_Messwerte); // the dialog is gone next
     values.m_depthsBelowSeaLevel = dlg.m_depthsBelowSeaLevel;
+    values.m_shaleVolumes = std::move(dlg.m_shaleVolumes);
     return true;
 }

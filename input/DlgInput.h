@@ -66,6 +66,7 @@ public:
     std::string m_strKontaktModus;
     std::vector<std::string> m_Messwerte;
     bool m_depthsBelowSeaLevel = false; // the lines came from a LAS import below sea level
+    std::vector<double> m_shaleVolumes;  // Vsh of the lines from the LAS import's "Tonanteil"; empty: none
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -66,14 +66,14 @@ constexpr const char* kPreviewHeadingTvdss = "Teufe(TVDSS)  Porosität          
 
 } // namespace
 
-DlgLasImport::DlgLasImport(keldo::IMessageBox& messages, QWidget* parent, bool offerPermeability)
+DlgLasImport::DlgLasImport(keldo::IMessageBox& messages, QWidget* parent, bool offerPermeability, bool offerShale)
     : QDialog(parent), m_messages(messages)
 {
     m_chooseSurvey = [this](QWidget* owner) {
         return keldo::ChooseFileToOpen(owner, QStringLiteral("Bohrpfad öffnen"), keldo::SurveyFileFilters(),
             keldo::StartFolder(Utf8(m_session.LasFile())));
     };
-    CreateControls(offerPermeability);
+    CreateControls(offerPermeability, offerShale);
 }
 
 DlgLasImport::~DlgLasImport() = default;
@@ -147,7 +147,8 @@ void DlgLasImport::FillChooser(CurveRole role)
         return;
     const QSignalBlocker quiet(combo);
     combo->clear();
-    if (role == CurveRole::Permeability)
+    const bool optional = role == CurveRole::Permeability || role == CurveRole::Shale;
+    if (optional)
         combo->addItem(QStringLiteral("(keine)"), -1);
     const auto& curves = m_session.Curves();
     for (size_t i = 0; i < curves.size(); ++i) {
@@ -155,9 +156,7 @@ void DlgLasImport::FillChooser(CurveRole role)
         combo->addItem(Utf8(curves[i].mnemonic + (unit.empty() ? "" : " (" + unit + ")")), static_cast<int>(i));
     }
     const std::optional<size_t> chosen = m_session.Curve(role);
-    combo->setCurrentIndex(chosen             ? combo->findData(static_cast<int>(*chosen))
-            : role == CurveRole::Permeability ? 0
-                                              : -1);
+    combo->setCurrentIndex(chosen ? combo->findData(static_cast<int>(*chosen)) : optional ? 0 : -1);
 }
 
 void DlgLasImport::OnCurveChosen(CurveRole role)
@@ -262,6 +261,9 @@ void DlgLasImport::OnOk()
         m_messages.Show("Keine Zeile ist verwertbar.\n" + keldo::SummaryMessage(rows));
         return;
     }
+    // The shale values only where the chooser is shown: a suggestion the
+    // user never saw is not taken.
+    m_acceptedShale = Chooser(CurveRole::Shale) ? m_session.ShaleOfKeptRows(rows) : std::vector<double>{};
     m_accepted = std::move(rows);
     accept();
 }

@@ -22,10 +22,11 @@ class QPushButton;
 class QTableWidget;
 
 // The LAS import: the curves of a LAS file in a table, the choice of the depth,
-// porosity and Sw curves (and, for a caller that wants it, a permeability
-// curve), an optional deviation survey and the elevation of the depth
-// reference, with the count of kept and dropped rows and the first kept
-// measurement lines shown again after every change.
+// porosity and Sw curves (and, for a caller that wants them, a permeability
+// curve and a "Tonanteil" (shale volume) curve), an optional deviation survey
+// and the elevation of the depth reference, with the count of kept and
+// dropped rows and the first kept measurement lines shown again after every
+// change.
 //
 //   DlgLasImport las(messages, parent);
 //   if (las.Open(path) && las.exec() == QDialog::Accepted)
@@ -37,8 +38,10 @@ public:
     // cancelled.
     using FileChooser = std::function<std::string(QWidget* parent)>;
 
-    // With `offerPermeability` the fourth chooser "Permeabilität" is shown.
-    explicit DlgLasImport(keldo::IMessageBox& messages, QWidget* parent = nullptr, bool offerPermeability = false);
+    // With `offerPermeability` the chooser "Permeabilität" is shown, with
+    // `offerShale` the chooser "Tonanteil"; both offer "(keine)".
+    explicit DlgLasImport(keldo::IMessageBox& messages, QWidget* parent = nullptr, bool offerPermeability = false,
+        bool offerShale = false);
     ~DlgLasImport() override;
 
     // Reads the LAS file and shows it. False after one message when it cannot
@@ -63,6 +66,9 @@ public:
     // After OK: depth, porosity and permeability of every kept row (the
     // permeabilities empty when "(keine)" was chosen).
     keldo::KeptRowValues KeptValues() const { return m_session.ValuesOfKeptRows(m_accepted); }
+    // After OK: the shale volume of every kept row from the "Tonanteil"
+    // curve; empty when it is not offered or "(keine)" is chosen.
+    const std::vector<double>& AcceptedShale() const { return m_acceptedShale; }
     // The file, its curves and the choices: Session().Curve(role) is the
     // index of the chosen curve in Session().Curves().
     const keldo::LasImportSession& Session() const { return m_session; }
@@ -87,7 +93,7 @@ public:
     static constexpr size_t kPreviewLines = 12;
 
 private:
-    void CreateControls(bool offerPermeability);
+    void CreateControls(bool offerPermeability, bool offerShale);
     void FillControls();
     void FillChooser(keldo::CurveRole role);
     void OnCurveChosen(keldo::CurveRole role);
@@ -102,6 +108,7 @@ private:
     FileChooser m_chooseSurvey;
     keldo::LasImportSession m_session;
     keldo::MeasurementRows m_accepted;
+    std::vector<double> m_acceptedShale;
 
     QLabel* m_fileText = nullptr;
     QTableWidget* m_curveTable = nullptr;

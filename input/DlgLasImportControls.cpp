@@ -33,7 +33,7 @@ QLabel* Buddy(const char* text, QWidget* buddy)
 
 } // namespace
 
-void DlgLasImport::CreateControls(bool offerPermeability)
+void DlgLasImport::CreateControls(bool offerPermeability, bool offerShale)
 {
     setWindowTitle(QStringLiteral("LAS-Datei einlesen"));
     resize(960, 680);
@@ -58,11 +58,13 @@ void DlgLasImport::CreateControls(bool offerPermeability)
         {CurveRole::Porosity, "&Porosität"},
         {CurveRole::WaterSaturation, "&Wassersättigung"},
         {CurveRole::Permeability, "Per&meabilität"},
+        {CurveRole::Shale, "Ton&anteil"},
     };
     auto* choices = new QGridLayout;
     int row = 0;
     for (size_t i = 0; i < m_choosers.size(); ++i) {
-        if (choosers[i].role == CurveRole::Permeability && !offerPermeability)
+        if ((choosers[i].role == CurveRole::Permeability && !offerPermeability)
+            || (choosers[i].role == CurveRole::Shale && !offerShale))
             continue;
         auto* combo = new QComboBox;
         combo->setObjectName(QString::fromUtf8(keldo::RoleName(choosers[i].role)));
@@ -137,6 +139,7 @@ void DlgLasImport::CreateControls(bool offerPermeability)
     QWidget* previous = m_curveTable;
     for (QWidget* next : {static_cast<QWidget*>(m_choosers[0]), static_cast<QWidget*>(m_choosers[1]),
              static_cast<QWidget*>(m_choosers[2]), static_cast<QWidget*>(m_choosers[3]),
+             static_cast<QWidget*>(m_choosers[4]),
              static_cast<QWidget*>(m_surveyButton), static_cast<QWidget*>(m_noSurveyButton),
              static_cast<QWidget*>(m_elevation), static_cast<QWidget*>(m_takeWellName),
              static_cast<QWidget*>(m_preview), static_cast<QWidget*>(m_ok),

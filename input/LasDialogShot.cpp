@@ -24,7 +24,7 @@ int main(int argc, char** argv)
     const std::string survey = argc > 3 ? argv[3] : "";
 
     keldo::StreamMessageBox messages(std::cerr); // any message: the picture would be wrong
-    DlgLasImport dlg(messages);
+    DlgLasImport dlg(messages, nullptr, /*offerPermeability=*/false, /*offerShale=*/true); // as "Datei lesen" opens it
     if (!dlg.Open(argv[2]))
         return 1;
     if (!survey.empty()) {

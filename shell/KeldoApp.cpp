@@ -15,6 +15,7 @@
 #include "DocumentFits.h"
 #include "FieldStudyWindow.h"
 #include "CurvesFile.h"
+#include "DocumentCurves.h"
 #include "FieldTemplate.h"
 #include "FileAccess.h"
 #include "FileIdentity.h"
@@ -185,6 +186,14 @@ void CKeldoApp::DocumentChanged()
 {
     m_pFrame->UpdateCaption();
     m_pFrame->UpdateAllViews();
+    RefreshNetPay();
+}
+
+void CKeldoApp::RefreshNetPay()
+{
+    // An open net-pay window follows the document, as the views do.
+    if (m_pNetPay && m_pNetPay->isVisible())
+        m_pNetPay->Refresh();
 }
 
 bool CKeldoApp::SaveModified()
@@ -298,7 +307,11 @@ void CKeldoApp::OnAppAbout()
     about.exec();
 }
 
-void CKeldoApp::OnDataChange() { m_pDoc->OnDataChange(); }
+void CKeldoApp::OnDataChange()
+{
+    m_pDoc->OnDataChange();
+    RefreshNetPay();
+}
 
 void CKeldoApp::OnModellAnpassen()
 {
@@ -308,6 +321,7 @@ void CKeldoApp::OnModellAnpassen()
         return; // closed: the document stays exactly as it was
     keldo::TakeOverFit(*m_pDoc, dialog.Fitted());
     m_pFrame->UpdateCaption();
+    RefreshNetPay();
 }
 
 void CKeldoApp::OnErgebnisseAusgeben()
@@ -344,18 +358,20 @@ void CKeldoApp::OnMesswerteExportieren(bool las)
         = m_chooseExportFile((title.isEmpty() ? QStringLiteral("messwerte") : title) + (las ? ".las" : ".csv"), las);
     if (path.isEmpty())
         return;
-    const std::string target = path.toStdString();
+    // A name typed without an extension gets the one of the format, as a
+    // document gets ".kld".
+    const std::string target
+        = (QFileInfo(path).suffix().isEmpty() ? path + (las ? ".las" : ".csv") : path).toStdString();
     if (!m_pDoc->GetPathName().empty()
         && keldo::SameFile(keldo::IdentifyFile(target), keldo::IdentifyFile(m_pDoc->GetPathName()))) {
         m_pDoc->Message("Die Messwerte würden das Dokument \"" + m_pDoc->GetPathName()
             + "\" überschreiben; bitte eine andere Datei wählen.");
         return;
     }
-    // A document holds TVD; it has no shale curve.
-    const keldo::MeasurementCurves curves = keldo::ComputeCurves({*m_pDoc, m_pDoc->m_Messwerte});
+    const keldo::MeasurementCurves curves = keldo::ComputeDocumentCurves(*m_pDoc);
     int err = 0;
     if (!keldo::SaveCurves(target, las ? keldo::CurveFileFormat::Las : keldo::CurveFileFormat::Csv, curves,
-            keldo::DepthReference::Tvd, err)) {
+            keldo::DepthReferenceOf(*m_pDoc), err)) {
         m_pDoc->Message("Die Messwerte können nicht in die Datei " + target + " geschrieben werden.\n"
             + keldo::SystemErrorReason(err));
         return;

@@ -81,6 +81,7 @@ public:
 private:
     bool DoSave(const QString& path);
     void DocumentChanged();
+    void RefreshNetPay();
     void ConnectCommands();
     void LoadSettings();
     void SaveSettings();

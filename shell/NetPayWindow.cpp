@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "DocumentCurves.h"
 #include "KeldoDoc.h"
-#include "MeasurementCurves.h"
 #include "NetPayReport.h"
 
 CNetPayWindow::CNetPayWindow(const CKeldoDoc& doc, QWidget* parent)
@@ -30,10 +30,11 @@ CNetPayWindow::CNetPayWindow(const CKeldoDoc& doc, QWidget* parent)
 
 void CNetPayWindow::Refresh()
 {
-    // A document has no shale curve: net rock by porosity alone.
-    const keldo::MeasurementCurves curves = keldo::ComputeCurves({m_doc, m_doc.m_Messwerte});
+    // With the shale volume of the lines' LAS import where it chose one.
+    const keldo::MeasurementCurves curves = keldo::ComputeDocumentCurves(m_doc);
     QString text = QString::fromStdString("  Bohrung: " + m_doc.m_strBohrung + "\n");
-    for (const std::string& line : keldo::NetPayBlock(keldo::ComputeNetPay(curves.rows), curves.cutoffs, false))
+    for (const std::string& line :
+        keldo::NetPayBlock(keldo::ComputeNetPay(curves.rows), curves.cutoffs, curves.shaleCurve))
         text += QString::fromStdString(line) + QLatin1Char('\n');
     m_text->setPlainText(text);
 }

@@ -102,4 +102,10 @@ KeptRowValues LasImportSession::ValuesOfKeptRows(const MeasurementRows& rows) co
     return values;
 }
 
+std::vector<double> LasImportSession::ShaleOfKeptRows(const MeasurementRows& rows) const
+{
+    const auto shale = Curve(CurveRole::Shale);
+    return shale ? ShaleAtLines(m_log, *shale, rows, rows.lines.size()) : std::vector<double>{};
+}
+
 } // namespace keldo

@@ -26,8 +26,8 @@ struct KeptRowValues {
 };
 
 // The roles a session holds a curve for, in this order (their enum values).
-inline constexpr std::array<CurveRole, 4> kChosenRoles{
-    CurveRole::Depth, CurveRole::Porosity, CurveRole::WaterSaturation, CurveRole::Permeability};
+inline constexpr std::array<CurveRole, 5> kChosenRoles{
+    CurveRole::Depth, CurveRole::Porosity, CurveRole::WaterSaturation, CurveRole::Permeability, CurveRole::Shale};
 
 class LasImportSession {
 public:
@@ -42,7 +42,7 @@ public:
     std::string WellName() const { return keldo::WellName(m_log.header); }
     const std::optional<double>& HeaderElevation() const { return m_headerElevation; }
 
-    // The curve for a role (Depth, Porosity, WaterSaturation, Permeability);
+    // The curve for a role (Depth, Porosity, WaterSaturation, Permeability, Shale);
     // nothing for none. An index beyond the curves counts as none.
     std::optional<size_t> Curve(CurveRole role) const;
     void ChooseCurve(CurveRole role, std::optional<size_t> curve);
@@ -69,6 +69,10 @@ public:
     // Depth and porosity from `rows.lines` (which must hold every kept row),
     // the permeability from its curve at `rows.rows`.
     KeptRowValues ValuesOfKeptRows(const MeasurementRows& rows) const;
+
+    // The shale volume of the chosen "Tonanteil" curve at the lines of
+    // `rows` (ShaleAtLines); empty when none is chosen.
+    std::vector<double> ShaleOfKeptRows(const MeasurementRows& rows) const;
 
 private:
     std::string m_lasFile;

@@ -190,4 +190,11 @@ std::vector<double> ValuesAtRows(
     return values;
 }
 
+std::vector<double> ShaleAtLines(const LasLog& log, size_t curve, const MeasurementRows& rows, size_t lines)
+{
+    std::vector<double> values = ValuesAtRows(log, curve, rows.rows, FractionUnit(log.header.curves[curve].unit));
+    values.resize(std::min(values.size(), lines));
+    return values;
+}
+
 } // namespace keldo

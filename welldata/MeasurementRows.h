@@ -77,4 +77,10 @@ std::string DepthConversionNote(const std::string& unit);
 std::vector<double> ValuesAtRows(
     const LasLog& log, size_t curve, const std::vector<size_t>& rows, const UnitConversion& unit = {});
 
+// The shale volume ("Tonanteil") of `curve` at the measurement lines of
+// `rows`, as fractions (FractionUnit of the curve's unit), NaN where the
+// curve has no value: one value per kept row, at most `lines` of them (the
+// rows beyond a line limit have no line).
+std::vector<double> ShaleAtLines(const LasLog& log, size_t curve, const MeasurementRows& rows, size_t lines);
+
 } // namespace keldo

@@ -94,11 +94,8 @@ bool ImportLasMeasurements(const WellInputs& inputs, CKeldoDoc& doc, IMessageBox
     if (shale) {
         shale->reset();
         if (!shaleMnemonic.empty()) {
-            const size_t curve = result.extraCurves[extra];
-            std::vector<double> values = ValuesAtRows(result.log, curve, result.rows.rows,
-                FractionUnit(result.log.header.curves[curve].unit));
-            values.resize(result.rows.lines.size()); // the rows beyond the lines' limit have no line
-            *shale = ShaleVolume{shaleMnemonic, std::move(values)};
+            *shale = ShaleVolume{shaleMnemonic,
+                ShaleAtLines(result.log, result.extraCurves[extra], result.rows, result.rows.lines.size())};
         }
     }
     if (depth) {
@@ -109,6 +106,8 @@ bool ImportLasMeasurements(const WellInputs& inputs, CKeldoDoc& doc, IMessageBox
     }
     doc.m_Messwerte = std::move(result.rows.lines);
     doc.m_depthsBelowSeaLevel = result.rows.belowSeaLevel;
+    // The document's shale values belong to its lines: the new ones, or none.
+    doc.m_shaleVolumes = shale && *shale ? (*shale)->values : std::vector<double>{};
     if (!result.wellName.empty())
         doc.m_strBohrung = result.wellName;
     return true;

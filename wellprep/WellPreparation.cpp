@@ -69,6 +69,7 @@ WellPreparation PrepareWell(const WellRequest& request, CKeldoDoc& doc, IMessage
         if (!lines.empty()) {
             doc.m_Messwerte = std::move(lines);
             doc.m_depthsBelowSeaLevel = false;
+            doc.m_shaleVolumes.clear();
         }
     }
 

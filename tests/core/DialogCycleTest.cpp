@@ -202,6 +202,73 @@ TEST_F(DialogCycle, DateiNeuResetsBeforeTheDialog)
     EXPECT_EQ(host.computations, 0);
 }
 
+// The flag of depths below sea level and the shale values describe the
+// lines of a LAS import: they stay while the lines stay and go with them.
+TEST_F(DialogCycle, ImportFlagAndShaleValuesGoWithTheirLines)
+{
+    const std::vector<std::string> imported = doc.m_Messwerte;
+    const std::vector<double> shale = {0.12, std::nan("")};
+    const std::vector<std::string> textFile = {"  1400.000      0.20000     0.30000"};
+    const struct {
+        const char* what;
+        bool ok;
+        std::function<void(CDlgInputValues&)> edit;
+        bool linesKept;
+    } cases[] = {
+        {"OK with the lines as they were", true, nullptr, true},
+        {"a changed input only", true, [](CDlgInputValues& v) { v.m_fTemperatur += 1.0f; }, true},
+        {"an empty list keeps the lines", true,
+            [](CDlgInputValues& v) {
+                v.m_Messwerte.clear();
+                v.m_depthsBelowSeaLevel = false;
+                v.m_shaleVolumes.clear();
+            },
+            true},
+        {"a text file read in the dialog", true,
+            [&](CDlgInputValues& v) {
+                v.m_Messwerte = textFile;
+                v.m_depthsBelowSeaLevel = false;
+                v.m_shaleVolumes.clear();
+            },
+            false},
+        {"a text file read, then Abbrechen", false,
+            [&](CDlgInputValues& v) {
+                v.m_Messwerte = textFile;
+                v.m_depthsBelowSeaLevel = false;
+                v.m_shaleVolumes.clear();
+            },
+            true},
+    };
+    for (const auto& c : cases) {
+        doc.m_Messwerte = imported;
+        doc.m_depthsBelowSeaLevel = true;
+        doc.m_shaleVolumes = shale;
+        host.ok = c.ok;
+        host.edit = c.edit;
+        doc.OnDataChange();
+        EXPECT_EQ(host.shown.m_depthsBelowSeaLevel, true) << c.what;
+        EXPECT_EQ(host.shown.m_shaleVolumes.size(), shale.size()) << c.what;
+        EXPECT_EQ(doc.m_Messwerte, c.linesKept ? imported : textFile) << c.what;
+        EXPECT_EQ(doc.m_depthsBelowSeaLevel, c.linesKept) << c.what;
+        ASSERT_EQ(doc.m_shaleVolumes.size(), c.linesKept ? shale.size() : 0u) << c.what;
+        if (c.linesKept) {
+            EXPECT_EQ(doc.m_shaleVolumes[0], 0.12) << c.what;
+            EXPECT_TRUE(std::isnan(doc.m_shaleVolumes[1])) << c.what;
+        }
+    }
+
+    // "Neu" resets the inputs only: the lines stay, and with them their flag
+    // and shale values.
+    host.ok = true;
+    host.edit = nullptr;
+    doc.m_depthsBelowSeaLevel = true;
+    doc.m_shaleVolumes = shale;
+    doc.OnDateiNeu();
+    EXPECT_EQ(doc.m_Messwerte, imported);
+    EXPECT_TRUE(doc.m_depthsBelowSeaLevel);
+    EXPECT_EQ(doc.m_shaleVolumes.size(), shale.size());
+}
+
 TEST(DialogCycleWithoutHost, DoesNothing)
 {
     RecordingMessageBox box;

@@ -237,8 +237,12 @@ private slots:
             // SW, then the next curve of the file: VSH
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
             swChosen = las.Chooser(CurveRole::WaterSaturation)->currentText();
-            // On to "Bohrpfad…", pressed with the space bar.
+            // Past "Tonanteil", with VSH suggested, on to "Bohrpfad…", pressed
+            // with the space bar.
             las.SetSurveyChooser([](QWidget*) { return VolveWellSurvey("15_9-F-11_B"); });
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), las.Chooser(CurveRole::Shale));
+            QCOMPARE(las.Chooser(CurveRole::Shale)->currentText(), QStringLiteral("VSH (v/v)"));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), las.SurveyButton());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
