@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QPointer>
 #include <QtTest>
 
 #include <functional>
@@ -56,8 +57,13 @@ inline void VisitProgramWindows(CKeldoApp& app, keldo::IMessageBox& messages, co
     report->close();
 
     frame.CommandAction(ID_HILFE)->trigger();
+    // A visit may run the event loop, which deletes the windows closed above:
+    // each top-level window is held by a guard, not by its address.
+    QList<QPointer<QWidget>> tops;
     for (QWidget* top : QApplication::topLevelWidgets())
-        if (top->isVisible() && top != &frame && top->inherits("CHelpWindow")) {
+        tops << top;
+    for (const QPointer<QWidget>& top : tops)
+        if (top && top->isVisible() && top != &frame && top->inherits("CHelpWindow")) {
             visit(top);
             top->close();
         }
