@@ -59,11 +59,13 @@ int main(int argc, char** argv)
         DlgLasImport las(messages);
         if (!las.Open(lasFile) || !ImportWithSurvey(las, survey))
             return 1;
+        doc.m_depthsBelowSeaLevel = las.AcceptedRows().belowSeaLevel;
         doc.m_Messwerte = las.TakeMeasurementLines();
     }
     keldo::DepthWindowFromLines(doc.m_Messwerte, doc.m_fMinTeufe, doc.m_fMaxTeufe);
 
     DlgFitModel dlg(doc, doc.m_Messwerte, messages);
+    dlg.SetDepthsBelowSeaLevel(doc.m_depthsBelowSeaLevel); // as the program opens it
     dlg.SetLasImportRunner([&survey](DlgLasImport& las) { return ImportWithSurvey(las, survey); });
     if (!dlg.ReadLasPairs(lasFile))
         return 1;
