@@ -10,8 +10,6 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -35,22 +33,6 @@
 using namespace keldo::cmd;
 
 namespace {
-
-// The letters after '&' of the items of `menu` and, recursively, its submenus'.
-void CheckUniqueAccelerators(QMenu* menu)
-{
-    QSet<QChar> letters;
-    for (QAction* item : menu->actions()) {
-        if (item->menu())
-            CheckUniqueAccelerators(item->menu());
-        const qsizetype amp = item->text().indexOf(QLatin1Char('&'));
-        if (amp < 0 || amp + 1 >= item->text().size())
-            continue;
-        const QChar letter = item->text().at(amp + 1).toLower();
-        QVERIFY2(!letters.contains(letter), qPrintable(menu->title() + ": " + item->text()));
-        letters.insert(letter);
-    }
-}
 
 // What the user chooses in the LAS import of "Daten ändern" → "Datei lesen".
 struct LasChoice {
@@ -147,15 +129,6 @@ private slots:
     }
 
     void cleanup() { app.reset(); }
-
-    void menusKeepTheirAcceleratorsUnique()
-    {
-        QCOMPARE(Command(ID_MESSWERTE_LAS)->text(), QStringLiteral("Messwerte als &LAS..."));
-        QCOMPARE(Command(ID_MESSWERTE_CSV)->text(), QStringLiteral("Messwerte als &CSV..."));
-        QCOMPARE(Command(ID_NETTOMAECHTIGKEIT)->text(), QStringLiteral("&Nettomächtigkeit..."));
-        for (QAction* popup : app->MainFrame().menuBar()->actions())
-            CheckUniqueAccelerators(popup->menu());
-    }
 
     void exportsAreTheCurvesOfTheComputedDocument_data()
     {
