@@ -4,38 +4,16 @@
 
 #include <algorithm>
 
-#include "FieldChart.h"
-#include "FieldFile.h"
-#include "FieldRun.h"
-#include "WellDataTestFiles.h"
+#include "FieldChartSupport.h"
 #include "ZoneColumns.h"
 
 using keldo::GraphPrimitive;
 
 namespace {
 
-// The three Volve wells of examples/volve-field.csv, with the zones of
-// examples/volve-tops.csv.
-std::vector<keldo::WellSummary> VolveWithZones()
-{
-    keldo::FieldStudy study;
-    std::string error;
-    keldo::FieldTemplate model;
-    EXPECT_TRUE(keldo::ReadFieldFile(ExampleFile("volve-field.csv"), study, error)) << error;
-    EXPECT_TRUE(keldo::LoadFieldTemplate(OilExampleDocument(), model, error)) << error;
-    std::vector<keldo::FormationTop> tops;
-    keldo::TopsError topsError;
-    EXPECT_TRUE(keldo::ReadFormationTopsFile(ExampleFile("volve-tops.csv"), tops, topsError));
-    keldo::FieldSettings settings;
-    settings.tops = &tops;
-    std::vector<keldo::WellSummary> rows(study.wells.size());
-    keldo::RunField(study, &model, settings, 2, [&](keldo::WellOutcome&& out) { rows[out.index] = out.summary; });
-    return rows;
-}
-
 const std::vector<keldo::WellSummary>& Volve()
 {
-    static const std::vector<keldo::WellSummary> wells = VolveWithZones();
+    static const std::vector<keldo::WellSummary> wells = VolveSummaries(true);
     return wells;
 }
 
@@ -52,21 +30,6 @@ std::vector<const GraphPrimitive*> Texts(const keldo::GraphPage& page, const std
         if (p.kind == GraphPrimitive::Kind::Text && p.text.rfind(prefix, 0) == 0)
             texts.push_back(&p);
     return texts;
-}
-
-struct Box {
-    int left, top, right, bottom;
-    bool Overlaps(const Box& o) const { return left < o.right && o.left < right && bottom < o.top && o.bottom < top; }
-};
-
-// The cell of a name under a column, side by side or turned by 90°.
-Box NameCell(const GraphPrimitive& p)
-{
-    const int w = keldo::LabelWidthAtMost(p.text), h = keldo::FontHeight(p.font);
-    const keldo::GraphPoint at = p.points[0];
-    if (p.angle == 90)
-        return {at.x - h / 2, at.y, at.x + (h + 1) / 2, at.y - w};
-    return {at.x - w / 2, at.y, at.x + (w + 1) / 2, at.y - h};
 }
 
 } // namespace
@@ -137,12 +100,7 @@ TEST(FieldChartLayout, AWindowPageFillsItsSize)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.wells * 10 + c.zones);
-        std::vector<keldo::WellSummary> wells;
-        for (size_t i = 0; i < c.wells; ++i) {
-            wells.push_back(Volve()[i % 3]);
-            if (c.wells > 3)
-                wells.back().well += " (" + std::to_string(i + 1) + ")";
-        }
+        const std::vector<keldo::WellSummary> wells = Wells(Volve(), c.wells);
         keldo::FieldChartLayout layout;
         layout.pageWidth = c.width;
         layout.pageHeight = c.height;
@@ -155,7 +113,7 @@ TEST(FieldChartLayout, AWindowPageFillsItsSize)
         ASSERT_FALSE(names.empty());
         for (size_t i = 0; i < names.size(); ++i) {
             EXPECT_EQ(names[i]->angle, c.angle);
-            const Box cell = NameCell(*names[i]);
+            const NameBox cell = NameCell(*names[i]);
             EXPECT_GE(cell.left, page.extent.left);
             EXPECT_LE(cell.right, page.extent.right);
             EXPECT_GE(cell.bottom, page.extent.bottom);

@@ -4,58 +4,9 @@
 #include <algorithm>
 #include <optional>
 
-#include "FieldChart.h"
-#include "FieldFile.h"
-#include "FieldRun.h"
-#include "WellDataTestFiles.h"
+#include "FieldChartSupport.h"
 
 using keldo::GraphPrimitive;
-
-namespace {
-
-// The summaries of the three Volve wells of examples/volve-field.csv.
-std::vector<keldo::WellSummary> VolveSummaries()
-{
-    keldo::FieldStudy study;
-    std::string error;
-    keldo::FieldTemplate model;
-    EXPECT_TRUE(keldo::ReadFieldFile(ExampleFile("volve-field.csv"), study, error)) << error;
-    EXPECT_TRUE(keldo::LoadFieldTemplate(OilExampleDocument(), model, error)) << error;
-    std::vector<keldo::WellSummary> rows(study.wells.size());
-    keldo::RunField(study, &model, {}, 2, [&](keldo::WellOutcome&& out) { rows[out.index] = out.summary; });
-    return rows;
-}
-
-// `count` columns: the Volve wells over and over, numbered.
-std::vector<keldo::WellSummary> Wells(const std::vector<keldo::WellSummary>& volve, size_t count)
-{
-    std::vector<keldo::WellSummary> wells;
-    for (size_t i = 0; i < count; ++i) {
-        keldo::WellSummary w = volve[i % volve.size()];
-        if (count > volve.size())
-            w.well += " (" + std::to_string(i + 1) + ")";
-        wells.push_back(w);
-    }
-    return wells;
-}
-
-struct Box {
-    int left, top, right, bottom;
-    bool Overlaps(const Box& o) const { return left < o.right && o.left < right && bottom < o.top && o.bottom < top; }
-};
-
-// The cell a name takes: side by side it hangs down from its point, centred
-// on it; turned by 90° it runs down from its point, centred on it.
-Box NameCell(const GraphPrimitive& p)
-{
-    const int w = keldo::LabelWidthAtMost(p.text), h = keldo::FontHeight(p.font);
-    const keldo::GraphPoint at = p.points[0];
-    if (p.angle == 90)
-        return {at.x - h / 2, at.y, at.x + (h + 1) / 2, at.y - w};
-    return {at.x - w / 2, at.y, at.x + (w + 1) / 2, at.y - h};
-}
-
-} // namespace
 
 TEST(FieldChart, ReadableWithFewAndWithManyWells)
 {
@@ -90,11 +41,11 @@ TEST(FieldChart, ReadableWithFewAndWithManyWells)
         }
         ASSERT_NE(xLabel, nullptr);
         ASSERT_EQ(names.size(), c.named);
-        const Box label{xLabel->points[0].x - 200, xLabel->points[0].y, xLabel->points[0].x + 200,
+        const NameBox label{xLabel->points[0].x - 200, xLabel->points[0].y, xLabel->points[0].x + 200,
             xLabel->points[0].y - keldo::FontHeight(xLabel->font)};
         for (size_t i = 0; i < names.size(); ++i) {
             EXPECT_EQ(names[i]->angle, c.angle);
-            const Box cell = NameCell(*names[i]);
+            const NameBox cell = NameCell(*names[i]);
             EXPECT_GE(cell.left, page.extent.left);
             EXPECT_LE(cell.right, page.extent.right);
             EXPECT_GE(cell.bottom, page.extent.bottom);
